@@ -1,0 +1,71 @@
+#include "collection.h"
+
+#include <algorithm>
+#include <vector>
+
+void Collection::clear() {
+    destroyChildren();
+    title = std::string_view();
+    description = std::string_view();
+    modified = false;
+}
+
+void Collection::setTitle(BookmarkNode* node, std::string_view text) {
+    node->title = text;
+    modified = true;
+}
+
+void Collection::setDescription(BookmarkNode* node, std::string_view text) {
+    node->description = text;
+    modified = true;
+}
+
+void Collection::setUrl(Link* link, std::string_view text) {
+    link->url = text;
+    modified = true;
+}
+
+ChildPosition Collection::insertFolder(Folder* folder, ChildPosition position) {
+    auto* created = new Folder;
+    folder->insertChild(position, created);
+    modified = true;
+    return ChildPosition(created);
+}
+
+ChildPosition Collection::insertLink(Folder* folder, ChildPosition position) {
+    auto* link = new Link;
+    folder->insertChild(position, link);
+    modified = true;
+    return ChildPosition(link);
+}
+
+void Collection::remove(BookmarkNode* node) {
+    if (node->parent) node->parent->unlinkChild(node);
+    delete node;
+    modified = true;
+}
+
+bool Collection::reorderChildren(Folder* folder, const std::function<BookmarkNode*()>& nextNode) {
+    modified = true;
+    std::vector<BookmarkNode*> order;
+    order.reserve(folder->childCount());
+    for (std::size_t i = 0; i < folder->childCount(); ++i) {
+        BookmarkNode* node = nextNode();
+        if (!node || node->parent != folder) return false;
+        order.push_back(node);
+    }
+    std::vector<BookmarkNode*> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) return false;
+
+    for (BookmarkNode* node : order) folder->unlinkChild(node);
+    for (BookmarkNode* node : order) folder->insertChild(folder->childrenEnd(), node);
+    return true;
+}
+
+ChildPosition Collection::positionOf(const BookmarkNode* node) {
+    if (!node->parent) return ChildPosition();
+    ChildPosition position = node->parent->childrenBegin();
+    while (!position.isEnd() && position.node() != node) ++position;
+    return position;
+}

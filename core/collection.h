@@ -1,0 +1,70 @@
+#pragma once
+
+// The one bookmark document: the root folder (whose title is the
+// collection's title) and whether it changed since it was last cleared,
+// loaded or saved. Every change to the tree goes through it.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "bookmark_node.h"
+
+class Collection : public Folder {
+public:
+    Collection() = default;
+
+    bool modified = false;
+
+    void clear();
+
+    using Folder::asFolder;
+    using Folder::asLink;
+    using Folder::childrenBegin;
+    using Folder::childrenEnd;
+    static Folder* asFolder(BookmarkNode* node) { return node ? node->asFolder() : nullptr; }
+    static Link* asLink(BookmarkNode* node) { return node ? node->asLink() : nullptr; }
+    static const Folder* asFolder(const BookmarkNode* node) { return node ? node->asFolder() : nullptr; }
+    static const Link* asLink(const BookmarkNode* node) { return node ? node->asLink() : nullptr; }
+
+    static std::string_view titleOf(const BookmarkNode* node) { return node->title; }
+    static std::string_view descriptionOf(const BookmarkNode* node) { return node->description; }
+    static std::string_view urlOf(const Link* link) { return link->url; }
+
+    void setTitle(BookmarkNode* node, std::string_view text);
+    void setDescription(BookmarkNode* node, std::string_view text);
+    void setUrl(Link* link, std::string_view text);
+
+    // Create an empty node just before `position` in `folder` (a position of
+    // that folder's list, or its end) and answer the new node's position.
+    ChildPosition insertFolder(Folder* folder, ChildPosition position);
+    ChildPosition insertLink(Folder* folder, ChildPosition position);
+    ChildPosition appendFolder(Folder* folder) { return insertFolder(folder, folder->childrenEnd()); }
+    ChildPosition appendLink(Folder* folder) { return insertLink(folder, folder->childrenEnd()); }
+
+    // Unlinks the node from its folder and destroys it with its subtree.
+    // Never the root.
+    void remove(BookmarkNode* node);
+
+    // Puts the folder's children in the order `nextNode` yields them. It must
+    // yield every current child exactly once; an enumeration that does not
+    // (a stranger, a repeat, too few) leaves the order as it was and answers
+    // false. Either way the collection counts as modified.
+    bool reorderChildren(Folder* folder, const std::function<BookmarkNode*()>& nextNode);
+
+    static Folder* parentOf(const BookmarkNode* node) { return node->parent; }
+    // The node's place in its parent's list; the end position when not found.
+    static ChildPosition positionOf(const BookmarkNode* node);
+    static ChildPosition childrenBegin(const Folder* folder) { return folder->childrenBegin(); }
+    static ChildPosition childrenEnd(const Folder* folder) { return folder->childrenEnd(); }
+
+    // Replaces the tree by the file's content. False when the file cannot be
+    // opened (then nothing changes) or cannot be read completely (then the
+    // tree holds what was read before the failure). `modified` is false
+    // afterwards unless the file could not be opened.
+    bool load(const std::string& path);
+    // Writes the whole tree to the file through a temporary beside it, so a
+    // failure leaves an existing file whole. False on any failure, including
+    // a tree nested deeper than load() accepts.
+    bool save(const std::string& path);
+};

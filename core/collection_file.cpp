@@ -1,0 +1,164 @@
+// The collection file: a 16-byte header, then the root folder's body, depth
+// first. Integers are little-endian; a string is a 32-bit length and its bytes.
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+#include "binary_stream.h"
+#include "collection.h"
+#include "replacing_file.h"
+
+namespace {
+constexpr std::uint32_t kMagic = 0x00005FA9;
+constexpr std::int32_t kVersion = 1;
+constexpr std::uint16_t kLinkKind = 0;
+constexpr std::uint16_t kFolderKind = 1;
+
+bool writeText(BinaryWriter& out, const NodeText& text) {
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) return false;
+    return out.writeU32(static_cast<std::uint32_t>(text.size())) &&
+           out.writeBytes(text.data(), text.size());
+}
+
+bool readText(BinaryReader& in, NodeText& text) {
+    std::uint32_t size;
+    if (!in.readU32(size)) return false;
+    // A length the rest of the file cannot hold fails like the short read it would be.
+    if (size > in.remaining()) return false;
+    return in.readBytes(text.resize(size), size);
+}
+
+// A folder's own fields: title, description, child count.
+bool writeFolderHead(BinaryWriter& out, const Folder& folder) {
+    if (folder.childCount() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
+        return false;
+    return writeText(out, folder.title) && writeText(out, folder.description) &&
+           out.writeI32(static_cast<std::int32_t>(folder.childCount()));
+}
+
+bool readFolderHead(BinaryReader& in, Folder& folder, std::int32_t& childCount) {
+    return readText(in, folder.title) && readText(in, folder.description) &&
+           in.readI32(childCount) && childCount >= 0;
+}
+}  // namespace
+
+bool BookmarkNode::write(BinaryWriter& out) const {
+    return writeText(out, title) && writeText(out, description);
+}
+
+bool BookmarkNode::read(BinaryReader& in) {
+    return readText(in, title) && readText(in, description);
+}
+
+bool Link::write(BinaryWriter& out) const { return BookmarkNode::write(out) && writeText(out, url); }
+
+bool Link::read(BinaryReader& in) { return BookmarkNode::read(in) && readText(in, url); }
+
+bool Folder::write(BinaryWriter& out) const {
+    if (!writeFolderHead(out, *this)) return false;
+    // One position per open folder level; the back is the folder being written.
+    std::vector<ChildPosition> levels{childrenBegin()};
+    while (!levels.empty()) {
+        ChildPosition& position = levels.back();
+        if (position.isEnd()) {
+            levels.pop_back();
+            continue;
+        }
+        const BookmarkNode* child = position.node();
+        ++position;
+        if (const Folder* folder = child->asFolder()) {
+            // A deeper tree would be written but could never be loaded again.
+            if (levels.size() > kMaxDepth) return false;
+            if (!out.writeU16(kFolderKind) || !writeFolderHead(out, *folder)) return false;
+            levels.push_back(folder->childrenBegin());
+        } else if (!out.writeU16(kLinkKind) || !child->write(out)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Folder::read(BinaryReader& in) {
+    destroyChildren();
+    title = std::string_view();
+    description = std::string_view();
+    std::int32_t childCount;
+    if (!readFolderHead(in, *this, childCount)) return false;
+
+    struct Level {
+        Folder* folder;
+        std::int32_t childrenLeft;
+    };
+    // The back is the folder being filled. Counts are never trusted for
+    // allocation: children are read one at a time until the count is reached.
+    std::vector<Level> levels{{this, childCount}};
+    bool complete = true;
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.childrenLeft == 0) {
+            levels.pop_back();
+            continue;
+        }
+        std::uint16_t kind;
+        if (!in.readU16(kind)) {
+            complete = false;
+            break;
+        }
+        --level.childrenLeft;
+        if (kind == kLinkKind) {
+            auto* link = new Link;
+            if (!link->read(in)) {
+                delete link;
+                complete = false;
+                break;
+            }
+            level.folder->insertChild(level.folder->childrenEnd(), link);
+        } else {
+            if (levels.size() > kMaxDepth) {
+                complete = false;
+                break;
+            }
+            auto* folder = new Folder;
+            // Linked in before its contents are read; a failure below drops it again.
+            level.folder->insertChild(level.folder->childrenEnd(), folder);
+            levels.push_back({folder, 0});
+            if (!readFolderHead(in, *folder, levels.back().childrenLeft)) {
+                complete = false;
+                break;
+            }
+        }
+    }
+    // A child whose body failed goes with everything read into it, so this
+    // folder keeps exactly the children that were read completely.
+    if (!complete && levels.size() > 1) {
+        Folder* unfinished = levels[1].folder;
+        unlinkChild(unfinished);
+        delete unfinished;
+    }
+    return complete;
+}
+
+bool Collection::load(const std::string& path) {
+    InputFile file;
+    if (!file.open(path)) return false;
+    clear();
+    BinaryReader in(file);
+    std::uint32_t magic, reserved1, reserved2;
+    std::int32_t version;
+    bool loaded = in.readU32(magic) && in.readI32(version) && in.readU32(reserved1) &&
+                  in.readU32(reserved2) && magic == kMagic && version <= kVersion && read(in);
+    modified = false;
+    return loaded;
+}
+
+bool Collection::save(const std::string& path) {
+    ReplacingFile file(path);
+    if (!file.open()) return false;
+    BinaryWriter out(file);
+    bool written = out.writeU32(kMagic) && out.writeI32(kVersion) && out.writeU32(0) &&
+                   out.writeU32(0) && write(out) && out.flush();
+    if (!written || !file.commit()) return false;
+    modified = false;
+    return true;
+}

@@ -1,0 +1,32 @@
+#include "collection_walker.h"
+
+CollectionWalker::CollectionWalker(const Collection&, ChildPosition first, ChildPosition end)
+    : ranges_{{first, end}} {}
+
+ItemCode CollectionWalker::next() {
+    if (ranges_.empty()) return EndOfFolder;
+    auto& [current, end] = ranges_.back();
+    if (current == end) {
+        ranges_.pop_back();
+        return EndOfFolder;
+    }
+    return current.node()->asFolder() ? FolderItem : LinkItem;
+}
+
+void CollectionWalker::folder(ItemFields& fields) {
+    ChildPosition& current = ranges_.back().first;
+    const Folder* folder = current.node()->asFolder();
+    ++current;
+    fields.title = folder->title.view();
+    fields.description = folder->description.view();
+    ranges_.emplace_back(folder->childrenBegin(), folder->childrenEnd());
+}
+
+void CollectionWalker::link(ItemFields& fields) {
+    ChildPosition& current = ranges_.back().first;
+    const Link* link = current.node()->asLink();
+    ++current;
+    fields.title = link->title.view();
+    fields.description = link->description.view();
+    fields.url = link->url.view();
+}

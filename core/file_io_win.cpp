@@ -1,0 +1,83 @@
+#include "file_io.h"
+
+#include <windows.h>
+
+namespace {
+HANDLE toHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+std::intptr_t fromHandle(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
+}  // namespace
+
+// INVALID_HANDLE_VALUE is (HANDLE)-1, the same value as kClosed.
+
+bool InputFile::open(const std::string& path) {
+    close();
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    if (!::GetFileSizeEx(file, &size)) {
+        ::CloseHandle(file);
+        return false;
+    }
+    handle_ = fromHandle(file);
+    size_ = static_cast<std::uint64_t>(size.QuadPart);
+    return true;
+}
+
+std::size_t InputFile::read(char* buffer, std::size_t capacity) {
+    if (handle_ == kClosed) return 0;
+    DWORD chunk = capacity > 0x40000000 ? 0x40000000 : static_cast<DWORD>(capacity);
+    DWORD got = 0;
+    if (!::ReadFile(toHandle(handle_), buffer, chunk, &got, nullptr)) return 0;
+    return got;
+}
+
+void InputFile::close() {
+    if (handle_ != kClosed) ::CloseHandle(toHandle(handle_));
+    handle_ = kClosed;
+    size_ = 0;
+}
+
+bool OutputFile::createNew(const std::string& path) {
+    close();
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    handle_ = fromHandle(file);
+    return true;
+}
+
+bool OutputFile::write(const char* bytes, std::size_t size) {
+    if (handle_ == kClosed) return false;
+    while (size > 0) {
+        DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+        DWORD put = 0;
+        if (!::WriteFile(toHandle(handle_), bytes, chunk, &put, nullptr) || put == 0) return false;
+        bytes += put;
+        size -= put;
+    }
+    return true;
+}
+
+bool OutputFile::flushAndClose() {
+    if (handle_ == kClosed) return false;
+    HANDLE file = toHandle(handle_);
+    handle_ = kClosed;
+    bool flushed = ::FlushFileBuffers(file) != 0;
+    bool closed = ::CloseHandle(file) != 0;
+    return flushed && closed;
+}
+
+void OutputFile::close() {
+    if (handle_ != kClosed) ::CloseHandle(toHandle(handle_));
+    handle_ = kClosed;
+}
+
+bool replaceFile(const std::string& source, const std::string& target) {
+    return ::MoveFileExA(source.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool removeFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+
+unsigned long currentProcessId() { return ::GetCurrentProcessId(); }

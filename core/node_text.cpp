@@ -1,0 +1,62 @@
+#include "node_text.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+// Block layout: the length (a std::size_t), the bytes, a NUL.
+namespace {
+constexpr std::size_t kHeader = sizeof(std::size_t);
+}
+
+NodeText& NodeText::operator=(const NodeText& other) {
+    if (this != &other) assign(other.view());
+    return *this;
+}
+
+NodeText& NodeText::operator=(NodeText&& other) noexcept {
+    if (this != &other) {
+        release();
+        block_ = other.block_;
+        other.block_ = nullptr;
+    }
+    return *this;
+}
+
+void NodeText::assign(std::string_view text) {
+    // `text` may point into this very block: copy before releasing it.
+    if (text.empty()) {
+        release();
+        return;
+    }
+    char* old = block_;
+    block_ = nullptr;
+    std::memcpy(resize(text.size()), text.data(), text.size());
+    std::free(old);
+}
+
+char* NodeText::resize(std::size_t size) {
+    release();
+    if (size == 0) return nullptr;
+    void* block = std::malloc(kHeader + size + 1);
+    if (!block) throw std::bad_alloc();
+    block_ = static_cast<char*>(block);
+    std::memcpy(block_, &size, kHeader);
+    char* bytes = block_ + kHeader;
+    bytes[size] = '\0';
+    return bytes;
+}
+
+std::size_t NodeText::size() const {
+    if (!block_) return 0;
+    std::size_t size;
+    std::memcpy(&size, block_, kHeader);
+    return size;
+}
+
+const char* NodeText::data() const { return block_ ? block_ + kHeader : ""; }
+
+void NodeText::release() {
+    std::free(block_);
+    block_ = nullptr;
+}

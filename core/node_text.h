@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The byte string a node holds (title, description, address).
+//
+// A collection can hold millions of these, so the value is one pointer: an
+// empty text allocates nothing, any other text is one block holding its
+// length, its bytes and a terminating NUL (so c_str() can go to the Windows
+// API as it is). Any byte value may occur inside the text, NUL included.
+class NodeText {
+public:
+    NodeText() = default;
+    explicit NodeText(std::string_view text) { assign(text); }
+    NodeText(const NodeText& other) { assign(other.view()); }
+    NodeText(NodeText&& other) noexcept : block_(other.block_) { other.block_ = nullptr; }
+    NodeText& operator=(const NodeText& other);
+    NodeText& operator=(NodeText&& other) noexcept;
+    NodeText& operator=(std::string_view text) { assign(text); return *this; }
+    ~NodeText() { release(); }
+
+    // Replaces the text with a copy of `text`.
+    void assign(std::string_view text);
+    // Replaces the text with `size` bytes that the caller then fills through
+    // the returned pointer (used by the file reader to avoid a copy).
+    char* resize(std::size_t size);
+
+    std::size_t size() const;
+    bool empty() const { return block_ == nullptr; }
+    const char* data() const;
+    const char* c_str() const { return data(); }
+    std::string_view view() const { return {data(), size()}; }
+    operator std::string_view() const { return view(); }
+    std::string str() const { return std::string(view()); }
+
+    friend bool operator==(const NodeText& a, std::string_view b) { return a.view() == b; }
+
+private:
+    void release();
+
+    char* block_ = nullptr;
+};

@@ -1,0 +1,324 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/collection.h"
+#include "test_files.h"
+#include "tree_text.h"
+
+namespace {
+// Builds file bytes by hand, little-endian.
+struct Bytes {
+    std::string data;
+    Bytes& u16(std::uint16_t v) {
+        data += static_cast<char>(v & 0xFF);
+        data += static_cast<char>(v >> 8);
+        return *this;
+    }
+    Bytes& u32(std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) data += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return *this;
+    }
+    Bytes& str(const std::string& s) {
+        u32(static_cast<std::uint32_t>(s.size()));
+        data += s;
+        return *this;
+    }
+    Bytes& header(std::uint32_t magic = 0x5FA9, std::uint32_t version = 1, std::uint32_t r1 = 0,
+                  std::uint32_t r2 = 0) {
+        return u32(magic).u32(version).u32(r1).u32(r2);
+    }
+    // A folder head (title, description, child count).
+    Bytes& folder(const std::string& title, std::uint32_t count, const std::string& description = "") {
+        return str(title).str(description).u32(count);
+    }
+    Bytes& link(const std::string& title, const std::string& url, const std::string& description = "") {
+        return str(title).str(description).str(url);
+    }
+};
+
+const char* const kEmptyTree = "F \"\" \"\"\n";
+
+class CollectionFile : public testing::Test {
+protected:
+    TemporaryFolder folder;
+    std::string path = folder.file("c.lhv");
+    Collection c;
+
+    bool loadBytes(const std::string& bytes) {
+        writeFileBytes(path, bytes);
+        return c.load(path);
+    }
+    std::string savedBytes() {
+        EXPECT_TRUE(c.save(path));
+        return readFileBytes(path);
+    }
+    // A collection with one of everything, strings of many lengths.
+    void fillSample() {
+        c.setTitle(&c, "My bookmarks");
+        c.setDescription(&c, "Line one\r\nLine two");
+        Folder* news = c.appendFolder(&c).node()->asFolder();
+        c.setTitle(news, "News");
+        Link* link = c.appendLink(news).node()->asLink();
+        c.setTitle(link, "Example");
+        c.setUrl(link, "http://example.com/?a=1&b=2");
+        c.setDescription(link, "An \xE9xample");
+        c.appendFolder(news);
+        Link* top = c.appendLink(&c).node()->asLink();
+        c.setTitle(top, "Top");
+        c.setUrl(top, "http://top/");
+        Folder* last = c.appendFolder(&c).node()->asFolder();
+        c.setTitle(last, "Last");
+        c.setTitle(c.appendLink(last).node(), std::string(300, 'x'));
+    }
+};
+}  // namespace
+
+TEST_F(CollectionFile, GoldenBytes) {
+    EXPECT_EQ(Bytes().header().folder("", 0).data, savedBytes());
+    EXPECT_EQ(28u, readFileBytes(path).size());
+
+    Link* link = c.appendLink(&c).node()->asLink();
+    c.setTitle(link, "ab");
+    c.setUrl(link, "u");
+    const std::string oneLink = Bytes().header().folder("", 1).u16(0).link("ab", "u").data;
+    EXPECT_EQ(oneLink, savedBytes());
+    EXPECT_EQ(45u, oneLink.size());
+
+    c.clear();
+    Folder* f = c.appendFolder(&c).node()->asFolder();
+    c.setTitle(f, "f");
+    Link* l = c.appendLink(f).node()->asLink();
+    c.setTitle(l, "l");
+    c.setUrl(l, "u");
+    const std::string nested = Bytes().header().folder("", 1).u16(1).folder("f", 1).u16(0).link("l", "u").data;
+    EXPECT_EQ(nested, savedBytes());
+    EXPECT_EQ(59u, nested.size());
+    EXPECT_FALSE(c.modified);
+
+    // Field order: a link's description comes before its address.
+    c.clear();
+    Link* d = c.appendLink(&c).node()->asLink();
+    c.setTitle(d, "t");
+    c.setDescription(d, "d");
+    c.setUrl(d, "u");
+    c.setDescription(&c, "rd");
+    EXPECT_EQ(Bytes().header().folder("", 1, "rd").u16(0).link("t", "u", "d").data, savedBytes());
+
+    ASSERT_TRUE(loadBytes(nested));
+    EXPECT_EQ("F \"\" \"\"\n  F \"f\" \"\"\n    L \"l\" \"\" \"u\"\n", treeText(c));
+}
+
+TEST_F(CollectionFile, RoundTripsEveryByteInEveryString) {
+    std::string everyByte;
+    for (int i = 0; i < 256; ++i) everyByte += static_cast<char>(i);
+    c.setTitle(&c, everyByte);
+    c.setDescription(&c, everyByte + "\r\n\n\r");
+    Folder* f = c.appendFolder(&c).node()->asFolder();
+    c.setTitle(f, everyByte);
+    c.setDescription(f, std::string(1, '\0'));
+    Link* l = c.appendLink(f).node()->asLink();
+    c.setTitle(l, everyByte);
+    c.setDescription(l, everyByte);
+    c.setUrl(l, everyByte);
+    const std::string before = treeText(c);
+    const std::string bytes = savedBytes();
+
+    Collection other;
+    ASSERT_TRUE(other.load(path));
+    EXPECT_EQ(before, treeText(other));
+    EXPECT_FALSE(other.modified);
+    ASSERT_TRUE(other.save(path));
+    EXPECT_EQ(bytes, readFileBytes(path));
+}
+
+TEST_F(CollectionFile, RoundTripsARandomTree) {
+    std::mt19937 random(7);
+    std::vector<Folder*> folders{&c};
+    for (int i = 0; i < 3000; ++i) {
+        Folder* parent = folders[random() % folders.size()];
+        ChildPosition at = random() % 2 ? parent->childrenEnd() : parent->childrenBegin();
+        BookmarkNode* node = random() % 4 ? c.insertLink(parent, at).node() : c.insertFolder(parent, at).node();
+        std::string text(random() % 40, 'a');
+        for (char& ch : text) ch = static_cast<char>(random());
+        c.setTitle(node, text);
+        if (random() % 3 == 0) c.setDescription(node, text + text);
+        if (Link* link = node->asLink()) c.setUrl(link, "http://" + text);
+        if (Folder* added = node->asFolder()) folders.push_back(added);
+    }
+    const std::string before = treeText(c);
+    savedBytes();
+    Collection other;
+    ASSERT_TRUE(other.load(path));
+    EXPECT_EQ(before, treeText(other));
+}
+
+TEST_F(CollectionFile, HeaderRules) {
+    const std::string body = Bytes().folder("t", 0).data;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool loads;
+    };
+    const std::vector<Case> cases = {
+        {"version 1", Bytes().header().data + body, true},
+        {"version 0", Bytes().header(0x5FA9, 0).data + body, true},
+        {"negative version", Bytes().header(0x5FA9, 0xFFFFFFFF).data + body, true},
+        {"most negative version", Bytes().header(0x5FA9, 0x80000000).data + body, true},
+        {"reserved words set", Bytes().header(0x5FA9, 1, 7, 0xFFFFFFFF).data + body, true},
+        {"trailing bytes", Bytes().header().data + body + "garbage", true},
+        {"version 2", Bytes().header(0x5FA9, 2).data + body, false},
+        {"largest version", Bytes().header(0x5FA9, 0x7FFFFFFF).data + body, false},
+        {"other magic", Bytes().header(0xA95F).data + body, false},
+        {"empty file", "", false},
+        {"short header", Bytes().header().data.substr(0, 15), false},
+        {"header only", Bytes().header().data, false},
+    };
+    for (const Case& test : cases) {
+        c.clear();
+        c.setTitle(c.appendLink(&c).node(), "old");
+        EXPECT_EQ(test.loads, loadBytes(test.bytes)) << test.name;
+        EXPECT_FALSE(c.modified) << test.name;
+        EXPECT_EQ(test.loads ? "F \"t\" \"\"\n" : kEmptyTree, treeText(c)) << test.name;
+    }
+}
+
+TEST_F(CollectionFile, BodyRules) {
+    struct Case {
+        const char* name;
+        std::string body;
+        bool loads;
+        std::string tree;
+    };
+    const std::vector<Case> cases = {
+        {"child count 0", Bytes().folder("r", 0).data, true, "F \"r\" \"\"\n"},
+        {"kind 5 reads as a folder", Bytes().folder("", 1).u16(5).folder("f", 0).data, true,
+         "F \"\" \"\"\n  F \"f\" \"\"\n"},
+        {"negative child count", Bytes().folder("r", 0xFFFFFFFF).data, false, "F \"r\" \"\"\n"},
+        {"negative count below", Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 0x80000000).data,
+         false, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+        {"count larger than the children",
+         Bytes().folder("", 0x7FFFFFFF).u16(0).link("a", "u").u16(0).link("b", "v").data, false,
+         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n  L \"b\" \"\" \"v\"\n"},
+        {"string longer than the file", Bytes().folder("", 1).u16(0).str("t").str("").u32(0xFFFFFFF0).data,
+         false, kEmptyTree},
+        {"title longer than the file", Bytes().u32(0x7FFFFFFF).data, false, kEmptyTree},
+        {"truncated kind", Bytes().folder("", 2).u16(0).link("a", "u").data + "\x01", false,
+         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+        // The folder whose body failed goes, with everything read into it.
+        {"failure inside a folder",
+         Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 2).u16(0).link("b", "v").u16(0).str("c").data,
+         false, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(test.loads, loadBytes(Bytes().header().data + test.body)) << test.name;
+        EXPECT_EQ(test.tree, treeText(c)) << test.name;
+        EXPECT_FALSE(c.modified) << test.name;
+    }
+}
+
+TEST_F(CollectionFile, TruncatedAtEveryOffsetKeepsTheCompleteTopLevelChildren) {
+    fillSample();
+    const std::string whole = savedBytes();
+    const std::string title = c.title.str(), description = c.description.str();
+
+    // Where each top-level child's record ends: the file of the first k
+    // children differs from the whole one only in the child count.
+    std::vector<std::size_t> childEnds;
+    std::vector<std::string> prefixTrees;
+    {
+        Collection prefix;
+        prefix.setTitle(&prefix, title);
+        prefix.setDescription(&prefix, description);
+        prefixTrees.push_back(treeText(prefix));
+        Collection source;
+        ASSERT_TRUE(source.load(path));
+        while (source.childCount() > 0) {
+            ChildPosition first = source.childrenBegin();
+            BookmarkNode* node = first.node();
+            source.unlinkChild(node);
+            prefix.insertChild(prefix.childrenEnd(), node);
+            ASSERT_TRUE(prefix.save(folder.file("prefix.lhv")));
+            childEnds.push_back(readFileBytes(folder.file("prefix.lhv")).size());
+            prefixTrees.push_back(treeText(prefix));
+        }
+    }
+    ASSERT_EQ(whole.size(), childEnds.back());
+
+    const std::size_t titleEnd = 20 + title.size(), descriptionEnd = titleEnd + 4 + description.size();
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+        c.modified = true;
+        ASSERT_FALSE(loadBytes(whole.substr(0, cut))) << "cut at " << cut;
+        EXPECT_FALSE(c.modified);
+        std::size_t complete = 0;
+        while (complete < childEnds.size() && childEnds[complete] <= cut) ++complete;
+        Collection expected;
+        if (cut >= titleEnd) expected.setTitle(&expected, title);
+        if (cut >= descriptionEnd) expected.setDescription(&expected, description);
+        std::string expectedTree = complete > 0 ? prefixTrees[complete] : treeText(expected);
+        EXPECT_EQ(expectedTree, treeText(c)) << "cut at " << cut;
+    }
+}
+
+TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
+    auto nestedFile = [](std::size_t depth) {
+        Bytes bytes;
+        bytes.header().folder("", 2).u16(0).link("before", "u");
+        for (std::size_t level = 1; level <= depth; ++level) bytes.u16(1).folder("f", level < depth ? 1 : 0);
+        return bytes.data;
+    };
+    ASSERT_TRUE(loadBytes(nestedFile(1000)));
+    std::size_t depth = 0;
+    for (const BookmarkNode* node = c.childrenBegin().next().node(); node; depth++)
+        node = node->asFolder()->childrenBegin().node();
+    EXPECT_EQ(1000u, depth);
+    EXPECT_TRUE(c.save(folder.file("deep.lhv")));
+    EXPECT_EQ(nestedFile(1000), readFileBytes(folder.file("deep.lhv")));
+
+    EXPECT_FALSE(loadBytes(nestedFile(1001)));
+    EXPECT_EQ("F \"\" \"\"\n  L \"before\" \"\" \"u\"\n", treeText(c));
+
+    // A tree deeper than a load accepts is not saved: the file could never be opened again.
+    Folder* bottom = &c;
+    for (int level = 0; level < 1001; ++level) bottom = c.appendFolder(bottom).node()->asFolder();
+    writeFileBytes(path, "old");
+    EXPECT_FALSE(c.save(path));
+    EXPECT_TRUE(c.modified);
+    EXPECT_EQ("old", readFileBytes(path));
+    EXPECT_EQ(2u, folder.entryCount());  // c.lhv and deep.lhv, no temporary left
+}
+
+TEST_F(CollectionFile, AFileThatCannotBeOpenedChangesNothing) {
+    fillSample();
+    const std::string before = treeText(c);
+    EXPECT_FALSE(c.load(folder.file("missing.lhv")));
+    EXPECT_FALSE(c.load(folder.path()));  // a folder is no collection file
+    EXPECT_TRUE(c.modified);
+    EXPECT_EQ(before, treeText(c));
+}
+
+TEST_F(CollectionFile, SaveReplacesTheFileOnlyWhenEverythingWasWritten) {
+    fillSample();
+    EXPECT_FALSE(c.save(folder.file("no such folder/c.lhv")));
+    EXPECT_TRUE(c.modified);
+
+    writeFileBytes(path, "previous content");
+    ASSERT_TRUE(c.save(path));
+    EXPECT_FALSE(c.modified);
+    Collection reread;
+    ASSERT_TRUE(reread.load(path));
+    EXPECT_EQ(treeText(c), treeText(reread));
+    EXPECT_EQ(1u, folder.entryCount());
+
+    // A folder where the file should be cannot be replaced.
+    const std::string blocked = folder.file("blocked.lhv");
+    std::filesystem::create_directory(blocked);
+    c.modified = true;
+    EXPECT_FALSE(c.save(blocked));
+    EXPECT_TRUE(c.modified);
+    EXPECT_EQ(2u, folder.entryCount());
+}

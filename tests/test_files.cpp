@@ -1,0 +1,49 @@
+#include "test_files.h"
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "core/file_io.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::atomic<unsigned> folderCounter{0};
+}
+
+TemporaryFolder::TemporaryFolder() {
+    fs::path folder = fs::temp_directory_path() /
+                      ("linkhaven-test-" + std::to_string(currentProcessId()) + "-" +
+                       std::to_string(folderCounter++));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    path_ = folder.string();
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+std::string TemporaryFolder::file(const std::string& name) const { return (fs::path(path_) / name).string(); }
+
+std::size_t TemporaryFolder::entryCount() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
+}
+
+std::string readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+bool fileExists(const std::string& path) { return fs::exists(path); }

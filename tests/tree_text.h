@@ -1,0 +1,13 @@
+#pragma once
+
+// A readable text of a whole tree, so that tests compare trees with one
+// EXPECT_EQ and a failure shows where they differ. One node a line:
+//   F "title" "description"      a folder, its children indented below it
+//   L "title" "description" "url"
+// Bytes outside printable ASCII appear as \xHH.
+
+#include <string>
+
+class Folder;
+
+std::string treeText(const Folder& root);
