@@ -8,20 +8,27 @@
 #include "cli/list_command.h"
 
 namespace {
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err);
+};
+
+const Command kCommands[] = {
+    {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
+};
+
 int usage() {
-    std::fputs(
-        "usage: linkhaven-cli COMMAND ARGUMENTS\n"
-        "commands:\n"
-        "  list FILE.lhv    print the collection's tree\n",
-        stderr);
+    std::fputs("usage: linkhaven-cli COMMAND ARGUMENTS\ncommands:\n", stderr);
+    for (const Command& command : kCommands) std::fprintf(stderr, "  %s\n", command.usage);
     return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
-    const char* command = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
-    if (std::strcmp(command, "list") == 0) return runListCommand(arguments, stdout, stderr);
+    for (const Command& command : kCommands)
+        if (std::strcmp(argv[1], command.name) == 0) return command.run(arguments, stdout, stderr);
     return usage();
 }
