@@ -1,18 +1,28 @@
 #include "binary_stream.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kMaxBuffer = 256 << 10;
+constexpr std::size_t kFirstWriteBuffer = 4 << 10;
+
+// Small sources (clipboard data, tests, fuzzing) get small buffers.
+std::size_t readBufferSize(std::uint64_t sourceSize) {
+    return sourceSize < kMaxBuffer ? static_cast<std::size_t>(sourceSize) + 1 : kMaxBuffer;
 }
+}  // namespace
 
 BinaryReader::BinaryReader(ByteSource& source)
-    : source_(source), buffer_(new char[kBufferSize]), total_(source.size()) {}
+    : source_(source),
+      bufferSize_(readBufferSize(source.size())),
+      buffer_(new char[bufferSize_]),
+      total_(source.size()) {}
 
 bool BinaryReader::refill() {
     if (failed_) return false;
     begin_ = 0;
-    end_ = source_.read(buffer_.get(), kBufferSize);
+    end_ = source_.read(buffer_.get(), bufferSize_);
     if (end_ == 0) failed_ = true;
     return end_ != 0;
 }
@@ -52,13 +62,21 @@ bool BinaryReader::readI32(std::int32_t& value) {
     return true;
 }
 
-BinaryWriter::BinaryWriter(ByteSink& sink) : sink_(sink), buffer_(new char[kBufferSize]) {}
+BinaryWriter::BinaryWriter(ByteSink& sink)
+    : sink_(sink), capacity_(kFirstWriteBuffer), buffer_(new char[capacity_]) {}
 
 bool BinaryWriter::writeBytes(const char* bytes, std::size_t size) {
     if (failed_) return false;
-    if (used_ + size > kBufferSize) {
+    // The buffer grows with the output, so short outputs stay cheap.
+    while (used_ + size > capacity_ && capacity_ < kMaxBuffer) {
+        std::unique_ptr<char[]> larger(new char[capacity_ * 2]);
+        std::memcpy(larger.get(), buffer_.get(), used_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
+    }
+    if (used_ + size > capacity_) {
         if (!flush()) return false;
-        if (size >= kBufferSize) {
+        if (size >= capacity_) {
             failed_ = !sink_.write(bytes, size);
             return !failed_;
         }

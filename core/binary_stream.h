@@ -27,6 +27,7 @@ private:
     bool refill();
 
     ByteSource& source_;
+    std::size_t bufferSize_;
     std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
@@ -51,6 +52,7 @@ public:
 
 private:
     ByteSink& sink_;
+    std::size_t capacity_;
     std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
     bool failed_ = false;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "bookmark_node.h"
+#include "file_io.h"
 
 class Collection : public Folder {
 public:
@@ -67,4 +68,9 @@ public:
     // failure leaves an existing file whole. False on any failure, including
     // a tree nested deeper than load() accepts.
     bool save(const std::string& path);
+
+    // The same from an open source and to a sink: `read` clears the tree
+    // first; `write` leaves `modified` as it is.
+    bool readFile(ByteSource& source);
+    bool writeFile(ByteSink& sink) const;
 };

@@ -139,26 +139,31 @@ bool Folder::read(BinaryReader& in) {
     return complete;
 }
 
-bool Collection::load(const std::string& path) {
-    InputFile file;
-    if (!file.open(path)) return false;
+bool Collection::readFile(ByteSource& source) {
     clear();
-    BinaryReader in(file);
+    BinaryReader in(source);
     std::uint32_t magic, reserved1, reserved2;
     std::int32_t version;
-    bool loaded = in.readU32(magic) && in.readI32(version) && in.readU32(reserved1) &&
-                  in.readU32(reserved2) && magic == kMagic && version <= kVersion && read(in);
+    bool complete = in.readU32(magic) && in.readI32(version) && in.readU32(reserved1) &&
+                    in.readU32(reserved2) && magic == kMagic && version <= kVersion && read(in);
     modified = false;
-    return loaded;
+    return complete;
+}
+
+bool Collection::writeFile(ByteSink& sink) const {
+    BinaryWriter out(sink);
+    return out.writeU32(kMagic) && out.writeI32(kVersion) && out.writeU32(0) && out.writeU32(0) &&
+           write(out) && out.flush();
+}
+
+bool Collection::load(const std::string& path) {
+    InputFile file;
+    return file.open(path) && readFile(file);
 }
 
 bool Collection::save(const std::string& path) {
     ReplacingFile file(path);
-    if (!file.open()) return false;
-    BinaryWriter out(file);
-    bool written = out.writeU32(kMagic) && out.writeI32(kVersion) && out.writeU32(0) &&
-                   out.writeU32(0) && write(out) && out.flush();
-    if (!written || !file.commit()) return false;
+    if (!file.open() || !writeFile(file) || !file.commit()) return false;
     modified = false;
     return true;
 }

@@ -1,28 +1,16 @@
-// Loads arbitrary bytes as a collection file, then saves and reloads what was
-// read: a load never crashes, and what it keeps always saves and loads again
-// to the same tree.
+// Reads arbitrary bytes as a collection file, then writes and rereads what
+// was read: a load never crashes, and what it keeps always writes and reads
+// again to the same tree.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
-#include <unistd.h>
+#include <string_view>
 
 #include "core/collection.h"
-#include "core/file_io.h"
+#include "core/memory_bytes.h"
 
 namespace {
-std::string scratchPath(const char* name) {
-    return "/tmp/linkhaven-fuzz-" + std::to_string(::getpid()) + "-" + name;
-}
-
-bool writeAll(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    removeFile(path);
-    OutputFile file;
-    return file.createNew(path) && file.write(reinterpret_cast<const char*>(data), size) &&
-           file.flushAndClose();
-}
-
 std::size_t countNodes(const Folder& folder) {
     std::size_t count = 0;
     for (ChildPosition p = folder.childrenBegin(); !p.isEnd(); ++p) {
@@ -34,18 +22,17 @@ std::size_t countNodes(const Folder& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string input = scratchPath("input.lhv");
-    static const std::string copy = scratchPath("copy.lhv");
-    if (!writeAll(input, data, size)) std::abort();
-
+    MemorySource input(std::string_view(reinterpret_cast<const char*>(data), size));
     Collection collection;
-    collection.load(input);
+    collection.readFile(input);
     if (collection.modified) std::abort();
-    const std::size_t nodes = countNodes(collection);
 
-    if (!collection.save(copy)) std::abort();
-    Collection reread;
-    if (!reread.load(copy) || countNodes(reread) != nodes || reread.title.view() != collection.title.view())
+    MemorySink copy;
+    if (!collection.writeFile(copy)) std::abort();
+    MemorySource reread(copy.bytes());
+    Collection again;
+    if (!again.readFile(reread) || countNodes(again) != countNodes(collection) ||
+        again.title.view() != collection.title.view())
         std::abort();
     return 0;
 }
