@@ -1,0 +1,117 @@
+#include "item_stream.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+constexpr char kEnd = 0x00;
+constexpr char kFolder = 0x01;
+constexpr char kLink = 0x02;
+
+// Counts the bytes a stream takes.
+struct Counter {
+    std::size_t size = 0;
+    void code(char) { ++size; }
+    void text(const std::string& text) { size += 4 + text.size(); }
+};
+
+struct Writer {
+    char* out;
+    void code(char code) { *out++ = code; }
+    void text(const std::string& text) {
+        const auto size = static_cast<std::uint32_t>(text.size());
+        const unsigned char length[4] = {static_cast<unsigned char>(size), static_cast<unsigned char>(size >> 8),
+                                         static_cast<unsigned char>(size >> 16),
+                                         static_cast<unsigned char>(size >> 24)};
+        std::memcpy(out, length, 4);
+        std::memcpy(out + 4, text.data(), text.size());
+        out += 4 + text.size();
+    }
+};
+
+template <class Output>
+void emit(ItemSource& source, Output& output) {
+    for (std::size_t depth = 0;;) {
+        ItemCode code = source.next();
+        ItemFields fields;
+        if (code == FolderItem) {
+            source.folder(fields);
+            output.code(kFolder);
+            output.text(fields.title);
+            output.text(fields.description);
+            ++depth;
+        } else if (code == LinkItem) {
+            source.link(fields);
+            output.code(kLink);
+            output.text(fields.title);
+            output.text(fields.url);
+            output.text(fields.description);
+        } else {
+            output.code(kEnd);
+            if (depth-- == 0) return;
+        }
+    }
+}
+
+std::uint32_t readCount(const char* at) {
+    unsigned char bytes[4];
+    std::memcpy(bytes, at, 4);
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+}  // namespace
+
+std::size_t measureItemStream(ItemSource& source) {
+    Counter counter;
+    emit(source, counter);
+    return counter.size;
+}
+
+void writeItemStream(ItemSource& source, char* destination) {
+    Writer writer{destination};
+    emit(source, writer);
+}
+
+bool ItemStreamSource::fits(int strings) const {
+    const char* at = position_;
+    for (int i = 0; i < strings; ++i) {
+        if (end_ - at < 4) return false;
+        const std::uint32_t size = readCount(at);
+        at += 4;
+        if (static_cast<std::size_t>(end_ - at) < size) return false;
+        at += size;
+    }
+    return true;
+}
+
+ItemCode ItemStreamSource::next() {
+    if (ended_ || position_ == end_) {
+        ended_ = true;
+        return EndOfFolder;
+    }
+    const char code = *position_++;
+    if (code == kFolder && fits(2)) return FolderItem;
+    if (code == kLink && fits(3)) return LinkItem;
+    // 0x00 closes a level; anything else is damage, and ends the stream.
+    if (code != kEnd) ended_ = true;
+    return EndOfFolder;
+}
+
+std::string ItemStreamSource::readString() {
+    const std::uint32_t size = readCount(position_);
+    position_ += 4;
+    std::string text(position_, size);
+    position_ += size;
+    return text;
+}
+
+void ItemStreamSource::folder(ItemFields& fields) {
+    fields.title = readString();
+    fields.description = readString();
+}
+
+void ItemStreamSource::link(ItemFields& fields) {
+    fields.title = readString();
+    fields.url = readString();
+    fields.description = readString();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// The program's own clipboard and drag format: a stream of records, each
+// starting with a code byte, that carries one tree item with its subtree.
+//   0x00                         end of the current folder level
+//   0x01 name description        a folder; its contents follow, closed by 0x00
+//   0x02 title url description   a link
+// A string is a 32-bit little-endian byte count and that many bytes. The
+// stream of one item is its record followed by one final 0x00.
+
+#include <cstddef>
+#include <string>
+
+#include "core/item_source.h"
+
+// The size of the stream the source yields, up to and including the 0x00
+// that closes its top level. Consumes the source.
+std::size_t measureItemStream(ItemSource& source);
+
+// Writes the stream the source yields into `destination`, which must hold
+// the size measureItemStream() gave for an identical source.
+void writeItemStream(ItemSource& source, char* destination);
+
+// Reads a stream from a block that may come from another program: every
+// record is checked against the rest of the block before it is announced,
+// and a record that does not fit, an unknown code or the end of the block
+// ends the stream (EndOfFolder from then on). It never reads past the block.
+class ItemStreamSource final : public ItemSource {
+public:
+    ItemStreamSource(const char* block, std::size_t size) : position_(block), end_(block + size) {}
+
+    ItemCode next() override;
+    void folder(ItemFields& fields) override;
+    void link(ItemFields& fields) override;
+
+private:
+    bool fits(int strings) const;
+    std::string readString();
+
+    const char* position_;
+    const char* end_;
+    bool ended_ = false;
+};
