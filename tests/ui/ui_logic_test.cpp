@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ui/command_line.h"
+#include "ui/pane_layout.h"
+#include "ui/title_order.h"
+
+TEST(FirstArgument, QuotesBlanksAndTheRest) {
+    struct Case {
+        const char* line;
+        const char* argument;  // nullptr: none
+    };
+    const std::vector<Case> cases = {
+        {"", nullptr},
+        {"   \t ", nullptr},
+        {"\"\" rest", nullptr},
+        {"file.lhv", "file.lhv"},
+        {"  C:\\My Files\\a.lhv", "C:\\My"},
+        {"\"C:\\My Files\\a.lhv\" other", "C:\\My Files\\a.lhv"},
+        {"\"C:\\no closing quote.lhv", "C:\\no closing quote.lhv"},
+        {"first\tsecond", "first"},
+        {"a\"b c", "a\"b"},
+    };
+    for (const Case& test : cases) {
+        const auto argument = firstArgument(test.line);
+        if (!test.argument) {
+            EXPECT_FALSE(argument.has_value()) << test.line;
+        } else {
+            EXPECT_EQ(test.argument, argument.value_or("(none)")) << test.line;
+        }
+    }
+}
+
+TEST(CompareTitles, CaseAndPrefixes) {
+    EXPECT_EQ(0, compareTitles("News", "nEWS"));
+    EXPECT_EQ(0, compareTitles("News", "Newspaper"));  // the shorter ends first
+    EXPECT_EQ(0, compareTitles("", "anything"));
+    EXPECT_LT(compareTitles("apple", "Banana"), 0);
+    EXPECT_EQ('a' - 'b', compareTitles("Apple", "b"));
+    EXPECT_GT(compareTitles("\xC9t\xE9", "zebra"), 0);   // bytes above 0x7F sort after ASCII
+    EXPECT_EQ(0, compareTitles("\xC9T\xC9", "\xE9t\xE9"));  // É lowers to é
+}
+
+TEST(PaneLayout, QuarterRuleAndStoredHeight) {
+    const PaneLayout stored = layoutPanes(800, 600, 150, 4);
+    EXPECT_EQ(0, stored.tree.y);
+    EXPECT_EQ(446, stored.tree.height);
+    EXPECT_EQ(450, stored.description.y);
+    EXPECT_EQ(150, stored.description.height);
+    EXPECT_EQ(800, stored.description.width);
+    EXPECT_EQ(150, stored.descriptionHeight);
+
+    for (int descr : {0, 600, 601, -20}) {
+        const PaneLayout quarter = layoutPanes(800, 601, descr == 600 ? 601 : descr, 4);
+        EXPECT_EQ(150, quarter.descriptionHeight) << descr;
+        EXPECT_EQ(451, quarter.description.y) << descr;
+        EXPECT_EQ(447, quarter.tree.height) << descr;
+    }
+}
