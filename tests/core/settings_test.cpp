@@ -1,0 +1,158 @@
+#include "core/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+// An in-memory store with the registry's rules: a value larger than the
+// reader's buffer is not read.
+class MemorySource : public SettingsSource {
+public:
+    std::map<std::string, std::string> values;
+
+    void setNumber(const std::string& name, std::uint32_t value) {
+        values[name] = std::string{char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+    }
+    bool readValue(const char* name, void* buffer, std::uint32_t capacity, std::uint32_t& size) const override {
+        auto found = values.find(name);
+        if (found == values.end() || found->second.size() > capacity) return false;
+        found->second.copy(static_cast<char*>(buffer), capacity);
+        size = static_cast<std::uint32_t>(found->second.size());
+        return true;
+    }
+};
+
+class RecordingSink : public SettingsSink {
+public:
+    std::vector<std::pair<std::string, std::string>> writes;
+    void writeNumber(const char* name, std::uint32_t value) override {
+        writes.emplace_back(name, std::to_string(value));
+    }
+    void writeString(const char* name, const std::string& text) override {
+        writes.emplace_back(name, "\"" + text + "\"");
+    }
+};
+
+constexpr ScreenSize kScreen{1280, 1024};
+}  // namespace
+
+TEST(Settings, EmptyStoreKeepsEveryDefault) {
+    Settings loaded;
+    loaded.loadFrom(MemorySource(), kScreen);
+    EXPECT_EQ(Settings::kUseDefault, loaded.Left);
+    EXPECT_EQ(Settings::kUseDefault, loaded.Height);
+    EXPECT_EQ(0, loaded.Descr);
+    EXPECT_EQ(1, loaded.MaxURL);
+    EXPECT_EQ(1, loaded.MinOnUse);
+    EXPECT_EQ(0, loaded.AutoSave);
+    EXPECT_EQ(80, loaded.FontSize);
+    EXPECT_EQ(400, loaded.FontWeight);
+    EXPECT_EQ(1, loaded.FontScript);
+    EXPECT_EQ(13, loaded.SearchFlags);
+    EXPECT_EQ(0, loaded.Language);
+    EXPECT_EQ("", loaded.FontName);
+}
+
+TEST(Settings, GeometryIsScaledToTheCurrentScreen) {
+    struct Case {
+        std::uint32_t xRes, yRes;
+        std::int32_t left, top, width, height;
+    };
+    const Case cases[] = {
+        {1024, 768, 125, 67, 1000, 800},  // stored at 1024 x 768
+        {0, 768, 100, 50, 800, 600},      // no width stored: taken as it is
+        {1024, 0, 100, 50, 800, 600},
+        {1280, 1024, 100, 50, 800, 600},
+    };
+    for (const Case& c : cases) {
+        MemorySource source;
+        source.setNumber("Left", 100);
+        source.setNumber("Top", 50);
+        source.setNumber("Width", 800);
+        source.setNumber("Height", 600);
+        if (c.xRes) source.setNumber("XRes", c.xRes);
+        if (c.yRes) source.setNumber("YRes", c.yRes);
+        Settings loaded;
+        loaded.loadFrom(source, kScreen);
+        EXPECT_EQ(c.left, loaded.Left) << c.xRes << "x" << c.yRes;
+        EXPECT_EQ(c.top, loaded.Top) << c.xRes << "x" << c.yRes;
+        EXPECT_EQ(c.width, loaded.Width) << c.xRes << "x" << c.yRes;
+        EXPECT_EQ(c.height, loaded.Height) << c.xRes << "x" << c.yRes;
+    }
+}
+
+TEST(Settings, SystemChosenGeometryIsNeverScaled) {
+    MemorySource source;
+    source.setNumber("Left", 0x80000000u);
+    source.setNumber("Width", 0x80000000u);
+    source.setNumber("Top", 10);
+    source.setNumber("XRes", 640);
+    source.setNumber("YRes", 480);
+    Settings loaded;
+    loaded.loadFrom(source, kScreen);
+    EXPECT_EQ(Settings::kUseDefault, loaded.Left);
+    EXPECT_EQ(Settings::kUseDefault, loaded.Width);
+    EXPECT_EQ(21, loaded.Top);  // 10 * 1024 / 480 = 21.33
+}
+
+TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
+    MemorySource source;
+    source.values["FontSize"] = std::string("\x64\0", 2);          // shorter than a number
+    source.values["FontWeight"] = std::string("\x2c\x01\0\0\0", 5);  // longer than a number
+    source.values["FontName"] = std::string(261, 'A');              // longer than 260 bytes
+    source.values["LastTemplate"] = std::string(260, 'B');          // exactly 260, no NUL
+    source.values["LastExport"] = std::string("out.txt\0junk", 12);
+    source.setNumber("Language", 0x407);
+    Settings loaded;
+    loaded.FontName = "Tahoma";
+    loaded.loadFrom(source, kScreen);
+    EXPECT_EQ(80, loaded.FontSize);
+    EXPECT_EQ(400, loaded.FontWeight);
+    EXPECT_EQ("Tahoma", loaded.FontName);
+    EXPECT_EQ(std::string(260, 'B'), loaded.LastTemplate);
+    EXPECT_EQ("out.txt", loaded.LastExport);
+    EXPECT_EQ(0x407, loaded.Language);
+}
+
+TEST(Settings, SaveWritesEveryValueInOrder) {
+    Settings saved;
+    saved.Left = 7;
+    saved.MaxURL = 5;
+    saved.FontName = "Verdana";
+    RecordingSink sink;
+    saved.saveTo(sink, {1024, 768});
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Left", "7"},          {"Top", "2147483648"},  {"Width", "2147483648"}, {"Height", "2147483648"},
+        {"Descr", "0"},         {"MaxURL", "5"},        {"MinOnUse", "1"},       {"AutoSave", "0"},
+        {"FontSize", "80"},     {"FontWeight", "400"},  {"FontItalic", "0"},     {"FontScript", "1"},
+        {"SearchFlags", "13"},  {"Language", "0"},      {"XRes", "1024"},        {"YRes", "768"},
+        {"FontName", "\"Verdana\""}, {"LastTemplate", "\"\""}, {"LastExport", "\"\""},
+    };
+    EXPECT_EQ(expected, sink.writes);
+}
+
+TEST(Settings, ToggleNegatesLogically) {
+    std::int32_t maxUrl = 5;
+    Settings::toggle(maxUrl);
+    EXPECT_EQ(0, maxUrl);
+    Settings::toggle(maxUrl);
+    EXPECT_EQ(1, maxUrl);
+}
+
+TEST(MulDiv, RoundsToNearestLikeWindows) {
+    struct Case {
+        std::int32_t number, numerator, denominator, expected;
+    };
+    const Case cases[] = {
+        {50, 1024, 768, 67},   {100, 1280, 1024, 125}, {100, 96, 720, 13},  {80, 96, 720, 11},
+        {-100, 96, 720, -13},  {1, 1, 2, 1},           {-1, 1, 2, -1},      {3, 1, 0, -1},
+        {0x7fffffff, 2, 1, -1}, {0x7fffffff, 2, 2, 0x7fffffff},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, mulDiv(c.number, c.numerator, c.denominator))
+            << c.number << " * " << c.numerator << " / " << c.denominator;
+}

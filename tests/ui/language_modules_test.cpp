@@ -1,0 +1,202 @@
+#include "ui/language_modules.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+#include <string>
+
+#include "test_files.h"
+#include "ui/resource_ids.h"
+
+namespace {
+const std::string kProgramFolder = std::string(LINKHAVEN_PROGRAM_DIR) + "/";
+
+void copyInto(const TemporaryFolder& folder, const std::string& source, const std::string& name) {
+    ASSERT_TRUE(::CopyFileA(source.c_str(), folder.file(name).c_str(), FALSE)) << source;
+}
+
+std::string moduleText(HMODULE module, unsigned id) {
+    char text[256];
+    const int length = ::LoadStringA(module, id, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+void collectCommands(HMENU menu, std::set<unsigned>& commands, std::set<unsigned>& popupFirstItems) {
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        if (HMENU popup = ::GetSubMenu(menu, i)) {
+            popupFirstItems.insert(::GetMenuItemID(popup, 0));
+            collectCommands(popup, commands, popupFirstItems);
+        } else {
+            commands.insert(::GetMenuItemID(menu, i));
+        }
+    }
+}
+}  // namespace
+
+TEST(LanguageModules, ListsModulesSortedAndPrefersEnglish) {
+    TemporaryFolder folder;
+    copyInto(folder, kProgramFolder + "lang-de.dll", "lang-de.dll");
+    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
+    copyInto(folder, ENTRY_POINT_PROBE, "probe.dll");
+    writeFileBytes(folder.file("broken.dll"), "MZ this is not a module");
+    writeFileBytes(folder.file("readme.dll.txt"), "not a DLL at all");
+
+    LanguageModules modules(folder.path());
+    ASSERT_EQ(3, modules.count());
+    EXPECT_EQ("Deutsch", modules.displayName(0));
+    EXPECT_EQ("English", modules.displayName(1));
+    EXPECT_EQ("Italiano (probe)", modules.displayName(2));
+    EXPECT_EQ(0x407, modules.langIdAt(0));
+    EXPECT_EQ(0x409, modules.langIdAt(1));
+    EXPECT_EQ(0x410, modules.langIdAt(2));
+    EXPECT_EQ("lang-en.dll", modules.fileName(1));
+    EXPECT_EQ(1, modules.defaultIndex());
+    EXPECT_EQ(1, modules.currentIndex());
+    EXPECT_EQ("linkhaven-en.html", moduleText(modules.module(), IDS_HELP_FILE));
+
+    EXPECT_EQ(0, modules.findByLangId(0x407));
+    EXPECT_EQ(1, modules.findByLangId(0xABCD0409));  // only the low 16 bits count
+    EXPECT_EQ(-1, modules.findByLangId(0x40C));
+
+    EXPECT_FALSE(modules.select(1));  // already current
+    EXPECT_FALSE(modules.select(3));
+    EXPECT_TRUE(modules.select(0));
+    EXPECT_EQ(0, modules.currentIndex());
+    EXPECT_EQ("linkhaven-de.html", moduleText(modules.module(), IDS_HELP_FILE));
+    // German text arrives in the ANSI code page (1252 here): "ge\xe4ndert" is "geändert".
+    EXPECT_NE(std::string::npos, moduleText(modules.module(), IDS_ASK_SAVE).find("ge\xe4ndert"));
+    EXPECT_TRUE(modules.select(2));
+    EXPECT_EQ("0x410", moduleText(modules.module(), IDS_LANGUAGE_ID));
+
+    // The probe was listed and even selected, yet its code never ran.
+    EXPECT_FALSE(fileExists(folder.file("probe.dll.ran")));
+}
+
+TEST(LanguageModules, WithoutEnglishTheFirstInTheListIsLoaded) {
+    TemporaryFolder folder;
+    copyInto(folder, ENTRY_POINT_PROBE, "zz-probe.dll");
+    copyInto(folder, kProgramFolder + "lang-de.dll", "lang-de.dll");
+    LanguageModules modules(folder.path());
+    ASSERT_EQ(2, modules.count());
+    EXPECT_EQ(0, modules.defaultIndex());
+    EXPECT_EQ(0, modules.currentIndex());
+    EXPECT_EQ("Deutsch", moduleText(modules.module(), IDS_LANGUAGE_NAME));
+    EXPECT_FALSE(fileExists(folder.file("zz-probe.dll.ran")));
+}
+
+TEST(LanguageModules, EmptyFolderHasNoModule) {
+    TemporaryFolder folder;
+    LanguageModules modules(folder.path());
+    EXPECT_EQ(0, modules.count());
+    EXPECT_EQ(-1, modules.defaultIndex());
+    EXPECT_EQ(-1, modules.currentIndex());
+    EXPECT_EQ(nullptr, modules.module());
+    EXPECT_FALSE(modules.select(0));
+}
+
+TEST(LanguageModules, TheProbeRunsCodeWhenLoadedAsAProgramLibrary) {
+    // Shows that the probe above would have left its mark had it been run.
+    TemporaryFolder folder;
+    copyInto(folder, ENTRY_POINT_PROBE, "probe.dll");
+    HMODULE library = ::LoadLibraryA(folder.file("probe.dll").c_str());
+    ASSERT_NE(nullptr, library);
+    ::FreeLibrary(library);
+    EXPECT_TRUE(fileExists(folder.file("probe.dll.ran")));
+}
+
+class ShippedModule : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        module_ = ::LoadLibraryExA((kProgramFolder + GetParam()).c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(nullptr, module_);
+    }
+    void TearDown() override {
+        if (module_) ::FreeLibrary(module_);
+    }
+    HMODULE module_ = nullptr;
+};
+
+TEST_P(ShippedModule, HasEveryString) {
+    for (unsigned id = IDS_APP_TITLE; id <= IDS_HELP_FILE; ++id)
+        EXPECT_FALSE(moduleText(module_, id).empty()) << "string " << id;
+}
+
+TEST_P(ShippedModule, MainMenuHoldsEveryCommandAndBothLists) {
+    HMENU menu = ::LoadMenuA(module_, MAKEINTRESOURCEA(IDM_MAIN));
+    ASSERT_NE(nullptr, menu);
+    std::set<unsigned> commands, popupFirstItems;
+    collectCommands(menu, commands, popupFirstItems);
+    ::DestroyMenu(menu);
+    const unsigned expected[] = {IDM_EXIT, IDM_ABOUT, IDM_SAVE_AS, IDM_HELP, IDM_NEW_FOLDER,
+                                 IDM_COLLECTION_TITLE, IDM_NEW_COLLECTION, IDM_OPEN, IDM_SAVE,
+                                 IDM_NEW_LINK, IDM_DELETE, IDM_PROPERTIES, IDM_SWITCH_PANE, IDM_CUT,
+                                 IDM_COPY, IDM_PASTE, IDM_RENAME, IDM_FONT, IDM_MINIMIZE_ON_USE,
+                                 IDM_MAXIMIZED_BROWSER, IDM_SAVE_AUTOMATICALLY, IDM_FIND, IDM_FIND_NEXT,
+                                 IDM_EXPORT, IDM_SORT};
+    for (unsigned command : expected) EXPECT_EQ(1u, commands.count(command)) << "command " << command;
+    EXPECT_EQ(1u, popupFirstItems.count(IDM_LANGUAGE_FIRST));
+    EXPECT_EQ(1u, popupFirstItems.count(IDM_BROWSER_WINDOW_FIRST));
+
+    HMENU context = ::LoadMenuA(module_, MAKEINTRESOURCEA(IDM_TREE_CONTEXT));
+    ASSERT_NE(nullptr, context);
+    EXPECT_NE(nullptr, ::GetSubMenu(context, 0));
+    ::DestroyMenu(context);
+}
+
+TEST_P(ShippedModule, AcceleratorsGiveTheUsualKeys) {
+    HACCEL table = ::LoadAcceleratorsA(module_, MAKEINTRESOURCEA(IDA_MAIN));
+    ASSERT_NE(nullptr, table);
+    ACCEL keys[64];
+    const int count = ::CopyAcceleratorTableA(table, keys, 64);
+    std::set<std::tuple<int, int, int>> present;  // modifiers, key, command
+    for (int i = 0; i < count; ++i)
+        present.insert({keys[i].fVirt & (FCONTROL | FSHIFT | FALT), keys[i].key, keys[i].cmd});
+    struct Expected {
+        int modifiers, key, command;
+    };
+    const Expected expected[] = {
+        {FCONTROL, 'N', IDM_NEW_COLLECTION}, {FCONTROL, 'O', IDM_OPEN},  {FCONTROL, 'S', IDM_SAVE},
+        {FCONTROL, 'X', IDM_CUT},            {FCONTROL, 'C', IDM_COPY},  {FCONTROL, 'V', IDM_PASTE},
+        {FCONTROL, 'F', IDM_FIND},           {0, VK_F3, IDM_FIND_NEXT},  {0, VK_DELETE, IDM_DELETE},
+        {0, VK_F2, IDM_RENAME},              {0, VK_F6, IDM_SWITCH_PANE}, {FALT, VK_RETURN, IDM_PROPERTIES},
+        {0, VK_F1, IDM_HELP},
+    };
+    for (const Expected& key : expected)
+        EXPECT_EQ(1u, present.count({key.modifiers, key.key, key.command})) << "command " << key.command;
+}
+
+TEST_P(ShippedModule, HasImagesDialogsAndMessages) {
+    HBITMAP images = static_cast<HBITMAP>(
+        ::LoadImageA(module_, MAKEINTRESOURCEA(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(nullptr, images);
+    BITMAP info;
+    ::GetObjectA(images, sizeof info, &info);
+    EXPECT_EQ(48, info.bmWidth);
+    EXPECT_EQ(16, info.bmHeight);
+    ::DeleteObject(images);
+
+    for (unsigned dialog : {IDD_LINK, IDD_FOLDER, IDD_COLLECTION_TITLE, IDD_ABOUT, IDD_SEARCH})
+        EXPECT_NE(nullptr, ::FindResourceA(module_, MAKEINTRESOURCEA(dialog), MAKEINTRESOURCEA(5)))
+            << "dialog " << dialog;
+
+    for (DWORD code = 1; code <= 7; ++code) {
+        const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>("C:\\t.lht"), 17,
+                                     reinterpret_cast<DWORD_PTR>("C:\\out.html")};
+        char text[512];
+        const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module_,
+                                              IDMSG_EXPORT_ERROR_BASE + code, 0, text, sizeof text,
+                                              reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
+        ASSERT_NE(0u, length) << "message " << code;
+        const std::string message(text, length);
+        const bool namesAFile = message.find("C:\\t.lht") != std::string::npos ||
+                                message.find("C:\\out.html") != std::string::npos;
+        EXPECT_TRUE(namesAFile) << message;
+        if (code >= 3 && code <= 6) {
+            EXPECT_NE(std::string::npos, message.find("17")) << message;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, ShippedModule, testing::Values("lang-en.dll", "lang-de.dll"));

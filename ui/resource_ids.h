@@ -1,0 +1,99 @@
+/* Identifiers shared by the program and its language modules: included by
+   C++ code and by the resource scripts, so plain macros only. */
+#ifndef LINKHAVEN_UI_RESOURCE_IDS_H
+#define LINKHAVEN_UI_RESOURCE_IDS_H
+
+/* Resources of the program itself. */
+#define IDI_PROGRAM 101
+
+/* Strings of a language module. */
+#define IDS_APP_TITLE 102
+#define IDS_ASK_SAVE 103
+#define IDS_FILTER_COLLECTIONS 104
+#define IDS_CANNOT_OPEN 105
+#define IDS_CANNOT_SAVE 106
+#define IDS_DOCUMENT_TYPE 107
+#define IDS_FIELD_REQUIRED 108
+#define IDS_CONFIRM_DELETE_FOLDER 109
+#define IDS_NOT_FOUND 110
+#define IDS_TEMPLATE_DIALOG_TITLE 111
+#define IDS_EXPORT_DIALOG_TITLE 112
+#define IDS_FILTER_TEMPLATES 113
+#define IDS_FILTER_ALL_FILES 114
+#define IDS_MENU_EMPTY 115
+#define IDS_LANGUAGE_ID 116
+#define IDS_LANGUAGE_NAME 117
+#define IDS_HELP_FILE 118
+
+/* Menus, accelerators, images and dialogs of a language module. */
+#define IDM_MAIN 102
+#define IDM_TREE_CONTEXT 110
+#define IDA_MAIN 102
+#define IDB_TREE_IMAGES 104
+#define IDD_LINK 105
+#define IDD_FOLDER 106
+#define IDD_COLLECTION_TITLE 108
+#define IDD_ABOUT 109
+#define IDD_SEARCH 111
+
+/* Export error messages: the message table entry of error code N is
+   IDMSG_EXPORT_ERROR_BASE + N, for N from 1 to 7. */
+#define IDMSG_EXPORT_ERROR_BASE 0x01010000
+
+/* Dialog controls. */
+#define IDC_NAME 1000
+#define IDC_URL 1001
+#define IDC_DESCRIPTION 1002
+#define IDC_SEARCH_TEXT 1005
+#define IDC_SEARCH_IGNORE_CASE 1006
+#define IDC_SEARCH_URLS 1007
+#define IDC_SEARCH_TITLES 1008
+#define IDC_SEARCH_DESCRIPTIONS 1009
+#define IDC_SEARCH_FOLDERS 1010
+#define IDC_SEARCH_FROM_TOP 1011
+#define IDC_ABOUT_PRODUCT 1012
+#define IDC_ABOUT_COPYRIGHT 1013
+#define IDC_ABOUT_ICON 1014
+
+/* Main window children. */
+#define IDC_TREE 1
+#define IDC_DESCRIPTION_PANE 2
+
+/* Menu and accelerator commands. */
+#define IDM_EXIT 40002
+#define IDM_ABOUT 40003
+#define IDM_SAVE_AS 40004
+#define IDM_HELP 40005
+#define IDM_NEW_FOLDER 40006
+#define IDM_COLLECTION_TITLE 40009
+#define IDM_NEW_COLLECTION 40010
+#define IDM_OPEN 40011
+#define IDM_SAVE 40012
+#define IDM_NEW_LINK 40013
+#define IDM_DELETE 40014
+#define IDM_PROPERTIES 40015
+#define IDM_SWITCH_PANE 40016
+#define IDM_CUT 40017
+#define IDM_COPY 40018
+#define IDM_PASTE 40019
+#define IDM_RENAME 40020
+#define IDM_FONT 40021
+#define IDM_MINIMIZE_ON_USE 40022
+#define IDM_MAXIMIZED_BROWSER 40023
+#define IDM_SAVE_AUTOMATICALLY 40024
+#define IDM_FIND 40025
+#define IDM_FIND_NEXT 40026
+#define IDM_EXPORT 40027
+#define IDM_SORT 40029
+#define IDM_LANGUAGE_FIRST 41000
+#define IDM_LANGUAGE_LAST 41100
+#define IDM_BROWSER_WINDOW_FIRST 42000
+#define IDM_BROWSER_WINDOW_LAST 42099
+
+/* Help topics. */
+#define HELP_TOPIC_COLLECTION_TITLE 100
+#define HELP_TOPIC_FOLDER 101
+#define HELP_TOPIC_LINK 102
+#define HELP_TOPIC_SEARCH 103
+
+#endif
