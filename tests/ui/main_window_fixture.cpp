@@ -1,0 +1,185 @@
+#include "main_window_fixture.h"
+
+#include <ole2.h>
+
+#include <cstring>
+#include <vector>
+
+#include "core/settings.h"
+#include "dialog_driver.h"
+#include "ui/app_state.h"
+#include "ui/language_modules.h"
+#include "ui/main_window.h"
+#include "ui/resource_ids.h"
+#include "ui/tree_view.h"
+#include "ui/ui_services.h"
+
+namespace {
+std::string itemText(HWND tree, HTREEITEM item) {
+    char text[1024] = "";
+    TVITEMA query{};
+    query.mask = TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = text;
+    query.cchTextMax = sizeof text;
+    ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
+    return text;
+}
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void appendItems(HWND tree, HTREEITEM first, int depth, std::string& out) {
+    for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+        const BookmarkNode* node = nodeOfItem(tree, item);
+        out.append(2 * depth, ' ');
+        if (!node) {
+            out += "? " + quoted(itemText(tree, item)) + "\n";
+            continue;
+        }
+        if (const Link* link = node->asLink())
+            out += "L " + quoted(itemText(tree, item)) + " " + quoted(link->description) + " " + quoted(link->url) + "\n";
+        else
+            out += "F " + quoted(itemText(tree, item)) + " " + quoted(node->description) + "\n";
+        appendItems(tree, TreeView_GetChild(tree, item), depth + 1, out);
+    }
+}
+
+HTREEITEM findItem(HWND tree, HTREEITEM first, const std::string& title) {
+    for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+        if (itemText(tree, item) == title) return item;
+        if (HTREEITEM inside = findItem(tree, TreeView_GetChild(tree, item), title)) return inside;
+    }
+    return nullptr;
+}
+}  // namespace
+
+void MainWindowFixture::SetUpTestSuite() {
+    ::OleInitialize(nullptr);
+    languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
+    registerMainWindowClass(::GetModuleHandleA(nullptr));
+}
+
+void MainWindowFixture::SetUp() {
+    ASSERT_GE(languageModules().currentIndex(), 0) << "no language module in " LINKHAVEN_PROGRAM_DIR;
+    theCollection.clear();
+    settings = Settings();
+    settings.Left = 10;
+    settings.Top = 10;
+    settings.Width = 640;
+    settings.Height = 480;
+    settings.MinOnUse = 0;
+    mainWindowState = MainWindowState();
+    acceleratorsEnabled = true;
+    emptyClipboard();
+    window_ = createMainWindow(::GetModuleHandleA(nullptr));
+    ASSERT_NE(nullptr, window_);
+    ::ShowWindow(window_, SW_SHOW);
+    ::UpdateWindow(window_);
+    ::SetFocus(tree());
+}
+
+void MainWindowFixture::TearDown() {
+    theCollection.modified = false;
+    if (window_) ::DestroyWindow(window_);
+    // The window's end posts the quit message, which would end the next test's dialogs.
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    theCollection.clear();
+}
+
+HWND MainWindowFixture::tree() const { return childById(window_, IDC_TREE); }
+HWND MainWindowFixture::descriptionPane() const { return childById(window_, IDC_DESCRIPTION_PANE); }
+
+Link* MainWindowFixture::addLink(Folder* folder, const std::string& title, const std::string& url) {
+    Link* link = theCollection.appendLink(folder).node()->asLink();
+    theCollection.setTitle(link, title);
+    theCollection.setUrl(link, url);
+    return link;
+}
+
+Folder* MainWindowFixture::addFolder(Folder* folder, const std::string& title) {
+    Folder* added = theCollection.appendFolder(folder).node()->asFolder();
+    theCollection.setTitle(added, title);
+    return added;
+}
+
+void MainWindowFixture::refresh() { refreshAll(window_); }
+
+void MainWindowFixture::runCommand(int id) { ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+void MainWindowFixture::select(const std::string& title) {
+    HTREEITEM item = findItem(tree(), TreeView_GetRoot(tree()), title);
+    ASSERT_NE(nullptr, item) << title;
+    TreeView_SelectItem(tree(), item);
+}
+
+std::string MainWindowFixture::selectedTitle() const {
+    HTREEITEM item = TreeView_GetSelection(tree());
+    return item ? itemText(tree(), item) : "(none)";
+}
+
+std::string MainWindowFixture::controlText() const {
+    std::string out = "F " + quoted(theCollection.title) + " " + quoted(theCollection.description) + "\n";
+    appendItems(tree(), TreeView_GetRoot(tree()), 1, out);
+    return out;
+}
+
+std::string MainWindowFixture::descriptionText() const { return windowText(descriptionPane()); }
+
+std::string MainWindowFixture::dialogText(HWND dialog, int id) { return windowText(::GetDlgItem(dialog, id)); }
+
+void MainWindowFixture::renameTo(const std::string& text, std::function<void(HWND)> onMessage) {
+    HWND edit = TreeView_EditLabel(tree(), TreeView_GetSelection(tree()));
+    ASSERT_NE(nullptr, edit);
+    EXPECT_FALSE(acceleratorsEnabled);
+    ::SetWindowTextA(edit, text.c_str());
+    std::vector<DialogDriver::Step> steps;
+    if (onMessage) steps.push_back(onMessage);
+    DialogDriver driver(steps);
+    TreeView_EndEditLabelNow(tree(), FALSE);
+    EXPECT_EQ(steps.size(), driver.stepsRun());
+}
+
+void MainWindowFixture::clickTreeAt(int x, int y) {
+    POINT point{x, y};
+    ::ClientToScreen(tree(), &point);
+    ::SetCursorPos(point.x, point.y);
+    NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_CLICK)};
+    ::SendMessageA(window_, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+}
+
+int MainWindowFixture::treeClientHeight() const {
+    RECT client;
+    ::GetClientRect(tree(), &client);
+    return client.bottom;
+}
+
+void MainWindowFixture::putTextOnClipboard(const std::string& text) {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
+    ::CloseClipboard();
+}
+
+void MainWindowFixture::emptyClipboard() {
+    if (!::OpenClipboard(nullptr)) return;
+    ::EmptyClipboard();
+    ::CloseClipboard();
+}

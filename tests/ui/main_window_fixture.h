@@ -1,0 +1,57 @@
+#pragma once
+
+// A real main window with the English module and an empty collection, and
+// the means to drive it as a user would: commands, selections, label edits,
+// clicks, the clipboard.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+
+#include "core/collection.h"
+#include "test_files.h"
+
+class MainWindowFixture : public testing::Test {
+protected:
+    static void SetUpTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND mainWindow() const { return window_; }
+    HWND tree() const;
+    HWND descriptionPane() const;
+
+    static Link* addLink(Folder* folder, const std::string& title, const std::string& url);
+    static Folder* addFolder(Folder* folder, const std::string& title);
+    // Rebuilds the control from the collection.
+    void refresh();
+
+    void runCommand(int id);
+    // Selects the first item (depth first) whose text is `title`.
+    void select(const std::string& title);
+    std::string selectedTitle() const;
+    static std::string titleAt(const BookmarkNode* node) { return node->title.str(); }
+    // The control's items as treeText() shows a tree: each item's text, and
+    // the description and address of the node it points to.
+    std::string controlText() const;
+    std::string descriptionText() const;
+    static std::string dialogText(HWND dialog, int id);
+
+    // Edits the selected item's label to `text`; `onMessage` answers a message box.
+    void renameTo(const std::string& text, std::function<void(HWND)> onMessage);
+    // A click at a point of the tree's client area.
+    void clickTreeAt(int x, int y);
+    int treeClientHeight() const;
+
+    static void putTextOnClipboard(const std::string& text);
+    static void emptyClipboard();
+
+    std::string folderPath(const std::string& name) const { return files_.file(name); }
+
+private:
+    HWND window_ = nullptr;
+    TemporaryFolder files_;
+};

@@ -1,0 +1,210 @@
+// The main window under Wine with the English and German modules: layout and
+// splitter, caption, document commands, menus, the language switch.
+
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "dialog_driver.h"
+#include "main_window_fixture.h"
+#include "tree_text.h"
+#include "ui/app_state.h"
+#include "ui/language_modules.h"
+#include "ui/resource_ids.h"
+#include "ui/tree_view.h"
+
+namespace {
+class MainWindow : public MainWindowFixture {
+protected:
+    std::string caption() const {
+        char text[256] = "";
+        ::GetWindowTextA(mainWindow(), text, sizeof text);
+        return text;
+    }
+    RECT childRect(HWND child) const {
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    // The states of a popup's items after the window brought it up to date.
+    std::vector<std::string> popupItems(HMENU popup) {
+        ::SendMessageA(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 1);
+        std::vector<std::string> items;
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+            char text[128] = "";
+            ::GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
+            const UINT state = ::GetMenuState(popup, i, MF_BYPOSITION);
+            items.push_back(std::to_string(::GetMenuItemID(popup, i)) + " " + text +
+                            (state & MF_GRAYED ? " grayed" : "") + (state & MF_CHECKED ? " checked" : ""));
+        }
+        return items;
+    }
+    // The popup of the main menu, at any depth, that holds command `id`.
+    HMENU popupHolding(UINT id, HMENU menu = nullptr) {
+        if (!menu) menu = ::GetMenu(mainWindow());
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            if (::GetMenuItemID(menu, i) == id) return menu;
+            if (HMENU popup = ::GetSubMenu(menu, i))
+                if (HMENU holding = popupHolding(id, popup)) return holding;
+        }
+        return nullptr;
+    }
+};
+}  // namespace
+
+TEST_F(MainWindow, LayoutKeepsAQuarterWhenTheStoredHeightDoesNotFit) {
+    RECT client;
+    ::GetClientRect(mainWindow(), &client);
+    settings.Descr = client.bottom + 50;
+    ::SendMessageA(mainWindow(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    EXPECT_EQ(client.bottom / 4, settings.Descr);
+    const RECT pane = childRect(descriptionPane());
+    EXPECT_EQ(client.bottom - client.bottom / 4, pane.top);
+    EXPECT_EQ(client.bottom, pane.bottom);
+    EXPECT_EQ(pane.top - ::GetSystemMetrics(SM_CYFRAME), childRect(tree()).bottom);
+}
+
+TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeight) {
+    RECT client;
+    ::GetClientRect(mainWindow(), &client);
+    const int strip = childRect(descriptionPane()).top - 1;
+    ::SendMessageA(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
+    ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, client.bottom - 100));
+    ::SendMessageA(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, client.bottom - 100));
+    EXPECT_EQ(100, settings.Descr);
+    EXPECT_EQ(client.bottom - 100, childRect(descriptionPane()).top);
+    EXPECT_EQ(nullptr, ::GetCapture());
+
+    // Dragged to the very top: the full height, which the next layout turns into a quarter.
+    ::SendMessageA(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
+    ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 0));
+    ::SendMessageA(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, 0));
+    EXPECT_EQ(client.bottom / 4, settings.Descr);
+
+    // A cancelled drag changes nothing.
+    ::SendMessageA(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
+    ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
+    ::SendMessageA(mainWindow(), WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(client.bottom / 4, settings.Descr);
+    EXPECT_FALSE(mainWindowState.splitterDragging);
+}
+
+TEST_F(MainWindow, CaptionFollowsTitlePathAndProgramName) {
+    EXPECT_EQ("Linkhaven", caption());
+    const std::string path = folderPath("My bookmarks.lhv");
+    theCollection.setTitle(&theCollection, "");
+    ASSERT_TRUE(theCollection.save(path));
+    openCollection(mainWindow(), path);
+    EXPECT_EQ("My bookmarks.lhv", caption());
+    theCollection.setTitle(&theCollection, "Titled");
+    updateCaption(mainWindow());
+    EXPECT_EQ("Titled", caption());
+}
+
+TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndTheWindowShowsWhatWasRead) {
+    std::vector<std::string> messages;
+    DialogDriver driver({[&](HWND box) {
+        messages.push_back(messageBoxText(box));
+        pressButton(box, IDOK);
+    }});
+    openCollection(mainWindow(), folderPath("missing.lhv"));
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_NE(std::string::npos, messages[0].find("cannot be opened")) << messages[0];
+    EXPECT_EQ("", mainWindowState.currentPath);
+}
+
+TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
+    addLink(&theCollection, "x", "http://x/");
+    settings.AutoSave = 1;
+    int dialogs = 0;
+    DialogDriver driver({[&](HWND dialog) {
+        ++dialogs;
+        pressButton(dialog, IDCANCEL);  // the save-as dialog
+    }});
+    ::SendMessageA(mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(1, dialogs);
+    EXPECT_TRUE(::IsWindow(mainWindow()));
+    EXPECT_TRUE(theCollection.modified);
+}
+
+TEST_F(MainWindow, SavingToTheCurrentFile) {
+    const std::string path = folderPath("c.lhv");
+    addLink(&theCollection, "x", "http://x/");
+    ASSERT_TRUE(theCollection.save(path));
+    openCollection(mainWindow(), path);
+    select("x");
+    theCollection.setTitle(theCollection.childrenBegin().node(), "changed");
+    runCommand(IDM_SAVE);
+    EXPECT_FALSE(theCollection.modified);
+    Collection reread;
+    ASSERT_TRUE(reread.load(path));
+    EXPECT_EQ("changed", reread.childrenBegin().node()->title.str());
+}
+
+TEST_F(MainWindow, TreeCommandsNeedTheTreeFocused) {
+    addLink(&theCollection, "x", "http://x/");
+    refresh();
+    select("x");
+    runCommand(IDM_SWITCH_PANE);
+    EXPECT_EQ(descriptionPane(), mainWindowState.focusedPane);
+    DialogDriver none({});
+    runCommand(IDM_DELETE);
+    runCommand(IDM_PROPERTIES);
+    EXPECT_EQ(0, none.unexpectedWindows());
+    EXPECT_EQ(1u, theCollection.childCount());
+
+    HMENU edit = popupHolding(IDM_DELETE);
+    ASSERT_NE(nullptr, edit);
+    for (const std::string& item : popupItems(edit))
+        if (item.rfind(std::to_string(IDM_DELETE), 0) == 0) EXPECT_NE(std::string::npos, item.find("grayed")) << item;
+    runCommand(IDM_SWITCH_PANE);
+    EXPECT_EQ(tree(), mainWindowState.focusedPane);
+    for (const std::string& item : popupItems(edit))
+        if (item.rfind(std::to_string(IDM_DELETE), 0) == 0) EXPECT_EQ(std::string::npos, item.find("grayed")) << item;
+}
+
+TEST_F(MainWindow, OptionsAreCheckedAndToggled) {
+    settings.MaxURL = 1;
+    settings.AutoSave = 0;
+    runCommand(IDM_SAVE_AUTOMATICALLY);
+    runCommand(IDM_MAXIMIZED_BROWSER);
+    EXPECT_EQ(1, settings.AutoSave);
+    EXPECT_EQ(0, settings.MaxURL);
+    HMENU options = popupHolding(IDM_SAVE_AUTOMATICALLY);
+    ASSERT_NE(nullptr, options);
+    for (const std::string& item : popupItems(options)) {
+        if (item.rfind(std::to_string(IDM_SAVE_AUTOMATICALLY), 0) == 0) EXPECT_NE(std::string::npos, item.find("checked"));
+        if (item.rfind(std::to_string(IDM_MAXIMIZED_BROWSER), 0) == 0) EXPECT_EQ(std::string::npos, item.find("checked"));
+    }
+}
+
+TEST_F(MainWindow, TheLanguageMenuListsTheModulesAndSwitches) {
+    HMENU languages = popupHolding(IDM_LANGUAGE_FIRST);
+    ASSERT_NE(nullptr, languages);
+    const std::vector<std::string> items = popupItems(languages);
+    ASSERT_EQ(2u, items.size());
+    EXPECT_EQ("41000 Deutsch", items[0]);
+    EXPECT_EQ("41001 English checked", items[1]);
+
+    runCommand(IDM_LANGUAGE_FIRST);  // Deutsch
+    EXPECT_EQ("Deutsch", languageModules().displayName(languageModules().currentIndex()));
+    char text[64] = "";
+    ::GetMenuStringA(::GetMenu(mainWindow()), 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_EQ("&Datei", std::string(text));
+    runCommand(IDM_LANGUAGE_FIRST + 1);
+    ::GetMenuStringA(::GetMenu(mainWindow()), 0, text, sizeof text, MF_BYPOSITION);
+    EXPECT_EQ("&File", std::string(text));
+}
+
+TEST_F(MainWindow, TheBrowserWindowMenuShowsItsPlaceholder) {
+    HMENU windows = popupHolding(IDM_BROWSER_WINDOW_FIRST);
+    ASSERT_NE(nullptr, windows);
+    const std::vector<std::string> items = popupItems(windows);
+    ASSERT_EQ(1u, items.size());
+    EXPECT_NE(std::string::npos, items[0].find("grayed")) << items[0];
+}

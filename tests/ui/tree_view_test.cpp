@@ -1,0 +1,235 @@
+// The tree view inside the real main window, with the English module: every
+// change shows in the control and in the collection alike.
+
+#include "ui/tree_view.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "main_window_fixture.h"
+#include "tree_text.h"
+#include "ui/app_state.h"
+#include "ui/resource_ids.h"
+
+namespace {
+class TreeView : public MainWindowFixture {
+protected:
+    // Top level: link "b", folder "F" (holding link "inner"), link "a".
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        addLink(&theCollection, "b", "http://b/");
+        Folder* folder = addFolder(&theCollection, "F");
+        addLink(folder, "inner", "http://inner/");
+        addLink(&theCollection, "a", "http://a/");
+        refresh();
+    }
+
+    // A step answering the link dialog with an address and a title.
+    static DialogDriver::Step fillLink(const char* url, const char* title) {
+        return [=](HWND dialog) {
+            ::SetDlgItemTextA(dialog, IDC_URL, url);
+            ::SetDlgItemTextA(dialog, IDC_NAME, title);
+            pressButton(dialog, IDOK);
+        };
+    }
+};
+}  // namespace
+
+TEST_F(TreeView, MirrorsTheCollectionItemForItem) {
+    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(nullptr, selectedItem(tree()));
+}
+
+TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
+    {
+        select("a");
+        DialogDriver driver({fillLink("http://before-a/", "before a")});
+        runCommand(IDM_NEW_LINK);
+        EXPECT_EQ(1u, driver.stepsRun());
+    }
+    {
+        select("F");
+        DialogDriver driver({fillLink("http://last/", "last in F")});
+        runCommand(IDM_NEW_LINK);
+    }
+    {
+        ::SendMessageA(tree(), TVM_SELECTITEM, TVGN_CARET, 0);
+        DialogDriver driver({fillLink("http://end/", "end")});
+        runCommand(IDM_NEW_LINK);
+    }
+    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ("F \"\" \"\"\n"
+              "  L \"b\" \"\" \"http://b/\"\n"
+              "  F \"F\" \"\"\n"
+              "    L \"inner\" \"\" \"http://inner/\"\n"
+              "    L \"last in F\" \"\" \"http://last/\"\n"
+              "  L \"before a\" \"\" \"http://before-a/\"\n"
+              "  L \"a\" \"\" \"http://a/\"\n"
+              "  L \"end\" \"\" \"http://end/\"\n",
+              treeText(theCollection));
+    EXPECT_EQ("end", selectedTitle());
+    EXPECT_TRUE(theCollection.modified);
+}
+
+TEST_F(TreeView, ANewLinkStartsFromTheClipboardAddress) {
+    putTextOnClipboard("Example page\r\nhttp://example.com/page");
+    std::string shownUrl, shownTitle;
+    DialogDriver driver({[&](HWND dialog) {
+        shownUrl = dialogText(dialog, IDC_URL);
+        shownTitle = dialogText(dialog, IDC_NAME);
+        pressButton(dialog, IDCANCEL);
+    }});
+    runCommand(IDM_NEW_LINK);
+    EXPECT_EQ("http://example.com/page", shownUrl);
+    EXPECT_EQ("Example page", shownTitle);
+
+    emptyClipboard();
+    DialogDriver empty({[&](HWND dialog) {
+        shownUrl = dialogText(dialog, IDC_URL);
+        pressButton(dialog, IDCANCEL);
+    }});
+    runCommand(IDM_NEW_LINK);
+    EXPECT_EQ("http://", shownUrl);
+    EXPECT_EQ(treeText(theCollection), controlText());
+}
+
+TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
+    std::vector<std::string> questions;
+    select("F");
+    {
+        DialogDriver driver({[&](HWND box) {
+            questions.push_back(messageBoxText(box));
+            pressButton(box, IDNO);
+        }});
+        runCommand(IDM_DELETE);
+    }
+    EXPECT_EQ(1u, questions.size());
+    EXPECT_EQ(3u, theCollection.childCount());
+    {
+        DialogDriver driver({[&](HWND box) { pressButton(box, IDYES); }});
+        runCommand(IDM_DELETE);
+    }
+    EXPECT_EQ(2u, theCollection.childCount());
+
+    // A link and an empty folder go without a question.
+    addFolder(&theCollection, "empty");
+    refresh();
+    select("empty");
+    DialogDriver none({});
+    runCommand(IDM_DELETE);
+    select("a");
+    runCommand(IDM_DELETE);
+    EXPECT_EQ(0, none.unexpectedWindows());
+    EXPECT_EQ("F \"\" \"\"\n  L \"b\" \"\" \"http://b/\"\n", treeText(theCollection));
+    EXPECT_EQ(treeText(theCollection), controlText());
+}
+
+TEST_F(TreeView, RenamingToNothingIsRefused) {
+    std::vector<std::string> messages;
+    select("a");
+    renameTo("", [&](HWND box) {
+        messages.push_back(messageBoxText(box));
+        pressButton(box, IDOK);
+    });
+    EXPECT_EQ(1u, messages.size());
+    EXPECT_EQ("a", selectedTitle());
+    EXPECT_EQ(treeText(theCollection), controlText());
+
+    theCollection.modified = false;
+    renameTo("renamed", nullptr);
+    EXPECT_EQ("renamed", selectedTitle());
+    EXPECT_TRUE(theCollection.modified);
+    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_TRUE(acceleratorsEnabled);
+}
+
+TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
+    Folder* folder = theCollection.childrenBegin().next().node()->asFolder();
+    addLink(folder, "Zeta", "z");
+    addLink(folder, "alpha", "a");
+    refresh();
+    select("inner");
+    runCommand(IDM_SORT);
+    EXPECT_EQ("F \"\" \"\"\n"
+              "  L \"b\" \"\" \"http://b/\"\n"
+              "  F \"F\" \"\"\n"
+              "    L \"alpha\" \"\" \"a\"\n"
+              "    L \"inner\" \"\" \"http://inner/\"\n"
+              "    L \"Zeta\" \"\" \"z\"\n"
+              "  L \"a\" \"\" \"http://a/\"\n",
+              treeText(theCollection));
+    select("a");
+    runCommand(IDM_SORT);
+    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ("a", titleAt(theCollection.childrenBegin().node()));
+    EXPECT_EQ("F", titleAt(theCollection.childrenBegin().next().next().node()));
+}
+
+TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
+    // A source of three top-level items: a link, a folder nested 1,200 deep, a link.
+    class DeepSource final : public ItemSource {
+    public:
+        ItemCode next() override {
+            ++step_;
+            if (step_ == 1) return LinkItem;
+            if (step_ <= 1201) return FolderItem;
+            if (step_ == 1202) return LinkItem;  // the innermost folder's only link
+            if (step_ <= 2402) return EndOfFolder;
+            if (step_ == 2403) return LinkItem;
+            return EndOfFolder;
+        }
+        void folder(ItemFields& fields) override { fields.title = "level " + std::to_string(step_ - 1); }
+        void link(ItemFields& fields) override {
+            fields.title = step_ == 1 ? "first" : step_ == 1202 ? "deep" : "last";
+        }
+
+    private:
+        int step_ = 0;
+    } source;
+
+    select("a");
+    insertFromSource(tree(), source, selectedItem(tree()), true, true);
+    EXPECT_EQ("first", selectedTitle());
+    std::vector<std::string> top;
+    for (ChildPosition p = theCollection.childrenBegin(); !p.isEnd(); ++p) top.push_back(p.node()->title.str());
+    EXPECT_EQ((std::vector<std::string>{"b", "F", "first", "level 1", "last", "a"}), top);
+
+    std::size_t depth = 0;
+    const Folder* folder = theCollection.childrenBegin().next().next().next().node()->asFolder();
+    for (const Folder* f = folder; f; f = f->childCount() ? f->childrenBegin().node()->asFolder() : nullptr) {
+        ++depth;
+        if (depth == Folder::kMaxDepth) {
+            EXPECT_EQ(1u, f->childCount());
+            EXPECT_EQ("deep", f->childrenBegin().node()->title.str());
+            break;
+        }
+    }
+    EXPECT_EQ(Folder::kMaxDepth, depth);
+    EXPECT_TRUE(theCollection.save(folderPath("deep.lhv")));
+}
+
+TEST_F(TreeView, AClickBelowTheItemsClearsTheSelectionAndTheDescription) {
+    Link* a = theCollection.childrenBegin().next().next().node()->asLink();
+    theCollection.setDescription(a, "about a");
+    select("a");
+    EXPECT_EQ("about a", descriptionText());
+    clickTreeAt(5, treeClientHeight() - 5);
+    EXPECT_EQ(nullptr, selectedItem(tree()));
+    EXPECT_EQ("", descriptionText());
+}
+
+TEST_F(TreeView, EnterTogglesAFolder) {
+    select("F");
+    HTREEITEM item = selectedItem(tree());
+    const auto expanded = [&] {
+        return (::SendMessageA(tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
+                TVIS_EXPANDED) != 0;
+    };
+    EXPECT_FALSE(expanded());
+    NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_RETURN)};
+    ::SendMessageA(mainWindow(), WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+    EXPECT_TRUE(expanded());
+}

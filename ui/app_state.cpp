@@ -1,0 +1,4 @@
+#include "app_state.h"
+
+Collection theCollection;
+bool acceleratorsEnabled = true;

@@ -1,0 +1,70 @@
+#include "main_loop.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "core/settings.h"
+#include "export/url_export_error.h"
+#include "ui/app_state.h"
+#include "ui/command_line.h"
+#include "ui/language_modules.h"
+#include "ui/main_window.h"
+#include "ui/resource_ids.h"
+
+namespace {
+HACCEL accelerators = nullptr;
+HWND mainWindow = nullptr;
+
+// Picks the module the settings name, else the default one.
+void chooseLanguage(std::uint32_t langId) {
+    LanguageModules& modules = languageModules();
+    const int index = modules.findByLangId(langId);
+    modules.select(index >= 0 ? index : modules.defaultIndex());
+    UrlExport::setMessageModule(modules.module());
+}
+
+int messageLoop() {
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (acceleratorsEnabled && accelerators && ::TranslateAcceleratorA(mainWindow, accelerators, &message))
+            continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+}  // namespace
+
+void loadAccelerators() {
+    // Tables loaded from a module are freed with it; nothing to destroy here.
+    accelerators = ::LoadAcceleratorsA(languageModules().module(), MAKEINTRESOURCEA(IDA_MAIN));
+}
+
+int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
+    if (FAILED(::OleInitialize(nullptr))) return 0;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    settings.load();
+    const std::uint32_t startLanguage = static_cast<std::uint32_t>(settings.Language);
+    chooseLanguage(startLanguage);
+
+    if (!registerMainWindowClass(instance) || !(mainWindow = createMainWindow(instance))) {
+        ::OleUninitialize();
+        return 0;
+    }
+    registerDocumentType();
+    if (const auto path = firstArgument(commandLine ? commandLine : "")) openCollection(mainWindow, *path);
+    ::ShowWindow(mainWindow, showState);
+    loadAccelerators();
+
+    const int exitCode = messageLoop();
+
+    settings.Language = languageModules().currentIndex() >= 0
+                            ? languageModules().langIdAt(languageModules().currentIndex())
+                            : 0;
+    if (static_cast<std::uint32_t>(settings.Language) != startLanguage) registerDocumentType();
+    settings.save();
+    ::OleUninitialize();
+    return exitCode;
+}
