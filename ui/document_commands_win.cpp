@@ -16,6 +16,15 @@
 #include "ui/ui_services.h"
 
 namespace {
+// Asks for a file of the given type; true with its name when one was chosen.
+bool chooseFile(HWND owner, FileType type, FileDialog::Mode mode, const std::string& initialName,
+                std::string& chosen) {
+    FileDialog dialog(owner, type, mode, initialName);
+    if (!dialog.show()) return false;
+    chosen = dialog.fileName();
+    return true;
+}
+
 // The file name with its extension, without the folders before it.
 std::string fileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/:");
@@ -63,7 +72,7 @@ void saveCollection(HWND mainWindow) {
 
 void saveCollectionAs(HWND mainWindow) {
     std::string path;
-    if (!chooseFile(mainWindow, FileDialogRow::Collections, FileDialogMode::Save, mainWindowState.currentPath, path))
+    if (!chooseFile(mainWindow, FileType::Collection, FileDialog::Mode::Save, mainWindowState.currentPath, path))
         return;
     WaitCursor wait;
     if (!theCollection.save(path)) {
@@ -95,15 +104,15 @@ void newCollection(HWND mainWindow) {
 void openCollectionCommand(HWND mainWindow) {
     if (!querySave(mainWindow)) return;
     std::string path;
-    if (chooseFile(mainWindow, FileDialogRow::Collections, FileDialogMode::Open, "", path))
+    if (chooseFile(mainWindow, FileType::Collection, FileDialog::Mode::Open, "", path))
         openCollection(mainWindow, path);
 }
 
 void exportCommand(HWND mainWindow) {
     std::string templatePath, outputPath;
-    if (!chooseFile(mainWindow, FileDialogRow::Templates, FileDialogMode::Open, settings.LastTemplate, templatePath))
+    if (!chooseFile(mainWindow, FileType::Template, FileDialog::Mode::Open, settings.LastTemplate, templatePath))
         return;
-    if (!chooseFile(mainWindow, FileDialogRow::ExportOutput, FileDialogMode::Save, settings.LastExport, outputPath))
+    if (!chooseFile(mainWindow, FileType::ExportOutput, FileDialog::Mode::Save, settings.LastExport, outputPath))
         return;
     try {
         WaitCursor wait;

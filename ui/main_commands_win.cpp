@@ -11,6 +11,7 @@
 #include "ui/language_modules.h"
 #include "ui/main_loop.h"
 #include "ui/main_window.h"
+#include "ui/pane_font.h"
 #include "ui/resource_ids.h"
 #include "ui/tree_view.h"
 

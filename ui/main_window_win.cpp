@@ -4,6 +4,7 @@
 #include "ui/description_pane.h"
 #include "ui/help.h"
 #include "ui/language_modules.h"
+#include "ui/pane_font.h"
 #include "ui/pane_layout.h"
 #include "ui/resource_ids.h"
 #include "ui/tree_view.h"

@@ -7,7 +7,7 @@
 #include "ui/description_pane.h"
 #include "ui/item_dialogs.h"
 #include "ui/language_modules.h"
-#include "ui/link_opening.h"
+#include "exchange/url_launcher_win.h"
 #include "ui/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/title_order.h"
