@@ -1,6 +1,5 @@
 #include "exchange/url_launcher_win.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "core/bookmark_node.h"
@@ -44,13 +43,7 @@ bool launchUrl(HWND owner, const std::string& address, bool useBrowserCommand) {
 }
 
 bool openSelectedLink(HWND mainWindow, HWND tree, bool shiftHeld) {
-    const auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (!item) return false;
-    TVITEMA data{};
-    data.mask = TVIF_PARAM;
-    data.hItem = item;
-    if (!::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return false;
-    const auto* node = reinterpret_cast<const BookmarkNode*>(data.lParam);
+    const BookmarkNode* node = selectedTreeNode(tree);
     const Link* link = node ? node->asLink() : nullptr;
     if (!link) return false;
     if (launchUrl(mainWindow, link->url.str(), shiftHeld) && settings.MinOnUse != 0)

@@ -1,5 +1,7 @@
 #include "ui/ui_services.h"
 
+#include <commctrl.h>
+
 #include "ui/language_modules.h"
 #include "ui/resource_ids.h"
 
@@ -13,6 +15,16 @@ HWND childById(HWND parent, int id) {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         if (::GetDlgCtrlID(child) == id) return child;
     return nullptr;
+}
+
+BookmarkNode* selectedTreeNode(HWND tree) {
+    const auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return nullptr;
+    TVITEMA data{};
+    data.mask = TVIF_PARAM;
+    data.hItem = item;
+    if (!::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
+    return reinterpret_cast<BookmarkNode*>(data.lParam);
 }
 
 std::string windowText(HWND window) {
