@@ -111,6 +111,28 @@ TEST_F(MainWindowFixture, FontComesFromTheSettings) {
     settings = saved;
 }
 
+TEST_F(MainWindowFixture, FontDialogChangesTheSettingsOnlyOnOk) {
+    const Settings saved = settings;
+    settings.FontName = "Tahoma";
+    settings.FontSize = 120;
+    settings.FontWeight = 400;
+    {
+        DialogDriver driver({[](HWND dialog) { pressButton(dialog, IDCANCEL); }});
+        EXPECT_FALSE(chooseFont(window_));
+    }
+    EXPECT_EQ("Tahoma", settings.FontName);
+    EXPECT_EQ(120, settings.FontSize);
+    {
+        DialogDriver driver({[](HWND dialog) { pressButton(dialog, IDOK); }});
+        EXPECT_TRUE(chooseFont(window_));
+    }
+    EXPECT_EQ("Tahoma", settings.FontName);
+    EXPECT_EQ(120, settings.FontSize);
+    EXPECT_EQ(400, settings.FontWeight);
+    EXPECT_EQ(0, settings.FontItalic);
+    settings = saved;
+}
+
 namespace {
 class FileDialogs : public testing::Test {
 protected:
