@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/browser_command_command.h"
 #include "cli/list_command.h"
 
 namespace {
@@ -16,6 +17,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
+    {"browser-command", "browser-command COMMAND ADDRESS   how a registered browser command opens ADDRESS",
+     runBrowserCommandCommand},
 };
 
 int usage() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "test_files.h"
+#include "ui/help_pages.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -197,6 +198,13 @@ TEST_P(ShippedModule, HasImagesDialogsAndMessages) {
             EXPECT_NE(std::string::npos, message.find("17")) << message;
         }
     }
+}
+
+TEST_P(ShippedModule, HelpPagesLieBesideTheProgram) {
+    const std::string contents = helpContentsPath(kProgramFolder + "\\linkhaven.exe", moduleText(module_, IDS_HELP_FILE));
+    EXPECT_TRUE(fileExists(contents)) << contents;
+    for (int topic = HELP_TOPIC_COLLECTION_TITLE; topic <= HELP_TOPIC_SEARCH; ++topic)
+        EXPECT_TRUE(fileExists(helpTopicPath(contents, topic))) << helpTopicPath(contents, topic);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, ShippedModule, testing::Values("lang-en.dll", "lang-de.dll"));

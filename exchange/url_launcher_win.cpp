@@ -1,0 +1,52 @@
+#include "exchange/url_launcher_win.h"
+
+#include <shellapi.h>
+
+#include "core/bookmark_node.h"
+#include "core/settings.h"
+#include "exchange/url_launcher.h"
+#include "ui/ui_services.h"
+
+namespace {
+constexpr DWORD kCommandCapacity = 256;
+
+// The registered browser command, or empty when there is none usable.
+std::string registeredBrowserCommand() {
+    const auto value = readClassesRootValue("http\\shell\\open\\command", "", kCommandCapacity);
+    if (!value || value->type != REG_SZ) return {};
+    return std::string(value->data.c_str());  // up to the terminating NUL
+}
+}  // namespace
+
+bool launchUrl(HWND owner, const std::string& address, bool useBrowserCommand) {
+    SHELLEXECUTEINFOA request{};
+    request.cbSize = sizeof request;
+    request.hwnd = owner;
+    request.nShow = settings.MaxURL != 0 ? SW_SHOWMAXIMIZED : SW_SHOW;
+
+    BrowserCommand browser;
+    std::string parameters;
+    if (useBrowserCommand) {
+        const std::string command = registeredBrowserCommand();
+        if (!command.empty()) {
+            browser = splitBrowserCommand(command, address);
+            parameters = browser.arguments.empty() ? encodeArgumentBreakers(address) : browser.arguments;
+        }
+    }
+    if (!browser.program.empty()) {
+        request.lpFile = browser.program.c_str();
+        request.lpParameters = parameters.c_str();
+    } else {
+        request.lpFile = address.c_str();
+    }
+    return ::ShellExecuteExA(&request) != FALSE;
+}
+
+bool openSelectedLink(HWND mainWindow, HWND tree, bool shiftHeld) {
+    const BookmarkNode* node = selectedTreeNode(tree);
+    const Link* link = node ? node->asLink() : nullptr;
+    if (!link) return false;
+    if (launchUrl(mainWindow, link->url.str(), shiftHeld) && settings.MinOnUse != 0)
+        ::ShowWindow(mainWindow, SW_SHOWMINNOACTIVE);
+    return true;
+}

@@ -1,0 +1,50 @@
+// Shows one dialog with sample contents, for screenshots (scripts/screenshot).
+// Usage: dialog_preview FOLDER LANGID link|folder|title|about|search|message
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "ui/about_dialog.h"
+#include "ui/item_dialogs.h"
+#include "ui/language_modules.h"
+#include "ui/resource_ids.h"
+#include "ui/ui_services.h"
+
+namespace {
+// The search dialog's behaviour comes with the search; this only shows its template.
+INT_PTR CALLBACK templateOnly(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "example");
+        for (int box : {IDC_SEARCH_IGNORE_CASE, IDC_SEARCH_URLS, IDC_SEARCH_TITLES})
+            ::CheckDlgButton(dialog, box, BST_CHECKED);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) ::EndDialog(dialog, 0);
+    return FALSE;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) return 2;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    languageModules() = LanguageModules(argv[1]);
+    languageModules().select(languageModules().findByLangId(std::strtoul(argv[2], nullptr, 0)));
+
+    const std::string which = argv[3];
+    ItemFields fields{"Linkhaven project page", "Release notes, downloads and the\r\nquestions people ask most.",
+                      "https://example.org/linkhaven/"};
+    std::string title = "Bookmarks of the reading group";
+    if (which == "link") editLink(nullptr, fields);
+    if (which == "folder") editFolder(nullptr, fields);
+    if (which == "title") editCollectionTitle(nullptr, title);
+    if (which == "about") showAbout(nullptr);
+    if (which == "search")
+        ::DialogBoxParamA(languageModules().module(), MAKEINTRESOURCEA(IDD_SEARCH), nullptr, templateOnly, 0);
+    if (which == "message") showMessageId(nullptr, IDS_FIELD_REQUIRED, MB_OK | MB_ICONHAND);
+    return 0;
+}

@@ -1,0 +1,155 @@
+// The item dialogs, driven through their real templates from the English and
+// German modules: what OK accepts, what it refuses and where the caret goes.
+
+#include "ui/item_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "ui/language_modules.h"
+#include "ui/resource_ids.h"
+#include "ui/ui_services.h"
+
+namespace {
+class ItemDialogs : public testing::Test {
+protected:
+    void SetUp() override {
+        languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
+        ASSERT_EQ("English", languageModules().displayName(languageModules().currentIndex()));
+    }
+};
+
+std::string controlText(HWND dialog, int id) { return windowText(::GetDlgItem(dialog, id)); }
+void setControl(HWND dialog, int id, const std::string& text) { ::SetDlgItemTextA(dialog, id, text.c_str()); }
+
+// A step that notes a message box's text and caption and confirms it.
+DialogDriver::Step answerMessage(std::vector<std::string>& seen) {
+    return [&seen](HWND box) {
+        seen.push_back(windowCaption(box) + ": " + messageBoxText(box));
+        pressButton(box, IDOK);
+    };
+}
+
+const std::string kRequired = "Linkhaven: Please fill in this field.";
+}  // namespace
+
+TEST_F(ItemDialogs, LinkAsksForTheAddressFirstThenTheTitle) {
+    std::vector<std::string> messages;
+    std::vector<int> focus;
+    DialogDriver driver({
+        [](HWND dialog) { pressButton(dialog, IDOK); },
+        answerMessage(messages),
+        [&](HWND dialog) {
+            focus.push_back(focusedControlId());
+            setControl(dialog, IDC_URL, "http://example.com/a b");
+            pressButton(dialog, IDOK);
+        },
+        answerMessage(messages),
+        [&](HWND dialog) {
+            focus.push_back(focusedControlId());
+            setControl(dialog, IDC_NAME, "Example");
+            setControl(dialog, IDC_DESCRIPTION, "first line\r\nsecond line");
+            pressButton(dialog, IDOK);
+        },
+    });
+    ItemFields fields;
+    EXPECT_TRUE(editLink(nullptr, fields));
+    EXPECT_EQ(5u, driver.stepsRun());
+    EXPECT_EQ(0, driver.unexpectedWindows());
+    EXPECT_EQ((std::vector<std::string>{kRequired, kRequired}), messages);
+    EXPECT_EQ((std::vector<int>{IDC_URL, IDC_NAME}), focus);
+    EXPECT_EQ("Example", fields.title);
+    EXPECT_EQ("http://example.com/a b", fields.url);
+    EXPECT_EQ("first line\r\nsecond line", fields.description);
+}
+
+TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
+    std::vector<std::string> shown, messages;
+    DialogDriver driver({
+        [&](HWND dialog) {
+            shown = {controlText(dialog, IDC_NAME), controlText(dialog, IDC_URL), controlText(dialog, IDC_DESCRIPTION)};
+            setControl(dialog, IDC_NAME, "");
+            setControl(dialog, IDC_DESCRIPTION, "changed");
+            pressButton(dialog, IDOK);
+        },
+        answerMessage(messages),
+        [](HWND dialog) { pressButton(dialog, IDCANCEL); },
+    });
+    ItemFields fields{"Title", "Notes", "http://example.org/"};
+    EXPECT_FALSE(editLink(nullptr, fields));
+    EXPECT_EQ((std::vector<std::string>{"Title", "http://example.org/", "Notes"}), shown);
+    EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
+    EXPECT_EQ("Title", fields.title);
+    EXPECT_EQ("Notes", fields.description);
+    EXPECT_EQ("http://example.org/", fields.url);
+}
+
+TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
+    std::vector<std::string> messages;
+    int focus = 0;
+    const std::string longDescription(5000, 'd');
+    DialogDriver driver({
+        [](HWND dialog) { pressButton(dialog, IDOK); },
+        answerMessage(messages),
+        [&](HWND dialog) {
+            focus = focusedControlId();
+            setControl(dialog, IDC_NAME, "Reading");
+            setControl(dialog, IDC_DESCRIPTION, longDescription);
+            pressButton(dialog, IDOK);
+        },
+    });
+    ItemFields fields{"", "", "untouched"};
+    EXPECT_TRUE(editFolder(nullptr, fields));
+    EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
+    EXPECT_EQ(IDC_NAME, focus);
+    EXPECT_EQ("Reading", fields.title);
+    EXPECT_EQ(longDescription, fields.description);
+    EXPECT_EQ("untouched", fields.url);
+}
+
+TEST_F(ItemDialogs, CollectionTitleMayBeEmptied) {
+    std::string shown;
+    DialogDriver driver({
+        [&](HWND dialog) {
+            shown = controlText(dialog, IDC_NAME);
+            setControl(dialog, IDC_NAME, "");
+            pressButton(dialog, IDOK);
+        },
+    });
+    std::string title = "My links";
+    EXPECT_TRUE(editCollectionTitle(nullptr, title));
+    EXPECT_EQ("My links", shown);
+    EXPECT_EQ("", title);
+    EXPECT_EQ(0, driver.unexpectedWindows());
+}
+
+TEST_F(ItemDialogs, CancelLeavesTheTitle) {
+    DialogDriver driver({[](HWND dialog) {
+        setControl(dialog, IDC_NAME, "other");
+        pressButton(dialog, IDCANCEL);
+    }});
+    std::string title = "My links";
+    EXPECT_FALSE(editCollectionTitle(nullptr, title));
+    EXPECT_EQ("My links", title);
+}
+
+TEST_F(ItemDialogs, GermanModuleSpeaksGerman) {
+    ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
+    std::vector<std::string> messages;
+    std::string caption;
+    DialogDriver driver({
+        [&](HWND dialog) {
+            caption = windowCaption(dialog);
+            pressButton(dialog, IDOK);
+        },
+        answerMessage(messages),
+        [](HWND dialog) { pressButton(dialog, IDCANCEL); },
+    });
+    ItemFields fields;
+    EXPECT_FALSE(editFolder(nullptr, fields));
+    EXPECT_EQ("Ordner", caption);
+    EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xfcllen Sie dieses Feld aus."}), messages);
+}

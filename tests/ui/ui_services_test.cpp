@@ -1,0 +1,211 @@
+// The small services with real windows: the description pane under a tree
+// whose items carry their nodes, child lookup, the pane font, file dialogs.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "core/collection.h"
+#include "core/settings.h"
+#include "dialog_driver.h"
+#include "test_files.h"
+#include "ui/description_pane.h"
+#include "ui/file_dialog.h"
+#include "ui/language_modules.h"
+#include "ui/pane_font.h"
+#include "ui/resource_ids.h"
+#include "ui/ui_services.h"
+
+namespace {
+// A stand-in for the main window: a tree (control 1) and the pane (control 2).
+class MainWindowFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        window_ = ::CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                    nullptr, nullptr);
+        tree_ = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 200, window_,
+                                  reinterpret_cast<HMENU>(IDC_TREE), nullptr, nullptr);
+        pane_ = createDescriptionPane(window_, RECT{0, 200, 400, 300});
+    }
+    void TearDown() override { ::DestroyWindow(window_); }
+
+    HTREEITEM addItem(BookmarkNode* node) {
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = TVI_ROOT;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+        insert.item.pszText = const_cast<char*>("item");
+        insert.item.lParam = reinterpret_cast<LPARAM>(node);
+        return reinterpret_cast<HTREEITEM>(::SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    }
+    std::string paneAfterSelecting(HTREEITEM item) {
+        ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        showDescription(window_);
+        return windowText(pane_);
+    }
+
+    HWND window_ = nullptr, tree_ = nullptr, pane_ = nullptr;
+};
+}  // namespace
+
+TEST_F(MainWindowFixture, PaneShowsTheSelectedItem) {
+    ASSERT_NE(nullptr, pane_);
+    EXPECT_EQ(pane_, childById(window_, IDC_DESCRIPTION_PANE));
+    EXPECT_EQ(tree_, childById(window_, IDC_TREE));
+    EXPECT_EQ(nullptr, childById(window_, 3));
+    EXPECT_TRUE(::GetWindowLongA(pane_, GWL_STYLE) & ES_READONLY);
+
+    showDescription(window_);
+    EXPECT_EQ("", windowText(pane_));  // nothing selected
+
+    Collection collection;
+    Link* link = collection.appendLink(&collection).node()->asLink();
+    collection.setUrl(link, "http://example.com/");
+    Folder* folder = collection.appendFolder(&collection).node()->asFolder();
+    Link* described = collection.appendLink(&collection).node()->asLink();
+    collection.setDescription(described, "About this link");
+    const HTREEITEM linkItem = addItem(link);
+    const HTREEITEM folderItem = addItem(folder);
+    const HTREEITEM describedItem = addItem(described);
+
+    EXPECT_EQ("http://example.com/", paneAfterSelecting(linkItem));
+    EXPECT_EQ("", paneAfterSelecting(folderItem));
+    EXPECT_EQ("About this link", paneAfterSelecting(describedItem));
+
+    ::SendMessageA(pane_, EM_SETSEL, 0, 0);
+    EXPECT_FALSE(descriptionHasSelection(pane_));
+    ::SendMessageA(pane_, EM_SETSEL, 2, 6);
+    EXPECT_TRUE(descriptionHasSelection(pane_));
+}
+
+TEST_F(MainWindowFixture, FontComesFromTheSettings) {
+    const Settings saved = settings;
+    settings.FontSize = 100;
+    settings.FontWeight = 700;
+    settings.FontItalic = 5;
+    settings.FontScript = 0x1EE;  // only the low byte counts
+    settings.FontName = std::string(40, 'F');
+    const LOGFONTA font = paneLogFont();
+    EXPECT_EQ(-13, font.lfHeight);  // 10 points at 96 dots per inch
+    EXPECT_EQ(700, font.lfWeight);
+    EXPECT_EQ(1, font.lfItalic);
+    EXPECT_EQ(0xEE, font.lfCharSet);
+    EXPECT_EQ(std::string(31, 'F'), font.lfFaceName);
+
+    settings.FontName = "Tahoma";
+    applyFont(window_, false);
+    const auto paneFont = reinterpret_cast<HFONT>(::SendMessageA(pane_, WM_GETFONT, 0, 0));
+    ASSERT_NE(nullptr, paneFont);
+    EXPECT_EQ(paneFont, reinterpret_cast<HFONT>(::SendMessageA(tree_, WM_GETFONT, 0, 0)));
+    LOGFONTA applied;
+    ::GetObjectA(paneFont, sizeof applied, &applied);
+    EXPECT_EQ(-13, applied.lfHeight);
+    EXPECT_STREQ("Tahoma", applied.lfFaceName);
+
+    applyFont(window_, true);  // replaces, and deletes, the font before
+    EXPECT_EQ(0, ::GetObjectA(paneFont, sizeof applied, &applied));
+    settings = saved;
+}
+
+TEST_F(MainWindowFixture, FontDialogChangesTheSettingsOnlyOnOk) {
+    const Settings saved = settings;
+    settings.FontName = "Tahoma";
+    settings.FontSize = 120;
+    settings.FontWeight = 400;
+    {
+        DialogDriver driver({[](HWND dialog) { pressButton(dialog, IDCANCEL); }});
+        EXPECT_FALSE(chooseFont(window_));
+    }
+    EXPECT_EQ("Tahoma", settings.FontName);
+    EXPECT_EQ(120, settings.FontSize);
+    {
+        DialogDriver driver({[](HWND dialog) { pressButton(dialog, IDOK); }});
+        EXPECT_TRUE(chooseFont(window_));
+    }
+    EXPECT_EQ("Tahoma", settings.FontName);
+    EXPECT_EQ(120, settings.FontSize);
+    EXPECT_EQ(400, settings.FontWeight);
+    EXPECT_EQ(0, settings.FontItalic);
+    settings = saved;
+}
+
+namespace {
+class FileDialogs : public testing::Test {
+protected:
+    void SetUp() override { languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR); }
+};
+
+std::string filterOf(const FileDialog& dialog) {
+    const char* list = dialog.record().lpstrFilter;
+    std::size_t length = 0;
+    while (list[length] || list[length + 1]) ++length;
+    return std::string(list, length + 2);
+}
+
+// Types a name into a file dialog and confirms it.
+DialogDriver::Step typeFileName(const std::string& name) {
+    return [name](HWND dialog) {
+        HWND edit = ::GetDlgItem(dialog, edt1);
+        if (!edit) edit = ::GetDlgItem(dialog, cmb13);
+        ::SetWindowTextA(edit, name.c_str());
+        pressButton(dialog, IDOK);
+    };
+}
+}  // namespace
+
+TEST_F(FileDialogs, RecordsOfTheThreeRows) {
+    using namespace std::string_literals;
+    const FileDialog collection(nullptr, FileType::Collection, FileDialog::Mode::Open);
+    EXPECT_EQ("Linkhaven collections (*.lhv)\0*.lhv\0\0"s, filterOf(collection));
+    EXPECT_STREQ("lhv", collection.record().lpstrDefExt);
+    EXPECT_EQ(nullptr, collection.record().lpstrTitle);
+    EXPECT_EQ(static_cast<DWORD>(0x81004), collection.record().Flags);
+    EXPECT_EQ(static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A), collection.record().lStructSize);
+    EXPECT_EQ(1u, collection.record().nFilterIndex);
+    EXPECT_EQ("", collection.fileName());
+
+    const FileDialog templates(nullptr, FileType::Template, FileDialog::Mode::Open, "C:\\t\\list.lht");
+    EXPECT_EQ("Export templates (*.lht)\0*.lht\0All files (*.*)\0*.*\0\0"s, filterOf(templates));
+    EXPECT_STREQ("Choose an Export Template", templates.record().lpstrTitle);
+    EXPECT_EQ("C:\\t\\list.lht", templates.fileName());
+
+    const FileDialog output(nullptr, FileType::ExportOutput, FileDialog::Mode::Save, std::string(400, 'x'));
+    EXPECT_EQ("All files (*.*)\0*.*\0\0"s, filterOf(output));
+    EXPECT_EQ(nullptr, output.record().lpstrDefExt);
+    EXPECT_STREQ("Export To", output.record().lpstrTitle);
+    EXPECT_EQ(static_cast<DWORD>(0x80806), output.record().Flags);
+    EXPECT_EQ(std::string(MAX_PATH - 1, 'x'), output.fileName());  // cut to the buffer
+}
+
+// Wine's open dialog checks that the typed name exists before it adds the
+// default extension, so the extension is shown on the save dialogs here.
+TEST_F(FileDialogs, DefaultExtensionIsAddedOnlyWhereTheRowHasOne) {
+    TemporaryFolder folder;
+    char full[MAX_PATH];
+    ::GetFullPathNameA(folder.path().c_str(), sizeof full, full, nullptr);
+    const std::string base = std::string(full) + "\\";
+    writeFileBytes(base + "list.lht", "{collection}{title}{/collection}");
+
+    struct Case {
+        FileType type;
+        FileDialog::Mode mode;
+        const char* typed;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {FileType::Template, FileDialog::Mode::Open, "list.lht", "list.lht"},
+        {FileType::Collection, FileDialog::Mode::Save, "mine", "mine.lhv"},
+        {FileType::ExportOutput, FileDialog::Mode::Save, "bookmarks", "bookmarks"},
+    };
+    for (const Case& c : cases) {
+        FileDialog dialog(nullptr, c.type, c.mode);
+        DialogDriver driver({typeFileName(base + c.typed)});
+        ASSERT_TRUE(dialog.show()) << c.typed << ": error " << ::CommDlgExtendedError();
+        EXPECT_EQ(base + c.chosen, dialog.fileName());
+        EXPECT_EQ(0, driver.unexpectedWindows()) << c.typed;
+    }
+}

@@ -1,0 +1,47 @@
+#include "ui/ui_services.h"
+
+#include <commctrl.h>
+
+#include "ui/language_modules.h"
+#include "ui/resource_ids.h"
+
+int showMessage(HWND owner, const std::string& text, UINT style) {
+    return ::MessageBoxA(owner, text.c_str(), loadText(IDS_APP_TITLE).c_str(), style);
+}
+
+int showMessageId(HWND owner, unsigned textId, UINT style) { return showMessage(owner, loadText(textId), style); }
+
+HWND childById(HWND parent, int id) {
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(child) == id) return child;
+    return nullptr;
+}
+
+BookmarkNode* selectedTreeNode(HWND tree) {
+    const auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return nullptr;
+    TVITEMA data{};
+    data.mask = TVIF_PARAM;
+    data.hItem = item;
+    if (!::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
+    return reinterpret_cast<BookmarkNode*>(data.lParam);
+}
+
+std::string windowText(HWND window) {
+    std::string text(::GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(::GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+std::optional<RegistryValue> readClassesRootValue(const char* keyName, const char* valueName, DWORD capacity) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    RegistryValue value{REG_NONE, std::string(capacity, '\0')};
+    DWORD size = capacity;
+    const LONG result = ::RegQueryValueExA(key, valueName, nullptr, &value.type,
+                                           reinterpret_cast<BYTE*>(value.data.data()), &size);
+    ::RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    value.data.resize(size);
+    return value;
+}
