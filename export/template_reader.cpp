@@ -1,0 +1,98 @@
+#include "template_reader.h"
+
+#include "template_output.h"
+#include "url_export_error.h"
+
+using UrlExport::Error;
+
+namespace {
+// Bytes that end a run of literal text or of a keyword name.
+constexpr bool isSpecial(char c) { return c == '{' || c == '}' || c == '\n' || c == '\r'; }
+
+bool isLineBreakAt(const char* p, const char* end) {
+    return *p == '\n' || (*p == '\r' && p + 1 != end && p[1] == '\n');
+}
+
+// The line break at `p` (LF or CR LF): the byte after it.
+const char* skipLineBreak(const char* p) { return *p == '\r' ? p + 2 : p + 1; }
+}  // namespace
+
+TemplateReader::TemplateReader(std::string_view bytes) : bytes_(bytes) { save(); }
+
+TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
+    if (depth_ == 0) throw Error(UrlExport::NoSavedPosition, 0);
+    const char* const end = bytes_.data() + bytes_.size();
+    const char* p = bytes_.data() + offset_;
+    for (;;) {
+        const char* run = p;
+        while (p != end && !(isSpecial(*p) && (*p == '{' || isLineBreakAt(p, end)))) ++p;
+        if (out != nullptr && p != run) out->write(std::string_view(run, static_cast<std::size_t>(p - run)));
+        if (p == end) {
+            offset_ = bytes_.size();
+            return EndOfTemplate;
+        }
+        if (*p == '{') return readKeyword(p);
+        ++line_;
+        p = skipLineBreak(p);
+    }
+}
+
+TemplateKeyword TemplateReader::readKeyword(const char* brace) {
+    const char* const end = bytes_.data() + bytes_.size();
+    const char* p = brace + 1;
+    bool splitOverLines = false;
+    for (;; ++p) {
+        if (p == end) throw Error(UrlExport::KeywordNotClosed, line_);
+        if (!isSpecial(*p)) continue;
+        if (*p == '}') break;
+        if (*p == '{') throw Error(UrlExport::KeywordNotClosed, line_);
+        if (isLineBreakAt(p, end)) {
+            ++line_;
+            splitOverLines = true;
+            if (*p == '\r') ++p;
+        }
+    }
+    const char* const afterKeyword = p + 1;
+    offset_ = static_cast<std::size_t>(afterKeyword - bytes_.data());
+    if (!splitOverLines) {
+        keywordText_ = std::string_view(brace, static_cast<std::size_t>(afterKeyword - brace));
+    } else {
+        foldedKeyword_.clear();
+        for (const char* q = brace; q != afterKeyword;) {
+            if (isLineBreakAt(q, end)) {
+                q = skipLineBreak(q);
+            } else {
+                foldedKeyword_ += *q++;
+            }
+        }
+        keywordText_ = foldedKeyword_;
+    }
+    const TemplateKeyword keyword = lookupKeyword(keywordText_.substr(1, keywordText_.size() - 2));
+    if (keyword == EndOfTemplate) throw Error(UrlExport::UnknownKeyword, line_);
+    return keyword;
+}
+
+void TemplateReader::skipTo(TemplateKeyword closing, TemplateOutput* out) {
+    for (;;) {
+        const TemplateKeyword keyword = nextKeyword(out);
+        if (keyword == closing) return;
+        if (keyword == EndOfTemplate) throw Error(UrlExport::ClosingKeywordMissing, line_);
+        if (out != nullptr) out->write(keywordText_);
+    }
+}
+
+void TemplateReader::save() {
+    if (depth_ == kMaxSavedPositions) throw Error(UrlExport::NestingTooDeep, line_);
+    saved_[depth_++] = Position{offset_, line_};
+}
+
+void TemplateReader::drop() {
+    if (depth_ == 0) throw Error(UrlExport::NoSavedPosition, 0);
+    --depth_;
+}
+
+void TemplateReader::rewind() {
+    if (depth_ == 0) return;
+    offset_ = saved_[depth_ - 1].offset;
+    line_ = saved_[depth_ - 1].line;
+}
