@@ -15,9 +15,15 @@ bool isLineBreakAt(const char* p, const char* end) {
 
 // The line break at `p` (LF or CR LF): the byte after it.
 const char* skipLineBreak(const char* p) { return *p == '\r' ? p + 2 : p + 1; }
+
+// Larger templates are read without remembering keywords (two bytes a byte).
+constexpr std::size_t kMaxRememberedSize = std::size_t{4} << 20;
 }  // namespace
 
-TemplateReader::TemplateReader(std::string_view bytes) : bytes_(bytes) { save(); }
+TemplateReader::TemplateReader(std::string_view bytes) : bytes_(bytes) {
+    if (bytes.size() <= kMaxRememberedSize) knownKeywords_.assign(bytes.size(), 0);
+    save();
+}
 
 TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
     if (depth_ == 0) throw Error(UrlExport::NoSavedPosition, 0);
@@ -38,6 +44,21 @@ TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
 }
 
 TemplateKeyword TemplateReader::readKeyword(const char* brace) {
+    const std::size_t braceOffset = static_cast<std::size_t>(brace - bytes_.data());
+    if (braceOffset < knownKeywords_.size() && knownKeywords_[braceOffset] != 0) {
+        const std::size_t length = knownKeywords_[braceOffset] & 0xFF;
+        keywordText_ = std::string_view(brace, length);
+        offset_ = braceOffset + length;
+        return static_cast<TemplateKeyword>(knownKeywords_[braceOffset] >> 8);
+    }
+    const std::int32_t lineBefore = line_;
+    const TemplateKeyword keyword = parseKeyword(brace);
+    if (line_ == lineBefore && braceOffset < knownKeywords_.size())
+        knownKeywords_[braceOffset] = static_cast<std::uint16_t>(keyword << 8 | keywordText_.size());
+    return keyword;
+}
+
+TemplateKeyword TemplateReader::parseKeyword(const char* brace) {
     const char* const end = bytes_.data() + bytes_.size();
     const char* p = brace + 1;
     bool splitOverLines = false;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "template_keywords.h"
 
@@ -57,6 +58,7 @@ private:
     };
 
     TemplateKeyword readKeyword(const char* brace);
+    TemplateKeyword parseKeyword(const char* brace);
 
     std::string_view bytes_;
     std::size_t offset_ = 0;
@@ -65,4 +67,9 @@ private:
     int depth_ = 0;
     std::string_view keywordText_;
     std::string foldedKeyword_;  // a keyword that was split over lines, without its line feeds
+
+    // The engine reads the same keywords again for every bookmark; a keyword
+    // written on one line reads the same each time, so its number and length
+    // are kept by the offset of its brace (number << 8 | length; 0: not read yet).
+    std::vector<std::uint16_t> knownKeywords_;
 };
