@@ -16,31 +16,55 @@ bool isLineBreakAt(const char* p, const char* end) {
 // The line break at `p` (LF or CR LF): the byte after it.
 const char* skipLineBreak(const char* p) { return *p == '\r' ? p + 2 : p + 1; }
 
-// Larger templates are read without remembering keywords (two bytes a byte).
-constexpr std::size_t kMaxRememberedSize = std::size_t{4} << 20;
+// Larger templates are read without remembering keywords and runs (six bytes a byte).
+constexpr std::size_t kMaxRememberedSize = std::size_t{1} << 20;
+constexpr std::uint32_t kRunHasLineBreaks = 0x80000000u;
 }  // namespace
 
 TemplateReader::TemplateReader(std::string_view bytes) : bytes_(bytes) {
-    if (bytes.size() <= kMaxRememberedSize) knownKeywords_.assign(bytes.size(), 0);
+    if (bytes.size() <= kMaxRememberedSize) {
+        knownKeywords_.assign(bytes.size(), 0);
+        knownRuns_.assign(bytes.size(), 0);
+    }
     save();
 }
 
 TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
     if (depth_ == 0) throw Error(UrlExport::NoSavedPosition, 0);
-    const char* const end = bytes_.data() + bytes_.size();
-    const char* p = bytes_.data() + offset_;
+    const char* const begin = bytes_.data();
+    const char* const end = begin + bytes_.size();
+    const char* p = begin + offset_;
+
+    // A run read before without line breaks: one piece of text up to its "{".
+    const std::uint32_t known = offset_ < knownRuns_.size() ? knownRuns_[offset_] : 0;
+    if (known != 0 && (known & kRunHasLineBreaks) == 0) {
+        const char* stop = begin + (known - 1);
+        if (out != nullptr && stop != p) out->write(std::string_view(p, static_cast<std::size_t>(stop - p)));
+        if (stop == end) {
+            offset_ = bytes_.size();
+            return EndOfTemplate;
+        }
+        return readKeyword(stop);
+    }
+
+    const std::size_t runStart = offset_;
+    bool hasLineBreaks = false;
     for (;;) {
         const char* run = p;
         while (p != end && !(isSpecial(*p) && (*p == '{' || isLineBreakAt(p, end)))) ++p;
         if (out != nullptr && p != run) out->write(std::string_view(run, static_cast<std::size_t>(p - run)));
-        if (p == end) {
-            offset_ = bytes_.size();
-            return EndOfTemplate;
-        }
-        if (*p == '{') return readKeyword(p);
+        if (p == end || *p == '{') break;
+        hasLineBreaks = true;
         ++line_;
         p = skipLineBreak(p);
     }
+    if (runStart < knownRuns_.size())
+        knownRuns_[runStart] = static_cast<std::uint32_t>(p - begin + 1) | (hasLineBreaks ? kRunHasLineBreaks : 0);
+    if (p == end) {
+        offset_ = bytes_.size();
+        return EndOfTemplate;
+    }
+    return readKeyword(p);
 }
 
 TemplateKeyword TemplateReader::readKeyword(const char* brace) {

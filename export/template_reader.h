@@ -72,4 +72,8 @@ private:
     // written on one line reads the same each time, so its number and length
     // are kept by the offset of its brace (number << 8 | length; 0: not read yet).
     std::vector<std::uint16_t> knownKeywords_;
+    // Likewise for a run of literal text by the offset where it starts: the
+    // offset of the "{" (or the end) that ends it, plus one, and in the top
+    // bit whether it holds line breaks; 0: not read yet.
+    std::vector<std::uint32_t> knownRuns_;
 };
