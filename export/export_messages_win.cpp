@@ -29,6 +29,9 @@ bool moduleMessage(std::int32_t code, const MessageInserts& inserts, std::string
     if (length == 0 || message == nullptr) return false;
     text.assign(message, length);
     ::LocalFree(message);
+    // Every message-table entry ends with a line break; the built-in texts
+    // have none, and callers add their own.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return true;
 }
 

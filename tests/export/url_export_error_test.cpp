@@ -60,3 +60,26 @@ TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
     const std::string message = UrlExport::Error(1, 0).message("a.lht", "b.txt");
     EXPECT_EQ(0u, message.find("The export template \"a.lht\" cannot be opened for reading."));
 }
+
+#ifdef _WIN32
+#include <windows.h>
+
+// The texts come from the loaded language module's message table, with the
+// same inserts; an entry the module lacks falls back to the built-in text.
+TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
+    HMODULE module = ::LoadLibraryA("export_test_messages.dll");
+    ASSERT_NE(nullptr, module) << "error " << ::GetLastError();
+    UrlExport::setMessageModule(module);
+    EXPECT_EQ("T1 [C:\\t.lht] [D:\\o.html]", UrlExport::Error(1, 0).message("C:\\t.lht", "D:\\o.html"));
+    EXPECT_EQ("Vorlage \"C:\\t.lht\", Zeile 42: unbekanntes Schluesselwort.",
+              UrlExport::Error(5, 42).message("C:\\t.lht", "D:\\o.html"));
+    char buffer[512];
+    UrlExport::Error(3, 7).formatMessage(buffer, sizeof buffer, "t.lht", "o.html");
+    EXPECT_STREQ("T3 [t.lht] line 7", buffer);
+    EXPECT_EQ(0u, UrlExport::Error(7, 0).message("t.lht", "o.html").find("Internal error"));
+    EXPECT_EQ("", UrlExport::Error(0, 0).message("t.lht", "o.html"));
+    UrlExport::setMessageModule(nullptr);
+    ::FreeLibrary(module);
+    EXPECT_EQ(0u, UrlExport::Error(1, 0).message("t.lht", "o.html").find("The export template"));
+}
+#endif
