@@ -43,7 +43,7 @@ void buildCollection(Collection& c) {
     }
 }
 
-// The outline template of the documentation's example.
+// A small outline: one line per folder and link, brackets around each level.
 const char kOutlineTemplate[] =
     "{title}{nl}{collection}\r\n"
     "{folderstart}[{level}{/folderstart}\r\n"
