@@ -6,12 +6,15 @@
 using UrlExport::Error;
 
 namespace {
-// Bytes that end a run of literal text or of a keyword name.
+// Bytes that end a keyword name or may do so.
 constexpr bool isSpecial(char c) { return c == '{' || c == '}' || c == '\n' || c == '\r'; }
 
 bool isLineBreakAt(const char* p, const char* end) {
     return *p == '\n' || (*p == '\r' && p + 1 != end && p[1] == '\n');
 }
+
+// Whether literal text ends at `p`: a keyword or a line break starts there.
+bool endsLiteral(const char* p, const char* end) { return *p == '{' || isLineBreakAt(p, end); }
 
 // The line break at `p` (LF or CR LF): the byte after it.
 const char* skipLineBreak(const char* p) { return *p == '\r' ? p + 2 : p + 1; }
@@ -51,7 +54,7 @@ TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
     bool hasLineBreaks = false;
     for (;;) {
         const char* run = p;
-        while (p != end && !(isSpecial(*p) && (*p == '{' || isLineBreakAt(p, end)))) ++p;
+        while (p != end && !endsLiteral(p, end)) ++p;
         if (out != nullptr && p != run) out->write(std::string_view(run, static_cast<std::size_t>(p - run)));
         if (p == end || *p == '{') break;
         hasLineBreaks = true;

@@ -174,6 +174,25 @@ TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
         EXPECT_EQ(std::make_pair(k.code, k.line), errorOf(c, k.templateText)) << k.templateText;
 }
 
+// The reader remembers what it read at each place of a template; reading a
+// place again must give the same text, keywords and lines.
+TEST(TemplateExporter, ReadsEveryPassAsTheFirst) {
+    Collection c;
+    buildExampleTree(c);
+    // A keyword split over lines and a run with a line break, read for every
+    // event; an error only in the last event still names its line.
+    EXPECT_EQ(std::make_pair(5, 5),
+              errorOf(c, "{collection}{url}{ti\r\ntle}\r\n;{/url}{folderend}\n\n{bad}{/folderend}{/collection}"));
+    EXPECT_EQ("Alpha;Gamma;", expandTemplate(c, "{collection}{url}{ti\r\ntle}\r\n;{/url}{/collection}"));
+
+    // A template too large to be remembered is read the slow way, with the same result.
+    const std::string body = "{collection}{url}{title} {id}{nl}{/url}{nl:}";
+    const std::string tail = "{/nl:}{/collection}{id}";
+    const std::string small = expandTemplate(c, body + "padding" + tail);
+    EXPECT_EQ("Alpha 1\nGamma 3\n3", small);
+    EXPECT_EQ(small, expandTemplate(c, body + std::string(3 << 20, 'x') + tail));
+}
+
 TEST(TemplateExporter, ResetsItsStateForEveryExport) {
     Collection c;
     buildExampleTree(c);
