@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/export_command.h"
 #include "cli/list_command.h"
 
 namespace {
@@ -16,6 +17,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
+    {"export", "export FILE.lhv TEMPLATE.lht OUTPUT   write the collection through a template",
+     runExportCommand},
 };
 
 int usage() {
