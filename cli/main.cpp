@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/import_command.h"
 #include "cli/list_command.h"
 
 namespace {
@@ -16,6 +17,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
+    {"import", "import OUTPUT.lhv PATH...     import bookmark files, shortcuts and folders", runImportCommand},
 };
 
 int usage() {
