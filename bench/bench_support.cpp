@@ -39,7 +39,7 @@ double sequentialReadSeconds(const std::string& path) {
     return watch.seconds();
 }
 
-double sequentialWriteSeconds(const std::string& path, std::uint64_t size) {
+double sequentialWriteSeconds(const std::string& path, std::uint64_t size, bool flushToDisk) {
     std::unique_ptr<char[]> buffer(new char[kBlock]());
     removeFile(path);
     Stopwatch watch;
@@ -50,7 +50,10 @@ double sequentialWriteSeconds(const std::string& path, std::uint64_t size) {
         file.write(buffer.get(), chunk);
         left -= chunk;
     }
-    file.flushAndClose();
+    if (flushToDisk)
+        file.flushAndClose();
+    else
+        file.close();
     double seconds = watch.seconds();
     removeFile(path);
     return seconds;

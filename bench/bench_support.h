@@ -25,9 +25,10 @@ std::uint64_t peakMemoryBytes();
 
 // Seconds to read the whole file sequentially in 1 MiB blocks.
 double sequentialReadSeconds(const std::string& path);
-// Seconds to write `size` bytes to a new file sequentially in 1 MiB blocks
-// (then flushed to the disk, as a save does); the file is removed again.
-double sequentialWriteSeconds(const std::string& path, std::uint64_t size);
+// Seconds to write `size` bytes to a new file sequentially in 1 MiB blocks,
+// then, when `flushToDisk`, wait for the disk as a save does; the file is
+// removed again.
+double sequentialWriteSeconds(const std::string& path, std::uint64_t size, bool flushToDisk = true);
 
 std::uint64_t fileSize(const std::string& path);
 

@@ -1,0 +1,142 @@
+// Builds a collection of 1,000,000 nodes (100,000 folders, 900,000 links),
+// saves it, loads it, walks it and frees it, printing the speed of each step
+// beside the floor: plain sequential reads and writes of the same file.
+// Usage: collection_bench [SCRATCH_FOLDER]
+
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "bench_support.h"
+#include "core/collection.h"
+#include "core/collection_walker.h"
+#include "core/file_io.h"
+
+namespace {
+constexpr int kTopFolders = 10000;
+constexpr int kSubfoldersEach = 9;
+constexpr int kLinksPerFolder = 9;
+
+// Text of roughly web-like lengths: titles 20-80 bytes, addresses 30-120,
+// a description on every second link.
+class TextMaker {
+public:
+    std::string words(std::size_t length) {
+        static const char* const kWords[] = {"news", "the", "Linux", "guide", "bookmark", "caf\xE9",
+                                             "reference", "of", "manual", "blog", "M\xFCller", "and"};
+        std::string text;
+        while (text.size() < length) {
+            if (!text.empty()) text += ' ';
+            text += kWords[random_() % 12];
+        }
+        text.resize(length);
+        return text;
+    }
+    std::string url(std::size_t length) {
+        std::string text = "https://www.example" + std::to_string(random_() % 10000) + ".com/";
+        while (text.size() < length) text += static_cast<char>('a' + random_() % 26);
+        return text;
+    }
+    std::size_t between(std::size_t low, std::size_t high) { return low + random_() % (high - low + 1); }
+    bool coin() { return random_() % 2 == 0; }
+
+private:
+    std::mt19937 random_{42};
+};
+
+std::uint64_t stringBytes = 0;
+
+void fill(Collection& c, BookmarkNode* node, std::string title, std::string description) {
+    stringBytes += title.size() + description.size();
+    c.setTitle(node, title);
+    c.setDescription(node, description);
+}
+
+void addLinks(Collection& c, Folder* folder, TextMaker& text) {
+    for (int i = 0; i < kLinksPerFolder; ++i) {
+        Link* link = c.appendLink(folder).node()->asLink();
+        fill(c, link, text.words(text.between(20, 80)), text.coin() ? text.words(text.between(20, 160)) : "");
+        std::string url = text.url(text.between(30, 120));
+        stringBytes += url.size();
+        c.setUrl(link, url);
+    }
+}
+
+void build(Collection& c) {
+    TextMaker text;
+    for (int top = 0; top < kTopFolders; ++top) {
+        Folder* folder = c.appendFolder(&c).node()->asFolder();
+        fill(c, folder, text.words(text.between(5, 30)), "");
+        addLinks(c, folder, text);
+        for (int sub = 0; sub < kSubfoldersEach; ++sub) {
+            Folder* inner = c.appendFolder(folder).node()->asFolder();
+            fill(c, inner, text.words(text.between(5, 30)), text.coin() ? "" : text.words(40));
+            addLinks(c, inner, text);
+        }
+    }
+}
+
+std::size_t walk(const Collection& c) {
+    CollectionWalker walker(c, c.childrenBegin(), c.childrenEnd());
+    std::size_t nodes = 0;
+    ItemFields fields;
+    for (int depth = 1; depth > 0;) {
+        switch (walker.next()) {
+        case EndOfFolder: --depth; break;
+        case FolderItem: walker.folder(fields); ++depth; ++nodes; break;
+        case LinkItem: walker.link(fields); ++nodes; break;
+        }
+    }
+    return nodes;
+}
+
+void report(const char* step, double seconds, double nodes) {
+    std::printf("%-6s %7.3f s  %6.2f M nodes/s\n", step, seconds, nodes / seconds / 1e6);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string path = benchFolder(argc, argv) + "/linkhaven-bench.lhv";
+    const double nodes = kTopFolders * (1 + kSubfoldersEach) * (1 + kLinksPerFolder);
+    auto c = std::make_unique<Collection>();
+
+    Stopwatch buildWatch;
+    build(*c);
+    report("build", buildWatch.seconds(), nodes);
+
+    Stopwatch saveWatch;
+    if (!c->save(path)) return std::fprintf(stderr, "save failed\n"), 1;
+    const double saveSeconds = saveWatch.seconds();
+    const std::uint64_t bytes = fileSize(path);
+    const double writeFloor = sequentialWriteSeconds(path + ".floor", bytes);
+    const double unflushedWriteFloor = sequentialWriteSeconds(path + ".floor", bytes, false);
+    report("save", saveSeconds, nodes);
+
+    c->clear();
+    const double readFloor = sequentialReadSeconds(path);
+    Stopwatch loadWatch;
+    if (!c->load(path)) return std::fprintf(stderr, "load failed\n"), 1;
+    const double loadSeconds = loadWatch.seconds();
+    report("load", loadSeconds, nodes);
+
+    Stopwatch walkWatch;
+    const std::size_t walked = walk(*c);
+    report("walk", walkWatch.seconds(), static_cast<double>(walked));
+
+    Stopwatch freeWatch;
+    c.reset();
+    report("free", freeWatch.seconds(), nodes);
+
+    const double mb = megabytes(bytes);
+    std::printf("\nfile %.1f MB\n", mb);
+    std::printf("load %6.0f MB/s %.3f s   floor: plain read %6.0f MB/s %.3f s\n", mb / loadSeconds, loadSeconds,
+                mb / readFloor, readFloor);
+    std::printf("save %6.0f MB/s %.3f s   floor: plain write %6.0f MB/s %.3f s, of which %.3f s writing and the "
+                "rest waiting for the disk (a save waits too, so that the file survives a power cut)\n",
+                mb / saveSeconds, saveSeconds, mb / writeFloor, writeFloor, unflushedWriteFloor);
+    std::printf("peak memory %.1f MB for %.1f MB of strings (%.2fx)\n", megabytes(peakMemoryBytes()),
+                megabytes(stringBytes), static_cast<double>(peakMemoryBytes()) / static_cast<double>(stringBytes));
+    removeFile(path);
+    return 0;
+}
