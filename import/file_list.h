@@ -18,11 +18,17 @@ constexpr std::uint32_t ReparsePoint = 0x400;
 constexpr std::uint32_t Invalid = 0xFFFFFFFF;
 }  // namespace FileAttribute
 
+// The last component of a path: the file or folder name with its extension.
+std::string lastPathComponent(const std::string& path);
+
 class FileList {
 public:
     virtual ~FileList() = default;
     // The next entry's full path and attributes; false when the list is done.
     virtual bool next(std::string& path, std::uint32_t& attributes) = 0;
+    // The name of the entry next() gave last, as its title shows it: the last
+    // component of its path, unless the path had to use another name.
+    virtual std::string lastName(const std::string& path) const { return lastPathComponent(path); }
 };
 
 // The attributes of the file or folder at `path`; FileAttribute::Invalid
@@ -49,6 +55,7 @@ public:
     DirectoryList(const DirectoryList&) = delete;
     DirectoryList& operator=(const DirectoryList&) = delete;
     bool next(std::string& path, std::uint32_t& attributes) override;
+    std::string lastName(const std::string& path) const override;
 
 private:
     struct Platform;
@@ -66,6 +73,3 @@ std::string fileNameAsTitle(const std::string& name);
 // The folder path with `name` appended, a separator put between when the
 // path lacks one at its end.
 std::string joinPath(const std::string& folderPath, const std::string& name);
-
-// The last component of a path: the file or folder name with its extension.
-std::string lastPathComponent(const std::string& path);

@@ -72,7 +72,7 @@ ItemCode FileListImporter::nextItem() {
 bool FileListImporter::dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code) {
     // A path that does not exist: the system answers all bits set for it.
     if (attributes == FileAttribute::Invalid) return false;
-    const std::string component = lastPathComponent(path);
+    const std::string component = lists_.back()->lastName(path);
     if (attributes & FileAttribute::Directory) {
         name_ = fileNameAsTitle(component);
         // A junction or link may lead back up the tree: listed, not walked.

@@ -66,6 +66,8 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
     }
 }
 
+std::string DirectoryList::lastName(const std::string& path) const { return lastPathComponent(path); }
+
 std::string readShortcutUrl(const std::string& path) {
     InputFile file;
     if (!file.open(path)) return {};

@@ -17,14 +17,20 @@ struct DirectoryList::Platform {
     std::string folderPath;
     HANDLE search = INVALID_HANDLE_VALUE;
     std::string preparedPath;
+    std::string preparedName;
     std::uint32_t preparedAttributes = 0;
+    std::string lastName;
 
     // Takes the found entry, or the next one after "." and "..".
     void prepare(WIN32_FIND_DATAA& found) {
         while (isDotEntry(found)) {
             if (!::FindNextFileA(search, &found)) return;
         }
-        preparedPath = joinPath(folderPath, found.cFileName);
+        // A name the ANSI code page cannot hold comes with '?' in it, and no
+        // file has that name: the short name opens the entry instead.
+        const bool lossy = std::strchr(found.cFileName, '?') != nullptr && found.cAlternateFileName[0] != 0;
+        preparedPath = joinPath(folderPath, lossy ? found.cAlternateFileName : found.cFileName);
+        preparedName = found.cFileName;
         preparedAttributes = found.dwFileAttributes;
     }
 };
@@ -44,11 +50,14 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
     if (platform_->preparedPath.empty()) return false;
     path = std::move(platform_->preparedPath);
     attributes = platform_->preparedAttributes;
+    platform_->lastName = std::move(platform_->preparedName);
     platform_->preparedPath.clear();
     WIN32_FIND_DATAA found;
     if (::FindNextFileA(platform_->search, &found)) platform_->prepare(found);
     return true;
 }
+
+std::string DirectoryList::lastName(const std::string&) const { return platform_->lastName; }
 
 std::string readShortcutUrl(const std::string& path) {
     char address[256] = {};

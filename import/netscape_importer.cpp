@@ -98,6 +98,10 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         return true;
     }
     if (name == "A") {
+        // An anchor inside a description (a thumbnail, a "via" link) is part
+        // of that text: it must not replace the address of the link it
+        // describes.
+        if (textTarget_ == TextTarget::Description) return true;
         const std::string* href = attributes.find("HREF");
         if (href && resolveHref(*href, url_)) {
             open(InAnchor);
@@ -123,6 +127,7 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         return true;
     }
     if (name == "/A") {
+        if (textTarget_ == TextTarget::Description) return true;
         close(InAnchor);
         // An anchor outside a term is complete here; one whose address was
         // rejected has nothing to deliver and must not end the folder.

@@ -3,6 +3,14 @@
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Real hotlists end records with lines of blanks too.
+bool isEmptyLine(const std::string& line) {
+    for (char c : line)
+        if (!isBlank(c) && c != '\r') return false;
+    return true;
+}
+
+
 std::string withoutBlanksAround(const std::string& text) {
     std::size_t first = 0, last = text.size();
     while (first < last && isBlank(text[first])) ++first;
@@ -17,6 +25,8 @@ bool isMarker(const std::string& line, const char* marker) {
     while (end > 0 && (isBlank(line[end - 1]) || line[end - 1] == '\r')) --end;
     return line.compare(0, end, marker) == 0 && std::char_traits<char>::length(marker) == end;
 }
+// A line that starts the next record or closes a folder.
+bool isStructureLine(const std::string& line) { return (!line.empty() && line[0] == '#') || isMarker(line, "-"); }
 }  // namespace
 
 bool splitKeyValue(const std::string& line, char separator, std::string& key, std::string& value) {
@@ -43,7 +53,7 @@ void OperaImporter::readHeader() {
     bool started = false;
     std::string key, value;
     while (input_.readLine(line_)) {
-        if (line_.empty()) {
+        if (isEmptyLine(line_)) {
             // Empty lines before the header are not its end.
             if (started) break;
             continue;
@@ -109,7 +119,12 @@ void OperaImporter::link(ItemFields& fields) { readRecord(fields, true); }
 
 void OperaImporter::readRecord(ItemFields& fields, bool isLink) {
     std::string key, value;
-    while (input_.readLine(line_) && !line_.empty()) {
+    while (input_.readLine(line_) && !isEmptyLine(line_)) {
+        // A record not ended by an empty line ends where the next begins.
+        if (isStructureLine(line_)) {
+            pendingLine_ = true;
+            return;
+        }
         converter_.convert(line_);
         if (!splitKeyValue(line_, '=', key, value)) continue;
         if (key == "NAME")

@@ -70,6 +70,9 @@ TEST(OperaImporter, BadHeadersAndStrayLines) {
         {std::string(kHeader) + "#FOLDER \r\n\tNAME=f\n\n#FOLDER\n\n" + link,
          "F f | \nF  | \nL x |  | http://x/\nE\nE\nE\n"},
         {std::string(kHeader) + "#URL\n\tNAME=cut", "L cut |  | \nE\n"},
+        // Records ended by a line of blanks, or by the next record itself.
+        {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tNAME=a\n#URL\n\tNAME=b\n-\n#URL\n\tNAME=c\n",
+         "F f | \nL a |  | \nL b |  | \nE\nL c |  | \nE\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
 }
