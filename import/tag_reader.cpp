@@ -180,8 +180,8 @@ void TagReader::appendEntity(std::string& text) {
 
 void TagReader::skipPastTagEnd() {
     static constexpr ByteSet kTagEnd{'>'};
-    std::string skipped;
-    if (input_.appendUntil(skipped, kTagEnd) != TextInput::kEnd) input_.get();
+    skipped_.clear();
+    if (input_.appendUntil(skipped_, kTagEnd) != TextInput::kEnd) input_.get();
 }
 
 bool TagReader::readTag(TagHandler& handler) {

@@ -68,6 +68,7 @@ private:
     std::string text_;
     std::string name_;
     std::string entityName_;
+    std::string skipped_;
     AttributeMap attributes_;
 };
 

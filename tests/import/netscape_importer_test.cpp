@@ -172,3 +172,38 @@ TEST(NetscapeImporter, AFileThatCannotBeOpenedGivesNothing) {
     NetscapeImporter importer("/nonexistent/linkhaven/bookmarks.html");
     EXPECT_EQ("E\n", itemLog(importer));
 }
+
+TEST(NetscapeImporter, ReadsBackAnExportInTheUsualLayout) {
+    // What an export template writes: entities for the characters markup
+    // reserves, descriptions on DD lines, an empty folder, deeper nesting.
+    const std::string exported =
+        "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+        "<!-- This is an automatically generated file.\r\n     It will be read and overwritten. -->\r\n"
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
+        "<TITLE>My links</TITLE>\r\n<H1>My links</H1>\r\n<DL><p>\r\n"
+        "    <DT><H3>Tom &amp; Jerry &lt;3&gt;</H3>\r\n"
+        "    <DD>Cartoons, caf\xE9 \x80\r\n"
+        "    <DL><p>\r\n"
+        "        <DT><A HREF=\"http://example.com/?a=1&amp;b=&quot;2&quot;\">Say &quot;hi&quot;</A>\r\n"
+        "        <DD>first\r\n"
+        "        <DT><H3>Empty</H3>\r\n"
+        "        <DL><p>\r\n        </DL><p>\r\n"
+        "        <DT><H3>Deeper</H3>\r\n"
+        "        <DL><p>\r\n"
+        "            <DT><A HREF=\"https://deep.example/\">deep</A>\r\n"
+        "        </DL><p>\r\n"
+        "    </DL><p>\r\n"
+        "    <DT><A HREF=\"http://top.example/\">top</A>\r\n"
+        "</DL><p>\r\n";
+    EXPECT_EQ("F Tom & Jerry <3> | Cartoons, caf\xE9 \x80 \n"
+              "L Say \"hi\" | first  | http://example.com/?a=1&b=\"2\"\n"
+              "F Empty | \n"
+              "E\n"
+              "F Deeper | \n"
+              "L deep |  | https://deep.example/\n"
+              "E\n"
+              "E\n"
+              "L top |  | http://top.example/\n"
+              "E\n",
+              imported(exported));
+}
