@@ -26,12 +26,17 @@ bool listedBefore(const std::string& a, const std::string& b) {
 std::uint32_t fileAttributes(const std::string& path) {
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0) return FileAttribute::Invalid;
-    if (!S_ISLNK(link.st_mode)) return S_ISDIR(link.st_mode) ? FileAttribute::Directory : FileAttribute::Normal;
+    const bool isLink = S_ISLNK(link.st_mode);
+    struct stat target = link;
+    if (isLink && ::stat(path.c_str(), &target) != 0) return FileAttribute::Invalid;
+    // Pipes, sockets and devices are no bookmark files (and opening a pipe
+    // would wait for a writer): as if they were not there.
+    if (!S_ISDIR(target.st_mode) && !S_ISREG(target.st_mode)) return FileAttribute::Invalid;
+    std::uint32_t attributes = S_ISDIR(target.st_mode) ? FileAttribute::Directory : FileAttribute::Normal;
     // A symbolic link is what Windows calls a reparse point; one to a folder
-    // carries the folder's bit, so it is listed as a folder, not walked.
-    struct stat target {};
-    bool toFolder = ::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode);
-    return FileAttribute::ReparsePoint | (toFolder ? FileAttribute::Directory : 0);
+    // keeps the folder's bit, so it is listed as a folder but not walked.
+    if (isLink) attributes = FileAttribute::ReparsePoint | (attributes & FileAttribute::Directory);
+    return attributes;
 }
 
 struct DirectoryList::Platform {

@@ -1,6 +1,5 @@
 #include "tag_reader.h"
 
-#include <algorithm>
 
 namespace {
 // Skipped between tags and before attributes.

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <fstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "core/collection.h"
 #include "import/item_insertion.h"
 #include "item_log.h"
@@ -94,6 +98,15 @@ TEST_F(FileListImport, SplicesBookmarkFilesInAtTheirPlaceAndKeepsTheGivenOrder) 
 TEST_F(FileListImport, APathThatDoesNotExistIsSkipped) {
     EXPECT_EQ("E\n", imported({folder.file("gone"), folder.file("gone.url")}));
 }
+
+#ifndef _WIN32
+TEST_F(FileListImport, APipeNamedLikeABookmarkFileIsSkippedNotWaitedFor) {
+    const std::string pipe = folder.file("pipe.html");
+    ASSERT_EQ(0, ::mkfifo(pipe.c_str(), 0600));
+    make("after.url", shortcut("http://after/"));
+    EXPECT_EQ("L after |  | http://after/\nE\n", imported({pipe, folder.file("after.url")}));
+}
+#endif
 
 TEST_F(FileListImport, ALinkedFolderIsListedButNotWalked) {
     make("loop/a.url", shortcut("http://a/"));
