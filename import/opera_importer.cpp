@@ -10,7 +10,6 @@ bool isEmptyLine(const std::string& line) {
     return true;
 }
 
-
 std::string withoutBlanksAround(const std::string& text) {
     std::size_t first = 0, last = text.size();
     while (first < last && isBlank(text[first])) ++first;
@@ -25,6 +24,7 @@ bool isMarker(const std::string& line, const char* marker) {
     while (end > 0 && (isBlank(line[end - 1]) || line[end - 1] == '\r')) --end;
     return line.compare(0, end, marker) == 0 && std::char_traits<char>::length(marker) == end;
 }
+
 // A line that starts the next record or closes a folder.
 bool isStructureLine(const std::string& line) { return (!line.empty() && line[0] == '#') || isMarker(line, "-"); }
 }  // namespace

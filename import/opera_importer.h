@@ -3,7 +3,9 @@
 // Reads an Opera hotlist as a stream of items. The file is a header, then
 // records that each begin with a marker line ("#FOLDER", "#URL", ...)
 // followed by key=value lines and an empty line; a line "-" closes the
-// current folder.
+// current folder. Hotlists written by hand or by other tools are read as
+// their writer meant: records ended by a line of blanks or by the next
+// record, marker lines with trailing blanks, a "-" with no folder open.
 
 #include <string>
 
