@@ -18,9 +18,9 @@ void CharsetConverter::setCharset(const std::string& name) {
 
 void CharsetConverter::convert(std::string& text) {
     if (!conversion_ || text.empty()) return;
-    std::string converted = text;
-    if (!conversion_->convert(converted)) return;
+    const std::size_t inputSize = text.size();
+    // A failed conversion leaves the text as it was.
+    if (!conversion_->convert(text)) return;
     // The converted text lives in a buffer the size of the input.
-    if (converted.size() > text.size()) converted.resize(text.size());
-    text.swap(converted);
+    if (text.size() > inputSize) text.resize(inputSize);
 }
