@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/export_command.h"
+#include "cli/import_command.h"
 #include "cli/list_command.h"
 
 namespace {
@@ -19,6 +20,7 @@ const Command kCommands[] = {
     {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
     {"export", "export FILE.lhv TEMPLATE.lht OUTPUT   write the collection through a template",
      runExportCommand},
+    {"import", "import OUTPUT.lhv PATH...     import bookmark files, shortcuts and folders", runImportCommand},
 };
 
 int usage() {
