@@ -12,20 +12,24 @@
 namespace {
 struct Command {
     const char* name;
-    const char* usage;
+    const char* arguments;
+    const char* summary;
     int (*run)(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err);
 };
 
 const Command kCommands[] = {
-    {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
-    {"export", "export FILE.lhv TEMPLATE.lht OUTPUT   write the collection through a template",
-     runExportCommand},
-    {"import", "import OUTPUT.lhv PATH...     import bookmark files, shortcuts and folders", runImportCommand},
+    {"list", "FILE.lhv", "print the collection's tree", runListCommand},
+    {"export", "FILE.lhv TEMPLATE.lht OUTPUT", "write the collection through a template", runExportCommand},
+    {"import", "OUTPUT.lhv PATH...", "import bookmark files, shortcuts and folders into a new collection",
+     runImportCommand},
 };
 
 int usage() {
     std::fputs("usage: linkhaven-cli COMMAND ARGUMENTS\ncommands:\n", stderr);
-    for (const Command& command : kCommands) std::fprintf(stderr, "  %s\n", command.usage);
+    for (const Command& command : kCommands) {
+        const std::string usage = std::string(command.name) + " " + command.arguments;
+        std::fprintf(stderr, "  %-36s %s\n", usage.c_str(), command.summary);
+    }
     return 2;
 }
 }  // namespace

@@ -151,17 +151,25 @@ bool TagReader::readText(TagHandler& handler) {
     return !input_.atEnd();
 }
 
+// "%" and two hexadecimal digits give the byte of that value (nothing for
+// %00). Anything else is ordinary text, kept as written: real titles hold
+// "100% sure" and "Top 10% 2024".
 void TagReader::appendEscape(std::string& text) {
-    int first = input_.get();
-    if (first == TextInput::kEnd) return;
-    int second = input_.get();
-    if (second == TextInput::kEnd) return;
-    int value = -1;
-    if (hexDigit(first) >= 0 && hexDigit(second) >= 0)
-        value = hexDigit(first) * 16 + hexDigit(second);
-    else if ((isWhitespace(first) || first == '+') && hexDigit(second) >= 0)
-        value = hexDigit(second);
-    if (value >= 1 && value <= 255) text += static_cast<char>(value);
+    const int first = input_.get();
+    const int second = hexDigit(first) >= 0 ? input_.get() : TextInput::kEnd;
+    if (hexDigit(first) >= 0 && hexDigit(second) >= 0) {
+        if (const int value = hexDigit(first) * 16 + hexDigit(second)) text += static_cast<char>(value);
+        return;
+    }
+    text += '%';
+    for (const int byte : {first, second}) {
+        if (byte == TextInput::kEnd) break;
+        if (kTextStops.contains(static_cast<unsigned char>(byte))) {
+            input_.unget();  // starts something of its own; never a line end, so one byte back is exact
+            break;
+        }
+        text += static_cast<char>(byte);
+    }
 }
 
 void TagReader::appendEntity(std::string& text) {

@@ -114,7 +114,6 @@ const CorpusFile kFiles[] = {
     {"favorites/ajaxmin-Documentation.url", 0, 1, {"ajaxmin-Documentation"}},
     {"favorites/assimp-Website.url", 0, 1, {"assimp-Website"}},
     {"favorites/cyberduck-Donate.url", 0, 1, {"cyberduck-Donate"}},
-#ifndef _WIN32
     // The tree: 9 folders (the tree itself included), 40 ordinary shortcuts
     // and 22 edge cases with an address; 4 shortcuts without a usable one
     // (empty, no key, only in DEFAULT, no section) and the files that are no
@@ -122,13 +121,6 @@ const CorpusFile kFiles[] = {
     {"favorites/synthetic-tree", 9, 62,
      {"synthetic-tree", "\xC4rger & Co", "Caf\xE9 cr\xE8me docs 1", "na\xEFve fa\xE7" "ade beta 36", "Folder.url",
       "Empty folder", "upper-case extension", "UTF-16LE with BOM"}},
-#else
-    // Wine, run with LC_ALL=C as the tests run it, cannot name files whose
-    // names are not ASCII, so only the edge cases with ASCII names are here.
-    {"favorites/synthetic-tree/_edge-cases", 3, 20,
-     {"_edge-cases", "Folder.url", "Empty folder", "upper-case extension", "UTF-16LE with BOM", "UTF-8 BOM",
-      "lower-case section and key", "double-quoted value", "duplicate URL keys"}},
-#endif
 };
 
 void collectTitles(const Folder& folder, std::set<std::string>& titles) {
