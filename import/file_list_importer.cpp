@@ -24,17 +24,17 @@ FileListImporter::~FileListImporter() = default;
 ItemCode FileListImporter::next() {
     for (;;) {
         ItemCode code = nextItem();
-        if (code == FolderItem) {
+        if (code == ItemCode::FolderItem) {
             if (depth_ < kMaxDepth) {
                 ++depth_;
-                return FolderItem;
+                return ItemCode::FolderItem;
             }
             ItemFields discarded;
             folder(discarded);
             ++flattened_;
             continue;
         }
-        if (code == EndOfFolder) {
+        if (code == ItemCode::EndOfFolder) {
             if (flattened_ > 0) {
                 --flattened_;
                 continue;
@@ -49,20 +49,20 @@ ItemCode FileListImporter::nextItem() {
     for (;;) {
         if (nested_) {
             ItemCode code = nested_->next();
-            if (code == FolderItem) {
+            if (code == ItemCode::FolderItem) {
                 ++nestedDepth_;
-            } else if (code == EndOfFolder && --nestedDepth_ == 0) {
+            } else if (code == ItemCode::EndOfFolder && --nestedDepth_ == 0) {
                 // The file ended: its last EndOfFolder closes nothing here.
                 nested_.reset();
             }
             if (nestedDepth_ != 0) return code;
         }
-        if (lists_.empty()) return EndOfFolder;
+        if (lists_.empty()) return ItemCode::EndOfFolder;
         std::string path;
         std::uint32_t attributes = 0;
         if (!lists_.back()->next(path, attributes)) {
             lists_.pop_back();
-            return EndOfFolder;
+            return ItemCode::EndOfFolder;
         }
         ItemCode code;
         if (dispatch(path, attributes, code)) return code;
@@ -80,7 +80,7 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
             lists_.push_back(std::make_unique<EmptyList>());
         else
             lists_.push_back(std::make_unique<DirectoryList>(path));
-        code = FolderItem;
+        code = ItemCode::FolderItem;
         return true;
     }
     std::size_t dot = component.rfind('.');
@@ -99,7 +99,7 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
         url_ = readShortcutUrl(path);
         if (url_.empty()) return false;
         name_ = fileNameAsTitle(component.substr(0, dot));
-        code = LinkItem;
+        code = ItemCode::LinkItem;
         return true;
     }
     return false;

@@ -11,10 +11,10 @@ InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& s
         fields.description.clear();
         fields.url.clear();
         switch (source.next()) {
-        case EndOfFolder:
+        case ItemCode::EndOfFolder:
             open.pop_back();
             break;
-        case FolderItem: {
+        case ItemCode::FolderItem: {
             source.folder(fields);
             Folder* added = collection.appendFolder(open.back()).node()->asFolder();
             collection.setTitle(added, fields.title);
@@ -23,7 +23,7 @@ InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& s
             ++counts.folders;
             break;
         }
-        case LinkItem: {
+        case ItemCode::LinkItem: {
             source.link(fields);
             Link* added = collection.appendLink(open.back()).node()->asLink();
             collection.setTitle(added, fields.title);

@@ -24,9 +24,9 @@ ItemCode NetscapeImporter::next() {
     description_.clear();
     if (pendingEnd_) {
         pendingEnd_ = false;
-        return EndOfFolder;
+        return ItemCode::EndOfFolder;
     }
-    pendingCode_ = EndOfFolder;
+    pendingCode_ = ItemCode::EndOfFolder;
     reader_.parse(*this);
     return pendingCode_;
 }
@@ -75,14 +75,14 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         // Exports without a list around the top level (Safari) would
         // otherwise never open their first folder.
         if (listDepth_ == -1) listDepth_ = 0;
-        if (pendingCode_ != LinkItem) {
+        if (pendingCode_ != ItemCode::LinkItem) {
             // What a rejected anchor left behind is no part of the next item.
             title_.clear();
             description_.clear();
         }
         close(InTerm);
         open(InTerm);
-        return pendingCode_ != LinkItem;
+        return pendingCode_ != ItemCode::LinkItem;
     }
     if (name == "DD") {
         close(InDescription);
@@ -92,7 +92,7 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
     if (name == "DL") {
         if (++listDepth_ > 0) {
             open(InList);
-            pendingCode_ = FolderItem;
+            pendingCode_ = ItemCode::FolderItem;
             return false;
         }
         return true;
@@ -105,7 +105,7 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         const std::string* href = attributes.find("HREF");
         if (href && resolveHref(*href, url_)) {
             open(InAnchor);
-            pendingCode_ = LinkItem;
+            pendingCode_ = ItemCode::LinkItem;
         }
         return true;
     }
@@ -121,7 +121,7 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         int depth = listDepth_--;
         if (depth > 0) {
             close(InList);
-            pendingEnd_ = pendingCode_ != EndOfFolder;
+            pendingEnd_ = pendingCode_ != ItemCode::EndOfFolder;
             return false;
         }
         return true;
@@ -131,7 +131,7 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         close(InAnchor);
         // An anchor outside a term is complete here; one whose address was
         // rejected has nothing to deliver and must not end the folder.
-        return (flags_ & InTerm) || pendingCode_ != LinkItem;
+        return (flags_ & InTerm) || pendingCode_ != ItemCode::LinkItem;
     }
     if (name == "BASE") {
         if (const std::string* href = attributes.find("HREF")) baseUrl_ = *href;

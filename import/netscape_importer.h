@@ -48,5 +48,5 @@ private:
     TextTarget textTarget_ = TextTarget::None;
     int listDepth_ = 0;
     bool pendingEnd_ = false;
-    ItemCode pendingCode_ = EndOfFolder;
+    ItemCode pendingCode_ = ItemCode::EndOfFolder;
 };

@@ -102,15 +102,15 @@ ItemCode OperaImporter::next() {
     while (readLine()) {
         if (isMarker(line_, "#FOLDER")) {
             ++depth_;
-            return FolderItem;
+            return ItemCode::FolderItem;
         }
-        if (isMarker(line_, "#URL")) return LinkItem;
+        if (isMarker(line_, "#URL")) return ItemCode::LinkItem;
         if (isMarker(line_, "-") && depth_ > 0) {
             --depth_;
-            return EndOfFolder;
+            return ItemCode::EndOfFolder;
         }
     }
-    return EndOfFolder;
+    return ItemCode::EndOfFolder;
 }
 
 void OperaImporter::folder(ItemFields& fields) { readRecord(fields, false); }

@@ -9,16 +9,16 @@ std::string itemLog(ItemSource& source, int limit) {
     while (limit-- > 0) {
         ItemFields fields;
         switch (source.next()) {
-        case EndOfFolder:
+        case ItemCode::EndOfFolder:
             log += "E\n";
             if (depth-- == 0) return log;
             break;
-        case FolderItem:
+        case ItemCode::FolderItem:
             source.folder(fields);
             log += "F " + fields.title + " | " + fields.description + "\n";
             ++depth;
             break;
-        case LinkItem:
+        case ItemCode::LinkItem:
             source.link(fields);
             log += "L " + fields.title + " | " + fields.description + " | " + fields.url + "\n";
             break;
