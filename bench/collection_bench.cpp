@@ -83,9 +83,9 @@ std::size_t walk(const Collection& c) {
     ItemFields fields;
     for (int depth = 1; depth > 0;) {
         switch (walker.next()) {
-        case EndOfFolder: --depth; break;
-        case FolderItem: walker.folder(fields); ++depth; ++nodes; break;
-        case LinkItem: walker.link(fields); ++nodes; break;
+        case ItemCode::EndOfFolder: --depth; break;
+        case ItemCode::FolderItem: walker.folder(fields); ++depth; ++nodes; break;
+        case ItemCode::LinkItem: walker.link(fields); ++nodes; break;
         }
     }
     return nodes;

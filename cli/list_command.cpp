@@ -24,13 +24,13 @@ void printCollection(const Collection& collection, std::FILE* out) {
     std::size_t depth = 1;
     for (;;) {
         ItemCode code = walker.next();
-        if (code == EndOfFolder) {
+        if (code == ItemCode::EndOfFolder) {
             if (--depth == 0) break;
             continue;
         }
         ItemFields fields;
         text.append(2 * depth, ' ');
-        if (code == FolderItem) {
+        if (code == ItemCode::FolderItem) {
             walker.folder(fields);
             text += "+ " + oneLine(fields.title) + "\n";
             ++depth;

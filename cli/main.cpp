@@ -6,24 +6,33 @@
 #include <vector>
 
 #include "cli/browser_command_command.h"
+#include "cli/export_command.h"
+#include "cli/import_command.h"
 #include "cli/list_command.h"
 
 namespace {
 struct Command {
     const char* name;
-    const char* usage;
+    const char* arguments;
+    const char* summary;
     int (*run)(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err);
 };
 
 const Command kCommands[] = {
-    {"list", "list FILE.lhv                 print the collection's tree", runListCommand},
-    {"browser-command", "browser-command COMMAND ADDRESS   how a registered browser command opens ADDRESS",
+    {"list", "FILE.lhv", "print the collection's tree", runListCommand},
+    {"export", "FILE.lhv TEMPLATE.lht OUTPUT", "write the collection through a template", runExportCommand},
+    {"import", "OUTPUT.lhv PATH...", "import bookmark files, shortcuts and folders into a new collection",
+     runImportCommand},
+    {"browser-command", "COMMAND ADDRESS", "show how a registered browser command opens ADDRESS",
      runBrowserCommandCommand},
 };
 
 int usage() {
     std::fputs("usage: linkhaven-cli COMMAND ARGUMENTS\ncommands:\n", stderr);
-    for (const Command& command : kCommands) std::fprintf(stderr, "  %s\n", command.usage);
+    for (const Command& command : kCommands) {
+        const std::string usage = std::string(command.name) + " " + command.arguments;
+        std::fprintf(stderr, "  %-36s %s\n", usage.c_str(), command.summary);
+    }
     return 2;
 }
 }  // namespace

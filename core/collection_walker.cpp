@@ -4,13 +4,13 @@ CollectionWalker::CollectionWalker(const Collection&, ChildPosition first, Child
     : ranges_{{first, end}} {}
 
 ItemCode CollectionWalker::next() {
-    if (ranges_.empty()) return EndOfFolder;
+    if (ranges_.empty()) return ItemCode::EndOfFolder;
     auto& [current, end] = ranges_.back();
     if (current == end) {
         ranges_.pop_back();
-        return EndOfFolder;
+        return ItemCode::EndOfFolder;
     }
-    return current.node()->asFolder() ? FolderItem : LinkItem;
+    return current.node()->asFolder() ? ItemCode::FolderItem : ItemCode::LinkItem;
 }
 
 void CollectionWalker::folder(ItemFields& fields) {

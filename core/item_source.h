@@ -5,7 +5,8 @@
 
 #include <string>
 
-enum ItemCode {
+// Scoped: Windows' shell headers name an interface FolderItem.
+enum class ItemCode {
     EndOfFolder = 0,  // ends the current folder level, or the whole source at the top
     FolderItem = 1,   // a folder: its contents follow, closed by an EndOfFolder
     LinkItem = 2,

@@ -34,13 +34,13 @@ void emit(ItemSource& source, Output& output) {
     for (std::size_t depth = 0;;) {
         ItemCode code = source.next();
         ItemFields fields;
-        if (code == FolderItem) {
+        if (code == ItemCode::FolderItem) {
             source.folder(fields);
             output.code(kFolder);
             output.text(fields.title);
             output.text(fields.description);
             ++depth;
-        } else if (code == LinkItem) {
+        } else if (code == ItemCode::LinkItem) {
             source.link(fields);
             output.code(kLink);
             output.text(fields.title);
@@ -87,14 +87,14 @@ bool ItemStreamSource::fits(int strings) const {
 ItemCode ItemStreamSource::next() {
     if (ended_ || position_ == end_) {
         ended_ = true;
-        return EndOfFolder;
+        return ItemCode::EndOfFolder;
     }
     const char code = *position_++;
-    if (code == kFolder && fits(2)) return FolderItem;
-    if (code == kLink && fits(3)) return LinkItem;
+    if (code == kFolder && fits(2)) return ItemCode::FolderItem;
+    if (code == kLink && fits(3)) return ItemCode::LinkItem;
     // 0x00 closes a level; anything else is damage, and ends the stream.
     if (code != kEnd) ended_ = true;
-    return EndOfFolder;
+    return ItemCode::EndOfFolder;
 }
 
 std::string ItemStreamSource::readString() {

@@ -20,17 +20,17 @@ public:
         for (int depth = 0;;) {
             ItemFields fields;
             ItemCode code = source.next();
-            if (code == FolderItem) source.folder(fields), ++depth;
-            if (code == LinkItem) source.link(fields);
+            if (code == ItemCode::FolderItem) source.folder(fields), ++depth;
+            if (code == ItemCode::LinkItem) source.link(fields);
             items_.push_back({code, fields});
-            if (code == EndOfFolder && depth-- == 0) break;
+            if (code == ItemCode::EndOfFolder && depth-- == 0) break;
             if (items_.size() > 1000000) std::abort();  // a stream must end
         }
     }
     void rewind() { at_ = 0; }
     ItemCode next() override {
         ItemCode code = items_[at_].first;
-        if (code == EndOfFolder) ++at_;
+        if (code == ItemCode::EndOfFolder) ++at_;
         return code;
     }
     void folder(ItemFields& fields) override { fields = items_[at_++].second; }

@@ -229,8 +229,8 @@ void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into
         Level& level = levels.back();
         const ItemCode code = source.next();
         ItemFields fields;
-        if (code == LinkItem || code == FolderItem) {
-            const bool folder = code == FolderItem;
+        if (code == ItemCode::LinkItem || code == ItemCode::FolderItem) {
+            const bool folder = code == ItemCode::FolderItem;
             if (folder)
                 source.folder(fields);
             else

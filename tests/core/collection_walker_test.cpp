@@ -12,10 +12,10 @@ std::string walk(CollectionWalker& walker, int extraNexts = 0) {
     while (depth > 0) {
         ItemCode code = walker.next();
         ItemFields fields;
-        if (code == EndOfFolder) {
+        if (code == ItemCode::EndOfFolder) {
             out += "E ";
             --depth;
-        } else if (code == FolderItem) {
+        } else if (code == ItemCode::FolderItem) {
             walker.folder(fields);
             out += "F(" + fields.title + "|" + fields.description + ") ";
             ++depth;
@@ -24,7 +24,7 @@ std::string walk(CollectionWalker& walker, int extraNexts = 0) {
             out += "L(" + fields.title + "|" + fields.description + "|" + fields.url + ") ";
         }
     }
-    for (int i = 0; i < extraNexts; ++i) out += walker.next() == EndOfFolder ? "E " : "? ";
+    for (int i = 0; i < extraNexts; ++i) out += walker.next() == ItemCode::EndOfFolder ? "E " : "? ";
     return out;
 }
 }  // namespace
@@ -67,12 +67,12 @@ TEST(CollectionWalker, NextDoesNotAdvance) {
     Collection c;
     c.setTitle(c.appendLink(&c).node(), "one");
     CollectionWalker walker(c, c.childrenBegin(), c.childrenEnd());
-    EXPECT_EQ(LinkItem, walker.next());
-    EXPECT_EQ(LinkItem, walker.next());
+    EXPECT_EQ(ItemCode::LinkItem, walker.next());
+    EXPECT_EQ(ItemCode::LinkItem, walker.next());
     ItemFields fields;
     walker.link(fields);
     EXPECT_EQ("one", fields.title);
-    EXPECT_EQ(EndOfFolder, walker.next());
+    EXPECT_EQ(ItemCode::EndOfFolder, walker.next());
 }
 
 TEST(CollectionWalker, WalksVeryDeepTreesWithoutRecursion) {
@@ -84,7 +84,7 @@ TEST(CollectionWalker, WalksVeryDeepTreesWithoutRecursion) {
     int folders = 0, ends = 0;
     for (int open = 1; open > 0;) {
         ItemFields fields;
-        if (walker.next() == FolderItem) {
+        if (walker.next() == ItemCode::FolderItem) {
             walker.folder(fields);
             ++folders;
             ++open;

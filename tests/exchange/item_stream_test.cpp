@@ -36,10 +36,10 @@ int readInto(Collection& c, Folder* into, ItemSource& source) {
         ++calls;
         ItemCode code = source.next();
         ItemFields fields;
-        if (code == EndOfFolder) {
+        if (code == ItemCode::EndOfFolder) {
             if (folder == into) return calls;
             folder = folder->parent;
-        } else if (code == FolderItem) {
+        } else if (code == ItemCode::FolderItem) {
             source.folder(fields);
             folder = c.appendFolder(folder).node()->asFolder();
             c.setTitle(folder, fields.title);
@@ -96,7 +96,7 @@ TEST_F(ItemStream, RoundTrip) {
     readInto(copy, &copy, source);
     ASSERT_EQ(1u, copy.childCount());
     EXPECT_EQ(treeText(*folder), treeText(*copy.childrenBegin().node()->asFolder()));
-    EXPECT_EQ(EndOfFolder, source.next());  // after the end, only ends
+    EXPECT_EQ(ItemCode::EndOfFolder, source.next());  // after the end, only ends
 }
 
 TEST_F(ItemStream, EveryTruncationEndsCleanly) {
@@ -109,7 +109,7 @@ TEST_F(ItemStream, EveryTruncationEndsCleanly) {
         ItemStreamSource source(part.get(), cut);
         int calls = readInto(copy, &copy, source);
         EXPECT_LE(calls, 10) << "cut at " << cut;
-        EXPECT_EQ(EndOfFolder, source.next());
+        EXPECT_EQ(ItemCode::EndOfFolder, source.next());
         // Whatever came through is a beginning of the real tree.
         if (copy.childCount() > 0) {
             EXPECT_EQ("f", copy.childrenBegin().node()->title.str()) << "cut at " << cut;

@@ -174,12 +174,12 @@ TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
     public:
         ItemCode next() override {
             ++step_;
-            if (step_ == 1) return LinkItem;
-            if (step_ <= 1201) return FolderItem;
-            if (step_ == 1202) return LinkItem;  // the innermost folder's only link
-            if (step_ <= 2402) return EndOfFolder;
-            if (step_ == 2403) return LinkItem;
-            return EndOfFolder;
+            if (step_ == 1) return ItemCode::LinkItem;
+            if (step_ <= 1201) return ItemCode::FolderItem;
+            if (step_ == 1202) return ItemCode::LinkItem;  // the innermost folder's only link
+            if (step_ <= 2402) return ItemCode::EndOfFolder;
+            if (step_ == 2403) return ItemCode::LinkItem;
+            return ItemCode::EndOfFolder;
         }
         void folder(ItemFields& fields) override { fields.title = "level " + std::to_string(step_ - 1); }
         void link(ItemFields& fields) override {

@@ -1,0 +1,152 @@
+// Exports a collection of about 1,000,000 nodes through the shipped page
+// template and through a small outline template, and prints the speed of
+// each beside the floor: writing the same number of bytes sequentially.
+//
+// Usage: export_bench [SCRATCH_FOLDER [TEMPLATE_FOLDER]]
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "bench_support.h"
+#include "core/collection.h"
+#include "core/file_io.h"
+#include "export/export_collection.h"
+#include "export/template_exporter.h"
+#include "export/template_output.h"
+#include "export/url_export_error.h"
+
+namespace {
+constexpr int kTopFolders = 1000;
+constexpr int kSubfolders = 10;
+constexpr int kLinksPerSubfolder = 99;
+
+// 1,000 folders of 10 folders of 99 links: 1,001,000 nodes; every third link
+// has a two-line description, as real collections have now and then.
+void buildCollection(Collection& c) {
+    c.setTitle(&c, "Benchmark collection");
+    int number = 0;
+    for (int top = 0; top < kTopFolders; ++top) {
+        Folder* topFolder = c.appendFolder(&c).node()->asFolder();
+        c.setTitle(topFolder, "Topic " + std::to_string(top));
+        for (int sub = 0; sub < kSubfolders; ++sub) {
+            Folder* folder = c.appendFolder(topFolder).node()->asFolder();
+            c.setTitle(folder, "Subtopic " + std::to_string(top) + "." + std::to_string(sub));
+            for (int i = 0; i < kLinksPerSubfolder; ++i, ++number) {
+                Link* link = c.appendLink(folder).node()->asLink();
+                const std::string n = std::to_string(number);
+                c.setTitle(link, "Article " + n + " - News & notes about everything");
+                c.setUrl(link, "http://www.example.com/archive/" + n + "/index.html?lang=en");
+                if (number % 3 == 0) c.setDescription(link, "Read later\r\nfound via <search> " + n);
+            }
+        }
+    }
+}
+
+// A small outline: one line per folder and link, brackets around each level.
+const char kOutlineTemplate[] =
+    "{title}{nl}{collection}\r\n"
+    "{folderstart}[{level}{/folderstart}\r\n"
+    "{folder}F {id} {title} in {parentid}{nl}{/folder}\r\n"
+    "{url}L {id} {title} = {link} in {parentid}{nl}{/url}\r\n"
+    "{folderend}]{nl}{/folderend}\r\n"
+    "{/collection}total {id}{nl}\r\n";
+
+// The shipped templates: the second argument, or found from this source file's place.
+std::string templateFolder(int argc, char** argv) {
+    if (argc > 2) return argv[2];
+    std::string source = __FILE__;
+    const std::size_t bench = source.rfind("bench/export_bench.cpp");
+    return (bench == std::string::npos ? std::string(".") : source.substr(0, bench)) + "templates";
+}
+
+// Processor time of this process: on a machine shared with other work the
+// clock on the wall says more about the neighbours than about the export.
+class CpuStopwatch {
+public:
+    double seconds() const { return static_cast<double>(std::clock() - start_) / CLOCKS_PER_SEC; }
+
+private:
+    std::clock_t start_ = std::clock();
+};
+
+class DiscardingSink final : public ByteSink {
+public:
+    bool write(const char*, std::size_t size) override {
+        bytes += size;
+        return true;
+    }
+    std::uint64_t bytes = 0;
+};
+
+std::string readWholeFile(const std::string& path) {
+    InputFile file;
+    std::string bytes;
+    if (!file.open(path)) return bytes;
+    char buffer[1 << 16];
+    for (std::size_t got; (got = file.read(buffer, sizeof buffer)) > 0;) bytes.append(buffer, got);
+    return bytes;
+}
+
+// The engine alone: the same export with the output thrown away.
+void measureEngine(const char* name, const Collection& c, const std::string& templatePath) {
+    const std::string templateText = readWholeFile(templatePath);
+    DiscardingSink sink;
+    CpuStopwatch cpu;
+    Stopwatch watch;
+    TemplateOutput out(sink);
+    TemplateExporter(templateText, c).run(out);
+    out.flush();
+    const double seconds = watch.seconds(), cpuSeconds = cpu.seconds();
+    std::printf("%-10s %8.1f MB in %6.3f s = %7.1f MB/s, processor %6.3f s   (engine only, output discarded)\n",
+                name, megabytes(sink.bytes), seconds, megabytes(sink.bytes) / seconds, cpuSeconds);
+}
+
+void measure(const char* name, const Collection& c, const std::string& templatePath, const std::string& output) {
+    CpuStopwatch cpu;
+    Stopwatch watch;
+    try {
+        exportCollection(c, templatePath, output);
+    } catch (const UrlExport::Error& error) {
+        std::printf("%-10s failed: %s\n", name, error.message(templatePath, output).c_str());
+        return;
+    }
+    const double seconds = watch.seconds(), cpuSeconds = cpu.seconds();
+    const std::uint64_t bytes = fileSize(output);
+    removeFile(output);
+    const double floorSeconds = sequentialWriteSeconds(output + ".floor", bytes);
+    std::printf("%-10s %8.1f MB in %6.3f s = %7.1f MB/s, processor %6.3f s   (floor, a sequential write of as "
+                "many bytes: %6.3f s = %7.1f MB/s)\n",
+                name, megabytes(bytes), seconds, megabytes(bytes) / seconds, cpuSeconds, floorSeconds,
+                megabytes(bytes) / floorSeconds);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string folder = benchFolder(argc, argv);
+    Collection collection;
+    buildCollection(collection);
+    const int nodes = kTopFolders * (1 + kSubfolders * (1 + kLinksPerSubfolder));
+    const int folders = 1 + kTopFolders * (1 + kSubfolders);
+    std::printf("collection: %d nodes below the root; the collection body is read %d times per export\n", nodes,
+                2 * folders + nodes);
+
+    const std::string outlinePath = folder + "/export-bench-outline.lht";
+    {
+        OutputFile file;
+        removeFile(outlinePath);
+        if (!file.createNew(outlinePath) || !file.write(kOutlineTemplate, sizeof kOutlineTemplate - 1) ||
+            !file.flushAndClose()) {
+            std::printf("cannot write %s\n", outlinePath.c_str());
+            return 1;
+        }
+    }
+    const std::string pagePath = templateFolder(argc, argv) + "/page.lht";
+    measureEngine("page.lht", collection, pagePath);
+    measureEngine("outline", collection, outlinePath);
+    measure("page.lht", collection, pagePath, folder + "/export-bench-page.html");
+    measure("outline", collection, outlinePath, folder + "/export-bench-outline.txt");
+    removeFile(outlinePath);
+    std::printf("peak memory: %.1f MB\n", megabytes(peakMemoryBytes()));
+    return 0;
+}

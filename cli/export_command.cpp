@@ -1,0 +1,30 @@
+#include "export_command.h"
+
+#include "cli/console_output.h"
+#include "core/collection.h"
+#include "export/export_collection.h"
+#include "export/url_export_error.h"
+
+int runExportCommand(const std::vector<std::string>& arguments, std::FILE*, std::FILE* err) {
+    if (arguments.size() != 3) {
+        std::fputs("usage: linkhaven-cli export COLLECTION.lhv TEMPLATE.lht OUTPUT\n", err);
+        return 2;
+    }
+    const std::string& collectionPath = arguments[0];
+    const std::string& templatePath = arguments[1];
+    const std::string& outputPath = arguments[2];
+
+    Collection collection;
+    // A damaged collection is not exported in part: the output would look complete.
+    if (!collection.load(collectionPath)) {
+        writeAnsiText(err, "linkhaven-cli: cannot read the collection '" + collectionPath + "'\n");
+        return 1;
+    }
+    try {
+        exportCollection(collection, templatePath, outputPath);
+    } catch (const UrlExport::Error& error) {
+        writeAnsiText(err, "linkhaven-cli: " + error.message(templatePath, outputPath) + "\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,56 @@
+#include "export_messages.h"
+
+#include <string_view>
+
+namespace UrlExport {
+namespace {
+// Indexed by code - 1. Each names the file, the line where one applies, what
+// was wrong and how to put it right.
+constexpr std::string_view kTexts[] = {
+    "The export template \"%1\" cannot be opened for reading. Check that the file exists and "
+    "that you may read it. Nothing was written to \"%3\".",
+
+    "The export file \"%3\" cannot be written: it could not be created, a write to it failed "
+    "(is the disk full?), or it is the template \"%1\" itself. Choose another output file. "
+    "A file that was already at \"%3\" has been left as it was.",
+
+    "Error in the export template \"%1\", line %2: a keyword is not closed. A \"{\" starts a "
+    "keyword, which must end with \"}\" before the next \"{\" and before the end of the file. "
+    "Write a brace that is meant as text as {left} or {right}.",
+
+    "Error in the export template \"%1\", line %2: the file ends where a closing keyword is "
+    "still missing. Each of {folder}, {url}, {folderstart}, {folderend} and {nl:} needs its "
+    "closing keyword: {/folder}, {/url}, {/folderstart}, {/folderend}, {/nl:}.",
+
+    "Error in the export template \"%1\", line %2: unknown keyword. Check the spelling of the "
+    "name between the braces (it may not hold blanks, for example {title}); write a brace "
+    "that is meant as text as {left} or {right}.",
+
+    "Error in the export template \"%1\", line %2: {collection} and {filename} blocks are "
+    "nested too deeply. At most three such blocks may be open one inside another.",
+
+    "Internal error while reading the export template \"%1\" (line %2): the reader has no "
+    "saved position. Please report this error together with the template.",
+};
+}  // namespace
+
+std::string builtInMessage(std::int32_t code, const MessageInserts& inserts) {
+    if (code < 1 || code > static_cast<std::int32_t>(std::size(kTexts))) return {};
+    std::string_view text = kTexts[code - 1];
+    std::string message;
+    message.reserve(text.size() + inserts.templatePath.size() * 2 + inserts.outputPath.size() * 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
+            switch (text[++i]) {
+            case '1': message += inserts.templatePath; break;
+            case '2': message += std::to_string(inserts.line); break;
+            default: message += inserts.outputPath; break;
+            }
+        } else {
+            message += text[i];
+        }
+    }
+    return message;
+}
+
+}  // namespace UrlExport

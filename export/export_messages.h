@@ -1,0 +1,25 @@
+#pragma once
+
+// The texts of export errors: built-in English ones, and the seam to a
+// language module's message table.
+
+#include <cstdint>
+#include <string>
+
+namespace UrlExport {
+
+struct MessageInserts {
+    const std::string& templatePath;  // %1
+    std::int32_t line;                // %2
+    const std::string& outputPath;    // %3
+};
+
+// The built-in English text for codes 1 to 7 with its inserts filled in;
+// empty for any other code.
+std::string builtInMessage(std::int32_t code, const MessageInserts& inserts);
+
+// The text of the loaded language module's message table entry for the code,
+// with its inserts; false when no module is loaded or it lacks the entry.
+bool moduleMessage(std::int32_t code, const MessageInserts& inserts, std::string& text);
+
+}  // namespace UrlExport

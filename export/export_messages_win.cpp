@@ -1,0 +1,38 @@
+#include "export_messages.h"
+#include "url_export_error.h"
+
+#include <windows.h>
+
+namespace UrlExport {
+namespace {
+// The language module chosen by the user interface; it outlives every export.
+HMODULE messageModule = nullptr;
+
+// Message table ids have the facility 0x0101 in the high word and the code in the low word.
+constexpr DWORD kMessageIdBase = 0x01010000;
+}  // namespace
+
+void setMessageModule(void* module) { messageModule = static_cast<HMODULE>(module); }
+
+bool moduleMessage(std::int32_t code, const MessageInserts& inserts, std::string& text) {
+    if (messageModule == nullptr) return false;
+    DWORD_PTR arguments[] = {
+        reinterpret_cast<DWORD_PTR>(inserts.templatePath.c_str()),
+        static_cast<DWORD_PTR>(static_cast<std::uint32_t>(inserts.line)),
+        reinterpret_cast<DWORD_PTR>(inserts.outputPath.c_str()),
+    };
+    char* message = nullptr;
+    DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+        messageModule, kMessageIdBase | static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&message), 0,
+        reinterpret_cast<va_list*>(arguments));
+    if (length == 0 || message == nullptr) return false;
+    text.assign(message, length);
+    ::LocalFree(message);
+    // Every message-table entry ends with a line break; the built-in texts
+    // have none, and callers add their own.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return true;
+}
+
+}  // namespace UrlExport

@@ -1,0 +1,39 @@
+#pragma once
+
+// Where an expansion writes: a text buffer in memory (the line-break text,
+// a file name being built), or the export file. The file is written in text
+// mode: every line feed reaches it as CR LF.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class ByteSink;
+
+class TemplateOutput {
+public:
+    // Appends to `text` as it is.
+    explicit TemplateOutput(std::string& text) : text_(&text) {}
+    // Buffers and writes to `file`; a failed write raises code 2.
+    explicit TemplateOutput(ByteSink& file);
+    TemplateOutput(const TemplateOutput&) = delete;
+    TemplateOutput& operator=(const TemplateOutput&) = delete;
+
+    void write(std::string_view bytes) {
+        if (text_ != nullptr)
+            text_->append(bytes);
+        else
+            writeToFile(bytes);
+    }
+    void write(char byte) { write(std::string_view(&byte, 1)); }
+
+    // Hands everything buffered to the file; raises code 2 when that fails.
+    void flush();
+
+private:
+    void writeToFile(std::string_view bytes);
+
+    std::string* text_ = nullptr;
+    ByteSink* file_ = nullptr;
+    std::string pending_;
+};

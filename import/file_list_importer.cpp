@@ -1,0 +1,125 @@
+#include "file_list_importer.h"
+
+#include "import/netscape_importer.h"
+#include "import/opera_importer.h"
+
+namespace {
+std::string lowerCased(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// What a folder that must not be walked lists.
+class EmptyList final : public FileList {
+public:
+    bool next(std::string&, std::uint32_t&) override { return false; }
+};
+}  // namespace
+
+FileListImporter::FileListImporter(std::unique_ptr<FileList> dropped) { lists_.push_back(std::move(dropped)); }
+
+FileListImporter::~FileListImporter() = default;
+
+ItemCode FileListImporter::next() {
+    for (;;) {
+        ItemCode code = nextItem();
+        if (code == ItemCode::FolderItem) {
+            if (depth_ < kMaxDepth) {
+                ++depth_;
+                return ItemCode::FolderItem;
+            }
+            ItemFields discarded;
+            folder(discarded);
+            ++flattened_;
+            continue;
+        }
+        if (code == ItemCode::EndOfFolder) {
+            if (flattened_ > 0) {
+                --flattened_;
+                continue;
+            }
+            if (depth_ > 0) --depth_;
+        }
+        return code;
+    }
+}
+
+ItemCode FileListImporter::nextItem() {
+    for (;;) {
+        if (nested_) {
+            ItemCode code = nested_->next();
+            if (code == ItemCode::FolderItem) {
+                ++nestedDepth_;
+            } else if (code == ItemCode::EndOfFolder && --nestedDepth_ == 0) {
+                // The file ended: its last EndOfFolder closes nothing here.
+                nested_.reset();
+            }
+            if (nestedDepth_ != 0) return code;
+        }
+        if (lists_.empty()) return ItemCode::EndOfFolder;
+        std::string path;
+        std::uint32_t attributes = 0;
+        if (!lists_.back()->next(path, attributes)) {
+            lists_.pop_back();
+            return ItemCode::EndOfFolder;
+        }
+        ItemCode code;
+        if (dispatch(path, attributes, code)) return code;
+    }
+}
+
+bool FileListImporter::dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code) {
+    // A path that does not exist: the system answers all bits set for it.
+    if (attributes == FileAttribute::Invalid) return false;
+    const std::string component = lists_.back()->lastName(path);
+    if (attributes & FileAttribute::Directory) {
+        name_ = fileNameAsTitle(component);
+        // A junction or link may lead back up the tree: listed, not walked.
+        if (attributes & FileAttribute::ReparsePoint)
+            lists_.push_back(std::make_unique<EmptyList>());
+        else
+            lists_.push_back(std::make_unique<DirectoryList>(path));
+        code = ItemCode::FolderItem;
+        return true;
+    }
+    std::size_t dot = component.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : lowerCased(component.substr(dot));
+    if (extension == ".htm" || extension == ".html") {
+        nested_ = std::make_unique<NetscapeImporter>(path);
+        nestedDepth_ = 1;
+        return false;
+    }
+    if (extension == ".adr") {
+        nested_ = std::make_unique<OperaImporter>(path);
+        nestedDepth_ = 1;
+        return false;
+    }
+    if (extension == ".url") {
+        url_ = readShortcutUrl(path);
+        if (url_.empty()) return false;
+        name_ = fileNameAsTitle(component.substr(0, dot));
+        code = ItemCode::LinkItem;
+        return true;
+    }
+    return false;
+}
+
+void FileListImporter::folder(ItemFields& fields) {
+    if (nested_) {
+        nested_->folder(fields);
+        return;
+    }
+    fields.title = name_;
+    fields.description.clear();
+}
+
+void FileListImporter::link(ItemFields& fields) {
+    if (nested_) {
+        nested_->link(fields);
+        return;
+    }
+    fields.title = name_;
+    fields.description.clear();
+    fields.url = url_;
+}

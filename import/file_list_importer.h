@@ -1,0 +1,42 @@
+#pragma once
+
+// Turns a list of dropped or pasted files and folders into one stream of
+// items: folders are walked, Internet shortcuts (.url) become links, and
+// Netscape bookmark files (.htm, .html) and Opera hotlists (.adr) are read by
+// their importers, whose items are spliced in at the place of the file.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/item_source.h"
+#include "import/file_list.h"
+
+class FileListImporter final : public ItemSource {
+public:
+    // Folders nested deeper than this below the import's top level are not
+    // created; their items go into the deepest folder allowed.
+    static constexpr int kMaxDepth = 1000;
+
+    explicit FileListImporter(std::unique_ptr<FileList> dropped);
+    ~FileListImporter() override;
+
+    ItemCode next() override;
+    void folder(ItemFields& fields) override;
+    void link(ItemFields& fields) override;
+
+private:
+    // The next item before the depth limit applies.
+    ItemCode nextItem();
+    // Starts the item for the path; false when the path gives none by itself.
+    bool dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code);
+
+    std::vector<std::unique_ptr<FileList>> lists_;
+    std::unique_ptr<ItemSource> nested_;
+    int nestedDepth_ = 0;
+    std::string name_;
+    std::string url_;
+    int depth_ = 0;
+    // Folders below the depth limit whose end is still to come.
+    int flattened_ = 0;
+};

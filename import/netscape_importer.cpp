@@ -1,0 +1,202 @@
+#include "netscape_importer.h"
+
+#include <cstring>
+
+namespace {
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string upperCased(std::string text) {
+    for (char& c : text) c = upper(c);
+    return text;
+}
+
+bool isAsciiWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+}  // namespace
+
+NetscapeImporter::NetscapeImporter(const std::string& path) : reader_(path) {
+    // Internet Explorer marks its UTF-8 exports this way and declares nothing.
+    if (reader_.skipUtf8Mark()) converter_.setCharset("UTF-8");
+}
+
+ItemCode NetscapeImporter::next() {
+    url_.clear();
+    title_.clear();
+    description_.clear();
+    if (pendingEnd_) {
+        pendingEnd_ = false;
+        return ItemCode::EndOfFolder;
+    }
+    pendingCode_ = ItemCode::EndOfFolder;
+    reader_.parse(*this);
+    return pendingCode_;
+}
+
+void NetscapeImporter::folder(ItemFields& fields) {
+    fields.title = normalizeText(title_);
+    if (fields.title.empty()) fields.title = "Folder" + std::to_string(++unnamedFolderCount_);
+    fields.description = normalizeText(description_);
+    title_.clear();
+    description_.clear();
+}
+
+void NetscapeImporter::link(ItemFields& fields) {
+    fields.url = url_;
+    fields.title = normalizeText(title_);
+    fields.description = normalizeText(description_);
+    if (fields.title.empty()) fields.title = fields.url;
+    title_.clear();
+    description_.clear();
+    url_.clear();
+}
+
+bool NetscapeImporter::onText(const std::string& text) {
+    if (textTarget_ == TextTarget::Title)
+        title_ += text;
+    else if (textTarget_ == TextTarget::Description)
+        description_ += text;
+    return true;
+}
+
+void NetscapeImporter::open(Flag flag) {
+    flags_ |= flag;
+    textTarget_ = flag == InDescription ? TextTarget::Description : TextTarget::Title;
+}
+
+void NetscapeImporter::close(Flag flag) {
+    textTarget_ = TextTarget::None;
+    if (flag == InList)
+        flags_ = listDepth_ <= 0 ? 0 : InList;
+    else
+        flags_ &= ~static_cast<unsigned>(flag);
+}
+
+bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attributes) {
+    if (name == "DT") {
+        // Exports without a list around the top level (Safari) would
+        // otherwise never open their first folder.
+        if (listDepth_ == -1) listDepth_ = 0;
+        if (pendingCode_ != ItemCode::LinkItem) {
+            // What a rejected anchor left behind is no part of the next item.
+            title_.clear();
+            description_.clear();
+        }
+        close(InTerm);
+        open(InTerm);
+        return pendingCode_ != ItemCode::LinkItem;
+    }
+    if (name == "DD") {
+        close(InDescription);
+        open(InDescription);
+        return true;
+    }
+    if (name == "DL") {
+        if (++listDepth_ > 0) {
+            open(InList);
+            pendingCode_ = ItemCode::FolderItem;
+            return false;
+        }
+        return true;
+    }
+    if (name == "A") {
+        // An anchor inside a description (a thumbnail, a "via" link) is part
+        // of that text: it must not replace the address of the link it
+        // describes.
+        if (textTarget_ == TextTarget::Description) return true;
+        const std::string* href = attributes.find("HREF");
+        if (href && resolveHref(*href, url_)) {
+            open(InAnchor);
+            pendingCode_ = ItemCode::LinkItem;
+        }
+        return true;
+    }
+    if (name == "/DT") {
+        close(InTerm);
+        return true;
+    }
+    if (name == "/DD") {
+        close(InDescription);
+        return true;
+    }
+    if (name == "/DL") {
+        int depth = listDepth_--;
+        if (depth > 0) {
+            close(InList);
+            pendingEnd_ = pendingCode_ != ItemCode::EndOfFolder;
+            return false;
+        }
+        return true;
+    }
+    if (name == "/A") {
+        if (textTarget_ == TextTarget::Description) return true;
+        close(InAnchor);
+        // An anchor outside a term is complete here; one whose address was
+        // rejected has nothing to deliver and must not end the folder.
+        return (flags_ & InTerm) || pendingCode_ != ItemCode::LinkItem;
+    }
+    if (name == "BASE") {
+        if (const std::string* href = attributes.find("HREF")) baseUrl_ = *href;
+        return true;
+    }
+    if (name == "META") {
+        readCharsetDeclaration(attributes);
+        return true;
+    }
+    if (name == "!DOCTYPE") {
+        for (const auto& attribute : attributes)
+            if (attribute.first.compare(0, 22, "NETSCAPE-BOOKMARK-FILE") == 0) listDepth_ = -1;
+        return true;
+    }
+    return true;
+}
+
+void NetscapeImporter::readCharsetDeclaration(const AttributeMap& attributes) {
+    // The HTML5 form: <META CHARSET="UTF-8">.
+    if (const std::string* charset = attributes.find("CHARSET")) {
+        converter_.setCharset(upperCased(*charset));
+        return;
+    }
+    const std::string* equiv = attributes.find("HTTP-EQUIV");
+    const std::string* content = attributes.find("CONTENT");
+    if (!equiv || !content || upperCased(*equiv) != "CONTENT-TYPE") return;
+    const std::string value = upperCased(*content);
+    std::size_t start = value.find("CHARSET=");
+    if (start == std::string::npos) return;
+    start += std::strlen("CHARSET=");
+    converter_.setCharset(value.substr(start, value.find(' ', start) - start));
+}
+
+bool NetscapeImporter::resolveHref(const std::string& value, std::string& address) const {
+    std::size_t mark = value.find_first_of(":./");
+    if (mark == std::string::npos) {
+        if (baseUrl_.empty()) return false;
+        address = baseUrl_ + value;
+        return true;
+    }
+    if (value[mark] == '.') {
+        address = baseUrl_ + value;
+        return true;
+    }
+    if (value[mark] == '/') {
+        if (mark == 0) return false;
+        address = baseUrl_ + value;
+        return true;
+    }
+    std::string scheme = upperCased(value.substr(0, mark));
+    if (scheme != "HTTP" && scheme != "HTTPS") return false;
+    address = value;
+    return true;
+}
+
+std::string NetscapeImporter::normalizeText(const std::string& source) {
+    std::string text;
+    text.reserve(source.size());
+    for (char c : source) {
+        if (isAsciiWhitespace(c)) {
+            if (!text.empty() && text.back() == ' ') continue;
+            c = ' ';
+        }
+        text += c;
+    }
+    converter_.convert(text);
+    return text;
+}

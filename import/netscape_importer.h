@@ -1,0 +1,52 @@
+#pragma once
+
+// Reads a Netscape-format bookmark file (the HTML that browsers export) as a
+// stream of items: a folder is a DT term holding its name, followed by a DL
+// list of its contents; a link is a DT term holding an A element, optionally
+// followed by a DD element with its description. One item is read per call
+// of next(), so that the consumer inserts each before the next is read.
+
+#include <string>
+
+#include "core/item_source.h"
+#include "import/charset_converter.h"
+#include "import/tag_reader.h"
+
+class NetscapeImporter final : public ItemSource, private TagHandler {
+public:
+    explicit NetscapeImporter(const std::string& path);
+
+    ItemCode next() override;
+    void folder(ItemFields& fields) override;
+    void link(ItemFields& fields) override;
+
+    // The link address an HREF value gives, or false when the anchor is not
+    // imported (a scheme other than http and https, a path from the root
+    // without a base, ...).
+    bool resolveHref(const std::string& value, std::string& address) const;
+    // Blanks folded to single spaces, then converted to the ANSI code page.
+    std::string normalizeText(const std::string& source);
+
+private:
+    enum Flag { InList = 1, InTerm = 2, InDescription = 4, InAnchor = 8 };
+    enum class TextTarget { None, Title, Description };
+
+    bool onText(const std::string& text) override;
+    bool onTag(const std::string& name, const AttributeMap& attributes) override;
+    void open(Flag flag);
+    void close(Flag flag);
+    void readCharsetDeclaration(const AttributeMap& attributes);
+
+    std::string baseUrl_;
+    std::string url_;
+    std::string title_;
+    std::string description_;
+    int unnamedFolderCount_ = 0;
+    TagReader reader_;
+    CharsetConverter converter_;
+    unsigned flags_ = 0;
+    TextTarget textTarget_ = TextTarget::None;
+    int listDepth_ = 0;
+    bool pendingEnd_ = false;
+    ItemCode pendingCode_ = ItemCode::EndOfFolder;
+};

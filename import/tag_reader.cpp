@@ -1,0 +1,248 @@
+#include "tag_reader.h"
+
+
+namespace {
+// Skipped between tags and before attributes.
+bool isWhitespace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+constexpr ByteSet kTextStops{'<', '%', '&'};
+constexpr ByteSet kTagNameStops{' ', '\t', '\n', '\r', '\f', '>'};
+constexpr ByteSet kQuotedStops{'"', '>'};
+constexpr ByteSet kNameStops{' ', '\t', '\n', '\r', '\f', '=', '>'};
+constexpr ByteSet kValueStops{' ', '\t', '\n', '\r', '\f', '>'};
+constexpr ByteSet kEntityStops{';', '<'};
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+void upperCase(std::string& text) {
+    for (char& c : text) c = upper(c);
+}
+
+int hexDigit(int c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool equalsUpper(std::string_view name, std::string_view upperName) {
+    if (name.size() != upperName.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (upper(name[i]) != upperName[i]) return false;
+    return true;
+}
+
+// "&#39;" or "&#x27;" (name "#39", "#x27") for code points 1 to 127.
+bool decodeNumeric(std::string_view name, std::string& out) {
+    if (name.size() < 2 || name[0] != '#') return false;
+    bool hex = name[1] == 'x' || name[1] == 'X';
+    std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty()) return false;
+    unsigned value = 0;
+    for (char c : digits) {
+        int digit = hex ? hexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+        if (digit < 0) return false;
+        value = value * (hex ? 16 : 10) + static_cast<unsigned>(digit);
+        if (value > 0x10FFFF) return false;
+    }
+    if (value >= 1 && value <= 127) out += static_cast<char>(value);
+    return true;
+}
+
+// Inside attribute values an "&" stays literal unless it starts a known
+// entity; names longer than this cannot be one.
+constexpr std::size_t kLongestEntityName = 10;
+
+void decodeValueEntities(std::string& value) {
+    std::size_t amp = value.find('&');
+    if (amp == std::string::npos) return;
+    std::string decoded(value, 0, amp);
+    while (amp < value.size()) {
+        std::size_t semicolon = value.find(';', amp + 1);
+        std::string_view name;
+        if (semicolon != std::string::npos && semicolon - amp - 1 <= kLongestEntityName)
+            name = std::string_view(value).substr(amp + 1, semicolon - amp - 1);
+        std::string replacement;
+        bool known = !name.empty() && decodeEntity(name, replacement) &&
+                     (name[0] != '#' || !replacement.empty());
+        std::size_t resume;
+        if (known) {
+            decoded += replacement;
+            resume = semicolon + 1;
+        } else {
+            decoded += '&';
+            resume = amp + 1;
+        }
+        amp = value.find('&', resume);
+        if (amp == std::string::npos) amp = value.size();
+        decoded.append(value, resume, amp - resume);
+    }
+    value.swap(decoded);
+}
+}  // namespace
+
+bool decodeEntity(std::string_view name, std::string& out) {
+    if (!name.empty() && name[0] == '#') return decodeNumeric(name, out);
+    static constexpr std::pair<std::string_view, char> kEntities[] = {
+        {"LT", '<'}, {"GT", '>'}, {"AMP", '&'}, {"QUOT", '"'}, {"NBSP", ' '},
+    };
+    for (const auto& [entity, replacement] : kEntities) {
+        if (equalsUpper(name, entity)) {
+            out += replacement;
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::string* AttributeMap::find(std::string_view name) const {
+    for (const Attribute& attribute : *this)
+        if (attribute.first == name) return &attribute.second;
+    return nullptr;
+}
+
+AttributeMap::Attribute& AttributeMap::prepare() {
+    if (size_ == attributes_.size()) attributes_.emplace_back();
+    Attribute& attribute = attributes_[size_];
+    attribute.first.clear();
+    attribute.second.clear();
+    return attribute;
+}
+
+void AttributeMap::commitPrepared() {
+    Attribute& added = attributes_[size_];
+    for (std::size_t i = 0; i < size_; ++i)
+        if (attributes_[i].first == added.first) return;  // the first value stays
+    ++size_;
+    // Keep the order by name; tags have few attributes.
+    for (std::size_t i = size_ - 1; i > 0 && attributes_[i].first < attributes_[i - 1].first; --i)
+        std::swap(attributes_[i], attributes_[i - 1]);
+}
+
+bool TagReader::parse(TagHandler& handler) {
+    for (;;) {
+        int c = input_.get();
+        if (c == TextInput::kEnd) return true;
+        bool goOn;
+        if (c == '<') {
+            goOn = readTag(handler);
+        } else if (isWhitespace(c)) {
+            continue;
+        } else {
+            input_.unget();
+            goOn = readText(handler);
+        }
+        if (!goOn) return input_.atEnd();
+    }
+}
+
+bool TagReader::readText(TagHandler& handler) {
+    text_.clear();
+    for (;;) {
+        int stop = input_.appendUntil(text_, kTextStops);
+        if (stop == TextInput::kEnd || stop == '<') break;
+        input_.get();
+        if (stop == '%')
+            appendEscape(text_);
+        else
+            appendEntity(text_);
+    }
+    if (!text_.empty() && !handler.onText(text_)) return false;
+    return !input_.atEnd();
+}
+
+// "%" and two hexadecimal digits give the byte of that value (nothing for
+// %00). Anything else is ordinary text, kept as written: real titles hold
+// "100% sure" and "Top 10% 2024".
+void TagReader::appendEscape(std::string& text) {
+    const int first = input_.get();
+    const int second = hexDigit(first) >= 0 ? input_.get() : TextInput::kEnd;
+    if (hexDigit(first) >= 0 && hexDigit(second) >= 0) {
+        if (const int value = hexDigit(first) * 16 + hexDigit(second)) text += static_cast<char>(value);
+        return;
+    }
+    text += '%';
+    for (const int byte : {first, second}) {
+        if (byte == TextInput::kEnd) break;
+        if (kTextStops.contains(static_cast<unsigned char>(byte))) {
+            input_.unget();  // starts something of its own; never a line end, so one byte back is exact
+            break;
+        }
+        text += static_cast<char>(byte);
+    }
+}
+
+void TagReader::appendEntity(std::string& text) {
+    entityName_.clear();
+    int stop = input_.appendUntil(entityName_, kEntityStops);
+    if (stop == ';') {
+        input_.get();
+        decodeEntity(entityName_, text);
+        return;
+    }
+    // Not an entity after all ("Tom & Jerry"): keep it as written.
+    text += '&';
+    text += entityName_;
+}
+
+void TagReader::skipPastTagEnd() {
+    static constexpr ByteSet kTagEnd{'>'};
+    skipped_.clear();
+    if (input_.appendUntil(skipped_, kTagEnd) != TextInput::kEnd) input_.get();
+}
+
+bool TagReader::readTag(TagHandler& handler) {
+    name_.clear();
+    int delimiter = input_.appendUntil(name_, kTagNameStops);
+    if (delimiter == TextInput::kEnd || name_.empty() || name_ == "!--") {
+        // Empty tags and comments are not reported: everything up to the
+        // next ">" after the name goes.
+        if (delimiter != TextInput::kEnd) {
+            input_.get();
+            skipPastTagEnd();
+        }
+        return true;
+    }
+    input_.get();
+    upperCase(name_);
+    attributes_.clear();
+    if (delimiter != '>') readAttributes();
+    return handler.onTag(name_, attributes_) && !input_.atEnd();
+}
+
+bool TagReader::readAttributes() {
+    for (;;) {
+        int c = input_.get();
+        while (isWhitespace(c)) c = input_.get();
+        if (c == '>' || c == TextInput::kEnd) return true;
+
+        AttributeMap::Attribute& attribute = attributes_.prepare();
+        int delimiter;
+        if (c == '"') {
+            delimiter = input_.appendUntil(attribute.first, kQuotedStops);
+        } else {
+            input_.unget();
+            delimiter = input_.appendUntil(attribute.first, kNameStops);
+        }
+        if (delimiter != TextInput::kEnd) input_.get();
+
+        if (delimiter == '=') {
+            int first = input_.get();
+            if (first == '"') {
+                delimiter = input_.appendUntil(attribute.second, kQuotedStops);
+            } else if (first != TextInput::kEnd) {
+                input_.unget();
+                delimiter = input_.appendUntil(attribute.second, kValueStops);
+            } else {
+                delimiter = TextInput::kEnd;
+            }
+            if (delimiter != TextInput::kEnd) input_.get();
+            decodeValueEntities(attribute.second);
+        }
+        if (!attribute.first.empty()) {
+            upperCase(attribute.first);
+            attributes_.commitPrepared();
+        }
+        if (delimiter == '>' || delimiter == TextInput::kEnd) return true;
+    }
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+// Buffered reading of a text file for the importers: whole blocks from the
+// file, bytes and lines handed out from memory. A CR LF pair reads as one LF,
+// the same on every platform; a lone CR stays as it is.
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+#include "core/file_io.h"
+
+// A set of byte values, for scanning up to the first byte of the set.
+class ByteSet {
+public:
+    constexpr ByteSet(std::initializer_list<unsigned char> bytes) : member_{} {
+        for (unsigned char byte : bytes) member_[byte] = true;
+    }
+    constexpr bool contains(unsigned char byte) const { return member_[byte]; }
+
+private:
+    std::array<bool, 256> member_;
+};
+
+class TextInput {
+public:
+    static constexpr int kEnd = -1;
+
+    // Reads the file at `path`; a file that cannot be opened reads as empty.
+    explicit TextInput(const std::string& path);
+    // Reads from `source`, which must outlive the input.
+    explicit TextInput(ByteSource& source);
+    TextInput(const TextInput&) = delete;
+    TextInput& operator=(const TextInput&) = delete;
+
+    bool isOpen() const { return source_ != nullptr; }
+    void close();
+
+    // The next byte (0-255), or kEnd.
+    int get() {
+        if (position_ == end_ && !refill()) return kEnd;
+        unsigned char byte = buffer_[position_++];
+        if (byte == '\r') return afterCarriageReturn();
+        return byte;
+    }
+    // Puts back the byte that get() returned last (never kEnd).
+    void unget() { --position_; }
+    // Appends bytes to `out` up to the first byte of `stops`, which stays
+    // unread; answers that byte, or kEnd when the input ends first.
+    int appendUntil(std::string& out, const ByteSet& stops);
+    // Reads one line without its line feed; false at the end of the input.
+    bool readLine(std::string& line);
+    // At the very start of the input: skips a UTF-8 byte-order mark and
+    // answers whether there was one.
+    bool skipUtf8Mark();
+    // True once a read has found the end of the input.
+    bool atEnd() const { return ended_; }
+
+private:
+    int afterCarriageReturn();
+    bool refill();
+
+    std::unique_ptr<InputFile> file_;
+    ByteSource* source_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t position_ = 0;
+    std::size_t end_ = 0;
+    bool ended_ = false;
+};

@@ -1,0 +1,112 @@
+#include "export/export_collection.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/collection.h"
+#include "core/file_io.h"
+#include "export/template_output.h"
+#include "export/url_export_error.h"
+#include "export_test_trees.h"
+#include "test_files.h"
+
+namespace {
+class ExportCollection : public testing::Test {
+protected:
+    TemporaryFolder folder;
+    Collection collection;
+    std::string templatePath = folder.file("t.lht");
+    std::string outputPath = folder.file("out.txt");
+
+    void SetUp() override { buildExampleTree(collection); }
+
+    // The code of the error the export raises; 0 when it succeeds.
+    int exportCode(const std::string& templateFile, const std::string& outputFile) {
+        try {
+            exportCollection(collection, templateFile, outputFile);
+        } catch (const UrlExport::Error& error) {
+            return error.code;
+        }
+        return 0;
+    }
+};
+
+class FailingSink final : public ByteSink {
+public:
+    bool write(const char*, std::size_t) override { return false; }
+};
+}  // namespace
+
+TEST_F(ExportCollection, WritesTheExampleWithCrLfLineEnds) {
+    writeFileBytes(templatePath,
+                   "{title}{nl}{collection}\r\n"
+                   "{folderstart}[{level}{/folderstart}\r\n"
+                   "{folder}F {id} {title} in {parentid}{nl}{/folder}\r\n"
+                   "{url}L {id} {title} = {link} in {parentid}{nl}{/url}\r\n"
+                   "{folderend}]{nl}{/folderend}\r\n"
+                   "{/collection}total {id}{nl}\r\n");
+    writeFileBytes(outputPath, "an older export, longer than the new one ............................................");
+    ASSERT_EQ(0, exportCode(templatePath, outputPath));
+    EXPECT_EQ("Home\r\n[1L 1 Alpha = a.html in 0\r\nF 2 Beta in 0\r\n[2L 3 Gamma = g.html in 2\r\n]\r\n]\r\ntotal 3\r\n",
+              readFileBytes(outputPath));
+    EXPECT_EQ(2u, folder.entryCount());  // no temporary file left behind
+}
+
+TEST_F(ExportCollection, LineFeedsOfValuesBecomeCrLfButLoneCrStays) {
+    collection.setTitle(&collection, "a\nb\rc");
+    writeFileBytes(templatePath, "{title}|\r|{nl}");
+    ASSERT_EQ(0, exportCode(templatePath, outputPath));
+    EXPECT_EQ("a\r\nb\rc|\r|\r\n", readFileBytes(outputPath));
+}
+
+TEST_F(ExportCollection, AFailedExportLeavesTheOldOutputAsItWas) {
+    const std::string older = "the export of last week";
+    const char* badTemplates[] = {"{collection}{url}", "{title}{unknown}", "{collection}{folder}{title"};
+    for (const char* bad : badTemplates) {
+        writeFileBytes(templatePath, bad);
+        writeFileBytes(outputPath, older);
+        EXPECT_NE(0, exportCode(templatePath, outputPath)) << bad;
+        EXPECT_EQ(older, readFileBytes(outputPath)) << bad;
+        EXPECT_EQ(2u, folder.entryCount()) << bad;
+    }
+    // No output file at all: none appears.
+    removeFile(outputPath);
+    EXPECT_EQ(3, exportCode(templatePath, outputPath));
+    EXPECT_FALSE(fileExists(outputPath));
+}
+
+TEST_F(ExportCollection, AnUnreadableTemplateNeverTouchesTheOutput) {
+    writeFileBytes(outputPath, "kept");
+    EXPECT_EQ(1, exportCode(folder.file("missing.lht"), outputPath));
+    EXPECT_EQ(1, exportCode(folder.path(), outputPath));  // a folder is no template
+    EXPECT_EQ("kept", readFileBytes(outputPath));
+    EXPECT_EQ(1, exportCode(folder.file("missing.lht"), folder.file("new.txt")));
+    EXPECT_FALSE(fileExists(folder.file("new.txt")));
+}
+
+TEST_F(ExportCollection, RefusesToWriteOverItsOwnTemplate) {
+    const std::string templateText = "{collection}{url}{title}{/url}{/collection}";
+    writeFileBytes(templatePath, templateText);
+    EXPECT_EQ(2, exportCode(templatePath, templatePath));
+    EXPECT_EQ(2, exportCode(templatePath, folder.path() + "/./t.lht"));
+    EXPECT_EQ(templateText, readFileBytes(templatePath));
+    EXPECT_EQ(1u, folder.entryCount());
+}
+
+TEST_F(ExportCollection, AnOutputThatCannotBeWrittenRaisesCode2) {
+    writeFileBytes(templatePath, "{title}");
+    EXPECT_EQ(2, exportCode(templatePath, folder.file("no such folder/out.txt")));
+    EXPECT_EQ(2, exportCode(templatePath, folder.path()));  // a folder cannot be replaced by a file
+
+    // A write that fails, as on a full disk, is reported, not ignored.
+    FailingSink sink;
+    TemplateOutput out(sink);
+    out.write("some text\n");
+    try {
+        out.flush();
+        FAIL() << "the failed write went unnoticed";
+    } catch (const UrlExport::Error& error) {
+        EXPECT_EQ(2, error.code);
+    }
+}

@@ -1,0 +1,47 @@
+#include "export/safe_file_name.h"
+#include "export/shortcut_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+TEST(SafeFileName, ReplacesWhatWindowsRefusesInANameAndNothingElse) {
+    struct Case {
+        std::string title;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"a.b:c", "a_b_c"},
+        {"<>:/\\|.\"", "________"},
+        {"CON", "CON_"},
+        {"con.txt", "con_txt"},
+        {"com10", "com10"},
+        {"Lpt9", "Lpt9_"},
+        {"clock$", "clock$_"},
+        {"nul", "nul_"},
+        {"aux ", "aux "},
+        {"a\tb", "a\tb"},
+        {"\x01\x7F\x80\xE9\xFF*?", "\x01\x7F\x80\xE9\xFF*?"},
+        {"", ""},
+        {"My page.html", "My page_html"},
+        {std::string(300, 'x'), std::string(251, 'x')},
+        {std::string(251, '.'), std::string(251, '_')},
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+    };
+    for (const Case& c : cases) {
+        std::string text = c.title;
+        EXPECT_EQ(c.name, SafeFileName(text)) << c.title;
+        EXPECT_EQ(c.name, text) << "changed in place: " << c.title;
+    }
+}
+
+TEST(ShortcutText, IsTheShortcutFileByteForByte) {
+    EXPECT_EQ("[InternetShortcut]\r\nURL=x\r\n", ShortcutText("x"));
+    EXPECT_EQ(27u, ShortcutText("x").size());
+    EXPECT_EQ("[InternetShortcut]\r\nURL=http://example.com/a?b=c&d=\xE9\r\n",
+              ShortcutText("http://example.com/a?b=c&d=\xE9"));
+    // An address cannot add lines of its own, nor cut the file short.
+    EXPECT_EQ("[InternetShortcut]\r\nURL=http://a/IconFile=\\\\evil\\x.icoIconIndex=1\r\n",
+              ShortcutText("http://a/\r\nIconFile=\\\\evil\\x.ico\nIconIndex=1\r"));
+    EXPECT_EQ("[InternetShortcut]\r\nURL=ab\r\n", ShortcutText(std::string("a\0b", 3)));
+}

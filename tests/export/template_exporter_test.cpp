@@ -1,0 +1,211 @@
+#include "export/template_exporter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/collection.h"
+#include "export/template_output.h"
+#include "export/url_export_error.h"
+#include "export_test_trees.h"
+
+namespace {
+// The expansion of `templateText` over `root`, as the engine writes it (line
+// feeds not yet turned into CR LF).
+std::string expandTemplate(const Folder& root, const std::string& templateText) {
+    std::string text;
+    TemplateOutput out(text);
+    TemplateExporter(templateText, root).run(out);
+    return text;
+}
+
+std::pair<int, int> errorOf(const Folder& root, const std::string& templateText) {
+    try {
+        expandTemplate(root, templateText);
+    } catch (const UrlExport::Error& error) {
+        return {error.code, error.line};
+    }
+    return {0, 0};
+}
+
+const char kExampleTemplate[] =
+    "{title}{nl}{collection}\n"
+    "{folderstart}[{level}{/folderstart}\n"
+    "{folder}F {id} {title} in {parentid}{nl}{/folder}\n"
+    "{url}L {id} {title} = {link} in {parentid}{nl}{/url}\n"
+    "{folderend}]{nl}{/folderend}\n"
+    "{/collection}total {id}{nl}\n";
+}  // namespace
+
+TEST(TemplateExporter, ExpandsTheCollectionBodyOncePerEvent) {
+    Collection c;
+    buildExampleTree(c);
+    EXPECT_EQ("Home\n[1L 1 Alpha = a.html in 0\nF 2 Beta in 0\n[2L 3 Gamma = g.html in 2\n]\n]\ntotal 3\n",
+              expandTemplate(c, kExampleTemplate));
+}
+
+TEST(TemplateExporter, FollowsTheLanguageRules) {
+    Collection c;
+    buildExampleTree(c);
+    Collection root;
+    root.setTitle(&root, "T");
+    root.setDescription(&root, "D");
+    Collection notes;
+    notes.setTitle(&notes, "My page");
+    notes.setDescription(&notes, "a\r\nb\rc\nd");
+
+    struct Case {
+        const Folder& root;
+        const char* templateText;
+        const char* output;
+    };
+    const Case cases[] = {
+        // An empty root folder: one folderstart and one folderend; text
+        // outside the sections is written for each event.
+        {root, "{collection}{folderstart}S{/folderstart}{folderend}E{/folderend}x{/collection}", "SxEx"},
+        // Without a collection block: the root's values once, counters at 0.
+        {root, "{title}|{note}|{link}|{id}|{parentid}|{level}", "T|D||0|0|0"},
+        {root, "no\nkeywords\r\nat all", "nokeywordsat all"},
+        // Text between two sections inside the block is written once per event.
+        {c, "{collection}{url}{title}{/url}.{/collection}", ".Alpha...Gamma..."},
+        // id at folderstart and folderend; level and parentid inside; all back after the block.
+        {c, "{collection}{folderstart}<{id}:{parentid}:{level}{/folderstart}"
+            "{folderend}{id}:{parentid}:{level}>{/folderend}{/collection}{level}{parentid}{id}",
+         "<0:0:1<2:2:23:2:2>3:0:1>003"},
+        {notes, "{nl:}<br>{/nl:}{note}", "a<br>b<br>c<br>d"},
+        {notes, "{note}", "a\nb\nc\nd"},
+        {notes, "{nl:}x{title}y{/nl:}{note}", "ax{title}ybx{title}ycx{title}yd"},
+        {notes, "{filename}{title}.html{/filename}", "My page_html"},
+        // Inside a filename block no section is expanded.
+        {c, "{filename}{url}u{/url}{folder}f{/folder}{title}{/filename}", "Home"},
+        // A filename block never closed ends at the end of the template.
+        {notes, "x{filename}{title}.y", "xMy page_y"},
+        // Closers outside their blocks are ignored.
+        {root, "a{/filename}b{/folder}c{/url}d{/nl:}e", "abcde"},
+        // /collection outside a block ends the export there.
+        {root, "a{/collection}b{title}{bad", "a"},
+        // A collection block never closed: the rest of the template is its body.
+        {c, "{collection}{url}{title};{/url}", "Alpha;Gamma;"},
+        {root, "{left}{right}{tab}{nl}", "{}\t\n"},
+        // A collection inside a filename block walks the whole tree; the
+        // counter runs on over both walks.
+        {c, "{filename}{collection}{url}{id}{/url}{/collection}{/filename}-"
+            "{filename}{collection}{url}{id}{/url}{/collection}{/filename}",
+         "13-46"},
+    };
+    for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(k.root, k.templateText)) << k.templateText;
+}
+
+TEST(TemplateExporter, ConvertsValuesToOemOnlyWhereAsked) {
+    Collection c;
+    c.setTitle(&c, "\xE9t\xE9");  // "été" in code page 1252
+    struct Case {
+        const char* templateText;
+        const char* output;
+    };
+    const Case cases[] = {
+        {"\xE9{title}{oem}{title}\xE9{ansi}{title}", "\xE9\xE9t\xE9\x82t\x82\xE9\xE9t\xE9"},
+        // Inside a filename block values stay; the finished name is converted.
+        {"{oem}{filename}{title}{/filename}", "\x82t\x82"},
+        // The setting made inside the block holds when the finished name is written.
+        {"{filename}{oem}{title}{/filename}", "\x82t\x82"},
+        {"{filename}{oem}{title}{ansi}{/filename}", "\xE9t\xE9"},
+    };
+    for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(c, k.templateText)) << k.templateText;
+
+    Collection note;
+    note.setDescription(&note, "\xE9\n\xE9");
+    EXPECT_EQ("\x82|\x82", expandTemplate(note, "{nl:}|{/nl:}{oem}{note}"));
+    // The line-break text is converted with the note.
+    EXPECT_EQ("\x82\x82\x82", expandTemplate(note, "{nl:}\xE9{/nl:}{oem}{note}"));
+}
+
+TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
+    Collection c;
+    c.setTitle(&c, "Tom & \"Jerry\" <\xE9>");
+    c.setDescription(&c, "a<b\r\nc&d");
+    Link* link = c.appendLink(&c).node()->asLink();
+    c.setUrl(link, "http://x.example/?a=1&b=\"2\"");
+    c.setTitle(link, "My <page>.html");
+
+    struct Case {
+        const char* templateText;
+        const char* output;
+    };
+    const Case cases[] = {
+        {"<{title}>", "<Tom & \"Jerry\" <\xE9>>"},
+        {"{html}<b>{title}</b>{plain}{title}",
+         "<b>Tom &amp; &quot;Jerry&quot; &lt;\xE9&gt;</b>Tom & \"Jerry\" <\xE9>"},
+        // The line-break text is the template's markup and stays as written.
+        {"{HTML}{nl:}<br>{/nl:}{note}", "a&lt;b<br>c&amp;d"},
+        {"{html}{collection}{url}<a href=\"{link}\">{/url}{/collection}",
+         "<a href=\"http://x.example/?a=1&amp;b=&quot;2&quot;\">"},
+        // Escaping comes after the OEM conversion.
+        {"{oem}{html}{title}", "Tom &amp; &quot;Jerry&quot; &lt;\x82&gt;"},
+        // Not inside a file name; the finished name is escaped as page text.
+        {"{html}{collection}{url}{filename}{title}{/filename}{/url}{/collection}", "My _page__html"},
+        {"{html}{filename}{title}{/filename}", "Tom &amp; _Jerry_ _\xE9_"},
+    };
+    for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(c, k.templateText)) << k.templateText;
+}
+
+TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
+    Collection c;
+    buildExampleTree(c);
+    struct Case {
+        const char* templateText;
+        int code;
+        int line;
+    };
+    const Case cases[] = {
+        {"{collection}\n{url}x\n", 4, 3},
+        {"{collection}\n{folder}x", 4, 2},
+        {"{nl:}\n<br>", 4, 2},
+        // Unknown keywords count even where nothing is written.
+        {"{collection}{folderstart}\n{bad}{/folderstart}{/collection}", 5, 2},
+        {"{nl:}<b{Title }>{/nl:}", 5, 1},
+        {"{filename}{url}\n\n{x}{/url}{/filename}", 5, 3},
+        {"text\n{title", 3, 2},
+        // The start, a collection block and two file-name blocks fill the four saved positions.
+        {"{collection}\n{filename}{filename}\n{filename}", 6, 3},
+        {"{collection}{filename}{filename}{/filename}{/filename}{/collection}", 0, 0},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(std::make_pair(k.code, k.line), errorOf(c, k.templateText)) << k.templateText;
+}
+
+// The reader remembers what it read at each place of a template; reading a
+// place again must give the same text, keywords and lines.
+TEST(TemplateExporter, ReadsEveryPassAsTheFirst) {
+    Collection c;
+    buildExampleTree(c);
+    // A keyword split over lines and a run with a line break, read for every
+    // event; an error only in the last event still names its line.
+    EXPECT_EQ(std::make_pair(5, 5),
+              errorOf(c, "{collection}{url}{ti\r\ntle}\r\n;{/url}{folderend}\n\n{bad}{/folderend}{/collection}"));
+    EXPECT_EQ("Alpha;Gamma;", expandTemplate(c, "{collection}{url}{ti\r\ntle}\r\n;{/url}{/collection}"));
+
+    // A template too large to be remembered is read the slow way, with the same result.
+    const std::string body = "{collection}{url}{title} {id}{nl}{/url}{nl:}";
+    const std::string tail = "{/nl:}{/collection}{id}";
+    const std::string small = expandTemplate(c, body + "padding" + tail);
+    EXPECT_EQ("Alpha 1\nGamma 3\n3", small);
+    EXPECT_EQ(small, expandTemplate(c, body + std::string(3 << 20, 'x') + tail));
+}
+
+TEST(TemplateExporter, ResetsItsStateForEveryExport) {
+    Collection c;
+    buildExampleTree(c);
+    const std::string first = expandTemplate(c, "{html}{oem}{nl:}|{/nl:}{collection}{/collection}{id}");
+    EXPECT_EQ("3", first);
+    EXPECT_EQ("Home", expandTemplate(c, "{title}"));
+}
+
+TEST(TemplateExporter, WalksAVeryDeepTree) {
+    Collection c;
+    Folder* folder = &c;
+    constexpr int kDepth = 100000;
+    for (int i = 0; i < kDepth; ++i) folder = c.appendFolder(folder).node()->asFolder();
+    const std::string out = expandTemplate(c, "{collection}{folder}{/folder}{/collection}{id} {level}");
+    EXPECT_EQ("100000 0", out);
+}

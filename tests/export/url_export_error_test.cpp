@@ -1,0 +1,85 @@
+#include "export/url_export_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
+    const std::string templatePath = "C:\\Templates\\page.lht";
+    const std::string outputPath = "C:\\Export\\page.html";
+    struct Case {
+        int code;
+        int line;
+        const char* expected;  // a part of the message that tells the user what to fix
+        bool namesTemplate;
+        bool namesLine;
+        bool namesOutput;
+    };
+    const Case cases[] = {
+        {1, 0, "cannot be opened for reading", true, false, true},
+        {2, 0, "cannot be written", true, false, true},
+        {3, 12, "a keyword is not closed", true, true, false},
+        {4, 40, "closing keyword is still missing", true, true, false},
+        {5, 7, "unknown keyword", true, true, false},
+        {6, 3, "nested too deeply", true, true, false},
+        {7, 0, "Internal error", true, true, false},
+    };
+    for (const Case& c : cases) {
+        const std::string message = UrlExport::Error(c.code, c.line).message(templatePath, outputPath);
+        EXPECT_NE(std::string::npos, message.find(c.expected)) << message;
+        EXPECT_EQ(c.namesTemplate, message.find("\"" + templatePath + "\"") != std::string::npos) << message;
+        EXPECT_EQ(c.namesLine, message.find("line " + std::to_string(c.line)) != std::string::npos) << message;
+        EXPECT_EQ(c.namesOutput, message.find("\"" + outputPath + "\"") != std::string::npos) << message;
+        EXPECT_EQ(std::string::npos, message.find('%')) << message;
+    }
+    EXPECT_EQ("", UrlExport::Error(0, 0).message(templatePath, outputPath));
+    EXPECT_EQ("", UrlExport::Error(8, 1).message(templatePath, outputPath));
+}
+
+TEST(UrlExportError, FormatsIntoABufferCutToFit) {
+    const UrlExport::Error error(5, 9);
+    const std::string full = error.message("t.lht", "o.txt");
+    char buffer[512];
+    std::memset(buffer, 'x', sizeof buffer);
+    error.formatMessage(buffer, sizeof buffer, "t.lht", "o.txt");
+    EXPECT_EQ(full, buffer);
+
+    char small[16];
+    error.formatMessage(small, sizeof small, "t.lht", "o.txt");
+    EXPECT_EQ(full.substr(0, 15), small);
+
+    char empty[4] = "abc";
+    UrlExport::Error(0, 0).formatMessage(empty, sizeof empty, "t.lht", "o.txt");
+    EXPECT_EQ("", std::string(empty));
+    error.formatMessage(empty, 0, "t.lht", "o.txt");  // nothing written, nothing broken
+}
+
+TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
+    UrlExport::setMessageModule(nullptr);
+    const std::string message = UrlExport::Error(1, 0).message("a.lht", "b.txt");
+    EXPECT_EQ(0u, message.find("The export template \"a.lht\" cannot be opened for reading."));
+}
+
+#ifdef _WIN32
+#include <windows.h>
+
+// The texts come from the loaded language module's message table, with the
+// same inserts; an entry the module lacks falls back to the built-in text.
+TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
+    HMODULE module = ::LoadLibraryA("export_test_messages.dll");
+    ASSERT_NE(nullptr, module) << "error " << ::GetLastError();
+    UrlExport::setMessageModule(module);
+    EXPECT_EQ("T1 [C:\\t.lht] [D:\\o.html]", UrlExport::Error(1, 0).message("C:\\t.lht", "D:\\o.html"));
+    EXPECT_EQ("Vorlage \"C:\\t.lht\", Zeile 42: unbekanntes Schluesselwort.",
+              UrlExport::Error(5, 42).message("C:\\t.lht", "D:\\o.html"));
+    char buffer[512];
+    UrlExport::Error(3, 7).formatMessage(buffer, sizeof buffer, "t.lht", "o.html");
+    EXPECT_STREQ("T3 [t.lht] line 7", buffer);
+    EXPECT_EQ(0u, UrlExport::Error(7, 0).message("t.lht", "o.html").find("Internal error"));
+    EXPECT_EQ("", UrlExport::Error(0, 0).message("t.lht", "o.html"));
+    UrlExport::setMessageModule(nullptr);
+    ::FreeLibrary(module);
+    EXPECT_EQ(0u, UrlExport::Error(1, 0).message("t.lht", "o.html").find("The export template"));
+}
+#endif

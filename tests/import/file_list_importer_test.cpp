@@ -1,0 +1,149 @@
+#include "import/file_list_importer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "core/collection.h"
+#include "import/item_insertion.h"
+#include "item_log.h"
+#include "test_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string shortcut(const std::string& address) { return "[InternetShortcut]\r\nURL=" + address + "\r\n"; }
+
+std::string imported(const std::vector<std::string>& paths) {
+    FileListImporter importer(std::make_unique<PathList>(paths));
+    return itemLog(importer);
+}
+
+class FileListImport : public testing::Test {
+protected:
+    TemporaryFolder folder;
+    // `relative` in UTF-8, whatever the file system's encoding.
+    std::string make(const std::string& relative, const std::string& bytes) {
+        const fs::path path = fs::path(folder.path()) / fs::u8path(relative);
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    std::string makeFolder(const std::string& relative) {
+        const fs::path path = fs::path(folder.path()) / relative;
+        fs::create_directories(path);
+        return path.string();
+    }
+};
+}  // namespace
+
+TEST_F(FileListImport, WalksFoldersInNameOrderAndReadsShortcuts) {
+    make("Favorites/b site.url", shortcut("http://b/"));
+    make("Favorites/A site.URL", shortcut("http://a/"));
+    make("Favorites/_under.url", shortcut("http://under/"));
+    make("Favorites/no address.url", "[InternetShortcut]\r\n");
+    make("Favorites/notes.txt", "not a bookmark");
+    make("Favorites/Sub.url/inner.url", shortcut("http://inner/"));
+#ifndef _WIN32
+    // Wine, run with LC_ALL=C as the tests run it, cannot spell such a name
+    // on the Linux side.
+    make("Favorites/Caf\xC3\xA9.url", shortcut("http://cafe/"));
+#endif
+    makeFolder("Favorites/empty");
+    EXPECT_EQ("F Favorites | \n"
+              "L A site |  | http://a/\n"
+              "L b site |  | http://b/\n"
+#ifndef _WIN32
+              "L Caf\xE9 |  | http://cafe/\n"
+#endif
+              "F empty | \n"
+              "E\n"
+              "F Sub.url | \n"
+              "L inner |  | http://inner/\n"
+              "E\n"
+              "L _under |  | http://under/\n"
+              "E\n"
+              "E\n",
+              imported({folder.file("Favorites")}));
+}
+
+TEST_F(FileListImport, SplicesBookmarkFilesInAtTheirPlaceAndKeepsTheGivenOrder) {
+    const std::string html = make("x/bookmarks.HTML",
+                                  "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><H3>F</H3><DL>"
+                                  "<DT><A HREF=\"http://f/\">f</A></DL><DT><A HREF=\"http://top/\">top</A></DL>");
+    const std::string hotlist = make("x/opera.adr",
+                                     "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=O\n\n#URL\n\tNAME=o\n\t"
+                                     "URL=http://o/\n\n-\n-\n#URL\n\tNAME=after stray\n\tURL=http://s/\n\n");
+    const std::string url = make("x/last.url", shortcut("http://last/"));
+    const std::string empty = make("x/empty.htm", "");
+    EXPECT_EQ("L last |  | http://last/\n"
+              "F F | \n"
+              "L f |  | http://f/\n"
+              "E\n"
+              "L top |  | http://top/\n"
+              "F O | \n"
+              "L o |  | http://o/\n"
+              "E\n"
+              "L after stray |  | http://s/\n"
+              "E\n",
+              imported({url, empty, folder.file("x/missing.html"), html, hotlist}));
+}
+
+TEST_F(FileListImport, APathThatDoesNotExistIsSkipped) {
+    EXPECT_EQ("E\n", imported({folder.file("gone"), folder.file("gone.url")}));
+}
+
+#ifndef _WIN32
+TEST_F(FileListImport, APipeNamedLikeABookmarkFileIsSkippedNotWaitedFor) {
+    const std::string pipe = folder.file("pipe.html");
+    ASSERT_EQ(0, ::mkfifo(pipe.c_str(), 0600));
+    make("after.url", shortcut("http://after/"));
+    EXPECT_EQ("L after |  | http://after/\nE\n", imported({pipe, folder.file("after.url")}));
+}
+#endif
+
+TEST_F(FileListImport, ALinkedFolderIsListedButNotWalked) {
+    make("loop/a.url", shortcut("http://a/"));
+    std::error_code error;
+    fs::create_directory_symlink(folder.file("loop"), folder.file("loop/back"), error);
+    if (error) GTEST_SKIP() << "symbolic links cannot be made here: " << error.message();
+    EXPECT_EQ("F loop | \n"
+              "L a |  | http://a/\n"
+              "F back | \n"
+              "E\n"
+              "E\n"
+              "E\n",
+              imported({folder.file("loop")}));
+}
+
+TEST_F(FileListImport, FoldersBelowTheDepthLimitGiveTheirItemsToTheDeepestFolder) {
+    const int depth = FileListImporter::kMaxDepth + 20;
+    std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL>";
+    for (int level = 0; level < depth; ++level)
+        html += "<DT><H3>f</H3><DL><DT><A HREF=\"http://l/" + std::to_string(level) + "\">l</A>";
+    for (int level = 0; level < depth; ++level) html += "</DL>";
+    html += "<DT><A HREF=\"http://after/\">after</A></DL>";
+
+    Collection collection;
+    FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{make("deep.html", html)}));
+    InsertedCounts counts = insertItems(collection, &collection, importer);
+    EXPECT_EQ(static_cast<std::size_t>(FileListImporter::kMaxDepth), counts.folders);
+    EXPECT_EQ(static_cast<std::size_t>(depth + 1), counts.links);
+
+    Folder* deepest = &collection;
+    for (int level = 0; level < FileListImporter::kMaxDepth; ++level) {
+        ChildPosition child = deepest->childrenBegin();
+        while (!child.isEnd() && !child.node()->asFolder()) ++child;
+        ASSERT_FALSE(child.isEnd()) << level;
+        deepest = child.node()->asFolder();
+    }
+    EXPECT_EQ(21u, deepest->childCount());  // its own link and those of the 20 levels below
+    EXPECT_EQ("http://after/", collection.childrenBegin().next().node()->asLink()->url);
+    EXPECT_TRUE(collection.save(folder.file("deep.lhv")));
+}

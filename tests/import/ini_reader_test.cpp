@@ -1,0 +1,47 @@
+#include "import/ini_reader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+std::string utf16le(std::string_view latin1) {
+    std::string out;
+    for (char c : latin1) out += {c, '\0'};
+    return out;
+}
+
+std::string url(std::string_view text) { return readIniValue(text, "InternetShortcut", "URL", 256); }
+}  // namespace
+
+TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
+    struct Case {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"[InternetShortcut]\r\nURL=http://a/\r\n", "http://a/"},
+        {"[InternetShortcut]\nURL=http://a/", "http://a/"},
+        {"[internetshortcut]\nurl=http://a/\n", "http://a/"},
+        {"[InternetShortcut]\n  URL  =  http://a/  \n", "http://a/"},
+        {"[InternetShortcut]\nURL=\"http://a/\"\n", "http://a/"},
+        {"[InternetShortcut]\nURL='http://a/'\n", "http://a/"},
+        {"[InternetShortcut]\nURL=\"http://a/'\n", "\"http://a/'"},
+        {"[InternetShortcut]\nURL=http://first/\nURL=http://second/\n", "http://first/"},
+        {"[{000214A0-0000-0000-C000-000000000046}]\nProp3=19,2\n[InternetShortcut]\nIDList=\nURL=http://a/\n",
+         "http://a/"},
+        {"[DEFAULT]\nBASEURL=http://base/\n[InternetShortcut]\nURL=http://a/\n", "http://a/"},
+        {"[DEFAULT]\nURL=http://a/\n", ""},
+        {"URL=http://a/\n", ""},
+        {"[InternetShortcut]\nURL=\n", ""},
+        {"[InternetShortcut]\nIconIndex=0\n", ""},
+        {"[InternetShortcut.A]\nURL=http://a/\n", ""},
+        {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\n", "http://caf\xE9/"},
+        {"\xFF\xFE" + utf16le("[InternetShortcut]\nURL=h\xE9\n"), "h\xE9"},
+        {"[InternetShortcut]\nURL=http://caf\xE9/\n", "http://caf\xE9/"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, url(c.text)) << c.text;
+}
+
+TEST(IniReader, CutsLongValuesToTheBuffer) {
+    const std::string address = "http://long/" + std::string(3000, 'x');
+    EXPECT_EQ(address.substr(0, 255), url("[InternetShortcut]\nURL=" + address + "\n"));
+    EXPECT_EQ("ab", readIniValue("[s]\nk=abcdef\n", "S", "K", 3));
+}

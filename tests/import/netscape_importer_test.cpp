@@ -1,0 +1,209 @@
+#include "import/netscape_importer.h"
+
+#include <gtest/gtest.h>
+
+#include "item_log.h"
+#include "test_files.h"
+
+namespace {
+constexpr const char* kDoctype = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n";
+
+std::string imported(const std::string& html) {
+    TemporaryFolder folder;
+    const std::string path = folder.file("bookmarks.html");
+    writeFileBytes(path, html);
+    NetscapeImporter importer(path);
+    return itemLog(importer);
+}
+}  // namespace
+
+TEST(NetscapeImporter, ReadsFoldersLinksAndDescriptions) {
+    const std::string body =
+        "<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n"
+        "    <DT><H3 ADD_DATE=\"1\">News</H3>\n"
+        "    <DD>Daily reading\n"
+        "    <DL><p>\n"
+        "        <DT><A HREF=\"http://a.example/\">A</A>\n"
+        "        <DD>About A\r\nline two\n"
+        "        <DT><A HREF=\"https://b.example/?x=1&amp;y=2\" ICON=\"data:image/png;base64,AAAA\">B</A>\n"
+        "    </DL><p>\n"
+        "    <DT><A HREF=\"HTTP://c.example/\">  C   with\tblanks </A>\n"
+        "</DL><p>\n";
+    EXPECT_EQ("F News | Daily reading \n"
+              "L A | About A line two  | http://a.example/\n"
+              "L B |  | https://b.example/?x=1&y=2\n"
+              "E\n"
+              "L C with blanks  |  | HTTP://c.example/\n"
+              "E\n",
+              imported(kDoctype + body));
+    // Without the document type the outer list is a folder of its own.
+    EXPECT_EQ("F Folder1 | \n"
+              "F News | Daily reading \n"
+              "L A | About A line two  | http://a.example/\n"
+              "L B |  | https://b.example/?x=1&y=2\n"
+              "E\n"
+              "L C with blanks  |  | HTTP://c.example/\n"
+              "E\n"
+              "E\n",
+              imported(body));
+}
+
+TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
+    NetscapeImporter importer("/nonexistent/linkhaven/x.html");
+    std::string address;
+    struct Case {
+        const char* href;
+        bool accepted;
+        const char* address;
+    } withoutBase[] = {
+        {"http://x/", true, "http://x/"}, {"HtTpS://x/", true, "HtTpS://x/"}, {"ftp://x/", false, ""},
+        {"javascript:alert(1)", false, ""}, {"place:sort=8", false, ""}, {"C:\\x.html", false, ""},
+        {"page.html", true, "page.html"}, {"/root", false, ""}, {"plain", false, ""}, {"", false, ""},
+    };
+    for (const Case& c : withoutBase) {
+        address.clear();
+        EXPECT_EQ(c.accepted, importer.resolveHref(c.href, address)) << c.href;
+        EXPECT_EQ(c.address, address) << c.href;
+    }
+    EXPECT_EQ("L page |  | http://base/dir/page.html\n"
+              "L plain |  | http://base/dir/plain\n"
+              "L http://base/dir/sub/x |  | http://base/dir/sub/x\n"
+              "E\n",
+              imported(std::string(kDoctype) +
+                       "<BASE HREF=\"http://base/dir/\"><DL><DT><A HREF=page.html>page</A>"
+                       "<DT><A HREF=plain>plain</A><DT><A HREF=sub/x></A><DT><A HREF=/abs>abs</A></DL>"));
+}
+
+TEST(NetscapeImporter, RejectedAnchorsLeaveNoTraceAndDoNotEndTheFolder) {
+    EXPECT_EQ("F Firefox | \n"
+              "L Getting Started |  | https://start/\n"
+              "E\n"
+              "L after |  | http://after/\n"
+              "E\n",
+              imported(std::string(kDoctype) +
+                       "<DL><DT><H3>Firefox</H3><DL>"
+                       "<DT><A HREF=\"place:sort=8\">Most Visited</A>"
+                       "<DT><A HREF=\"https://start/\">Getting Started</A></DL>"
+                       "<A HREF=\"javascript:x\">outside</A>"
+                       "<DT><A HREF=\"http://after/\">after</A></DL>"));
+}
+
+TEST(NetscapeImporter, AnchorsOutsideTermsAreDeliveredAtTheirEnd) {
+    // Pocket writes lists of anchors without DT terms.
+    EXPECT_EQ("L one |  | http://one/\n"
+              "L two |  | https://two/\n"
+              "E\n",
+              imported("<ul><li><a href=\"http://one/\">one</a></li><li><a href=\"https://two/\">two</a></li></ul>"));
+}
+
+TEST(NetscapeImporter, NamesUnnamedFoldersInOrderAndTitlesLinksWithoutText) {
+    EXPECT_EQ("F Folder1 | \n"
+              "L http://x/ |  | http://x/\n"
+              "E\n"
+              "F Folder2 | \n"
+              "E\n"
+              "F named | \n"
+              "E\n"
+              "E\n",
+              imported(std::string(kDoctype) +
+                       "<DL><DT><H3></H3><DL><DT><A HREF=\"http://x/\"></A></DL>"
+                       "<DT><H3> \t </H3><DL></DL><DT><H3>named</H3><DL></DL></DL>"));
+}
+
+TEST(NetscapeImporter, ListsWithoutAnOuterListStillOpenTheirFolders) {
+    // Safari: the document type, then terms and lists without a list around them.
+    EXPECT_EQ("F Favorites | \n"
+              "L Apple |  | http://www.apple.com/\n"
+              "E\n"
+              "L Top |  | http://top/\n"
+              "E\n",
+              imported(std::string(kDoctype) +
+                       "<DT><H3 FOLDED>Favorites</H3>\n<DL><p>\n<DT><A HREF=\"http://www.apple.com/\">Apple</A>\n"
+                       "</DL><p>\n<DT><A HREF=\"http://top/\">Top</A>\n"));
+}
+
+TEST(NetscapeImporter, UnbalancedListsNeitherLoseNorInventFolders) {
+    EXPECT_EQ("L a |  | http://a/\n"
+              "F b | \n"
+              "L c |  | http://c/\n"
+              "E\n"
+              "E\n",
+              imported("</DL></DL><DT><A HREF=\"http://a/\">a</A></DL>"
+                       "<DL><DL><DT><H3>b</H3><DL><DT><A HREF=\"http://c/\">c</A></DL>"));
+    // More lists opened than closed: the file's end closes them.
+    EXPECT_EQ("F Folder1 | \n"
+              "F x | \n"
+              "L l |  | http://l/\n"
+              "E\n"
+              "E\n"
+              "E\n",
+              imported("<DL><DT><H3>x</H3><DL><DT><A HREF=\"http://l/\">l</A>"));
+}
+
+TEST(NetscapeImporter, ConvertsFromTheDeclaredCharset) {
+    const std::string link = "<DL><DT><A HREF=\"http://x/\">Caf\xC3\xA9</A></DL>";
+    struct Case {
+        std::string head;
+        const char* title;
+    } cases[] = {
+        {"", "Caf\xC3\xA9"},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">", "Caf\xE9"},
+        {"<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">", "Caf\xE9"},
+        {"<meta charset=\"UTF-8\">", "Caf\xE9"},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf8\">", "Caf\xC3\xA9"},
+        {"\xEF\xBB\xBF", "Caf\xE9"},
+        {"\xEF\xBB\xBF<meta charset=\"windows-1252\">", "Caf\xC3\xA9"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ("L " + std::string(c.title) + " |  | http://x/\nE\n", imported(c.head + kDoctype + link)) << c.head;
+}
+
+TEST(NetscapeImporter, TruncatedFilesEndAtEveryByte) {
+    const std::string html = std::string(kDoctype) +
+                             "<META CHARSET=\"UTF-8\"><DL><p><DT><H3>F\xC3\xA9</H3><DD>d<DL><p>"
+                             "<DT><A HREF=\"http://a/?q=1&amp;r\">A &amp; B</A><DD>x %41\n</DL><p></DL>";
+    for (std::size_t cut = 0; cut <= html.size(); ++cut) {
+        std::string log = imported(html.substr(0, cut));
+        EXPECT_EQ(std::string::npos, log.find("(no end)")) << cut;
+    }
+}
+
+TEST(NetscapeImporter, AFileThatCannotBeOpenedGivesNothing) {
+    NetscapeImporter importer("/nonexistent/linkhaven/bookmarks.html");
+    EXPECT_EQ("E\n", itemLog(importer));
+}
+
+TEST(NetscapeImporter, ReadsBackAnExportInTheUsualLayout) {
+    // What an export template writes: entities for the characters markup
+    // reserves, descriptions on DD lines, an empty folder, deeper nesting.
+    const std::string exported =
+        "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+        "<!-- This is an automatically generated file.\r\n     It will be read and overwritten. -->\r\n"
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">\r\n"
+        "<TITLE>My links</TITLE>\r\n<H1>My links</H1>\r\n<DL><p>\r\n"
+        "    <DT><H3>Tom &amp; Jerry &lt;3&gt;</H3>\r\n"
+        "    <DD>Cartoons, caf\xE9 \x80\r\n"
+        "    <DL><p>\r\n"
+        "        <DT><A HREF=\"http://example.com/?a=1&amp;b=&quot;2&quot;\">Say &quot;hi&quot;</A>\r\n"
+        "        <DD>first\r\n"
+        "        <DT><H3>Empty</H3>\r\n"
+        "        <DL><p>\r\n        </DL><p>\r\n"
+        "        <DT><H3>Deeper</H3>\r\n"
+        "        <DL><p>\r\n"
+        "            <DT><A HREF=\"https://deep.example/\">deep</A>\r\n"
+        "        </DL><p>\r\n"
+        "    </DL><p>\r\n"
+        "    <DT><A HREF=\"http://top.example/\">top</A>\r\n"
+        "</DL><p>\r\n";
+    EXPECT_EQ("F Tom & Jerry <3> | Cartoons, caf\xE9 \x80 \n"
+              "L Say \"hi\" | first  | http://example.com/?a=1&b=\"2\"\n"
+              "F Empty | \n"
+              "E\n"
+              "F Deeper | \n"
+              "L deep |  | https://deep.example/\n"
+              "E\n"
+              "E\n"
+              "L top |  | http://top.example/\n"
+              "E\n",
+              imported(exported));
+}

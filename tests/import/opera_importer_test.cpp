@@ -1,0 +1,89 @@
+#include "import/opera_importer.h"
+
+#include <gtest/gtest.h>
+
+#include "item_log.h"
+#include "test_files.h"
+
+namespace {
+constexpr const char* kHeader = "Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n";
+
+std::string imported(const std::string& hotlist) {
+    TemporaryFolder folder;
+    const std::string path = folder.file("bookmarks.adr");
+    writeFileBytes(path, hotlist);
+    OperaImporter importer(path);
+    return itemLog(importer);
+}
+}  // namespace
+
+TEST(OperaImporter, ReadsFoldersAndLinks) {
+    EXPECT_EQ("F Caf\xE9 | about it\n"
+              "L Example |  | http://example.com/?x=1&y=2\n"
+              "L a=b = c |   spaced   | \n"
+              "E\n"
+              "L top |  | http://top/\n"
+              "E\n",
+              imported(std::string(kHeader) +
+                       "#FOLDER\n\tID=1\n\tNAME=Caf\xC3\xA9\n\tDESCRIPTION=about it\n\n"
+                       "#URL\n\tID=2\n\tNAME=Example\n\tURL=http://example.com/?x=1&y=2\n\n"
+                       "#URL\n        NAME=a=b = c\n\tDESCRIPTION=  spaced  \n\n"
+                       "-\n\n"
+                       "#SEPERATOR\n\tNAME=not an item\n\n"
+                       "  #URL\n\tNAME=indented marker\n\n"
+                       "#URL\r\n\tNAME=old\r\n\tNAME=top\r\n\tURL=http://top/\r\n\r\n"));
+}
+
+TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
+    const std::string records = "#URL\n\tNAME=Caf\xC3\xA9\n\n";
+    struct Case {
+        std::string header;
+        const char* title;
+    } cases[] = {
+        {"Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n", "Caf\xE9"},
+        {"Opera Hotlist version 2.0\nOptions:encoding=utf8,version=3\n\n", "Caf\xE9"},
+        {"Opera Hotlist version 2.0\noptions: ENCODING=utf-8\n\n", "Caf\xE9"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=UTF8\n\n", "Caf\xC3\xA9"},
+        {"Opera Hotlist version 2.0\n\n", "Caf\xC3\xA9"},
+        {"\xEF\xBB\xBFOpera Hotlist version 2.0\n\n", "Caf\xE9"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf?\xA9"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ("L " + std::string(c.title) + " |  | \nE\n", imported(c.header + records)) << c.header;
+}
+
+TEST(OperaImporter, BadHeadersAndStrayLines) {
+    const std::string link = "#URL\n\tNAME=x\n\tURL=http://x/\n\n";
+    struct Case {
+        std::string hotlist;
+        const char* expected;
+    } cases[] = {
+        {"Options: encoding=utf8\n\n" + link, "E\n"},
+        {"", "E\n"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=utf8", "E\n"},
+        // Not the first line, or no empty line after it: still a hotlist.
+        {"\nOpera Hotlist version 2.0\n\n" + link, "L x |  | http://x/\nE\n"},
+        {"Opera Hotlist version 2.0\n" + link, "L x |  | http://x/\nE\n"},
+        // A "-" with no folder open is stray: the rest of the file still counts.
+        {std::string(kHeader) + "-\n" + link, "L x |  | http://x/\nE\n"},
+        // Marker lines with trailing blanks; folders the file never closes.
+        {std::string(kHeader) + "#FOLDER \r\n\tNAME=f\n\n#FOLDER\n\n" + link,
+         "F f | \nF  | \nL x |  | http://x/\nE\nE\nE\n"},
+        {std::string(kHeader) + "#URL\n\tNAME=cut", "L cut |  | \nE\n"},
+        // Records ended by a line of blanks, or by the next record itself.
+        {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tNAME=a\n#URL\n\tNAME=b\n-\n#URL\n\tNAME=c\n",
+         "F f | \nL a |  | \nL b |  | \nE\nL c |  | \nE\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
+}
+
+TEST(OperaImporter, SplitsKeysAndValues) {
+    std::string key, value;
+    EXPECT_TRUE(splitKeyValue(" \tname =  v=w ", '=', key, value));
+    EXPECT_EQ("NAME ", key);
+    EXPECT_EQ("  v=w ", value);
+    EXPECT_FALSE(splitKeyValue(" \t ", '=', key, value));
+    EXPECT_FALSE(splitKeyValue("no separator", '=', key, value));
+    EXPECT_TRUE(splitKeyValue("=v", '=', key, value));
+    EXPECT_EQ("", key);
+}

@@ -1,0 +1,123 @@
+#include "import/tag_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "item_log.h"
+
+namespace {
+// Records every report as one line: T[text] or <NAME A=[value] ...>.
+class RecordingHandler : public TagHandler {
+public:
+    std::string log;
+    int stopAfter = -1;  // stop at every n-th report when positive
+
+    bool onText(const std::string& text) override {
+        log += "T[" + text + "]\n";
+        return goOn();
+    }
+    bool onTag(const std::string& name, const AttributeMap& attributes) override {
+        log += "<" + name;
+        for (const auto& [attributeName, value] : attributes) log += " " + attributeName + "=[" + value + "]";
+        log += ">\n";
+        return goOn();
+    }
+
+private:
+    int reports_ = 0;
+    bool goOn() { return stopAfter <= 0 || ++reports_ % stopAfter != 0; }
+};
+
+std::string parsed(const std::string& markup) {
+    MemorySource source(markup);
+    TagReader reader(source);
+    RecordingHandler handler;
+    EXPECT_TRUE(reader.parse(handler));
+    return handler.log;
+}
+}  // namespace
+
+TEST(TagReader, ReadsTextEntitiesAndEscapes) {
+    struct Case {
+        const char* markup;
+        const char* expected;
+    } cases[] = {
+        {"a &lt; b", "T[a < b]\n"},
+        {"&Amp;&nbsp;&QUOT;&gt;", "T[& \">]\n"},
+        {"x&copy;y", "T[xy]\n"},
+        {"Tom & Jerry<B>", "T[Tom & Jerry]\n<B>\n"},
+        {"you&#39;re &#x27;q&#X27; &#8217;", "T[you're 'q' ]\n"},
+        {"100%25 %zzx %+9%09%00", "T[100% %zzx %+9\t]\n"},
+        {"cut %4", "T[cut %4]\n"},
+        {"50% off, top 10% 2024%<B>", "T[50% off, top 10% 2024%]\n<B>\n"},
+        {"%&amp;%4&lt;%%41", "T[%&%4<%A]\n"},
+        {"cut &amp", "T[cut &amp]\n"},
+        {"  \r\n title  <P>  ", "T[title  ]\n<P>\n"},
+        {"line\r\nbreak\rcr", "T[line\nbreak\rcr]\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup)) << c.markup;
+}
+
+TEST(TagReader, ReadsTagsAndAttributes) {
+    struct Case {
+        const char* markup;
+        const char* expected;
+    } cases[] = {
+        {"<dl><p></DL>", "<DL>\n<P>\n</DL>\n"},
+        {"<a name=value>", "<A NAME=[value]>\n"},
+        {"<a name = value>", "<A NAME=[] VALUE=[]>\n"},
+        {"<a HREF=a HREF=b href=c>", "<A HREF=[a]>\n"},
+        {"<a z=1 b=\"two words = x\" m>", "<A B=[two words = x] M=[] Z=[1]>\n"},
+        {"<a \"Quoted Name\"=v>", "<A QUOTED NAME=[]>\n"},
+        {"<a title=\"x > y\">rest", "<A TITLE=[x ]>\nT[y\">rest]\n"},
+        {"<a href=\"?a=1&amp;b=2&c=3&copy;&#38;&#8217;\">",
+         "<A HREF=[?a=1&b=2&c=3&copy;&&#8217;]>\n"},
+        {"<!-- a comment --> after", "T[after]\n"},
+        {"<!--x-->", "<!--X-->\n"},
+        {"<> skipped > kept", "T[kept]\n"},
+        {"<!DOCTYPE NETSCAPE-Bookmark-file-1>", "<!DOCTYPE NETSCAPE-BOOKMARK-FILE-1=[]>\n"},
+        {"<a\r\nhref=x\r\n>", "<A HREF=[x]>\n"},
+        {"<a href=", "<A HREF=[]>\n"},
+        {"<a href=\"open", "<A HREF=[open]>\n"},
+        {"<a", ""},
+        {"<", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup)) << c.markup;
+}
+
+TEST(TagReader, ResumesAfterAStopAndReadsTheSameAsInOneGo) {
+    const std::string markup =
+        "<!DOCTYPE x><DL><p>\n<DT><A HREF=\"http://a/\" ICON=\"data:x\">A &amp; B</A>\n<DD>desc %41\n</DL>";
+    const std::string whole = parsed(markup);
+    for (int stopAfter = 1; stopAfter <= 3; ++stopAfter) {
+        MemorySource source(markup);
+        TagReader reader(source);
+        RecordingHandler handler;
+        handler.stopAfter = stopAfter;
+        int calls = 1;
+        while (!reader.parse(handler)) ++calls;
+        EXPECT_EQ(whole, handler.log);
+        EXPECT_GT(calls, 1);
+    }
+}
+
+TEST(TagReader, TruncatedInputNeverReportsMoreThanTheWholeAndEnds) {
+    const std::string markup =
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
+        "<DL><p><DT><H3 ADD_DATE=\"1\">F&amp;G</H3>\r\n<DD>x%2<DT><A HREF=\"a&amp;b\">t&#39;</A><!-- c -->";
+    for (std::size_t cut = 0; cut <= markup.size(); ++cut) {
+        MemorySource source(markup.substr(0, cut));
+        TagReader reader(source);
+        RecordingHandler handler;
+        EXPECT_TRUE(reader.parse(handler)) << cut;
+        const std::string log = handler.log;
+        EXPECT_TRUE(reader.parse(handler)) << cut;
+        EXPECT_EQ(log, handler.log) << "a second parse reports nothing more, at " << cut;
+    }
+}
+
+TEST(TagReader, AFileThatCannotBeOpenedReportsNothing) {
+    TagReader reader(std::string("/nonexistent/linkhaven/bookmarks.html"));
+    RecordingHandler handler;
+    reader.parse(handler);
+    EXPECT_EQ("", handler.log);
+}
