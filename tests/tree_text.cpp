@@ -4,8 +4,7 @@
 
 #include "core/collection.h"
 
-namespace {
-std::string quoted(std::string_view text) {
+std::string quotedBytes(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
         auto byte = static_cast<unsigned char>(c);
@@ -20,14 +19,15 @@ std::string quoted(std::string_view text) {
     return out + "\"";
 }
 
+namespace {
 void append(std::string& out, const BookmarkNode& node, int depth) {
     out.append(2 * depth, ' ');
     if (const Link* link = node.asLink()) {
-        out += "L " + quoted(link->title) + " " + quoted(link->description) + " " + quoted(link->url) + "\n";
+        out += "L " + quotedBytes(link->title) + " " + quotedBytes(link->description) + " " + quotedBytes(link->url) + "\n";
         return;
     }
     const Folder& folder = *node.asFolder();
-    out += "F " + quoted(folder.title) + " " + quoted(folder.description) + "\n";
+    out += "F " + quotedBytes(folder.title) + " " + quotedBytes(folder.description) + "\n";
     for (ChildPosition p = folder.childrenBegin(); !p.isEnd(); ++p) append(out, *p.node(), depth + 1);
 }
 }  // namespace

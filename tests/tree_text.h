@@ -7,7 +7,11 @@
 // Bytes outside printable ASCII appear as \xHH.
 
 #include <string>
+#include <string_view>
 
 class Folder;
 
 std::string treeText(const Folder& root);
+
+// A text in double quotes, as treeText() shows each field.
+std::string quotedBytes(std::string_view text);

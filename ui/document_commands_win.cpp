@@ -9,6 +9,7 @@
 #include "ui/app_state.h"
 #include "ui/description_pane.h"
 #include "ui/file_dialog.h"
+#include "ui/language_modules.h"
 #include "ui/document_commands.h"
 #include "ui/main_window.h"
 #include "ui/resource_ids.h"

@@ -8,10 +8,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/bookmark_node.h"
 #include "core/item_source.h"
 
-class BookmarkNode;
-class Folder;
 
 // Image indexes of the tree's image list.
 enum TreeImage { ClosedFolderImage = 0, OpenFolderImage = 1, LinkImage = 2 };

@@ -341,6 +341,11 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
         onEndLabelEdit(tree, reinterpret_cast<NMTVDISPINFOA*>(header), result);
         return result;
     }
+    case TVN_DELETEITEMA:
+        // The focus must never come back to an item that is gone.
+        if (reinterpret_cast<NMTREEVIEWA*>(header)->itemOld.hItem == mainWindowState.rememberedSelection)
+            mainWindowState.rememberedSelection = nullptr;
+        return 0;
     case TVN_SELCHANGEDA:
         showDescription(mainWindow);
         return 1;
@@ -348,9 +353,10 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
         mainWindowState.rememberedSelection = selectedItem(tree);
         return 1;
     case NM_SETFOCUS:
+        // Also when there was none: the control itself would select its first item.
         mainWindowState.focusedPane = tree;
-        if (HTREEITEM remembered = mainWindowState.rememberedSelection)
-            ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(remembered));
+        ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+                       reinterpret_cast<LPARAM>(mainWindowState.rememberedSelection));
         return 1;
     case NM_RETURN: {
         if (openSelectedLink(mainWindow, tree, shiftHeld())) return 1;

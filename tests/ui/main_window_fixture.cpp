@@ -7,6 +7,7 @@
 
 #include "core/settings.h"
 #include "dialog_driver.h"
+#include "tree_text.h"
 #include "ui/app_state.h"
 #include "ui/language_modules.h"
 #include "ui/main_window.h"
@@ -26,33 +27,18 @@ std::string itemText(HWND tree, HTREEITEM item) {
     return text;
 }
 
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 void appendItems(HWND tree, HTREEITEM first, int depth, std::string& out) {
     for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
         const BookmarkNode* node = nodeOfItem(tree, item);
         out.append(2 * depth, ' ');
         if (!node) {
-            out += "? " + quoted(itemText(tree, item)) + "\n";
+            out += "? " + quotedBytes(itemText(tree, item)) + "\n";
             continue;
         }
         if (const Link* link = node->asLink())
-            out += "L " + quoted(itemText(tree, item)) + " " + quoted(link->description) + " " + quoted(link->url) + "\n";
+            out += "L " + quotedBytes(itemText(tree, item)) + " " + quotedBytes(link->description) + " " + quotedBytes(link->url) + "\n";
         else
-            out += "F " + quoted(itemText(tree, item)) + " " + quoted(node->description) + "\n";
+            out += "F " + quotedBytes(itemText(tree, item)) + " " + quotedBytes(node->description) + "\n";
         appendItems(tree, TreeView_GetChild(tree, item), depth + 1, out);
     }
 }
@@ -133,7 +119,7 @@ std::string MainWindowFixture::selectedTitle() const {
 }
 
 std::string MainWindowFixture::controlText() const {
-    std::string out = "F " + quoted(theCollection.title) + " " + quoted(theCollection.description) + "\n";
+    std::string out = "F " + quotedBytes(theCollection.title) + " " + quotedBytes(theCollection.description) + "\n";
     appendItems(tree(), TreeView_GetRoot(tree()), 1, out);
     return out;
 }
