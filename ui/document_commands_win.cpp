@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/file_io.h"
 #include "core/settings.h"
 #include "export/export_collection.h"
 #include "export/url_export_error.h"
@@ -55,10 +56,16 @@ void refreshAll(HWND mainWindow) {
 void openCollection(HWND mainWindow, const std::string& path) {
     clearTree(mainWindow);
     WaitCursor wait;
-    if (theCollection.load(path))
+    // A file that opens replaces the collection even when it cannot be read
+    // to the end; then the old path must go, or Save would write what was
+    // read over the file the collection came from.
+    const bool opens = InputFile().open(path);
+    if (theCollection.load(path)) {
         mainWindowState.currentPath = path;
-    else
+    } else {
+        if (opens) mainWindowState.currentPath.clear();
         showMessageId(mainWindow, IDS_CANNOT_OPEN, MB_OK);
+    }
     refreshAll(mainWindow);
 }
 

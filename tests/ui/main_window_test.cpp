@@ -124,6 +124,31 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndTheWindowShowsWhatWasRead) 
     EXPECT_EQ("", mainWindowState.currentPath);
 }
 
+TEST_F(MainWindow, AFailedOpenNeverLetsSaveOverwriteTheFileBefore) {
+    const std::string good = folderPath("good.lhv"), damaged = folderPath("damaged.lhv");
+    addLink(&theCollection, "kept", "http://kept/");
+    ASSERT_TRUE(theCollection.save(good));
+    openCollection(mainWindow(), good);
+    ASSERT_EQ(good, mainWindowState.currentPath);
+
+    // A file that cannot be opened at all changes nothing.
+    DialogDriver first({[](HWND box) { pressButton(box, IDOK); }});
+    openCollection(mainWindow(), folderPath("missing.lhv"));
+    EXPECT_EQ(good, mainWindowState.currentPath);
+
+    // A damaged one replaces the collection: Save must not go to the good file.
+    writeFileBytes(damaged, readFileBytes(good).substr(0, 30));
+    DialogDriver second({[](HWND box) { pressButton(box, IDOK); }});
+    openCollection(mainWindow(), damaged);
+    EXPECT_EQ("", mainWindowState.currentPath);
+    DialogDriver saveAs({[](HWND dialog) { pressButton(dialog, IDCANCEL); }});
+    runCommand(IDM_SAVE);
+    EXPECT_EQ(1u, saveAs.stepsRun());
+    Collection reread;
+    ASSERT_TRUE(reread.load(good));
+    EXPECT_EQ("kept", reread.childrenBegin().node()->title.str());
+}
+
 TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
     addLink(&theCollection, "x", "http://x/");
     settings.AutoSave = 1;
