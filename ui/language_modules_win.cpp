@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/resource_ids.h"
+#include "ui/ui_services.h"
 
 namespace {
 constexpr std::uint16_t kEnglish = 0x09;
@@ -30,11 +31,9 @@ std::string moduleString(HMODULE module, unsigned id, int capacity) {
 }  // namespace
 
 std::string programFolder() {
-    char path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length < sizeof path ? length : 0);
-    const std::size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+    const std::string path = programPath();
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 LanguageModules::LanguageModules() : LanguageModules(programFolder()) {}
