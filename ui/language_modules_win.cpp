@@ -86,9 +86,11 @@ void LanguageModules::enumerate() {
         entry.langId = static_cast<std::uint16_t>(std::strtol(idText.c_str(), nullptr, 0));
         entry.displayName = moduleString(candidate, IDS_LANGUAGE_NAME, 64);
         if (entry.displayName.empty()) {
-            char systemName[64];
-            const DWORD length = ::VerLanguageNameA(entry.langId, systemName, sizeof systemName);
-            entry.displayName = length > 0 ? std::string(systemName, std::min<DWORD>(length, 63)) : idText;
+            // The count VerLanguageNameA answers includes the NUL on some
+            // systems: the name ends at the first NUL.
+            char systemName[64] = {};
+            const bool named = ::VerLanguageNameA(entry.langId, systemName, sizeof systemName - 1) > 0;
+            entry.displayName = named ? std::string(systemName) : idText;
         }
         entry.fileName = found.cFileName;
         if (!module_ && (entry.langId & 0x3FF) == kEnglish) {
