@@ -101,6 +101,20 @@ TEST(LanguageModules, UnnamedModuleTakesTheSystemsNameAndDllsWithoutALangIdAreSk
     EXPECT_EQ("unnamed.dll", modules.fileName(unnamed));
 }
 
+TEST(LanguageModules, CurrentEntryIsTheEnglishModuleActuallyLoaded) {
+    // Found first ("a-" sorts before "lang-"), so it is the one kept loaded,
+    // though its name sorts after the other English module's.
+    TemporaryFolder folder;
+    copyInto(folder, CUSTOM_ENGLISH, "a-english.dll");
+    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
+    LanguageModules modules(folder.path());
+    ASSERT_EQ(2, modules.count());
+    EXPECT_EQ("English", modules.displayName(0));
+    EXPECT_EQ(1, modules.currentIndex());
+    EXPECT_EQ(1, modules.defaultIndex());
+    EXPECT_EQ(modules.displayName(modules.currentIndex()), moduleText(modules.module(), IDS_LANGUAGE_NAME));
+}
+
 TEST(LanguageModules, EmptyFolderHasNoModule) {
     TemporaryFolder folder;
     LanguageModules modules(folder.path());
