@@ -11,6 +11,7 @@
 #include "core/collection.h"
 #include "core/settings.h"
 #include "dialog_driver.h"
+#include "exchange/argument_record.h"
 #include "test_files.h"
 
 namespace {
@@ -41,11 +42,6 @@ std::string recorderPath() {
     return full;
 }
 
-// Waits for the recorder's file; empty if it never came.
-std::string awaitRecord(const std::string& path) {
-    for (int i = 0; i < 200 && !fileExists(path); ++i) ::Sleep(50);
-    return fileExists(path) ? readFileBytes(path) : std::string();
-}
 
 class LaunchUrl : public testing::Test {
 protected:
@@ -67,19 +63,19 @@ protected:
 
 TEST_F(LaunchUrl, BrowserCommandGetsTheAddressAsOneArgument) {
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/a b\" --evil", true));
-    EXPECT_EQ("show=3\narg=http://example.com/a%20b%22%20--evil\n", awaitRecord(record_));
+    EXPECT_EQ("show=3\narg=http://example.com/a%20b%22%20--evil\n", awaitArgumentRecord(record_));
 }
 
 TEST_F(LaunchUrl, CommandWithoutArgumentsGetsTheAddressAlone) {
     registerBrowser(recorderPath());
     settings.MaxURL = 0;
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/x", true));
-    EXPECT_EQ("show=5\narg=http://example.com/x\n", awaitRecord(record_));
+    EXPECT_EQ("show=5\narg=http://example.com/x\n", awaitArgumentRecord(record_));
 }
 
 TEST_F(LaunchUrl, ShellOpensTheAddressWithTheRegisteredHandler) {
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/shell", false));
-    EXPECT_EQ("show=3\narg=http://example.com/shell\n", awaitRecord(record_));
+    EXPECT_EQ("show=3\narg=http://example.com/shell\n", awaitArgumentRecord(record_));
 }
 
 namespace {
@@ -120,7 +116,7 @@ TEST_F(LaunchUrl, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
 
     select(tree, linkItem);
     EXPECT_TRUE(openSelectedLink(window, tree, true));
-    EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitRecord(record_));
+    EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitArgumentRecord(record_));
     EXPECT_TRUE(::IsIconic(window));
 
     // A browser command that cannot start: the launch fails, the window stays.

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "exchange/argument_record.h"
 #include "test_files.h"
 #include "ui/language_modules.h"
 
@@ -59,10 +60,7 @@ protected:
         writeFileBytes(pages_.back(), "<html></html>");
         return pages_.back();
     }
-    std::string awaitRecord() {
-        for (int i = 0; i < 200 && !fileExists(record_); ++i) ::Sleep(50);
-        return fileExists(record_) ? readFileBytes(record_) : std::string();
-    }
+    std::string awaitRecord() { return awaitArgumentRecord(record_); }
 
     std::string previousHtmlType_;
     std::vector<std::string> pages_;
