@@ -54,10 +54,11 @@ public:
     std::string LastTemplate;
     std::string LastExport;
 
-    // Reads the per-user registry; whatever cannot be read keeps its value.
+    // Windows only. Reads the per-user registry; whatever cannot be read
+    // keeps its value.
     void load();
-    // Writes every field to the per-user registry: 0, or the Windows error
-    // of creating the key (then nothing is written).
+    // Windows only. Writes every field to the per-user registry: 0, or the
+    // Windows error of creating the key (then nothing is written).
     long save() const;
 
     // The portable halves of load and save, for any store and screen.

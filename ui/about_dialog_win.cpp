@@ -1,9 +1,11 @@
 #include "ui/about_dialog.h"
 
+#include <cstring>
 #include <vector>
 
 #include "ui/language_modules.h"
 #include "ui/resource_ids.h"
+#include "ui/ui_services.h"
 #include "ui/version_text.h"
 
 namespace {
@@ -14,12 +16,6 @@ std::string versionString(const std::vector<char>& resource, const std::string& 
     if (!::VerQueryValueA(resource.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
         return {};
     return std::string(text, ::strnlen(text, length));
-}
-
-std::string programPath() {
-    char path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);
 }
 
 WORD currentLanguage() {

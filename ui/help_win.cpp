@@ -5,15 +5,18 @@
 #include "ui/help_pages.h"
 #include "ui/language_modules.h"
 #include "ui/resource_ids.h"
+#include "ui/ui_services.h"
 
 namespace {
+// Empty when the language module names no help page.
 std::string contentsPath() {
-    char program[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, program, sizeof program);
-    return helpContentsPath(std::string(program, length < sizeof program ? length : 0), loadText(IDS_HELP_FILE));
+    const std::string pageName = loadText(IDS_HELP_FILE);
+    if (pageName.empty()) return {};
+    return helpContentsPath(programPath(), pageName);
 }
 
 bool openPage(HWND owner, const std::string& path) {
+    if (path.empty()) return false;
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
@@ -22,4 +25,7 @@ bool openPage(HWND owner, const std::string& path) {
 
 bool helpContents(HWND owner) { return openPage(owner, contentsPath()); }
 
-bool helpTopic(HWND owner, int topic) { return openPage(owner, helpTopicPath(contentsPath(), topic)); }
+bool helpTopic(HWND owner, int topic) {
+    const std::string contents = contentsPath();
+    return !contents.empty() && openPage(owner, helpTopicPath(contents, topic));
+}

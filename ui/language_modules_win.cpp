@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/resource_ids.h"
+#include "ui/ui_services.h"
 
 namespace {
 constexpr std::uint16_t kEnglish = 0x09;
@@ -30,11 +31,9 @@ std::string moduleString(HMODULE module, unsigned id, int capacity) {
 }  // namespace
 
 std::string programFolder() {
-    char path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length < sizeof path ? length : 0);
-    const std::size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+    const std::string path = programPath();
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 LanguageModules::LanguageModules() : LanguageModules(programFolder()) {}
@@ -87,9 +86,11 @@ void LanguageModules::enumerate() {
         entry.langId = static_cast<std::uint16_t>(std::strtol(idText.c_str(), nullptr, 0));
         entry.displayName = moduleString(candidate, IDS_LANGUAGE_NAME, 64);
         if (entry.displayName.empty()) {
-            char systemName[64];
-            const DWORD length = ::VerLanguageNameA(entry.langId, systemName, sizeof systemName);
-            entry.displayName = length > 0 ? std::string(systemName, std::min<DWORD>(length, 63)) : idText;
+            // The count VerLanguageNameA answers includes the NUL on some
+            // systems: the name ends at the first NUL.
+            char systemName[64] = {};
+            const bool named = ::VerLanguageNameA(entry.langId, systemName, sizeof systemName - 1) > 0;
+            entry.displayName = named ? std::string(systemName) : idText;
         }
         entry.fileName = found.cFileName;
         if (!module_ && (entry.langId & 0x3FF) == kEnglish) {

@@ -12,6 +12,9 @@
 int showMessage(HWND owner, const std::string& text, UINT style);
 int showMessageId(HWND owner, unsigned textId, UINT style);
 
+// The full path of the running program's file.
+std::string programPath();
+
 // The first child window (in GetWindow order) with control identifier `id`.
 HWND childById(HWND parent, int id);
 

@@ -5,6 +5,12 @@
 #include "ui/language_modules.h"
 #include "ui/resource_ids.h"
 
+std::string programPath() {
+    char path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length < sizeof path ? length : 0);  // a cut path is no path
+}
+
 int showMessage(HWND owner, const std::string& text, UINT style) {
     return ::MessageBoxA(owner, text.c_str(), loadText(IDS_APP_TITLE).c_str(), style);
 }

@@ -4,10 +4,14 @@
 #include "exchange/url_launcher_win.h"
 
 #include <gtest/gtest.h>
+#include <commctrl.h>
 
 #include <string>
 
+#include "core/collection.h"
 #include "core/settings.h"
+#include "dialog_driver.h"
+#include "exchange/argument_record.h"
 #include "test_files.h"
 
 namespace {
@@ -38,11 +42,6 @@ std::string recorderPath() {
     return full;
 }
 
-// Waits for the recorder's file; empty if it never came.
-std::string awaitRecord(const std::string& path) {
-    for (int i = 0; i < 200 && !fileExists(path); ++i) ::Sleep(50);
-    return fileExists(path) ? readFileBytes(path) : std::string();
-}
 
 class LaunchUrl : public testing::Test {
 protected:
@@ -64,17 +63,69 @@ protected:
 
 TEST_F(LaunchUrl, BrowserCommandGetsTheAddressAsOneArgument) {
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/a b\" --evil", true));
-    EXPECT_EQ("show=3\narg=http://example.com/a%20b%22%20--evil\n", awaitRecord(record_));
+    EXPECT_EQ("show=3\narg=http://example.com/a%20b%22%20--evil\n", awaitArgumentRecord(record_));
 }
 
 TEST_F(LaunchUrl, CommandWithoutArgumentsGetsTheAddressAlone) {
     registerBrowser(recorderPath());
     settings.MaxURL = 0;
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/x", true));
-    EXPECT_EQ("show=5\narg=http://example.com/x\n", awaitRecord(record_));
+    EXPECT_EQ("show=5\narg=http://example.com/x\n", awaitArgumentRecord(record_));
 }
 
 TEST_F(LaunchUrl, ShellOpensTheAddressWithTheRegisteredHandler) {
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/shell", false));
-    EXPECT_EQ("show=3\narg=http://example.com/shell\n", awaitRecord(record_));
+    EXPECT_EQ("show=3\narg=http://example.com/shell\n", awaitArgumentRecord(record_));
+}
+
+namespace {
+HTREEITEM addTreeItem(HWND tree, BookmarkNode* node) {
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>("item");
+    insert.item.lParam = reinterpret_cast<LPARAM>(node);
+    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void select(HWND tree, HTREEITEM item) {
+    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+}  // namespace
+
+TEST_F(LaunchUrl, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    HWND window = ::CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                    nullptr, nullptr, nullptr);
+    HWND tree = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, window, nullptr,
+                                  nullptr, nullptr);
+    Collection collection;
+    Link* link = collection.appendLink(&collection).node()->asLink();
+    collection.setUrl(link, "http://example.com/selected");
+    Folder* folder = collection.appendFolder(&collection).node()->asFolder();
+    const HTREEITEM linkItem = addTreeItem(tree, link);
+    const HTREEITEM folderItem = addTreeItem(tree, folder);
+    settings.MinOnUse = 1;
+
+    EXPECT_FALSE(openSelectedLink(window, tree, true));  // nothing selected
+    select(tree, folderItem);
+    EXPECT_FALSE(openSelectedLink(window, tree, true));  // folders are never launched
+    EXPECT_FALSE(::IsIconic(window));
+
+    select(tree, linkItem);
+    EXPECT_TRUE(openSelectedLink(window, tree, true));
+    EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitArgumentRecord(record_));
+    EXPECT_TRUE(::IsIconic(window));
+
+    // A browser command that cannot start: the launch fails, the window stays.
+    ::ShowWindow(window, SW_RESTORE);
+    registerBrowser("\"C:\\no such folder\\browser.exe\" \"%1\"");
+    {
+        DialogDriver driver({[](HWND box) { pressButton(box, IDOK); }});  // the shell may report it
+        EXPECT_TRUE(openSelectedLink(window, tree, true));
+    }
+    EXPECT_FALSE(::IsIconic(window));
+    ::DestroyWindow(window);
 }

@@ -5,6 +5,18 @@
 namespace {
 DialogDriver* activeDriver = nullptr;
 
+// The dialog that takes input: visible and enabled (a dialog under a message
+// box is disabled). Thread windows come topmost first.
+BOOL CALLBACK findInputDialog(HWND window, LPARAM found) {
+    char className[16];
+    ::GetClassNameA(window, className, sizeof className);
+    if (::lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK collectStaticText(HWND child, LPARAM found) {
     char className[16];
     ::GetClassNameA(child, className, sizeof className);
@@ -20,36 +32,27 @@ BOOL CALLBACK collectStaticText(HWND child, LPARAM found) {
 
 DialogDriver::DialogDriver(std::vector<Step> steps) : steps_(std::move(steps)) {
     activeDriver = this;
-    hook_ = ::SetWindowsHookExA(WH_CBT, onHook, nullptr, ::GetCurrentThreadId());
+    timer_ = ::SetTimer(nullptr, 0, 30, onTimer);
 }
 
 DialogDriver::~DialogDriver() {
-    if (timer_) ::KillTimer(nullptr, timer_);
-    ::UnhookWindowsHookEx(hook_);
+    ::KillTimer(nullptr, timer_);
     activeDriver = nullptr;
-}
-
-LRESULT CALLBACK DialogDriver::onHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && activeDriver) {
-        DialogDriver& driver = *activeDriver;
-        driver.pending_ = reinterpret_cast<HWND>(wParam);
-        if (!driver.timer_) driver.timer_ = ::SetTimer(nullptr, 0, 20, onTimer);
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (!activeDriver) return;
     DialogDriver& driver = *activeDriver;
-    ::KillTimer(nullptr, driver.timer_);
-    driver.timer_ = 0;
-    HWND window = std::exchange(driver.pending_, nullptr);
-    if (!window || !::IsWindow(window)) return;
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), findInputDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == driver.lastHandled_) return;
+    driver.lastHandled_ = dialog;
+    if (!dialog) return;
     if (driver.next_ < driver.steps_.size()) {
-        driver.steps_[driver.next_++](window);
+        driver.steps_[driver.next_++](dialog);
     } else {
         ++driver.unexpected_;
-        pressButton(window, IDCANCEL);
+        pressButton(dialog, IDCANCEL);
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
-// Answers the modal windows of a test from a hook: every time a window of
-// this thread is activated (a dialog, a message box, a dialog again after its
-// message box), the next step runs on it, a moment later, from the modal
-// loop. A window activated after the last step is cancelled and counted.
+// Answers the modal windows of a test from a timer that the modal loops run:
+// each time a different dialog of this thread becomes the one that takes
+// input (a dialog, its message box, the dialog again once the box is gone),
+// the next step runs on it. A dialog that appears after the last step is
+// cancelled and counted. Activation is not relied upon: a test program in the
+// background may not be given it.
 
 #include <windows.h>
 
@@ -24,15 +26,13 @@ public:
     int unexpectedWindows() const { return unexpected_; }
 
 private:
-    static LRESULT CALLBACK onHook(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
     int unexpected_ = 0;
-    HWND pending_ = nullptr;
+    HWND lastHandled_ = nullptr;
     UINT_PTR timer_ = 0;
-    HHOOK hook_ = nullptr;
 };
 
 // Presses a button of a dialog or message box.

@@ -1,5 +1,6 @@
 // Shows one dialog with sample contents, for screenshots (scripts/screenshot).
-// Usage: dialog_preview FOLDER LANGID link|folder|title|about|search|message
+// Usage: dialog_preview FOLDER LANGID link|folder|title|about|search|message|menuN
+// (menuN: the main menu with its popup N dropped down)
 
 #include <windows.h>
 #include <commctrl.h>
@@ -45,6 +46,13 @@ int main(int argc, char** argv) {
     if (which == "about") showAbout(nullptr);
     if (which == "search")
         ::DialogBoxParamA(languageModules().module(), MAKEINTRESOURCEA(IDD_SEARCH), nullptr, templateOnly, 0);
+    if (which.rfind("menu", 0) == 0) {  // "menu2": the third popup of the main menu, dropped down
+        HWND window = ::CreateWindowExA(0, "STATIC", "Linkhaven", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 420,
+                                        nullptr, ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_MAIN)),
+                                        nullptr, nullptr);
+        HMENU popup = ::GetSubMenu(::GetMenu(window), std::atoi(which.c_str() + 4));
+        ::TrackPopupMenu(popup, TPM_LEFTALIGN, 20, 60, 0, window, nullptr);
+    }
     if (which == "message") showMessageId(nullptr, IDS_FIELD_REQUIRED, MB_OK | MB_ICONHAND);
     return 0;
 }

@@ -86,6 +86,35 @@ TEST(LanguageModules, WithoutEnglishTheFirstInTheListIsLoaded) {
     EXPECT_FALSE(fileExists(folder.file("zz-probe.dll.ran")));
 }
 
+TEST(LanguageModules, UnnamedModuleTakesTheSystemsNameAndDllsWithoutALangIdAreSkipped) {
+    TemporaryFolder folder;
+    copyInto(folder, UNNAMED_MODULE, "unnamed.dll");
+    copyInto(folder, NO_LANGUAGE_ID, "nameless.dll");
+    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
+    LanguageModules modules(folder.path());
+    ASSERT_EQ(2, modules.count());
+    const int unnamed = modules.findByLangId(0x407);  // "1031", read as a decimal number
+    ASSERT_NE(-1, unnamed);
+    char systemName[64];
+    ASSERT_NE(0u, ::VerLanguageNameA(0x407, systemName, sizeof systemName));
+    EXPECT_EQ(systemName, modules.displayName(unnamed));
+    EXPECT_EQ("unnamed.dll", modules.fileName(unnamed));
+}
+
+TEST(LanguageModules, CurrentEntryIsTheEnglishModuleActuallyLoaded) {
+    // Found first ("a-" sorts before "lang-"), so it is the one kept loaded,
+    // though its name sorts after the other English module's.
+    TemporaryFolder folder;
+    copyInto(folder, CUSTOM_ENGLISH, "a-english.dll");
+    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
+    LanguageModules modules(folder.path());
+    ASSERT_EQ(2, modules.count());
+    EXPECT_EQ("English", modules.displayName(0));
+    EXPECT_EQ(1, modules.currentIndex());
+    EXPECT_EQ(1, modules.defaultIndex());
+    EXPECT_EQ(modules.displayName(modules.currentIndex()), moduleText(modules.module(), IDS_LANGUAGE_NAME));
+}
+
 TEST(LanguageModules, EmptyFolderHasNoModule) {
     TemporaryFolder folder;
     LanguageModules modules(folder.path());
