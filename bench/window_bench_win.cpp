@@ -1,0 +1,144 @@
+// The main window with large collections, under Windows or Wine: opening
+// (load plus filling the tree) beside the load alone and beside a bare tree
+// control receiving the same items; sorting a folder of 10,000 links; and
+// deleting a folder of 100,000 items.
+// Usage: window_bench_win [SCRATCH_FOLDER]
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench_support.h"
+#include "core/settings.h"
+#include "ui/app_state.h"
+#include "ui/language_modules.h"
+#include "ui/main_window.h"
+#include "ui/tree_view.h"
+
+namespace {
+// A collection of about `nodes` nodes: folders of ten links, ten folders to a parent folder.
+void buildCollection(Collection& c, std::size_t nodes) {
+    c.clear();
+    std::mt19937 random(7);
+    std::vector<Folder*> parents{&c};
+    std::size_t made = 0;
+    while (made < nodes) {
+        Folder* folder = c.appendFolder(parents[random() % parents.size()]).node()->asFolder();
+        c.setTitle(folder, "Folder " + std::to_string(made));
+        ++made;
+        if (parents.size() < nodes / 100) parents.push_back(folder);
+        for (int i = 0; i < 10 && made < nodes; ++i, ++made) {
+            Link* link = c.appendLink(folder).node()->asLink();
+            c.setTitle(link, "A page about subject number " + std::to_string(random() % 100000));
+            c.setUrl(link, "https://www.example.com/articles/" + std::to_string(made));
+        }
+    }
+}
+
+// Fills a plain tree control with the collection's titles, as the program
+// does but with nothing else around it: the floor.
+double bareTreeSeconds(HWND parent) {
+    HWND tree = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 300, 300,
+                                  parent, nullptr, nullptr, nullptr);
+    Stopwatch watch;
+    ::SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
+    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theCollection.childrenBegin(), TVI_ROOT}};
+    while (!open.empty()) {
+        auto& [position, parentItem] = open.back();
+        if (position.isEnd()) {
+            open.pop_back();
+            continue;
+        }
+        BookmarkNode* node = position.node();
+        ++position;
+        TVINSERTSTRUCTA insert{};
+        insert.hParent = parentItem;
+        insert.hInsertAfter = TVI_LAST;
+        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+        insert.item.pszText = const_cast<char*>(node->title.c_str());
+        insert.item.lParam = reinterpret_cast<LPARAM>(node);
+        auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        if (Folder* folder = node->asFolder()) open.emplace_back(folder->childrenBegin(), item);
+    }
+    ::SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
+    const double seconds = watch.seconds();
+    ::DestroyWindow(tree);
+    return seconds;
+}
+
+HTREEITEM firstTopItem(HWND tree) { return TreeView_GetRoot(tree); }
+
+void measureOpening(HWND window, const std::string& path, std::size_t nodes) {
+    buildCollection(theCollection, nodes);
+    theCollection.save(path);
+    Stopwatch loadWatch;
+    theCollection.load(path);
+    const double load = loadWatch.seconds();
+    const double bare = bareTreeSeconds(window);
+    Stopwatch openWatch;
+    openCollection(window, path);
+    const double open = openWatch.seconds();
+    std::printf("open %8zu nodes: %6.3f s   load alone %6.3f s   bare tree control %6.3f s (%.2fx)\n", nodes,
+                open, load, bare, open / bare);
+}
+
+void measureSort(HWND window, const std::string& path) {
+    theCollection.clear();
+    Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
+    std::mt19937 random(11);
+    for (int i = 0; i < 10000; ++i)
+        theCollection.setTitle(theCollection.appendLink(folder).node(), "Page " + std::to_string(random()));
+    theCollection.save(path);
+    openCollection(window, path);
+    HWND tree = treeOf(window);
+    TreeView_SelectItem(tree, firstTopItem(tree));
+    Stopwatch watch;
+    sortChildren(tree);
+    std::printf("sort a folder of 10000 links: %6.3f s\n", watch.seconds());
+}
+
+void measureDelete(HWND window, const std::string& path) {
+    theCollection.clear();
+    Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
+    for (int i = 0; i < 1000; ++i) {
+        Folder* inner = theCollection.appendFolder(folder).node()->asFolder();
+        for (int j = 0; j < 99; ++j) theCollection.setTitle(theCollection.appendLink(inner).node(), "link");
+    }
+    theCollection.save(path);
+    openCollection(window, path);
+    HWND tree = treeOf(window);
+    Stopwatch watch;
+    deleteItem(tree, firstTopItem(tree), true);
+    std::printf("delete a folder of 100000 items: %6.3f s\n", watch.seconds());
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
+    settings.Left = settings.Top = 0;
+    settings.Width = 800;
+    settings.Height = 600;
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    if (!registerMainWindowClass(instance)) return 1;
+    HWND window = createMainWindow(instance);
+    if (!window) return std::fprintf(stderr, "no main window\n"), 1;
+    ::ShowWindow(window, SW_SHOW);
+
+    const std::string path = benchFolder(argc, argv) + "\\linkhaven-window-bench.lhv";
+    for (std::size_t nodes : {10000u, 100000u, 1000000u}) measureOpening(window, path, nodes);
+    measureSort(window, path);
+    measureDelete(window, path);
+
+    theCollection.modified = false;
+    ::DestroyWindow(window);
+    ::DeleteFileA(path.c_str());
+    return 0;
+}
