@@ -235,3 +235,41 @@ TEST_F(MainWindow, TheBrowserWindowMenuShowsItsPlaceholder) {
     ASSERT_EQ(1u, items.size());
     EXPECT_NE(std::string::npos, items[0].find("grayed")) << items[0];
 }
+
+TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
+    ::ShowWindow(mainWindow(), SW_RESTORE);
+    const int width = settings.Width, height = settings.Height;
+    ::ShowWindow(mainWindow(), SW_MAXIMIZE);
+    EXPECT_EQ(width, settings.Width);
+    EXPECT_EQ(height, settings.Height);
+    const int left = settings.Left;
+    ::ShowWindow(mainWindow(), SW_MINIMIZE);
+    ::SendMessageA(mainWindow(), WM_MOVE, 0, MAKELPARAM(-32000, -32000));
+    EXPECT_EQ(left, settings.Left);
+    ::ShowWindow(mainWindow(), SW_RESTORE);
+}
+
+TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
+    const std::string templatePath = folderPath("broken.lht"), output = folderPath("out.html");
+    writeFileBytes(templatePath, "line one\n{title}\n{nosuchkeyword}\n");
+    writeFileBytes(output, "previous export");
+    settings.LastTemplate = templatePath;
+    settings.LastExport = output;
+    std::vector<std::string> messages;
+    DialogDriver driver({
+        [](HWND dialog) { pressButton(dialog, IDOK); },  // the template: LastTemplate
+        [](HWND dialog) { pressButton(dialog, IDOK); },  // the output: LastExport
+        [&](HWND box) { pressButton(box, IDOK); },       // the overwrite question of the save dialog
+        [&](HWND box) {
+            messages.push_back(messageBoxText(box));
+            pressButton(box, IDOK);
+        },
+    });
+    runCommand(IDM_EXPORT);
+    ASSERT_FALSE(messages.empty());
+    const std::string& message = messages.back();
+    EXPECT_NE(std::string::npos, message.find("broken.lht")) << message;
+    EXPECT_NE(std::string::npos, message.find('3')) << message;
+    EXPECT_EQ("previous export", readFileBytes(output));
+    EXPECT_EQ(templatePath, settings.LastTemplate);
+}
