@@ -1,0 +1,169 @@
+// linkhaven.exe started as the user starts it: with settings in the registry
+// and a command line, closed again through its window.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "core/collection.h"
+#include "dialog_driver.h"
+#include "test_files.h"
+
+namespace {
+const char kSettingsKey[] = "Software\\Oakbridge\\Linkhaven";
+
+struct FoundWindow {
+    DWORD process;
+    std::string className;
+    HWND window;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
+    auto* found = reinterpret_cast<FoundWindow*>(parameter);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    char className[64] = "";
+    ::GetClassNameA(window, className, sizeof className);
+    if (process != found->process || found->className != className || !::IsWindowVisible(window)) return TRUE;
+    found->window = window;
+    return FALSE;
+}
+
+// A visible top-level window of the process with that class, waited for.
+HWND waitForWindow(DWORD process, const char* className) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        FoundWindow found{process, className, nullptr};
+        ::EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
+        if (found.window) return found.window;
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+std::string windowsPath(const std::string& path) {
+    char full[MAX_PATH] = "";
+    ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return full;
+}
+
+std::string classesRootValue(const char* key) {
+    char value[512] = "";
+    LONG size = sizeof value;
+    if (::RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS) return "(missing)";
+    return value;
+}
+
+DWORD storedLanguage() {
+    DWORD value = 0, size = sizeof value;
+    ::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "Language", RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+class Startup : public testing::Test {
+protected:
+    void SetUp() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
+    void TearDown() override {
+        if (process_.hProcess) {
+            ::TerminateProcess(process_.hProcess, 1);
+            ::CloseHandle(process_.hProcess);
+            ::CloseHandle(process_.hThread);
+        }
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    }
+
+    // Starts the program with `arguments` after its name.
+    void start(const std::string& arguments) {
+        std::string commandLine = "\"" + windowsPath(program_) + "\" " + arguments;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &process_));
+    }
+    HWND mainWindow() { return waitForWindow(process_.dwProcessId, "Linkhaven"); }
+    // Closes the window and waits for the program to end; answers its exit code.
+    DWORD close(HWND window) {
+        ::PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process_.hProcess, 20000));
+        DWORD code = 99;
+        ::GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+    static std::string caption(HWND window) {
+        char text[256] = "";
+        ::GetWindowTextA(window, text, sizeof text);
+        return text;
+    }
+
+    TemporaryFolder folder_;
+    std::string program_ = LINKHAVEN_PROGRAM_DIR "/linkhaven.exe";
+    PROCESS_INFORMATION process_{};
+};
+
+std::string saveCollectionTitled(const std::string& path, const std::string& title) {
+    Collection c;
+    c.setTitle(&c, title);
+    c.save(path);
+    return path;
+}
+}  // namespace
+
+TEST_F(Startup, ALanguageWithoutModuleFallsBackToEnglishAndIsStoredAtExit) {
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                               &key, nullptr));
+    const DWORD japanese = 0x411;
+    ::RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&japanese), sizeof japanese);
+    ::RegCloseKey(key);
+    ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LinkhavenDoc");
+
+    start("");
+    HWND window = mainWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ("Linkhaven", caption(window));
+    EXPECT_EQ(0u, close(window));
+    EXPECT_EQ(0x409u, storedLanguage());
+
+    EXPECT_EQ("LinkhavenDoc", classesRootValue(".lhv"));
+    EXPECT_EQ("Linkhaven collection", classesRootValue("LinkhavenDoc"));
+    const std::string command = classesRootValue("LinkhavenDoc\\shell\\open\\command");
+    EXPECT_NE(std::string::npos, command.find("linkhaven.exe \"%1\"")) << command;
+    EXPECT_NE(std::string::npos, classesRootValue("LinkhavenDoc\\DefaultIcon").find("linkhaven.exe,0"));
+}
+
+TEST_F(Startup, AQuotedPathWithABlankOpensThatFile) {
+    const std::string folder = folder_.file("My Files");
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = saveCollectionTitled(folder + "\\c.lhv", "Spaced out");
+    start("\"" + windowsPath(path) + "\" ignored words");
+    HWND window = mainWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ("Spaced out", caption(window));
+    EXPECT_EQ(0u, close(window));
+}
+
+TEST_F(Startup, AMissingClosingQuoteTakesTheRestOfTheLine) {
+    const std::string folder = folder_.file("My Files");
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = saveCollectionTitled(folder + "\\c.lhv", "Rest of the line");
+    start("\"" + windowsPath(path));
+    HWND window = mainWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ("Rest of the line", caption(window));
+    EXPECT_EQ(0u, close(window));
+}
+
+TEST_F(Startup, AnUnquotedPathWithABlankIsCutThereAndReported) {
+    const std::string folder = folder_.file("My Files");
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string path = saveCollectionTitled(folder + "\\c.lhv", "never shown");
+    start(windowsPath(path));
+    HWND box = waitForWindow(process_.dwProcessId, "#32770");
+    ASSERT_NE(nullptr, box);
+    EXPECT_NE(std::string::npos, messageBoxText(box).find("cannot be opened")) << messageBoxText(box);
+    pressButton(box, IDOK);
+    HWND window = mainWindow();
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ("Linkhaven", caption(window));
+    EXPECT_EQ(0u, close(window));
+}
