@@ -13,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/pane_font.h"
 #include "ui/resource_ids.h"
+#include "ui/search.h"
 #include "ui/tree_view.h"
 
 namespace {
@@ -81,6 +82,8 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_MAXIMIZED_BROWSER: Settings::toggle(settings.MaxURL); break;
     case IDM_SAVE_AUTOMATICALLY: Settings::toggle(settings.AutoSave); break;
     case IDM_EXPORT: exportCommand(mainWindow); break;
+    case IDM_FIND: find(mainWindow); break;
+    case IDM_FIND_NEXT: findNext(mainWindow); break;
     default:
         if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) switchLanguage(mainWindow, id - IDM_LANGUAGE_FIRST);
         break;

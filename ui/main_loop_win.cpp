@@ -10,6 +10,7 @@
 #include "ui/language_modules.h"
 #include "ui/main_window.h"
 #include "ui/resource_ids.h"
+#include "ui/search.h"
 
 namespace {
 HACCEL accelerators = nullptr;
@@ -48,6 +49,7 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
     settings.load();
     const std::uint32_t startLanguage = static_cast<std::uint32_t>(settings.Language);
     chooseLanguage(startLanguage);
+    searchState.flags = static_cast<std::uint32_t>(settings.SearchFlags);
 
     if (!registerMainWindowClass(instance) || !(mainWindow = createMainWindow(instance))) {
         ::OleUninitialize();
@@ -60,6 +62,7 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
 
     const int exitCode = messageLoop();
 
+    settings.SearchFlags = static_cast<std::int32_t>(searchState.flags);
     settings.Language = languageModules().currentIndex() >= 0
                             ? languageModules().langIdAt(languageModules().currentIndex())
                             : 0;

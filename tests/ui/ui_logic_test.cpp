@@ -4,6 +4,7 @@
 
 #include "ui/command_line.h"
 #include "ui/pane_layout.h"
+#include "ui/search_match.h"
 #include "ui/title_order.h"
 
 TEST(FirstArgument, QuotesBlanksAndTheRest) {
@@ -57,4 +58,18 @@ TEST(PaneLayout, QuarterRuleAndStoredHeight) {
         EXPECT_EQ(451, quarter.description.y) << descr;
         EXPECT_EQ(447, quarter.tree.height) << descr;
     }
+}
+
+TEST(FieldMatches, CaseAndMasks) {
+    SearchState state{SearchFlag::Titles, "News"};
+    EXPECT_TRUE(fieldMatches("Daily News", state, SearchFlag::Titles));
+    EXPECT_FALSE(fieldMatches("daily news", state, SearchFlag::Titles));
+    EXPECT_FALSE(fieldMatches("Daily News", state, SearchFlag::Urls));  // not searched
+    state.flags |= SearchFlag::IgnoreCase;
+    EXPECT_TRUE(fieldMatches("daily nEWS", state, SearchFlag::Titles));
+    EXPECT_FALSE(fieldMatches("New", state, SearchFlag::Titles));
+    state.text = "\xC9T\xC9";  // ÉTÉ, lowered byte by byte in code page 1252
+    EXPECT_TRUE(fieldMatches("l'\xE9t\xE9", state, SearchFlag::Titles));
+    state.text = "ss";
+    EXPECT_TRUE(fieldMatches("glass", state, SearchFlag::Titles));  // the match ending at the last byte
 }

@@ -1,0 +1,135 @@
+// Find and Find next in the real window with the English module.
+
+#include "ui/search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialog_driver.h"
+#include "main_window_fixture.h"
+#include "ui/app_state.h"
+#include "ui/resource_ids.h"
+#include "ui/tree_view.h"
+
+namespace {
+class Search : public MainWindowFixture {
+protected:
+    // Top level: link "News one", folder "Archive" (collapsed, holding link
+    // "old news" with description "kept for later"), link "News two".
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        addLink(&theCollection, "News one", "http://one/");
+        Folder* archive = addFolder(&theCollection, "Archive");
+        Link* old = addLink(archive, "old news", "http://old/");
+        theCollection.setDescription(old, "kept for later");
+        addLink(&theCollection, "News two", "http://two/");
+        refresh();
+        searchState = SearchState{};
+    }
+
+    // A step answering the search dialog with a text (the boxes as they are).
+    static DialogDriver::Step confirm(const std::string& text) {
+        return [=](HWND dialog) {
+            ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, text.c_str());
+            pressButton(dialog, IDOK);
+        };
+    }
+    static DialogDriver::Step answer(std::vector<std::string>& messages) {
+        return [&messages](HWND box) {
+            messages.push_back(messageBoxText(box));
+            pressButton(box, IDOK);
+        };
+    }
+    bool expanded(const std::string& title) {
+        select(title);
+        HTREEITEM item = TreeView_GetSelection(tree());
+        return TreeView_GetItemState(tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED;
+    }
+};
+}  // namespace
+
+TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
+    searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
+    select("News one");
+    {
+        DialogDriver driver({confirm("News")});
+        runCommand(IDM_FIND);
+    }
+    EXPECT_EQ("News one", selectedTitle());
+    runCommand(IDM_FIND_NEXT);
+    EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
+
+    std::vector<std::string> messages;
+    DialogDriver driver({answer(messages)});
+    runCommand(IDM_FIND_NEXT);
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_EQ("No further match was found.", messages[0]);
+    EXPECT_EQ("News two", selectedTitle());
+}
+
+TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
+    searchState.flags |= SearchFlag::IgnoreCase;
+    select("News one");
+    DialogDriver driver({confirm("OLD NEWS")});
+    runCommand(IDM_FIND);
+    EXPECT_EQ("old news", selectedTitle());
+    HTREEITEM archive = TreeView_GetParent(tree(), TreeView_GetSelection(tree()));
+    EXPECT_TRUE(TreeView_GetItemState(tree(), archive, TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
+TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
+    searchState.flags = SearchFlag::Titles | SearchFlag::Folders;
+    bool enabledAtFirst = false, enabledAfter = true;
+    {
+        DialogDriver driver({[&](HWND dialog) {
+            enabledAtFirst = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
+            pressButton(dialog, IDOK);
+        }});
+        ASSERT_TRUE(searchDialog(mainWindow(), searchState));
+    }
+    EXPECT_TRUE(enabledAtFirst);
+    EXPECT_EQ(SearchFlag::Titles | SearchFlag::Folders, searchState.flags);
+    {
+        DialogDriver driver({[&](HWND dialog) {
+            ::SendMessageA(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);  // unchecks Titles
+            enabledAfter = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
+            pressButton(dialog, IDOK);
+        }});
+        ASSERT_TRUE(searchDialog(mainWindow(), searchState));
+    }
+    EXPECT_FALSE(enabledAfter);
+    EXPECT_EQ(0u, searchState.flags);  // Folders cleared though its box still shows the check
+
+    SearchState before = searchState;
+    DialogDriver cancel({[](HWND dialog) {
+        ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "changed");
+        pressButton(dialog, IDCANCEL);
+    }});
+    EXPECT_FALSE(searchDialog(mainWindow(), searchState));
+    EXPECT_EQ(before.text, searchState.text);
+}
+
+TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
+    searchState.flags = SearchFlag::Descriptions;
+    std::vector<std::string> messages;
+    {
+        DialogDriver driver({confirm("later"), answer(messages)});
+        runCommand(IDM_FIND);
+        EXPECT_EQ(1u, driver.stepsRun());  // no search, so no message either
+    }
+    EXPECT_EQ("(none)", selectedTitle());
+    runCommand(IDM_FIND_NEXT);
+    EXPECT_EQ("old news", selectedTitle());
+}
+
+TEST_F(Search, FindNextWithoutATextOpensTheDialog) {
+    int dialogs = 0;
+    DialogDriver driver({[&](HWND dialog) {
+        ++dialogs;
+        pressButton(dialog, IDCANCEL);
+    }});
+    runCommand(IDM_FIND_NEXT);
+    EXPECT_EQ(1, dialogs);
+}

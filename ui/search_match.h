@@ -1,0 +1,26 @@
+#pragma once
+
+// What Find looks for and where: the text, and the option bits kept between
+// runs of the program as the SearchFlags setting.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace SearchFlag {
+constexpr std::uint32_t IgnoreCase = 0x01;
+constexpr std::uint32_t Folders = 0x02;  // their names and descriptions
+constexpr std::uint32_t Urls = 0x04;
+constexpr std::uint32_t Titles = 0x08;  // titles and folder names
+constexpr std::uint32_t Descriptions = 0x10;
+constexpr std::uint32_t FromTop = 0x20;  // Find starts at the first item, not the selection
+}  // namespace SearchFlag
+
+struct SearchState {
+    std::uint32_t flags = 0x0D;
+    std::string text;
+};
+
+// Whether the field, searched because `mask` is among the flags, holds the
+// text: as it is, or with both lowered byte by byte in the ANSI code page.
+bool fieldMatches(std::string_view field, const SearchState& state, std::uint32_t mask);
