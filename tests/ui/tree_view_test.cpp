@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
 #include "dialog_driver.h"
+#include "exchange/argument_record.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/app_state.h"
@@ -232,4 +234,60 @@ TEST_F(TreeView, EnterTogglesAFolder) {
     NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_RETURN)};
     ::SendMessageA(mainWindow(), WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
     EXPECT_TRUE(expanded());
+}
+
+namespace {
+// The browser for http is, during a test, a program that records its arguments.
+class RecordingBrowser {
+public:
+    explicit RecordingBrowser(const std::string& recordFile) : previous_(registered()) {
+        char recorder[MAX_PATH];
+        ::GetFullPathNameA(ARGUMENT_RECORDER, sizeof recorder, recorder, nullptr);
+        setRegistered("\"" + std::string(recorder) + "\" \"%1\"");
+        ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", recordFile.c_str());
+    }
+    ~RecordingBrowser() {
+        if (!previous_.empty()) setRegistered(previous_);
+    }
+
+private:
+    static constexpr const char* kKey = "http\\shell\\open\\command";
+    static std::string registered() {
+        char command[1024];
+        DWORD size = sizeof command;
+        if (::RegGetValueA(HKEY_CLASSES_ROOT, kKey, nullptr, RRF_RT_REG_SZ, nullptr, command, &size) != ERROR_SUCCESS)
+            return {};
+        return command;
+    }
+    static void setRegistered(const std::string& command) {
+        HKEY key;
+        if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+            return;
+        ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                         static_cast<DWORD>(command.size() + 1));
+        ::RegCloseKey(key);
+    }
+    std::string previous_;
+};
+
+LRESULT notifyTree(HWND mainWindow, HWND tree, UINT code) {
+    NMHDR header{tree, IDC_TREE, code};
+    return ::SendMessageA(mainWindow, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+}
+}  // namespace
+
+TEST_F(TreeView, DoubleClickAndEnterOpenALinkButNotAFolder) {
+    const std::string record = folderPath("record.txt");
+    RecordingBrowser browser(record);
+    select("F");
+    EXPECT_EQ(0, notifyTree(mainWindow(), tree(), NM_DBLCLK));  // the control toggles the folder itself
+    EXPECT_FALSE(fileExists(record));
+
+    select("a");
+    EXPECT_EQ(1, notifyTree(mainWindow(), tree(), NM_DBLCLK));
+    EXPECT_EQ("show=3\narg=http://a/\n", awaitArgumentRecord(record));
+    removeFile(record);
+    select("b");
+    EXPECT_EQ(1, notifyTree(mainWindow(), tree(), NM_RETURN));
+    EXPECT_NE(std::string::npos, awaitArgumentRecord(record).find("arg=http://b/")) << "Enter opens the link";
 }
