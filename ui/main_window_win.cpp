@@ -61,7 +61,7 @@ void endSplitterDrag(HWND window) {
 bool onCreate(HWND window, const CREATESTRUCTA* create) {
     RECT treeRect{0, 0, 0, 0}, descriptionRect{0, 0, 0, 0};
     if (create->cy != CW_USEDEFAULT && create->cy > 0) {
-        const PaneLayout layout = ::layoutPanes(create->cx, create->cy, settings.Descr,
+        const PaneLayout layout = computePaneLayout(create->cx, create->cy, settings.Descr,
                                                 ::GetSystemMetrics(SM_CYFRAME));
         treeRect = {0, 0, layout.tree.width, layout.tree.height};
         descriptionRect = {0, layout.description.y, layout.description.width,
@@ -130,7 +130,7 @@ HWND treeOf(HWND mainWindow) { return childById(mainWindow, IDC_TREE); }
 HWND descriptionPaneOf(HWND mainWindow) { return childById(mainWindow, IDC_DESCRIPTION_PANE); }
 
 void layoutPanes(HWND mainWindow, int clientWidth, int clientHeight) {
-    const PaneLayout layout = ::layoutPanes(clientWidth, clientHeight, settings.Descr, ::GetSystemMetrics(SM_CYFRAME));
+    const PaneLayout layout = computePaneLayout(clientWidth, clientHeight, settings.Descr, ::GetSystemMetrics(SM_CYFRAME));
     settings.Descr = layout.descriptionHeight;
     ::MoveWindow(treeOf(mainWindow), layout.tree.x, layout.tree.y, layout.tree.width, layout.tree.height, TRUE);
     ::MoveWindow(descriptionPaneOf(mainWindow), layout.description.x, layout.description.y,

@@ -1,6 +1,6 @@
 #include "pane_layout.h"
 
-PaneLayout layoutPanes(int clientWidth, int clientHeight, int storedHeight, int splitterHeight) {
+PaneLayout computePaneLayout(int clientWidth, int clientHeight, int storedHeight, int splitterHeight) {
     const int descriptionHeight =
         storedHeight <= 0 || storedHeight >= clientHeight ? clientHeight / 4 : storedHeight;
     PaneLayout layout;

@@ -15,4 +15,4 @@ struct PaneLayout {
 
 // `storedHeight` is the Descr setting; 0 (or less), or a height that no longer fits
 // the client area, gives the description pane a quarter of the height.
-PaneLayout layoutPanes(int clientWidth, int clientHeight, int storedHeight, int splitterHeight);
+PaneLayout computePaneLayout(int clientWidth, int clientHeight, int storedHeight, int splitterHeight);

@@ -44,7 +44,7 @@ TEST(CompareTitles, CaseAndPrefixes) {
 }
 
 TEST(PaneLayout, QuarterRuleAndStoredHeight) {
-    const PaneLayout stored = layoutPanes(800, 600, 150, 4);
+    const PaneLayout stored = computePaneLayout(800, 600, 150, 4);
     EXPECT_EQ(0, stored.tree.y);
     EXPECT_EQ(446, stored.tree.height);
     EXPECT_EQ(450, stored.description.y);
@@ -53,7 +53,7 @@ TEST(PaneLayout, QuarterRuleAndStoredHeight) {
     EXPECT_EQ(150, stored.descriptionHeight);
 
     for (int descr : {0, 600, 601, -20}) {
-        const PaneLayout quarter = layoutPanes(800, 601, descr == 600 ? 601 : descr, 4);
+        const PaneLayout quarter = computePaneLayout(800, 601, descr == 600 ? 601 : descr, 4);
         EXPECT_EQ(150, quarter.descriptionHeight) << descr;
         EXPECT_EQ(451, quarter.description.y) << descr;
         EXPECT_EQ(447, quarter.tree.height) << descr;
