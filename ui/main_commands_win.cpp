@@ -1,6 +1,7 @@
 // The main window's command table: menu items and accelerator keys.
 
 #include "core/settings.h"
+#include "export/browser_window_capture.h"
 #include "export/url_export_error.h"
 #include "ui/about_dialog.h"
 #include "ui/app_state.h"
@@ -40,6 +41,15 @@ void switchLanguage(HWND mainWindow, int index) {
     if (menu && ::SetMenu(mainWindow, menu) && previous) ::DestroyMenu(previous);
     loadAccelerators();
     updateCaption(mainWindow);
+}
+
+// Adds the page of a window that the browser-window menu listed, as a link at the selection.
+void addBrowserWindow(HWND mainWindow, int index) {
+    const BrowserWindowCapture* windows = browserWindowCapture;
+    if (!windows || index < 0 || static_cast<std::size_t>(index) >= windows->count()) return;
+    const ItemFields fields{windows->title(index), "", windows->url(index)};
+    HWND tree = treeOf(mainWindow);
+    insertLinkItem(tree, fields, selectedItem(tree), true, true, true);
 }
 
 void changeFont(HWND mainWindow) {
@@ -86,6 +96,8 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_FIND_NEXT: findNext(mainWindow); break;
     default:
         if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) switchLanguage(mainWindow, id - IDM_LANGUAGE_FIRST);
+        if (id >= IDM_BROWSER_WINDOW_FIRST && id <= IDM_BROWSER_WINDOW_LAST)
+            addBrowserWindow(mainWindow, id - IDM_BROWSER_WINDOW_FIRST);
         break;
     }
 }

@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "core/settings.h"
+#include "export/browser_window_capture.h"
 #include "export/url_export_error.h"
 #include "ui/app_state.h"
 #include "ui/command_line.h"
@@ -14,6 +15,14 @@
 
 namespace {
 HACCEL accelerators = nullptr;
+
+// OLE for the life of the program; what uses it is destroyed first.
+struct OleScope {
+    HRESULT result = ::OleInitialize(nullptr);
+    ~OleScope() {
+        if (SUCCEEDED(result)) ::OleUninitialize();
+    }
+};
 HWND mainWindow = nullptr;
 
 // Picks the module the settings name, else the default one.
@@ -42,9 +51,12 @@ void loadAccelerators() {
 }
 
 int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
-    if (FAILED(::OleInitialize(nullptr))) return 0;
+    const OleScope ole;
+    if (FAILED(ole.result)) return 0;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
+    BrowserWindowCapture capture;
+    browserWindowCapture = &capture;
 
     settings.load();
     const std::uint32_t startLanguage = static_cast<std::uint32_t>(settings.Language);
@@ -52,7 +64,7 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
     searchState.flags = static_cast<std::uint32_t>(settings.SearchFlags);
 
     if (!registerMainWindowClass(instance) || !(mainWindow = createMainWindow(instance))) {
-        ::OleUninitialize();
+        browserWindowCapture = nullptr;
         return 0;
     }
     registerDocumentType();
@@ -68,6 +80,6 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
                             : 0;
     if (static_cast<std::uint32_t>(settings.Language) != startLanguage) registerDocumentType();
     settings.save();
-    ::OleUninitialize();
+    browserWindowCapture = nullptr;
     return exitCode;
 }

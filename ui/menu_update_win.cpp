@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/settings.h"
+#include "export/browser_window_capture.h"
+#include "ui/browser_menu_label.h"
 #include "ui/description_pane.h"
 #include "ui/language_modules.h"
 #include "ui/main_window.h"
@@ -13,6 +15,8 @@
 
 namespace {
 constexpr UINT kGrayed = MF_GRAYED | MF_DISABLED;
+// Each numbered menu has a range of 100 command identifiers.
+constexpr int kMaxNumbered = 100;
 
 // Makes the popup hold exactly `labels`, with identifiers first, first + 1, ...;
 // a placeholder (disabled, string 115) when there are none.
@@ -73,11 +77,16 @@ void updatePopupMenu(HWND mainWindow, HMENU popup) {
     if (firstId == IDM_LANGUAGE_FIRST) {
         LanguageModules& modules = languageModules();
         rebuildNumberedMenu(
-            popup, IDM_LANGUAGE_FIRST, modules.count(), [&](int i) { return modules.displayName(i); },
-            modules.currentIndex());
+            popup, IDM_LANGUAGE_FIRST, modules.count() > kMaxNumbered ? kMaxNumbered : modules.count(),
+            [&](int i) { return modules.displayName(i); }, modules.currentIndex());
     } else if (firstId == IDM_BROWSER_WINDOW_FIRST) {
+        // A failed capture counts as no windows.
+        BrowserWindowCapture* windows = browserWindowCapture;
+        const bool captured = windows && windows->capture();
+        const int count = captured ? static_cast<int>(windows->count()) : 0;
         rebuildNumberedMenu(
-            popup, IDM_BROWSER_WINDOW_FIRST, 0, [](int) { return std::string(); }, -1);
+            popup, IDM_BROWSER_WINDOW_FIRST, count > kMaxNumbered ? kMaxNumbered : count,
+            [&](int i) { return browserMenuLabel(i, windows->title(static_cast<std::size_t>(i))); }, -1);
     } else {
         enableItems(mainWindow, popup);
     }

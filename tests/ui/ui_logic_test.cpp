@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/browser_menu_label.h"
 #include "ui/command_line.h"
 #include "ui/pane_layout.h"
 #include "ui/search_match.h"
@@ -72,4 +73,15 @@ TEST(FieldMatches, CaseAndMasks) {
     EXPECT_TRUE(fieldMatches("l'\xE9t\xE9", state, SearchFlag::Titles));
     state.text = "ss";
     EXPECT_TRUE(fieldMatches("glass", state, SearchFlag::Titles));  // the match ending at the last byte
+}
+
+TEST(BrowserMenuLabel, MnemonicAndLength) {
+    const std::string forty(40, 't');
+    EXPECT_EQ("&1) " + std::string(24, 't') + "...", browserMenuLabel(0, forty));
+    EXPECT_EQ(31u, browserMenuLabel(0, forty).size());  // 30 without the "&"
+    EXPECT_EQ("&9) Short", browserMenuLabel(8, "Short"));
+    EXPECT_EQ("10) Short", browserMenuLabel(9, "Short"));  // the tenth has no mnemonic
+    EXPECT_EQ("10) " + std::string(23, 't') + "...", browserMenuLabel(9, forty));
+    EXPECT_EQ("&1) " + std::string(27, 'x'), browserMenuLabel(0, std::string(27, 'x')));  // exactly 30 fits
+    EXPECT_EQ("&1) " + std::string(24, 'x') + "...", browserMenuLabel(0, std::string(28, 'x')));
 }
