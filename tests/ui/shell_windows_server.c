@@ -1,0 +1,178 @@
+/* An in-process server for the shell's window list, registered by tests in
+   their own Wine prefix: it lists four windows the way Internet Explorer's
+   automation objects describe them.
+     0  a page with a title (not ASCII)
+     1  a page without a title
+     2  a folder window: no HTML document
+     3  a window whose address cannot be read
+   Written in C against the interfaces' C vtables so that only the methods the
+   program calls need bodies; every other slot answers E_NOTIMPL (on x64 one
+   calling convention serves every signature). The objects are static, so
+   reference counts are not kept. */
+
+#define CINTERFACE
+#define COBJMACROS
+#include <windows.h>
+#include <exdisp.h>
+#include <mshtml.h>
+#include <ole2.h>
+#include <oleauto.h>
+
+static HRESULT STDMETHODCALLTYPE notImplemented(void* self) {
+    (void)self;
+    return E_NOTIMPL;
+}
+
+static void fillNotImplemented(void* vtable, size_t size) {
+    void** slots = (void**)vtable;
+    for (size_t i = 0; i < size / sizeof(void*); ++i) slots[i] = (void*)notImplemented;
+}
+
+static ULONG STDMETHODCALLTYPE staticAddRef(void* self) {
+    (void)self;
+    return 1;
+}
+
+/* The HTML document of a page. */
+typedef struct {
+    IHTMLDocument2Vtbl* lpVtbl;
+    const WCHAR* title;
+} Document;
+
+static HRESULT STDMETHODCALLTYPE documentQueryInterface(IHTMLDocument2* self, REFIID iid, void** out) {
+    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, &IID_IHTMLDocument2)) {
+        *out = self;
+        return S_OK;
+    }
+    *out = NULL;
+    return E_NOINTERFACE;
+}
+
+static HRESULT STDMETHODCALLTYPE documentTitle(IHTMLDocument2* self, BSTR* title) {
+    *title = SysAllocString(((Document*)self)->title);
+    return S_OK;
+}
+
+/* A browser window. */
+typedef struct {
+    IWebBrowserVtbl* lpVtbl;
+    const WCHAR* url;  /* NULL: reading it fails */
+    Document* document; /* NULL: no HTML document */
+} Browser;
+
+static HRESULT STDMETHODCALLTYPE browserQueryInterface(IWebBrowser* self, REFIID iid, void** out) {
+    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, &IID_IWebBrowser)) {
+        *out = self;
+        return S_OK;
+    }
+    *out = NULL;
+    return E_NOINTERFACE;
+}
+
+static HRESULT STDMETHODCALLTYPE browserLocation(IWebBrowser* self, BSTR* url) {
+    const Browser* browser = (const Browser*)self;
+    if (!browser->url) return E_FAIL;
+    *url = SysAllocString(browser->url);
+    return S_OK;
+}
+
+static HRESULT STDMETHODCALLTYPE browserDocument(IWebBrowser* self, IDispatch** document) {
+    *document = (IDispatch*)((Browser*)self)->document;
+    return S_OK;
+}
+
+/* The shell's window list. */
+typedef struct {
+    IShellWindowsVtbl* lpVtbl;
+} Windows;
+
+static IHTMLDocument2Vtbl documentVtbl;
+static IWebBrowserVtbl browserVtbl;
+static IShellWindowsVtbl windowsVtbl;
+static IClassFactoryVtbl factoryVtbl;
+
+static Document titledDocument = {&documentVtbl, L"Caf\x00e9 page"};
+static Document untitledDocument = {&documentVtbl, L""};
+static Browser browsers[] = {
+    {&browserVtbl, L"http://titled.example/", &titledDocument},
+    {&browserVtbl, L"http://untitled.example/", &untitledDocument},
+    {&browserVtbl, L"file:///C:/Users/Public/Documents", NULL},
+    {&browserVtbl, NULL, &titledDocument},
+};
+static Windows windows = {&windowsVtbl};
+static IClassFactory factory = {&factoryVtbl};
+
+static HRESULT STDMETHODCALLTYPE windowsQueryInterface(IShellWindows* self, REFIID iid, void** out) {
+    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, &IID_IShellWindows)) {
+        *out = self;
+        return S_OK;
+    }
+    *out = NULL;
+    return E_NOINTERFACE;
+}
+
+static HRESULT STDMETHODCALLTYPE windowsCount(IShellWindows* self, LONG* count) {
+    (void)self;
+    *count = (LONG)(sizeof browsers / sizeof browsers[0]);
+    return S_OK;
+}
+
+static HRESULT STDMETHODCALLTYPE windowsItem(IShellWindows* self, VARIANT index, IDispatch** item) {
+    (void)self;
+    *item = NULL;
+    if (V_VT(&index) != VT_I4 || V_I4(&index) < 0 || V_I4(&index) >= (LONG)(sizeof browsers / sizeof browsers[0]))
+        return S_FALSE;
+    *item = (IDispatch*)&browsers[V_I4(&index)];
+    return S_OK;
+}
+
+static HRESULT STDMETHODCALLTYPE factoryQueryInterface(IClassFactory* self, REFIID iid, void** out) {
+    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IClassFactory)) {
+        *out = self;
+        return S_OK;
+    }
+    *out = NULL;
+    return E_NOINTERFACE;
+}
+
+static HRESULT STDMETHODCALLTYPE factoryCreate(IClassFactory* self, IUnknown* outer, REFIID iid, void** out) {
+    (void)self;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return windowsQueryInterface((IShellWindows*)&windows, iid, out);
+}
+
+static void setUpVtables(void) {
+    fillNotImplemented(&documentVtbl, sizeof documentVtbl);
+    documentVtbl.QueryInterface = documentQueryInterface;
+    documentVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IHTMLDocument2*))staticAddRef;
+    documentVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IHTMLDocument2*))staticAddRef;
+    documentVtbl.get_title = documentTitle;
+
+    fillNotImplemented(&browserVtbl, sizeof browserVtbl);
+    browserVtbl.QueryInterface = browserQueryInterface;
+    browserVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IWebBrowser*))staticAddRef;
+    browserVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IWebBrowser*))staticAddRef;
+    browserVtbl.get_LocationURL = browserLocation;
+    browserVtbl.get_Document = browserDocument;
+
+    fillNotImplemented(&windowsVtbl, sizeof windowsVtbl);
+    windowsVtbl.QueryInterface = windowsQueryInterface;
+    windowsVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IShellWindows*))staticAddRef;
+    windowsVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IShellWindows*))staticAddRef;
+    windowsVtbl.get_Count = windowsCount;
+    windowsVtbl.Item = windowsItem;
+
+    fillNotImplemented(&factoryVtbl, sizeof factoryVtbl);
+    factoryVtbl.QueryInterface = factoryQueryInterface;
+    factoryVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IClassFactory*))staticAddRef;
+    factoryVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IClassFactory*))staticAddRef;
+    factoryVtbl.CreateInstance = factoryCreate;
+}
+
+HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (!IsEqualCLSID(clsid, &CLSID_ShellWindows)) return CLASS_E_CLASSNOTAVAILABLE;
+    setUpVtables();
+    return factoryQueryInterface(&factory, iid, out);
+}
+
+HRESULT WINAPI DllCanUnloadNow(void) { return S_FALSE; }
