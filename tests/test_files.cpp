@@ -1,6 +1,7 @@
 #include "test_files.h"
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,8 +16,10 @@ std::atomic<unsigned> folderCounter{0};
 }
 
 TemporaryFolder::TemporaryFolder() {
+    // Process ids are reused quickly under Wine, so the name also carries the time.
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     fs::path folder = fs::temp_directory_path() /
-                      ("linkhaven-test-" + std::to_string(currentProcessId()) + "-" +
+                      ("linkhaven-test-" + std::to_string(currentProcessId()) + "-" + std::to_string(now) + "-" +
                        std::to_string(folderCounter++));
     fs::remove_all(folder);
     fs::create_directories(folder);

@@ -17,7 +17,9 @@ extern SearchState searchState;
 // The search dialog; true when confirmed with OK (then `state` holds its choices).
 bool searchDialog(HWND owner, SearchState& state);
 
-// The tree's items in display order, as a source of items.
+// The tree's items in display order, as a source of items. The control shows
+// the collection item for item, so the walk goes over the nodes, which is the
+// same order without asking the control about every item.
 class TreeWalker final : public ItemSource {
 public:
     // From `start`, or from the first top-level item when there is none.
@@ -30,14 +32,13 @@ public:
     // Moves on: to the first child, else the next sibling, else the next
     // sibling of the nearest ancestor that has one.
     void advance();
-    BookmarkNode* currentNode() const;
+    const BookmarkNode* currentNode() const { return current_; }
     // The item whose fields were read (or that was passed) last.
-    HTREEITEM lastItem() const { return lastItem_; }
+    HTREEITEM lastItem() const;
 
 private:
-    HWND tree_;
-    HTREEITEM current_;
-    HTREEITEM lastItem_ = nullptr;
+    const BookmarkNode* current_;
+    const BookmarkNode* last_ = nullptr;
 };
 
 // Selects the first matching item from the selection on (after it when

@@ -1,6 +1,7 @@
 #include "search.h"
 
 #include "core/bookmark_node.h"
+#include "ui/app_state.h"
 #include "ui/help.h"
 #include "ui/language_modules.h"
 #include "ui/main_window.h"
@@ -77,11 +78,6 @@ INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-HTREEITEM relative(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        ::SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 bool nodeMatches(const BookmarkNode& node, const SearchState& state) {
     if (const Link* link = node.asLink())
         return fieldMatches(link->url, state, SearchFlag::Urls) || fieldMatches(link->title, state, SearchFlag::Titles) ||
@@ -107,39 +103,39 @@ bool searchDialog(HWND owner, SearchState& state) {
 }
 
 TreeWalker::TreeWalker(HWND tree, HTREEITEM start)
-    : tree_(tree), current_(start ? start : relative(tree, nullptr, TVGN_ROOT)) {}
+    : current_(start ? nodeOfItem(tree, start) : theCollection.childrenBegin().node()) {}
 
 ItemCode TreeWalker::next() {
-    const BookmarkNode* node = nodeOfItem(tree_, current_);
-    if (!node) return ItemCode::EndOfFolder;
-    return node->asFolder() ? ItemCode::FolderItem : ItemCode::LinkItem;
+    if (!current_) return ItemCode::EndOfFolder;
+    return current_->asFolder() ? ItemCode::FolderItem : ItemCode::LinkItem;
 }
 
 void TreeWalker::folder(ItemFields& fields) {
-    const BookmarkNode* node = nodeOfItem(tree_, current_);
-    fields.title = node->title.str();
-    fields.description = node->description.str();
+    fields.title = current_->title.str();
+    fields.description = current_->description.str();
     advance();
 }
 
 void TreeWalker::link(ItemFields& fields) {
-    const Link* link = nodeOfItem(tree_, current_)->asLink();
+    const Link* link = current_->asLink();
     fields.title = link->title.str();
     fields.description = link->description.str();
     fields.url = link->url.str();
     advance();
 }
 
-BookmarkNode* TreeWalker::currentNode() const { return nodeOfItem(tree_, current_); }
+HTREEITEM TreeWalker::lastItem() const { return itemOfNode(last_); }
 
 void TreeWalker::advance() {
-    lastItem_ = current_;
-    if (HTREEITEM child = relative(tree_, current_, TVGN_CHILD)) {
-        current_ = child;
+    last_ = current_;
+    if (const Folder* folder = current_->asFolder(); folder && folder->childCount() > 0) {
+        current_ = folder->childrenBegin().node();
         return;
     }
-    for (HTREEITEM item = current_; item; item = relative(tree_, item, TVGN_PARENT)) {
-        if (HTREEITEM sibling = relative(tree_, item, TVGN_NEXT)) {
+    // The next sibling of the node or of its nearest ancestor that has one,
+    // below the collection's root.
+    for (const BookmarkNode* node = current_; node && node != &theCollection; node = node->parent) {
+        if (BookmarkNode* sibling = ChildPosition(const_cast<BookmarkNode*>(node)).next().node()) {
             current_ = sibling;
             return;
         }

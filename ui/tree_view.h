@@ -18,6 +18,9 @@ enum TreeImage { ClosedFolderImage = 0, OpenFolderImage = 1, LinkImage = 2 };
 HWND createTreeView(HWND parent, const RECT& rect);
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item);
+// The item that shows the node in the program's tree, or none. (Asking the
+// control instead would cost a search of all its items under Wine.)
+HTREEITEM itemOfNode(const BookmarkNode* node);
 HTREEITEM selectedItem(HWND tree);
 HTREEITEM itemAtScreenPoint(HWND tree, int screenX, int screenY);
 // True when `ancestor` is `item` itself or one of its parents.

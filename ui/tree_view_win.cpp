@@ -1,5 +1,6 @@
 #include "tree_view.h"
 
+#include <unordered_map>
 #include <vector>
 
 #include "exchange/link_fields.h"
@@ -15,6 +16,10 @@
 
 namespace {
 constexpr COLORREF kImageMaskColour = RGB(128, 0, 0);
+
+// The item of every node the tree shows: filled as items are inserted,
+// emptied as the control reports them deleted.
+std::unordered_map<const BookmarkNode*, HTREEITEM> itemsByNode;
 
 // Keeps a control from painting while many items change. LockWindowUpdate
 // alone leaves bulk inserts quadratic under Wine; WM_SETREDRAW does not.
@@ -101,6 +106,7 @@ HWND createTreeView(HWND parent, const RECT& rect) {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TREE)),
                                   ::GetModuleHandleA(nullptr), nullptr);
     if (!tree) return nullptr;
+    itemsByNode.clear();
     HBITMAP images = static_cast<HBITMAP>(::LoadImageA(languageModules().module(),
                                                        MAKEINTRESOURCEA(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0,
                                                        LR_SHARED));
@@ -121,6 +127,11 @@ BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {
     query.hItem = item;
     if (!::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query))) return nullptr;
     return reinterpret_cast<BookmarkNode*>(query.lParam);
+}
+
+HTREEITEM itemOfNode(const BookmarkNode* node) {
+    const auto found = itemsByNode.find(node);
+    return found == itemsByNode.end() ? nullptr : found->second;
 }
 
 HTREEITEM selectedItem(HWND tree) { return nextItem(tree, nullptr, TVGN_CARET); }
@@ -151,6 +162,7 @@ HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM 
     insert.item.iSelectedImage = folder ? OpenFolderImage : LinkImage;
     auto item = reinterpret_cast<HTREEITEM>(
         ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    if (item) itemsByNode[node] = item;
     if (item && select) ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     return item;
 }
@@ -159,6 +171,8 @@ void rebuildTree(HWND tree) {
     UpdateLock lock(tree);
     RedrawOff quiet(tree);
     ::SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    itemsByNode.clear();
+    itemsByNode.reserve(static_cast<std::size_t>(theCollection.childCount()) * 4);
     // Depth first without recursion: one (next child, item) pair per open folder.
     std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theCollection.childrenBegin(), TVI_ROOT}};
     while (!open.empty()) {
@@ -341,11 +355,13 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
         onEndLabelEdit(tree, reinterpret_cast<NMTVDISPINFOA*>(header), result);
         return result;
     }
-    case TVN_DELETEITEMA:
+    case TVN_DELETEITEMA: {
+        const TVITEMA& gone = reinterpret_cast<NMTREEVIEWA*>(header)->itemOld;
+        itemsByNode.erase(reinterpret_cast<const BookmarkNode*>(gone.lParam));
         // The focus must never come back to an item that is gone.
-        if (reinterpret_cast<NMTREEVIEWA*>(header)->itemOld.hItem == mainWindowState.rememberedSelection)
-            mainWindowState.rememberedSelection = nullptr;
+        if (gone.hItem == mainWindowState.rememberedSelection) mainWindowState.rememberedSelection = nullptr;
         return 0;
+    }
     case TVN_SELCHANGEDA:
         showDescription(mainWindow);
         return 1;
