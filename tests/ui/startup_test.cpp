@@ -54,9 +54,9 @@ std::string classesRootValue(const char* key) {
     return value;
 }
 
-DWORD storedLanguage() {
+DWORD storedNumber(const char* name) {
     DWORD value = 0, size = sizeof value;
-    ::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "Language", RRF_RT_REG_DWORD, nullptr, &value, &size);
+    ::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
@@ -108,12 +108,14 @@ std::string saveCollectionTitled(const std::string& path, const std::string& tit
 }
 }  // namespace
 
-TEST_F(Startup, ALanguageWithoutModuleFallsBackToEnglishAndIsStoredAtExit) {
+TEST_F(Startup, SettingsComeBackAtExitWithEnglishForALanguageWithoutModule) {
     HKEY key;
     ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
                                                &key, nullptr));
-    const DWORD japanese = 0x411;
+    const DWORD japanese = 0x411, searchFlags = 0x13;
     ::RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&japanese), sizeof japanese);
+    ::RegSetValueExA(key, "SearchFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&searchFlags),
+                     sizeof searchFlags);
     ::RegCloseKey(key);
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LinkhavenDoc");
 
@@ -122,7 +124,8 @@ TEST_F(Startup, ALanguageWithoutModuleFallsBackToEnglishAndIsStoredAtExit) {
     ASSERT_NE(nullptr, window);
     EXPECT_EQ("Linkhaven", caption(window));
     EXPECT_EQ(0u, close(window));
-    EXPECT_EQ(0x409u, storedLanguage());
+    EXPECT_EQ(0x409u, storedNumber("Language"));
+    EXPECT_EQ(0x13u, storedNumber("SearchFlags"));  // through the search and back
 
     EXPECT_EQ("LinkhavenDoc", classesRootValue(".lhv"));
     EXPECT_EQ("Linkhaven collection", classesRootValue("LinkhavenDoc"));
