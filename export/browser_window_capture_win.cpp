@@ -5,28 +5,11 @@
 #include <ole2.h>
 #include <oleauto.h>
 
+#include "core/com_pointer_win.h"
+
 BrowserWindowCapture* browserWindowCapture = nullptr;
 
 namespace {
-// Releases a COM pointer when it goes out of scope.
-template <class Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer_) pointer_->Release();
-    }
-    Interface** out() { return &pointer_; }
-    void** outVoid() { return reinterpret_cast<void**>(&pointer_); }
-    Interface* operator->() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
-
 // Frees a BSTR when it goes out of scope.
 class Bstr {
 public:

@@ -5,28 +5,13 @@
 
 #include <vector>
 
+#include "core/com_pointer_win.h"
+
 namespace {
 // The class and interface of MLang's multi-language object, spelled out
 // because the mingw import libraries lack them.
 const CLSID kMultiLanguageClass = {0x275C23E2, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
 const IID kMultiLanguageInterface = {0x275C23E1, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
-
-template <typename Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer_) pointer_->Release();
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface* get() const { return pointer_; }
-    Interface** out() { return &pointer_; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
 
 wchar_t lowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 

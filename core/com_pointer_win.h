@@ -1,0 +1,25 @@
+#pragma once
+
+// Owns one reference to a COM object and releases it when it goes out of
+// scope, so that every early return lets go of what it obtained.
+
+template <class Interface>
+class ComPointer {
+public:
+    ComPointer() = default;
+    ComPointer(const ComPointer&) = delete;
+    ComPointer& operator=(const ComPointer&) = delete;
+    ~ComPointer() {
+        if (pointer_) pointer_->Release();
+    }
+
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    // For the calls that hand out a new reference.
+    Interface** out() { return &pointer_; }
+    void** outVoid() { return reinterpret_cast<void**>(&pointer_); }
+
+private:
+    Interface* pointer_ = nullptr;
+};
