@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "exchange/clipboard_formats_win.h"
 #include "exchange/text_to_link.h"
 
 namespace {
@@ -31,8 +32,7 @@ bool readText(IDataObject* data, CLIPFORMAT format, std::string& text) {
 
 // The file name of the first descriptor, without folder and extension.
 std::string descriptorTitle(IDataObject* data) {
-    static const CLIPFORMAT format = static_cast<CLIPFORMAT>(::RegisterClipboardFormatA(CFSTR_FILEDESCRIPTORA));
-    FORMATETC request{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    FORMATETC request{clipboardFormats().fileDescriptor, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     STGMEDIUM medium{};
     if (data->GetData(&request, &medium) != S_OK) return {};
     std::string title;
@@ -55,9 +55,8 @@ std::string descriptorTitle(IDataObject* data) {
 }  // namespace
 
 bool readLinkFields(IDataObject* data, ItemFields& fields) {
-    static const CLIPFORMAT urlFormat = static_cast<CLIPFORMAT>(::RegisterClipboardFormatA("UniformResourceLocator"));
     std::string url;
-    if (readText(data, urlFormat, url)) {
+    if (readText(data, clipboardFormats().url, url)) {
         fields.url = url;
         fields.title = descriptorTitle(data);
         if (fields.title.empty()) fields.title = fields.url;

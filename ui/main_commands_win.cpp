@@ -4,6 +4,7 @@
 #include "export/browser_window_capture.h"
 #include "export/url_export_error.h"
 #include "ui/about_dialog.h"
+#include "ui/clipboard_commands.h"
 #include "ui/app_state.h"
 #include "ui/description_pane.h"
 #include "ui/document_commands.h"
@@ -66,6 +67,9 @@ bool runTreeCommand(HWND tree, int id) {
     case IDM_PROPERTIES: editProperties(tree); return true;
     case IDM_RENAME: renameSelected(tree); return true;
     case IDM_SORT: sortChildren(tree); return true;
+    case IDM_CUT: copyToClipboard(tree, true); return true;
+    case IDM_COPY: copyToClipboard(tree, false); return true;
+    case IDM_PASTE: pasteFromClipboard(tree); return true;
     default: return false;
     }
 }

@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "core/settings.h"
+#include "exchange/clipboard_formats_win.h"
 #include "export/browser_window_capture.h"
 #include "export/url_export_error.h"
 #include "ui/app_state.h"
@@ -55,6 +56,7 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
     if (FAILED(ole.result)) return 0;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
+    clipboardFormats();
     BrowserWindowCapture capture;
     browserWindowCapture = &capture;
 

@@ -1,7 +1,9 @@
 #include "main_window.h"
 
 #include "core/settings.h"
+#include "ui/context_menu.h"
 #include "ui/description_pane.h"
+#include "ui/drag_drop.h"
 #include "ui/help.h"
 #include "ui/language_modules.h"
 #include "ui/pane_font.h"
@@ -72,6 +74,7 @@ bool onCreate(HWND window, const CREATESTRUCTA* create) {
     applyFont(window, false);
     mainWindowState.focusedPane = tree;
     refreshAll(window);
+    registerDropTarget(tree);
     return true;
 }
 
@@ -95,6 +98,7 @@ void onMove(HWND window) {
 }
 
 void onDestroy(HWND window) {
+    shutdownDragDrop();
     helpQuit(window);
     ::PostQuitMessage(0);
 }
@@ -161,6 +165,10 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         auto* header = reinterpret_cast<NMHDR*>(lParam);
         return header->idFrom == IDC_TREE ? handleTreeNotification(window, header) : 0;
     }
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != treeOf(window)) return ::DefWindowProcA(window, message, wParam, lParam);
+        showContextMenu(treeOf(window), false);
+        return 0;
     case WM_HELP:
         helpContents(window);
         return TRUE;

@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "export/browser_window_capture.h"
 #include "ui/browser_menu_label.h"
+#include "ui/clipboard_commands.h"
 #include "ui/description_pane.h"
 #include "ui/language_modules.h"
 #include "ui/main_window.h"
@@ -52,7 +53,7 @@ void enableItems(HWND mainWindow, HMENU popup) {
             enabled = treeFocused ? selection : descriptionHasSelection(descriptionPaneOf(mainWindow));
             break;
         case IDM_PASTE:
-            enabled = false;  // the clipboard cannot be read into the tree yet
+            enabled = treeFocused && clipboardHasItems();
             break;
         case IDM_MINIMIZE_ON_USE:
         case IDM_MAXIMIZED_BROWSER:

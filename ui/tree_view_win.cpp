@@ -5,6 +5,8 @@
 
 #include "exchange/link_fields.h"
 #include "ui/app_state.h"
+#include "ui/context_menu.h"
+#include "ui/drag_drop.h"
 #include "ui/description_pane.h"
 #include "ui/item_dialogs.h"
 #include "ui/language_modules.h"
@@ -383,6 +385,12 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
     }
     case NM_DBLCLK:
         return openSelectedLink(mainWindow, tree, shiftHeld()) ? 1 : 0;
+    case TVN_BEGINDRAGA:
+        beginDrag(tree, reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
+        return 1;
+    case NM_RCLICK:
+        showContextMenu(tree, true);
+        return 1;
     case NM_CLICK: {
         POINT cursor;
         ::GetCursorPos(&cursor);

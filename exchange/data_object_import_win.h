@@ -1,0 +1,41 @@
+#pragma once
+
+// Reads bookmarks out of a dropped or pasted data object, in the best format
+// it offers: the program's own item stream, else a list of files (bookmark
+// files, hotlists, shortcuts and folders of them), else one link from a
+// browser's address format or from plain text.
+
+#include <ole2.h>
+
+#include <memory>
+
+#include "core/item_source.h"
+
+class DataObjectImport {
+public:
+    explicit DataObjectImport(IDataObject* data);
+    ~DataObjectImport();
+    DataObjectImport(const DataObjectImport&) = delete;
+    DataObjectImport& operator=(const DataObjectImport&) = delete;
+
+    // The items the data holds; null when it offers nothing the tree takes.
+    // Valid while this object lives.
+    ItemSource* source() const { return source_.get(); }
+
+private:
+    bool readOwnFormat(IDataObject* data);
+    bool readFileList(IDataObject* data);
+    // Gets the format in global memory into medium_; false when there is none.
+    bool obtain(IDataObject* data, CLIPFORMAT format);
+
+    STGMEDIUM medium_{};
+    bool holdsMedium_ = false;
+    const void* lockedBlock_ = nullptr;  // medium_'s block while an item stream reads it
+    std::unique_ptr<ItemSource> source_;
+};
+
+// Whether the tree accepts what the data object offers: the own format, a
+// browser's address, a file list or plain text. `ownFormat` tells whether
+// the own format is among them (dragged items of the program are moved,
+// other data is copied).
+bool canAccept(IDataObject* data, bool& ownFormat);
