@@ -1,0 +1,375 @@
+// The clipboard and drag data of tree items, and the reading of data objects
+// that other programs offer.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/collection.h"
+#include "core/collection_walker.h"
+#include "exchange/bookmark_data_object_win.h"
+#include "exchange/clipboard_formats_win.h"
+#include "exchange/data_object_import_win.h"
+#include "exchange/item_stream.h"
+#include "test_files.h"
+
+namespace {
+const ClipboardFormats& formats() { return clipboardFormats(); }
+
+FORMATETC request(CLIPFORMAT format, LONG index = -1, DWORD tymed = TYMED_HGLOBAL,
+                  DWORD aspect = DVASPECT_CONTENT) {
+    return {format, nullptr, aspect, index, tymed};
+}
+
+std::string blockBytes(HGLOBAL block) {
+    const auto* bytes = static_cast<const char*>(::GlobalLock(block));
+    std::string copy(bytes, ::GlobalSize(block));
+    ::GlobalUnlock(block);
+    return copy;
+}
+
+// GetData's answer, and the bytes of the block it gave.
+HRESULT getData(IDataObject* data, CLIPFORMAT format, std::string& bytes, LONG index = -1) {
+    FORMATETC asked = request(format, index);
+    STGMEDIUM medium{};
+    const HRESULT result = data->GetData(&asked, &medium);
+    if (result == S_OK) {
+        EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), medium.tymed);
+        bytes = blockBytes(medium.hGlobal);
+        ::ReleaseStgMedium(&medium);
+    }
+    return result;
+}
+
+// Every item a source yields, one a line: F name, L title url, E.
+std::string itemsOf(ItemSource& source) {
+    std::string out;
+    for (int depth = 0;;) {
+        ItemFields fields;
+        switch (source.next()) {
+        case ItemCode::FolderItem:
+            source.folder(fields);
+            out += "F " + fields.title + "\n";
+            ++depth;
+            break;
+        case ItemCode::LinkItem:
+            source.link(fields);
+            out += "L " + fields.title + " " + fields.url + (fields.description.empty() ? "" : " " + fields.description) + "\n";
+            break;
+        case ItemCode::EndOfFolder:
+            out += "E\n";
+            if (depth-- == 0) return out;
+        }
+    }
+}
+
+// Data from another program: the formats it was given, in global memory.
+class ForeignData final : public IDataObject {
+public:
+    std::map<CLIPFORMAT, std::string> blocks;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        const auto found = blocks.find(format->cfFormat);
+        if (found == blocks.end()) return DV_E_FORMATETC;
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, found->second.size());
+        std::memcpy(::GlobalLock(block), found->second.data(), found->second.size());
+        ::GlobalUnlock(block);
+        *medium = {TYMED_HGLOBAL, {}, nullptr};
+        medium->hGlobal = block;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return blocks.count(format->cfFormat) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+};
+
+// A CF_HDROP block listing the paths, in ANSI.
+std::string dropFiles(const std::vector<std::string>& paths) {
+    // DROPFILES, whose header would clash with the tree's names: the offset
+    // of the list, a point, and two flags (the last one: wide characters).
+    struct {
+        DWORD pFiles;
+        POINT pt;
+        BOOL fNC;
+        BOOL fWide;
+    } header{sizeof header, {}, FALSE, FALSE};
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const std::string& path : paths) block += path + '\0';
+    return block + '\0';
+}
+
+class DataObject : public testing::Test {
+protected:
+    Collection c;
+    Link* link = nullptr;
+    Folder* folder = nullptr;
+
+    void SetUp() override {
+        folder = c.appendFolder(&c).node()->asFolder();
+        c.setTitle(folder, "Tools");
+        Link* inner = c.appendLink(folder).node()->asLink();
+        c.setTitle(inner, "Inner");
+        c.setUrl(inner, "http://inner/");
+        link = c.appendLink(&c).node()->asLink();
+        c.setTitle(link, "A <b>: \"c\"");
+        c.setUrl(link, "http://example.org/");
+        c.setDescription(link, "about");
+    }
+
+    // A data object the test owns one reference of.
+    struct Held {
+        BookmarkDataObject* object;
+        ~Held() { object->Release(); }
+        BookmarkDataObject* operator->() const { return object; }
+        operator IDataObject*() const { return object; }
+    };
+    Held dataOf(const BookmarkNode* node) const { return Held{new BookmarkDataObject(c, *node)}; }
+
+    std::string streamOf(const BookmarkNode* node) const {
+        CollectionWalker measuring(c, Collection::positionOf(node), Collection::positionOf(node).next());
+        std::string stream(measureItemStream(measuring), '\0');
+        CollectionWalker writing(c, Collection::positionOf(node), Collection::positionOf(node).next());
+        writeItemStream(writing, stream.data());
+        return stream;
+    }
+};
+}  // namespace
+
+TEST_F(DataObject, RequestsAreCheckedInOrder) {
+    Held data = dataOf(link);
+    struct Case {
+        FORMATETC format;
+        HRESULT expected;
+    } cases[] = {
+        {request(formats().fileContents, 0), S_OK},
+        {request(formats().fileContents, -1), S_OK},
+        {request(formats().fileContents, 1), DV_E_LINDEX},
+        {request(formats().url, 0), DV_E_LINDEX},
+        {request(formats().own, 0, TYMED_ISTREAM, DVASPECT_ICON), DV_E_LINDEX},
+        {request(formats().own, -1, TYMED_ISTREAM, DVASPECT_ICON), DV_E_TYMED},
+        {request(formats().own, -1, TYMED_ISTREAM | TYMED_HGLOBAL, DVASPECT_ICON), DV_E_DVASPECT},
+        {request(CF_BITMAP), DV_E_CLIPFORMAT},
+        {request(CF_TEXT, -1, TYMED_ISTREAM | TYMED_HGLOBAL), S_OK},
+    };
+    for (Case& each : cases) {
+        EXPECT_EQ(each.expected, data->QueryGetData(&each.format)) << each.format.cfFormat << " " << each.format.lindex;
+        STGMEDIUM medium{};
+        const HRESULT got = data->GetData(&each.format, &medium);
+        EXPECT_EQ(each.expected, got) << each.format.cfFormat;
+        if (got == S_OK) ::ReleaseStgMedium(&medium);
+    }
+    FORMATETC text = request(CF_TEXT);
+    EXPECT_EQ(DV_E_FORMATETC, data->QueryGetData(nullptr));
+    EXPECT_EQ(DV_E_FORMATETC, data->GetData(nullptr, nullptr));
+    EXPECT_EQ(DV_E_STGMEDIUM, data->GetData(&text, nullptr));
+
+    EXPECT_EQ(E_UNEXPECTED, data->GetDataHere(&text, nullptr));
+    EXPECT_EQ(E_NOTIMPL, data->SetData(&text, nullptr, FALSE));
+    EXPECT_EQ(OLE_E_ADVISENOTSUPPORTED, data->DAdvise(&text, 0, nullptr, nullptr));
+    EXPECT_EQ(OLE_E_ADVISENOTSUPPORTED, data->DUnadvise(0));
+    EXPECT_EQ(OLE_E_ADVISENOTSUPPORTED, data->EnumDAdvise(nullptr));
+}
+
+TEST_F(DataObject, FolderOffersOwnFormatAndItsNameAsText) {
+    Held data = dataOf(folder);
+    std::string bytes;
+    EXPECT_EQ(S_OK, getData(data, CF_TEXT, bytes));
+    EXPECT_EQ(std::string("Tools\0", 6), bytes);
+    EXPECT_EQ(S_OK, getData(data, formats().own, bytes));
+    EXPECT_EQ(streamOf(folder), bytes);
+    for (CLIPFORMAT linkOnly : {formats().url, formats().fileDescriptor, formats().fileContents})
+        EXPECT_EQ(DV_E_CLIPFORMAT, getData(data, linkOnly, bytes));
+
+    IEnumFORMATETC* list = nullptr;
+    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
+    FORMATETC got[5];
+    ULONG fetched = 0;
+    EXPECT_EQ(S_OK, list->Next(5, got, &fetched));
+    EXPECT_EQ(2u, fetched);
+    EXPECT_EQ(formats().own, got[0].cfFormat);
+    EXPECT_EQ(CF_TEXT, got[1].cfFormat);
+    EXPECT_EQ(S_FALSE, list->Next(1, got, &fetched));
+    list->Release();
+    EXPECT_EQ(E_NOTIMPL, data->EnumFormatEtc(DATADIR_SET, &list));
+}
+
+TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
+    Held data = dataOf(link);
+    std::string bytes;
+    EXPECT_EQ(S_OK, getData(data, CF_TEXT, bytes));
+    EXPECT_EQ(std::string("http://example.org/\0", 20), bytes);
+    EXPECT_EQ(S_OK, getData(data, formats().url, bytes));
+    EXPECT_EQ(std::string("http://example.org/\0", 20), bytes);
+    EXPECT_EQ(S_OK, getData(data, formats().fileContents, bytes, 0));
+    EXPECT_EQ("[InternetShortcut]\r\nURL=http://example.org/\r\n", bytes);
+
+    EXPECT_EQ(S_OK, getData(data, formats().fileDescriptor, bytes));
+    std::string expected(336, '\0');
+    expected[0] = 1;              // one file
+    expected[4] = 4;              // only its attributes are valid
+    expected[40] = '\xA0';        // archive | normal
+    const std::string name = "A _b__ _c_.url";
+    expected.replace(76, name.size(), name);
+    EXPECT_EQ(expected, bytes);
+
+    IEnumFORMATETC* list = nullptr;
+    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
+    std::vector<CLIPFORMAT> listed;
+    FORMATETC one;
+    while (list->Next(1, &one, nullptr) == S_OK) {
+        EXPECT_EQ(nullptr, one.ptd);
+        EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), one.dwAspect);
+        EXPECT_EQ(-1, one.lindex);
+        EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), one.tymed);
+        listed.push_back(one.cfFormat);
+    }
+    list->Release();
+    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, CF_TEXT, formats().url, formats().fileDescriptor,
+                                       formats().fileContents}),
+              listed);
+}
+
+TEST_F(DataObject, NamelessOrAddresslessLinkOffersNoShortcutData) {
+    c.setTitle(link, "");
+    Held untitled = dataOf(link);
+    FORMATETC descriptor = request(formats().fileDescriptor);
+    EXPECT_EQ(S_OK, untitled->QueryGetData(&descriptor));
+    std::string bytes;
+    EXPECT_EQ(STG_E_MEDIUMFULL, getData(untitled, formats().fileDescriptor, bytes));
+
+    c.setTitle(link, "con");
+    c.setUrl(link, "");
+    Held empty = dataOf(link);
+    EXPECT_EQ(STG_E_MEDIUMFULL, getData(empty, formats().fileContents, bytes));
+    EXPECT_EQ(S_OK, getData(empty, formats().fileDescriptor, bytes));
+    EXPECT_STREQ("con_.url", bytes.c_str() + 76);
+}
+
+TEST_F(DataObject, OwnFormatIsLentAndKeepsTheObjectAlive) {
+    Held data = dataOf(folder);
+    FORMATETC own = request(formats().own);
+    STGMEDIUM first{}, second{};
+    ASSERT_EQ(S_OK, data->GetData(&own, &first));
+    ASSERT_EQ(S_OK, data->GetData(&own, &second));
+    EXPECT_EQ(first.hGlobal, second.hGlobal);
+    EXPECT_EQ(static_cast<IUnknown*>(static_cast<IDataObject*>(data.object)), first.pUnkForRelease);
+    EXPECT_EQ(4u, data->AddRef());  // the test's, two media's, this one
+    data->Release();
+    ::ReleaseStgMedium(&first);
+    ::ReleaseStgMedium(&second);
+    EXPECT_EQ(streamOf(folder), blockBytes(first.hGlobal));  // still there
+    EXPECT_EQ(2u, data->AddRef());
+    data->Release();
+}
+
+TEST_F(DataObject, CanonicalFormat) {
+    Held data = dataOf(link);
+    FORMATETC out{};
+    FORMATETC plain = request(CF_TEXT);
+    EXPECT_EQ(DATA_S_SAMEFORMATETC, data->GetCanonicalFormatEtc(&plain, &out));
+    FORMATETC icon = request(CF_TEXT, -1, TYMED_HGLOBAL, DVASPECT_ICON);
+    EXPECT_EQ(S_OK, data->GetCanonicalFormatEtc(&icon, &out));
+    EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), out.dwAspect);
+    EXPECT_EQ(nullptr, out.ptd);
+    FORMATETC indexed = request(CF_TEXT, 3);
+    EXPECT_EQ(DV_E_LINDEX, data->GetCanonicalFormatEtc(&indexed, &out));
+    EXPECT_EQ(DV_E_FORMATETC, data->GetCanonicalFormatEtc(nullptr, &out));
+}
+
+TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
+    Held data = dataOf(link);
+    IEnumFORMATETC* list = nullptr;
+    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
+    EXPECT_EQ(S_OK, list->Skip(3));
+    EXPECT_EQ(S_FALSE, list->Skip(3));  // would pass the end: stays
+    IEnumFORMATETC* copy = nullptr;
+    ASSERT_EQ(S_OK, list->Clone(&copy));
+    FORMATETC got[3];
+    ULONG fetched = 0;
+    EXPECT_EQ(S_OK, copy->Next(3, got, &fetched));
+    EXPECT_EQ(2u, fetched);
+    EXPECT_EQ(formats().fileDescriptor, got[0].cfFormat);
+    EXPECT_EQ(S_OK, list->Skip(2));
+    EXPECT_EQ(S_FALSE, list->Next(1, got, &fetched));
+    EXPECT_EQ(0u, fetched);
+    list->Reset();
+    EXPECT_EQ(S_OK, list->Next(1, got, nullptr));
+    EXPECT_EQ(formats().own, got[0].cfFormat);
+    copy->Release();
+    list->Release();
+}
+
+TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
+    // Own items round-trip, even when the data also lists files.
+    Held data = dataOf(folder);
+    bool ownFormat = false;
+    EXPECT_TRUE(canAccept(data, ownFormat));
+    EXPECT_TRUE(ownFormat);
+    {
+        DataObjectImport import(data);
+        ASSERT_NE(nullptr, import.source());
+        EXPECT_EQ("F Tools\nL Inner http://inner/\nE\nE\n", itemsOf(*import.source()));
+    }
+
+    TemporaryFolder files;
+    writeFileBytes(files.file("Site.url"), "[InternetShortcut]\r\nURL=http://site/\r\n");
+    ForeignData both;
+    std::string stream = streamOf(link);
+    both.blocks[formats().own] = stream;
+    both.blocks[CF_HDROP] = dropFiles({files.file("Site.url")});
+    EXPECT_EQ("L A <b>: \"c\" http://example.org/ about\nE\n", itemsOf(*DataObjectImport(&both).source()));
+
+    ForeignData fileList;
+    fileList.blocks[CF_HDROP] = both.blocks[CF_HDROP];
+    fileList.blocks[CF_TEXT] = std::string("ignored\0", 8);
+    EXPECT_TRUE(canAccept(&fileList, ownFormat));
+    EXPECT_FALSE(ownFormat);
+    EXPECT_EQ("L Site http://site/\nE\n", itemsOf(*DataObjectImport(&fileList).source()));
+
+    ForeignData browserLink;
+    browserLink.blocks[formats().url] = std::string("http://b/\0junk", 14);
+    browserLink.blocks[CF_TEXT] = std::string("ignored\0", 8);
+    EXPECT_EQ("L http://b/ http://b/\nE\n", itemsOf(*DataObjectImport(&browserLink).source()));
+    std::string descriptor(336, '\0');
+    descriptor[0] = 1;
+    descriptor.replace(76, 19, std::string("Dir\\Page.title.url\0", 19));
+    browserLink.blocks[formats().fileDescriptor] = descriptor;
+    EXPECT_EQ("L Page.title http://b/\nE\n", itemsOf(*DataObjectImport(&browserLink).source()));
+
+    ForeignData text;
+    text.blocks[CF_TEXT] = std::string("Example\r\nwww.example.org\0", 25);
+    EXPECT_EQ("L Example www.example.org\nE\n", itemsOf(*DataObjectImport(&text).source()));
+
+    ForeignData blank, picture;
+    blank.blocks[CF_TEXT] = std::string(" \r\n\0", 4);
+    picture.blocks[CF_BITMAP] = "x";
+    EXPECT_EQ(nullptr, DataObjectImport(&blank).source());
+    EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
+    EXPECT_FALSE(canAccept(&picture, ownFormat));
+}
+
+TEST_F(DataObject, DamagedOwnFormatEndsTheItems) {
+    ForeignData damaged;
+    std::string stream = streamOf(folder);
+    stream[1] = '\xFF';  // the folder's name claims almost 4 GB... more than the block has
+    stream[4] = '\x7F';
+    damaged.blocks[formats().own] = stream;
+    EXPECT_EQ("E\n", itemsOf(*DataObjectImport(&damaged).source()));
+}
