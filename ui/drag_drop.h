@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 // Makes the tree a drop target; once, when the main window is made.
 void registerDropTarget(HWND tree);
@@ -15,3 +16,5 @@ void shutdownDragDrop();
 // Drags the item (TVN_BEGINDRAG); after a move it is deleted. True when the
 // drag ended in a drop.
 bool beginDrag(HWND tree, HTREEITEM item);
+// The tree's drop target, as OLE's drag loop calls it.
+IDropTarget* treeDropTarget();

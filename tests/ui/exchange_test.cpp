@@ -1,0 +1,302 @@
+// Cut, copy, paste, dragging and dropping in the real main window with the
+// English module. The drags are made with the real pointer, moved by another
+// thread while this one runs the window, as a user's hand would.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "core/com_pointer_win.h"
+#include "exchange/bookmark_data_object_win.h"
+#include "main_window_fixture.h"
+#include "tree_text.h"
+#include "ui/app_state.h"
+#include "ui/drag_drop.h"
+#include "ui/resource_ids.h"
+#include "ui/tree_view.h"
+
+namespace {
+// The hand works through xdotool, so that the pointer and the keys change
+// on the X server, where Wine takes them from, as a user's would.
+const char kXdotool[] = "Z:\\usr\\bin\\xdotool";
+
+void xdotool(const std::string& arguments) {
+    std::string command = "xdotool " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(kXdotool, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return;
+    ::WaitForSingleObject(process.hProcess, 5000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+POINT operator+(POINT a, POINT b) { return {a.x + b.x, a.y + b.y}; }
+
+void moveTo(POINT at) { xdotool("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y)); }
+
+// Runs the hand on another thread and this thread's messages meanwhile.
+void withHand(const std::function<void()>& hand) {
+    std::atomic<bool> done{false};
+    std::thread thread([&] {
+        hand();
+        done = true;
+    });
+    MSG message;
+    for (int idle = 0; idle < 30;) {
+        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        } else {
+            ::Sleep(10);
+            if (done) ++idle;
+        }
+    }
+    thread.join();
+}
+
+// Presses the left button at `from`, moves to `to` in ten steps (holding
+// `key`, an xdotool key name, when given), waits there and lets go.
+void dragOnScreen(POINT from, POINT to, const std::string& key = {}) {
+    withHand([=] {
+        moveTo(from);
+        xdotool("mousedown 1");
+        ::Sleep(150);
+        if (!key.empty()) xdotool("keydown " + key);
+        for (int step = 1; step <= 10; ++step) {
+            moveTo({from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10});
+            ::Sleep(100);
+        }
+        ::Sleep(200);
+        xdotool("mouseup 1");
+        ::Sleep(100);
+        if (!key.empty()) xdotool("keyup " + key);
+    });
+}
+
+class Exchange : public MainWindowFixture {
+protected:
+    // Top level: folder "A" (link "a1", folder "A2" holding link "deep"),
+    // folder "B", link "L"; all open.
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        if (::GetFileAttributesA(kXdotool) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine and xdotool";
+        Folder* a = addFolder(&theCollection, "A");
+        addLink(a, "a1", "http://a1/");
+        addLink(addFolder(a, "A2"), "deep", "http://deep/");
+        addFolder(&theCollection, "B");
+        addLink(&theCollection, "L", "http://l/");
+        refresh();
+        for (const char* folder : {"A", "A2"}) TreeView_Expand(tree(), itemOfTitle(folder), TVE_EXPAND);
+        ::SetForegroundWindow(mainWindow());
+        ::SetFocus(tree());
+    }
+
+    HTREEITEM itemOfTitle(const std::string& title) {
+        select(title);
+        return TreeView_GetSelection(tree());
+    }
+
+    // The middle of an item's label on the screen.
+    POINT screenPointOf(const std::string& title) {
+        HTREEITEM item = itemOfTitle(title);
+        RECT rect;
+        TreeView_GetItemRect(tree(), item, &rect, TRUE);
+        POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ::ClientToScreen(tree(), &point);
+        return point;
+    }
+
+    POINT screenPointBelowItems() {
+        RECT client;
+        ::GetClientRect(tree(), &client);
+        POINT point{client.right / 2, client.bottom - 20};
+        ::ClientToScreen(tree(), &point);
+        return point;
+    }
+
+    BookmarkNode* nodeOfTitle(const std::string& title) { return nodeOfItem(tree(), itemOfTitle(title)); }
+
+    // What the drop target answers to data entering over the point.
+    DWORD effectOver(IDataObject* data, POINT point, DWORD keys) {
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+        EXPECT_EQ(S_OK, treeDropTarget()->DragEnter(data, keys, {point.x, point.y}, &effect));
+        treeDropTarget()->DragLeave();
+        return effect;
+    }
+
+    DWORD dropAt(IDataObject* data, POINT point, DWORD keys) {
+        DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(S_OK, treeDropTarget()->DragEnter(data, keys | MK_LBUTTON, {point.x, point.y}, &effect));
+        effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        EXPECT_EQ(S_OK, treeDropTarget()->Drop(data, keys, {point.x, point.y}, &effect));
+        return effect;
+    }
+
+    bool pasteEnabled() {
+        HMENU bar = ::GetMenu(mainWindow());
+        for (int index = 0; index < ::GetMenuItemCount(bar); ++index) {
+            HMENU popup = ::GetSubMenu(bar, index);
+            if (::GetMenuState(popup, IDM_PASTE, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
+            ::SendMessageA(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
+            return !(::GetMenuState(popup, IDM_PASTE, MF_BYCOMMAND) & MF_GRAYED);
+        }
+        ADD_FAILURE() << "no Paste in the menu";
+        return false;
+    }
+
+    static std::string topLevel(const std::string& lines) {
+        return "F \"\" \"\"\n" + lines;
+    }
+};
+
+const char kA[] =
+    "  F \"A\" \"\"\n"
+    "    L \"a1\" \"\" \"http://a1/\"\n"
+    "    F \"A2\" \"\"\n"
+    "      L \"deep\" \"\" \"http://deep/\"\n";
+}  // namespace
+
+TEST_F(Exchange, CutAndPasteMoveAnItemCopyLeavesIt) {
+    select("a1");
+    runCommand(IDM_CUT);
+    select("B");
+    runCommand(IDM_PASTE);
+    EXPECT_EQ("a1", selectedTitle());
+    select("A2");
+    runCommand(IDM_COPY);
+    select("L");
+    runCommand(IDM_PASTE);  // a link target: before it
+    EXPECT_EQ(topLevel("  F \"A\" \"\"\n"
+                       "    F \"A2\" \"\"\n"
+                       "      L \"deep\" \"\" \"http://deep/\"\n"
+                       "  F \"B\" \"\"\n"
+                       "    L \"a1\" \"\" \"http://a1/\"\n"
+                       "  F \"A2\" \"\"\n"
+                       "    L \"deep\" \"\" \"http://deep/\"\n"
+                       "  L \"L\" \"\" \"http://l/\"\n"),
+              controlText());
+    EXPECT_EQ(treeText(theCollection), controlText());
+}
+
+TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
+    emptyClipboard();
+    EXPECT_FALSE(pasteEnabled());
+    putTextOnClipboard("http://from-text/");
+    EXPECT_TRUE(pasteEnabled());
+    ::SetFocus(descriptionPane());
+    EXPECT_FALSE(pasteEnabled());
+    runCommand(IDM_PASTE);  // not for the description pane
+    EXPECT_EQ(topLevel(std::string(kA) + "  F \"B\" \"\"\n  L \"L\" \"\" \"http://l/\"\n"), controlText());
+    ::SetFocus(tree());
+    select("L");
+    runCommand(IDM_PASTE);
+    EXPECT_EQ("http://from-text/", selectedTitle());
+}
+
+TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
+    BookmarkDataObject* own = new BookmarkDataObject(theCollection, *nodeOfTitle("L"));
+    const POINT overB = screenPointOf("B");
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE | DROPEFFECT_LINK), effectOver(own, overB, MK_LBUTTON));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY | DROPEFFECT_LINK), effectOver(own, overB, MK_LBUTTON | MK_CONTROL));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE | DROPEFFECT_LINK),
+              effectOver(own, screenPointBelowItems(), MK_LBUTTON));
+    own->Release();
+
+    putTextOnClipboard("Text page\r\nhttp://text/");
+    ComPointer<IDataObject> foreign;
+    ASSERT_EQ(S_OK, ::OleGetClipboard(foreign.out()));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY | DROPEFFECT_LINK), effectOver(foreign.get(), overB, MK_LBUTTON));
+    // Into the folder under the pointer; with Alt after it.
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropAt(foreign.get(), overB, 0));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropAt(foreign.get(), screenPointOf("B"), MK_ALT));
+    EXPECT_EQ(topLevel(std::string(kA) +
+                       "  F \"B\" \"\"\n"
+                       "    L \"Text page\" \"\" \"http://text/\"\n"
+                       "  L \"Text page\" \"\" \"http://text/\"\n"
+                       "  L \"L\" \"\" \"http://l/\"\n"),
+              controlText());
+
+    emptyClipboard();
+    ComPointer<IDataObject> nothing;
+    ASSERT_EQ(S_OK, ::OleGetClipboard(nothing.out()));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), effectOver(nothing.get(), overB, MK_LBUTTON));
+}
+
+TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
+    dragOnScreen(screenPointOf("L"), screenPointOf("B"));
+    dragOnScreen(screenPointOf("a1"), screenPointOf("B"), "ctrl");
+    EXPECT_EQ(topLevel(std::string(kA) +
+                       "  F \"B\" \"\"\n"
+                       "    L \"L\" \"\" \"http://l/\"\n"
+                       "    L \"a1\" \"\" \"http://a1/\"\n"),
+              controlText());
+    EXPECT_EQ(treeText(theCollection), controlText());
+}
+
+TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
+    const std::string before = controlText();
+    dragOnScreen(screenPointOf("A"), screenPointOf("deep"));
+    dragOnScreen(screenPointOf("A"), screenPointOf("A2"));
+    dragOnScreen(screenPointOf("A"), screenPointOf("A") + POINT{0, 6});
+    EXPECT_EQ(before, controlText());
+    // A copy may go inside: the data was taken before the drop.
+    dragOnScreen(screenPointOf("A2"), screenPointOf("deep"), "ctrl");
+    EXPECT_EQ(topLevel("  F \"A\" \"\"\n"
+                       "    L \"a1\" \"\" \"http://a1/\"\n"
+                       "    F \"A2\" \"\"\n"
+                       "      F \"A2\" \"\"\n"
+                       "        L \"deep\" \"\" \"http://deep/\"\n"
+                       "      L \"deep\" \"\" \"http://deep/\"\n"
+                       "  F \"B\" \"\"\n"
+                       "  L \"L\" \"\" \"http://l/\"\n"),
+              controlText());
+}
+
+TEST_F(Exchange, DragNearAnEdgeScrolls) {
+    for (int i = 0; i < 100; ++i) addLink(&theCollection, "filler " + std::to_string(i), "http://filler/");
+    refresh();
+    TreeView_EnsureVisible(tree(), itemOfTitle("filler 99"));
+    TreeView_EnsureVisible(tree(), itemOfTitle("filler 50"));
+    const POINT from = screenPointOf("filler 50");
+    RECT client;
+    ::GetClientRect(tree(), &client);
+    POINT top{client.right / 2, 4}, middle{client.right / 2, client.bottom / 2}, bottom{client.right / 2, client.bottom - 4};
+    for (POINT* point : {&top, &middle, &bottom}) ::ClientToScreen(tree(), point);
+
+    int start = 0, upper = 0, resting = 0, rested = 0, lower = 0;
+    HWND control = tree();
+    withHand([&] {
+        moveTo(from);
+        xdotool("mousedown 1");
+        ::Sleep(150);
+        moveTo({from.x, from.y + 10});
+        ::Sleep(200);
+        start = ::GetScrollPos(control, SB_VERT);
+        moveTo(top);
+        ::Sleep(400);
+        upper = ::GetScrollPos(control, SB_VERT);
+        moveTo(middle);
+        ::Sleep(300);
+        resting = ::GetScrollPos(control, SB_VERT);
+        ::Sleep(300);
+        rested = ::GetScrollPos(control, SB_VERT);
+        moveTo(bottom);
+        ::Sleep(400);
+        lower = ::GetScrollPos(control, SB_VERT);
+        xdotool("key Escape");
+        ::Sleep(100);
+        xdotool("mouseup 1");
+    });
+    EXPECT_LT(upper, start - 3);
+    EXPECT_EQ(resting, rested);
+    EXPECT_GT(lower, rested + 3);
+    EXPECT_EQ(106u, TreeView_GetCount(tree()));  // cancelled: nothing moved
+}
