@@ -135,6 +135,8 @@ void registerDropTarget(HWND tree) {
     ::RegisterDragDrop(tree, &dropTarget);
 }
 
+IDropTarget* treeDropTarget() { return &dropTarget; }
+
 void shutdownDragDrop() {
     if (dropTarget.tree_) ::RevokeDragDrop(dropTarget.tree_);
     dropTarget.tree_ = nullptr;
