@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Bookmarks between Linkhaven and programs outside it, on the X display of a
+# Wine session (scripts/wine-session), driven with xdotool and xclip as a user
+# would: the X clipboard both ways, a file list, a folder between two running
+# Linkhaven processes, a link dragged out as a shortcut file, and a copied
+# link that outlives its program.
+# Usage: exchange_session_test.sh PROGRAM_FOLDER LINKHAVEN_CLI CATCHER SAMPLE
+set -uo pipefail
+program=$1/linkhaven.exe cli=$2 catcher=$3 sample=$4
+[ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null && command -v xclip >/dev/null || exit 77
+
+work=$(mktemp -d /tmp/linkhaven-exchange.XXXXXX)
+programs=()
+trap 'kill "${programs[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+    if "${@:2}"; then echo "ok: $1"; else echo "FAILED: $1"; failures=$((failures + 1)); fi
+}
+windowsPath() { echo "Z:${1//\//\\}"; }
+listing() { wine "$cli" list "$(windowsPath "$1")" 2>/dev/null | tr -d '\r'; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+# Whether the listing of a collection file has a line with the pattern; or,
+# under FILE PATTERN LINES PATTERN2, pattern2 within LINES after pattern.
+lists() { listing "$1" | grep -q -- "$2"; }
+under() { listing "$1" | grep -A"$3" -- "$2" | grep -q -- "$4"; }
+same() { [ -n "$1" ] && [ "$1" = "$2" ]; }
+# The lines of a top-level folder of a collection file, with its contents.
+topFolder() { listing "$1" | awk -v head="  + $2" '$0 == head { inside = 1; print; next } inside && /^  [^ ]/ { exit } inside'; }
+
+# Waits for a window by its exact title; echoes its X id.
+waitWindow() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# The screen point of the icon of a top-level row of a Linkhaven window's tree
+# (a click on a selected item's label would start editing it).
+row() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$((X + 34)) $((Y + 51 + 16 * $2))"
+}
+# Gives a Linkhaven window the keyboard with a click on the first item of its
+# tree (the tree's keys move only a selection), and sends it keys.
+keys() {
+    local window=$1
+    shift
+    xdotool mousemove $(row "$window" 0) click 1
+    sleep 0.3
+    xdotool key --delay 150 "$@"
+    sleep 0.7
+}
+
+# Where a Linkhaven window opens: side by side, on a 1024 x 768 screen.
+placeWindow() {
+    local key='HKCU\Software\Oakbridge\Linkhaven' name value
+    for name in Left=$1 Top=0 Width=500 Height=400 XRes=1024 YRes=768; do
+        value=${name#*=}
+        wine reg add "$key" /v "${name%=*}" /t REG_DWORD /d "$value" /f >/dev/null 2>&1
+    done
+}
+
+cp "$sample" "$work/a.lhv"
+printf '[InternetShortcut]\r\nURL=http://seed/\r\n' >"$work/seed.url"
+wine "$cli" import "$(windowsPath "$work/b.lhv")" "$(windowsPath "$work/seed.url")" >/dev/null 2>&1
+mkdir "$work/favs"
+printf '[InternetShortcut]\r\nURL=http://one/\r\n' >"$work/favs/One.url"
+printf '[InternetShortcut]\r\nURL=http://two/\r\n' >"$work/favs/Two.url"
+
+placeWindow 0
+wine "$program" "$(windowsPath "$work/a.lhv")" >/dev/null 2>&1 &
+programs+=($!)
+a=$(waitWindow "Sample bookmarks") || { echo "FAILED: the first window did not appear"; exit 1; }
+sleep 1
+
+# Copy of a link: the X side reads its address.
+keys "$a" End ctrl+c
+check "a copied link reads as its address on the X clipboard" [ "$(clipboard)" = "https://stackoverflow.com/" ]
+
+# Text from the X side pastes as a link; a file list of shortcuts as a folder of links.
+printf 'Example Org\nhttps://example.org/x' | xclip -selection clipboard >/dev/null 2>&1
+keys "$a" Home ctrl+v
+printf 'file://%s\r\n' "$work/favs" | xclip -selection clipboard -t text/uri-list >/dev/null 2>&1
+keys "$a" Home ctrl+v ctrl+s
+check "text pasted as a link" lists "$work/a.lhv" "- Example Org <https://example.org/x>"
+check "a pasted folder of shortcuts imported" under "$work/a.lhv" "+ favs" 2 "- Two <http://two/>"
+
+# A folder with its subtree from one running Linkhaven into another.
+placeWindow 520
+wine "$program" "$(windowsPath "$work/b.lhv")" >/dev/null 2>&1 &
+programs+=($!)
+b=$(waitWindow "b.lhv") || { echo "FAILED: the second window did not appear"; exit 1; }
+sleep 1
+keys "$a" Home ctrl+c
+keys "$b" End ctrl+v ctrl+s
+check "a folder copied in one Linkhaven pastes whole into another" \
+    same "$(topFolder "$work/a.lhv" Reference)" "$(topFolder "$work/b.lhv" Reference)"
+check "and lands before the selected link" [ "$(listing "$work/b.lhv" | tail -1)" = "  - seed <http://seed/>" ]
+
+# A link dragged out onto a window that writes the shortcut file it is offered.
+wine "$catcher" "$(windowsPath "$work")" >/dev/null 2>&1 &
+programs+=($!)
+catcherWindow=$(waitWindow "Drop catcher")
+keys "$a" Home Left  # the pastes opened the first folder
+read -r fromX fromY < <(row "$a" 6)
+eval "$(xdotool getwindowgeometry --shell "$catcherWindow")"
+xdotool mousemove "$fromX" "$fromY" mousedown 1
+for step in $(seq 10); do
+    xdotool mousemove $((fromX + (X + 100 - fromX) * step / 10)) $((fromY + (Y + 100 - fromY) * step / 10))
+    sleep 0.1
+done
+sleep 0.3
+xdotool mouseup 1
+sleep 1
+check "a link dragged out becomes a shortcut file" \
+    [ "$(cat "$work/Stack Overflow.url" 2>/dev/null)" = "$(printf '[InternetShortcut]\r\nURL=https://stackoverflow.com/\r')" ]
+keys "$a" ctrl+s  # a move would have changed the collection
+check "the dragged link was copied, not moved" lists "$work/a.lhv" "- Stack Overflow"
+
+# A copied link outlives its program while another Wine program runs.
+keys "$a" End Up ctrl+c
+keys "$a" alt+F4
+for _ in $(seq 50); do xdotool search --name "^Sample bookmarks\$" >/dev/null 2>&1 || break; sleep 0.1; done
+check "the copied link is still on the clipboard after its program ended" \
+    [ "$(clipboard)" = "https://www.gutenberg.org/" ]
+keys "$b" Home ctrl+v ctrl+s
+check "and pastes into the other Linkhaven" lists "$work/b.lhv" "- Project Gutenberg <https://www.gutenberg.org/>"
+keys "$b" alt+F4
+wine reg delete 'HKCU\Software\Oakbridge\Linkhaven' /f >/dev/null 2>&1
+
+echo "exchange session: $failures failed"
+[ "$failures" -eq 0 ]
