@@ -8,6 +8,7 @@
 #include <ole2.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
@@ -271,32 +272,87 @@ TEST_F(Exchange, DragNearAnEdgeScrolls) {
     POINT top{client.right / 2, 4}, middle{client.right / 2, client.bottom / 2}, bottom{client.right / 2, client.bottom - 4};
     for (POINT* point : {&top, &middle, &bottom}) ::ClientToScreen(tree(), point);
 
-    int start = 0, upper = 0, resting = 0, rested = 0, lower = 0;
+    // Each zone is watched until the tree has scrolled a few lines, or for
+    // three seconds, so that a slow machine does not fail the test.
     HWND control = tree();
+    const auto scrolledFrom = [control](int origin, int lines) {
+        int position = ::GetScrollPos(control, SB_VERT);
+        for (int wait = 0; wait < 300 && std::abs(position - origin) < lines; ++wait) {
+            ::Sleep(10);
+            position = ::GetScrollPos(control, SB_VERT);
+        }
+        return position;
+    };
+    int start = 0, upper = 0, resting = 0, rested = 0, lower = 0;
     withHand([&] {
         moveTo(from);
         xdotool("mousedown 1");
         ::Sleep(150);
+        moveTo({from.x, from.y + 5});
+        ::Sleep(100);
         moveTo({from.x, from.y + 10});
         ::Sleep(200);
         start = ::GetScrollPos(control, SB_VERT);
         moveTo(top);
-        ::Sleep(400);
-        upper = ::GetScrollPos(control, SB_VERT);
+        upper = scrolledFrom(start, 4);
         moveTo(middle);
         ::Sleep(300);
         resting = ::GetScrollPos(control, SB_VERT);
         ::Sleep(300);
         rested = ::GetScrollPos(control, SB_VERT);
         moveTo(bottom);
-        ::Sleep(400);
-        lower = ::GetScrollPos(control, SB_VERT);
+        lower = scrolledFrom(rested, 4);
         xdotool("key Escape");
         ::Sleep(100);
         xdotool("mouseup 1");
     });
-    EXPECT_LT(upper, start - 3);
+    EXPECT_LE(upper, start - 4);
     EXPECT_EQ(resting, rested);
-    EXPECT_GT(lower, rested + 3);
+    EXPECT_GE(lower, rested + 4);
     EXPECT_EQ(106u, TreeView_GetCount(tree()));  // cancelled: nothing moved
+}
+
+TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
+    const POINT overB = screenPointOf("B");
+    const POINT overL = screenPointOf("L");
+    RECT byMouse{}, byKeyboard{};
+    // Where the menu shows, once it does.
+    const auto menuRect = [](RECT& rect) {
+        for (int wait = 0; wait < 300; ++wait) {
+            HWND menu = ::FindWindowA("#32768", nullptr);
+            if (menu && ::IsWindowVisible(menu)) {
+                ::GetWindowRect(menu, &rect);
+                return;
+            }
+            ::Sleep(10);
+        }
+    };
+    withHand([&] {
+        moveTo(overB);
+        xdotool("click 3");
+        menuRect(byMouse);
+        xdotool("key c");  // "&Copy"
+    });
+    EXPECT_EQ(overB.x, byMouse.left);
+    EXPECT_EQ(overB.y, byMouse.top);
+    EXPECT_EQ("B", selectedTitle());
+    ComPointer<IDataObject> copied;
+    ASSERT_EQ(S_OK, ::OleGetClipboard(copied.out()));
+    FORMATETC text{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    STGMEDIUM medium{};
+    ASSERT_EQ(S_OK, copied->GetData(&text, &medium));
+    EXPECT_STREQ("B", static_cast<const char*>(::GlobalLock(medium.hGlobal)));
+    ::GlobalUnlock(medium.hGlobal);
+    ::ReleaseStgMedium(&medium);
+
+    select("L");
+    withHand([&] {
+        moveTo({5, 5});
+        xdotool("key Menu");
+        menuRect(byKeyboard);
+        xdotool("key Escape");
+    });
+    EXPECT_EQ(overL.x, byKeyboard.left);
+    EXPECT_EQ(overL.y, byKeyboard.top);
+    EXPECT_EQ("L", selectedTitle());
 }
