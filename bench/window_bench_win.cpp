@@ -1,7 +1,8 @@
 // The main window with large collections, under Windows or Wine: opening
 // (load plus filling the tree) beside the load alone and beside a bare tree
 // control receiving the same items; sorting a folder of 10,000 links; and
-// deleting a folder of 100,000 items.
+// deleting a folder of 100,000 items; copying such a folder to the clipboard
+// and pasting it back.
 // Usage: window_bench_win [SCRATCH_FOLDER]
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "bench_support.h"
 #include "core/settings.h"
 #include "ui/app_state.h"
+#include "ui/clipboard_commands.h"
 #include "ui/language_modules.h"
 #include "ui/main_window.h"
 #include "ui/tree_view.h"
@@ -116,6 +118,25 @@ void measureDelete(HWND window, const std::string& path) {
     deleteItem(tree, firstTopItem(tree), true);
     std::printf("delete a folder of 100000 items: %6.3f s\n", watch.seconds());
 }
+void measureCopyAndPaste(HWND window, const std::string& path) {
+    theCollection.clear();
+    Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
+    for (int i = 0; i < 100000; ++i) {
+        Link* link = theCollection.appendLink(folder).node()->asLink();
+        theCollection.setTitle(link, "A page about subject number " + std::to_string(i));
+        theCollection.setUrl(link, "https://www.example.com/articles/" + std::to_string(i));
+    }
+    theCollection.save(path);
+    openCollection(window, path);
+    HWND tree = treeOf(window);
+    TreeView_SelectItem(tree, firstTopItem(tree));
+    Stopwatch copyWatch;
+    copyToClipboard(tree, false);
+    const double copy = copyWatch.seconds();
+    Stopwatch pasteWatch;
+    pasteFromClipboard(tree);
+    std::printf("copy a folder of 100000 links: %6.3f s   paste it: %6.3f s\n", copy, pasteWatch.seconds());
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +157,7 @@ int main(int argc, char** argv) {
     for (std::size_t nodes : {10000u, 100000u, 1000000u}) measureOpening(window, path, nodes);
     measureSort(window, path);
     measureDelete(window, path);
+    measureCopyAndPaste(window, path);
 
     theCollection.modified = false;
     ::DestroyWindow(window);

@@ -239,6 +239,7 @@ void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into
         int depth;           // of the folder the items of this level go into
         int skippedFolders;  // folders not made at this level, still open in the source
     };
+    RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
     const InsertPoint start = resolveInsertPoint(tree, target, into);
     std::vector<Level> levels{{target, into, selectFirst, folderDepth(start.folder), 0}};
     while (!levels.empty()) {
