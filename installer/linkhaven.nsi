@@ -110,6 +110,10 @@ SectionEnd
 ; ProgID and no other copy's registration of it is left.
 !macro RemoveDocumentTypeCommand ROOT
     ReadRegStr $0 ${ROOT} "Software\Classes\${PROGID}\shell\open\command" ""
+    StrCpy $1 $0 1
+    ${If} $1 == '"'  ; the program's path may be quoted
+        StrCpy $0 $0 "" 1
+    ${EndIf}
     StrLen $1 "$INSTDIR\linkhaven.exe"
     StrCpy $2 $0 $1
     ${If} $2 == "$INSTDIR\linkhaven.exe"  ; compared regardless of case
