@@ -23,6 +23,7 @@ void registerDocumentType() {
     if (!setClassesRootValue("LinkhavenDoc", loadText(IDS_DOCUMENT_TYPE))) return;
     char program[MAX_PATH] = "";
     ::GetModuleFileNameA(nullptr, program, sizeof program);
-    setClassesRootValue("LinkhavenDoc\\shell\\open\\command", std::string(program) + " \"%1\"");
+    // Quoted: unquoted, a path with blanks ("C:\Program Files\...") could start "C:\Program.exe".
+    setClassesRootValue("LinkhavenDoc\\shell\\open\\command", "\"" + std::string(program) + "\" \"%1\"");
     setClassesRootValue("LinkhavenDoc\\DefaultIcon", std::string(program) + ",0");
 }

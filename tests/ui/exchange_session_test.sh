@@ -37,6 +37,18 @@ waitWindow() {
     done
     return 1
 }
+# Clicks the close button of a window (Alt+F4 from xdotool does not reach it).
+closeWindow() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + WIDTH - 13)) $((Y + 12)) click 1
+}
+waitGone() {
+    for _ in $(seq 50); do
+        xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
 # The screen point of the icon of a top-level row of a Linkhaven window's tree
 # (a click on a selected item's label would start editing it).
 row() {
@@ -122,13 +134,13 @@ check "the dragged link was copied, not moved" lists "$work/a.lhv" "- Stack Over
 
 # A copied link outlives its program while another Wine program runs.
 keys "$a" End Up ctrl+c
-keys "$a" alt+F4
-for _ in $(seq 50); do xdotool search --name "^Sample bookmarks\$" >/dev/null 2>&1 || break; sleep 0.1; done
+closeWindow "$a"
+check "the first program ended" waitGone "Sample bookmarks"
 check "the copied link is still on the clipboard after its program ended" \
     [ "$(clipboard)" = "https://www.gutenberg.org/" ]
 keys "$b" Home ctrl+v ctrl+s
 check "and pastes into the other Linkhaven" lists "$work/b.lhv" "- Project Gutenberg <https://www.gutenberg.org/>"
-keys "$b" alt+F4
+closeWindow "$b"
 wine reg delete 'HKCU\Software\Oakbridge\Linkhaven' /f >/dev/null 2>&1
 
 echo "exchange session: $failures failed"
