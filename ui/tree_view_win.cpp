@@ -62,19 +62,31 @@ HWND mainWindowOf(HWND tree) { return ::GetParent(tree); }
 
 void refreshDescriptionOf(HWND tree) { showDescription(mainWindowOf(tree)); }
 
-// Inserts a node made by `create` at the insert point, fills it, and mirrors it.
-template <class Create, class Fill>
-HTREEITEM insertNodeItem(HWND tree, HTREEITEM selected, bool into, bool select, bool refreshDescription,
-                         Create create, Fill fill) {
-    const InsertPoint point = resolveInsertPoint(tree, selected, into);
-    BookmarkNode* node = create(point).node();
-    fill(node);
+struct InsertedItem {
+    HTREEITEM item;
+    BookmarkNode* node;
+};
+
+// Makes a link or folder of the fields at the insert point, in the
+// collection and in the control.
+InsertedItem insertFieldsAt(HWND tree, const InsertPoint& point, const ItemFields& fields, bool folder, bool select) {
+    BookmarkNode* node = folder ? theCollection.insertFolder(point.folder, point.position).node()
+                                : theCollection.insertLink(point.folder, point.position).node();
+    theCollection.setTitle(node, fields.title);
+    theCollection.setDescription(node, fields.description);
+    if (Link* link = node->asLink()) theCollection.setUrl(link, fields.url);
     HTREEITEM item = insertItem(tree, node, point.parentItem, point.insertAfter, select);
     if (!item) {
         theCollection.remove(node);
-        return nullptr;
+        return {nullptr, nullptr};
     }
-    if (refreshDescription && !select) refreshDescriptionOf(tree);
+    return {item, node};
+}
+
+HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTREEITEM selected, bool into,
+                           bool select, bool refreshDescription) {
+    HTREEITEM item = insertFieldsAt(tree, resolveInsertPoint(tree, selected, into), fields, folder, select).item;
+    if (item && refreshDescription && !select) refreshDescriptionOf(tree);
     return item;
 }
 
@@ -208,40 +220,29 @@ InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into) {
 
 HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, bool into, bool select,
                          bool refreshDescription) {
-    return insertNodeItem(
-        tree, selected, into, select, refreshDescription,
-        [](const InsertPoint& point) { return theCollection.insertLink(point.folder, point.position); },
-        [&](BookmarkNode* node) {
-            theCollection.setTitle(node, fields.title);
-            theCollection.setDescription(node, fields.description);
-            theCollection.setUrl(node->asLink(), fields.url);
-        });
+    return insertFieldsItem(tree, fields, false, selected, into, select, refreshDescription);
 }
 
 HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM selected, bool into, bool select,
                            bool refreshDescription) {
-    return insertNodeItem(
-        tree, selected, into, select, refreshDescription,
-        [](const InsertPoint& point) { return theCollection.insertFolder(point.folder, point.position); },
-        [&](BookmarkNode* node) {
-            theCollection.setTitle(node, fields.title);
-            theCollection.setDescription(node, fields.description);
-        });
+    return insertFieldsItem(tree, fields, true, selected, into, select, refreshDescription);
 }
 
 void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst) {
-    // One entry per open level. A folder too deep to be made opens no level of
-    // its own: its items go on into the level that would have held it.
+    // One entry per open level, with the place of its next item. Each item
+    // goes right after the one before, so the place is carried along rather
+    // than asked of the control, which under Wine costs a search of all items.
+    // A folder too deep to be made opens no level of its own: its items go on
+    // into the level that would have held it.
     struct Level {
-        HTREEITEM target;
-        bool into;
-        bool selectFirst;
+        InsertPoint point;
         int depth;           // of the folder the items of this level go into
         int skippedFolders;  // folders not made at this level, still open in the source
     };
     RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
     const InsertPoint start = resolveInsertPoint(tree, target, into);
-    std::vector<Level> levels{{target, into, selectFirst, folderDepth(start.folder), 0}};
+    std::vector<Level> levels{{start, folderDepth(start.folder), 0}};
+    bool select = selectFirst;
     while (!levels.empty()) {
         Level& level = levels.back();
         const ItemCode code = source.next();
@@ -256,13 +257,12 @@ void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into
                 ++level.skippedFolders;
                 continue;
             }
-            HTREEITEM item = folder ? insertFolderItem(tree, fields, level.target, level.into, level.selectFirst, false)
-                                    : insertLinkItem(tree, fields, level.target, level.into, level.selectFirst, false);
-            if (!item) return;
-            level.target = item;
-            level.into = false;
-            level.selectFirst = false;
-            if (folder) levels.push_back({item, true, false, level.depth + 1, 0});
+            const InsertedItem inserted = insertFieldsAt(tree, level.point, fields, folder, select);
+            if (!inserted.item) return;
+            select = false;
+            level.point.insertAfter = inserted.item;  // the position in the folder stays the same
+            if (Folder* made = inserted.node->asFolder())
+                levels.push_back({{inserted.item, TVI_LAST, made, made->childrenEnd()}, level.depth + 1, 0});
         } else if (level.skippedFolders > 0) {
             --level.skippedFolders;
         } else {

@@ -41,7 +41,13 @@ void xdotool(const std::string& arguments) {
 
 POINT operator+(POINT a, POINT b) { return {a.x + b.x, a.y + b.y}; }
 
-void moveTo(POINT at) { xdotool("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y)); }
+// Moves the pointer and waits until the program sees it there (on a busy
+// machine Wine may take a while to read the X server's events).
+void moveTo(POINT at) {
+    xdotool("mousemove " + std::to_string(at.x) + " " + std::to_string(at.y));
+    POINT seen{};
+    for (int wait = 0; wait < 200 && ::GetCursorPos(&seen) && (seen.x != at.x || seen.y != at.y); ++wait) ::Sleep(10);
+}
 
 // Runs the hand on another thread and this thread's messages meanwhile.
 void withHand(const std::function<void()>& hand) {
