@@ -229,9 +229,10 @@ HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM select
 }
 
 void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst) {
-    // One entry per open level, with the place of its next item. Each item
-    // goes right after the one before, so the place is carried along rather
-    // than asked of the control, which under Wine costs a search of all items.
+    // One entry per open level, with the place of its next item (the position
+    // in the collection's folder stays the same, as each item goes before it).
+    // The place is carried along rather than asked of the control, where each
+    // question about an item costs a search of all items under Wine.
     // A folder too deep to be made opens no level of its own: its items go on
     // into the level that would have held it.
     struct Level {
@@ -260,7 +261,9 @@ void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into
             const InsertedItem inserted = insertFieldsAt(tree, level.point, fields, folder, select);
             if (!inserted.item) return;
             select = false;
-            level.point.insertAfter = inserted.item;  // the position in the folder stays the same
+            // The next item goes right after this one; at the end of a folder
+            // that is the end still, which the control finds without a search.
+            if (level.point.insertAfter != TVI_LAST) level.point.insertAfter = inserted.item;
             if (Folder* made = inserted.node->asFolder())
                 levels.push_back({{inserted.item, TVI_LAST, made, made->childrenEnd()}, level.depth + 1, 0});
         } else if (level.skippedFolders > 0) {
