@@ -9,8 +9,8 @@
 
 #include "bench_support.h"
 #include "core/collection.h"
-#include "core/collection_walker.h"
 #include "exchange/item_stream.h"
+#include "import/item_insertion.h"
 
 namespace {
 // One top folder holding 90,910 folders of ten links: a million nodes.
@@ -30,56 +30,22 @@ Folder* build(Collection& c) {
     return top;
 }
 
-// Reads a stream into the collection, as pasting does, and counts the nodes.
-std::size_t readInto(Collection& c, ItemSource& source) {
-    std::size_t nodes = 0;
-    std::vector<Folder*> open{&c};
-    for (;;) {
-        ItemFields fields;
-        switch (source.next()) {
-        case ItemCode::EndOfFolder:
-            open.pop_back();
-            if (open.empty()) return nodes;
-            break;
-        case ItemCode::FolderItem: {
-            source.folder(fields);
-            Folder* folder = c.appendFolder(open.back()).node()->asFolder();
-            c.setTitle(folder, fields.title);
-            c.setDescription(folder, fields.description);
-            open.push_back(folder);
-            ++nodes;
-            break;
-        }
-        case ItemCode::LinkItem: {
-            source.link(fields);
-            Link* link = c.appendLink(open.back()).node()->asLink();
-            c.setTitle(link, fields.title);
-            c.setUrl(link, fields.url);
-            c.setDescription(link, fields.description);
-            ++nodes;
-            break;
-        }
-        }
-    }
-}
 }  // namespace
 
 int main() {
     Collection original;
     const Folder* top = build(original);
-    const ChildPosition first = Collection::positionOf(top);
 
     Stopwatch writeWatch;
-    CollectionWalker measuring(original, first, first.next());
-    std::vector<char> block(measureItemStream(measuring));
-    CollectionWalker writing(original, first, first.next());
-    writeItemStream(writing, block.data());
+    std::vector<char> block(measureNodeStream(original, *top));
+    writeNodeStream(original, *top, block.data());
     const double write = writeWatch.seconds();
 
     Collection copy;
     Stopwatch readWatch;
     ItemStreamSource source(block.data(), block.size());
-    const std::size_t nodes = readInto(copy, source);
+    const InsertedCounts counts = insertItems(copy, &copy, source);
+    const std::size_t nodes = counts.folders + counts.links;
     const double read = readWatch.seconds();
 
     std::vector<char> plain(block.size());

@@ -5,16 +5,14 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "bench_support.h"
-#include "core/settings.h"
+#include "bench_window_win.h"
 #include "ui/app_state.h"
-#include "ui/language_modules.h"
 #include "ui/main_window.h"
 #include "ui/search.h"
 #include "ui/tree_view.h"
@@ -51,18 +49,8 @@ void measure(HWND tree, const char* what, const char* text, bool ignoreCase) {
 
 int main(int argc, char** argv) {
     const std::size_t nodes = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1000000;
-    ::OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
-    settings.Left = settings.Top = 0;
-    settings.Width = 800;
-    settings.Height = 600;
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (!registerMainWindowClass(instance)) return 1;
-    HWND window = createMainWindow(instance);
+    HWND window = createBenchWindow();
     if (!window) return std::fprintf(stderr, "no main window\n"), 1;
-    ::ShowWindow(window, SW_SHOW);
 
     const std::string path = benchFolder(argc > 2 ? argc - 1 : 1, argv + (argc > 2 ? 1 : 0)) + "\\linkhaven-search-bench.lhv";
     buildCollection(nodes);

@@ -7,7 +7,6 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <cstdio>
 #include <random>
@@ -15,10 +14,9 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "core/settings.h"
+#include "bench_window_win.h"
 #include "ui/app_state.h"
 #include "ui/clipboard_commands.h"
-#include "ui/language_modules.h"
 #include "ui/main_window.h"
 #include "ui/tree_view.h"
 
@@ -75,6 +73,16 @@ double bareTreeSeconds(HWND parent) {
 
 HTREEITEM firstTopItem(HWND tree) { return TreeView_GetRoot(tree); }
 
+// Opens the collection as built, from a file as a user would, with its first
+// item selected; answers the tree.
+HWND showCollection(HWND window, const std::string& path) {
+    theCollection.save(path);
+    openCollection(window, path);
+    HWND tree = treeOf(window);
+    TreeView_SelectItem(tree, firstTopItem(tree));
+    return tree;
+}
+
 void measureOpening(HWND window, const std::string& path, std::size_t nodes) {
     buildCollection(theCollection, nodes);
     theCollection.save(path);
@@ -95,10 +103,7 @@ void measureSort(HWND window, const std::string& path) {
     std::mt19937 random(11);
     for (int i = 0; i < 10000; ++i)
         theCollection.setTitle(theCollection.appendLink(folder).node(), "Page " + std::to_string(random()));
-    theCollection.save(path);
-    openCollection(window, path);
-    HWND tree = treeOf(window);
-    TreeView_SelectItem(tree, firstTopItem(tree));
+    HWND tree = showCollection(window, path);
     Stopwatch watch;
     sortChildren(tree);
     std::printf("sort a folder of 10000 links: %6.3f s\n", watch.seconds());
@@ -111,13 +116,12 @@ void measureDelete(HWND window, const std::string& path) {
         Folder* inner = theCollection.appendFolder(folder).node()->asFolder();
         for (int j = 0; j < 99; ++j) theCollection.setTitle(theCollection.appendLink(inner).node(), "link");
     }
-    theCollection.save(path);
-    openCollection(window, path);
-    HWND tree = treeOf(window);
+    HWND tree = showCollection(window, path);
     Stopwatch watch;
     deleteItem(tree, firstTopItem(tree), true);
     std::printf("delete a folder of 100000 items: %6.3f s\n", watch.seconds());
 }
+
 void measureCopyAndPaste(HWND window, const std::string& path) {
     theCollection.clear();
     Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
@@ -126,10 +130,7 @@ void measureCopyAndPaste(HWND window, const std::string& path) {
         theCollection.setTitle(link, "A page about subject number " + std::to_string(i));
         theCollection.setUrl(link, "https://www.example.com/articles/" + std::to_string(i));
     }
-    theCollection.save(path);
-    openCollection(window, path);
-    HWND tree = treeOf(window);
-    TreeView_SelectItem(tree, firstTopItem(tree));
+    HWND tree = showCollection(window, path);
     Stopwatch copyWatch;
     copyToClipboard(tree, false);
     const double copy = copyWatch.seconds();
@@ -140,18 +141,8 @@ void measureCopyAndPaste(HWND window, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    ::OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
-    settings.Left = settings.Top = 0;
-    settings.Width = 800;
-    settings.Height = 600;
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (!registerMainWindowClass(instance)) return 1;
-    HWND window = createMainWindow(instance);
+    HWND window = createBenchWindow();
     if (!window) return std::fprintf(stderr, "no main window\n"), 1;
-    ::ShowWindow(window, SW_SHOW);
 
     const std::string path = benchFolder(argc, argv) + "\\linkhaven-window-bench.lhv";
     for (std::size_t nodes : {10000u, 100000u, 1000000u}) measureOpening(window, path, nodes);

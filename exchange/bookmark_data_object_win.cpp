@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "core/collection_walker.h"
 #include "exchange/clipboard_formats_win.h"
 #include "exchange/file_descriptor_win.h"
 #include "exchange/format_enumerator_win.h"
@@ -22,9 +21,7 @@ HGLOBAL textBlock(const std::string& text) { return globalBlock(text.c_str(), te
 // The item stream of the node and its subtree: measured by one walk, then
 // written by a second into a block of exactly that size.
 HGLOBAL itemStreamBlock(const Collection& collection, const BookmarkNode& node) {
-    const ChildPosition first = Collection::positionOf(&node);
-    CollectionWalker measuring(collection, first, first.next());
-    const std::size_t size = measureItemStream(measuring);
+    const std::size_t size = measureNodeStream(collection, node);
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block) return nullptr;
     char* destination = static_cast<char*>(::GlobalLock(block));
@@ -32,8 +29,7 @@ HGLOBAL itemStreamBlock(const Collection& collection, const BookmarkNode& node) 
         ::GlobalFree(block);
         return nullptr;
     }
-    CollectionWalker writing(collection, first, first.next());
-    writeItemStream(writing, destination);
+    writeNodeStream(collection, node, destination);
     ::GlobalUnlock(block);
     return block;
 }
@@ -53,25 +49,6 @@ BookmarkDataObject::BookmarkDataObject(const Collection& collection, const Bookm
 
 BookmarkDataObject::~BookmarkDataObject() {
     if (ownFormatBlock_) ::GlobalFree(ownFormatBlock_);
-}
-
-HRESULT STDMETHODCALLTYPE BookmarkDataObject::QueryInterface(REFIID id, void** object) {
-    if (!object) return E_POINTER;
-    if (id == IID_IUnknown || id == IID_IDataObject) {
-        *object = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE BookmarkDataObject::AddRef() { return ++references_; }
-
-ULONG STDMETHODCALLTYPE BookmarkDataObject::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
 }
 
 HRESULT BookmarkDataObject::checkRequest(const FORMATETC& format) const {

@@ -12,18 +12,13 @@
 #include <string>
 
 #include "core/collection.h"
+#include "core/com_object_win.h"
 
-class BookmarkDataObject final : public IDataObject {
+class BookmarkDataObject final : public ComObject<IDataObject> {
 public:
     // The item is read now: later changes to the tree do not reach the data.
     // The object starts with one reference, the caller's.
     BookmarkDataObject(const Collection& collection, const BookmarkNode& node);
-    BookmarkDataObject(const BookmarkDataObject&) = delete;
-    BookmarkDataObject& operator=(const BookmarkDataObject&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override;
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC* format, STGMEDIUM* medium) override;
@@ -36,7 +31,7 @@ public:
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA** enumerator) override;
 
 private:
-    ~BookmarkDataObject();
+    ~BookmarkDataObject() override;
 
     // S_OK when the item is offered in the requested format, else the error
     // of the first check that fails.
@@ -45,7 +40,6 @@ private:
     // when the item has nothing for it or memory is short.
     HGLOBAL makeBlock(CLIPFORMAT format) const;
 
-    ULONG references_ = 1;
     HGLOBAL ownFormatBlock_;  // handed out by reference, freed with the object
     bool isLink_;
     std::string url_;  // empty for a folder

@@ -13,25 +13,6 @@ CLIPFORMAT formatAt(int index) {
 }
 }  // namespace
 
-HRESULT STDMETHODCALLTYPE FormatEnumerator::QueryInterface(REFIID id, void** object) {
-    if (!object) return E_POINTER;
-    if (id == IID_IUnknown || id == IID_IEnumFORMATETC) {
-        *object = static_cast<IEnumFORMATETC*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE FormatEnumerator::AddRef() { return ++references_; }
-
-ULONG STDMETHODCALLTYPE FormatEnumerator::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
 HRESULT STDMETHODCALLTYPE FormatEnumerator::Next(ULONG count, FORMATETC* records, ULONG* fetched) {
     if (fetched) *fetched = 0;
     if (index_ >= count_) return S_FALSE;

@@ -9,29 +9,21 @@
 
 #include <cstdint>
 
-class FormatEnumerator final : public IEnumFORMATETC {
+#include "core/com_object_win.h"
+
+class FormatEnumerator final : public ComObject<IEnumFORMATETC> {
 public:
     static constexpr std::uint16_t kLinkFormats = 5;
     static constexpr std::uint16_t kFolderFormats = 2;
 
     // Starts with one reference, the caller's.
     explicit FormatEnumerator(std::uint16_t count, std::uint16_t index = 0) : index_(index), count_(count) {}
-    FormatEnumerator(const FormatEnumerator&) = delete;
-    FormatEnumerator& operator=(const FormatEnumerator&) = delete;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
     HRESULT STDMETHODCALLTYPE Next(ULONG count, FORMATETC* records, ULONG* fetched) override;
     HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
     HRESULT STDMETHODCALLTYPE Reset() override;
     HRESULT STDMETHODCALLTYPE Clone(IEnumFORMATETC** copy) override;
 
 private:
-    ~FormatEnumerator() = default;
-
-    ULONG references_ = 1;
     std::uint16_t index_;
     std::uint16_t count_;
 };

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/collection_walker.h"
+
 namespace {
 constexpr char kEnd = 0x00;
 constexpr char kFolder = 0x01;
@@ -70,6 +72,18 @@ std::size_t measureItemStream(ItemSource& source) {
 void writeItemStream(ItemSource& source, char* destination) {
     Writer writer{destination};
     emit(source, writer);
+}
+
+std::size_t measureNodeStream(const Collection& collection, const BookmarkNode& node) {
+    const ChildPosition first = Collection::positionOf(&node);
+    CollectionWalker walker(collection, first, first.next());
+    return measureItemStream(walker);
+}
+
+void writeNodeStream(const Collection& collection, const BookmarkNode& node, char* destination) {
+    const ChildPosition first = Collection::positionOf(&node);
+    CollectionWalker walker(collection, first, first.next());
+    writeItemStream(walker, destination);
 }
 
 bool ItemStreamSource::fits(int strings) const {

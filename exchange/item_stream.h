@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 
+#include "core/collection.h"
 #include "core/item_source.h"
 
 // The size of the stream the source yields, up to and including the 0x00
@@ -20,6 +21,11 @@ std::size_t measureItemStream(ItemSource& source);
 // Writes the stream the source yields into `destination`, which must hold
 // the size measureItemStream() gave for an identical source.
 void writeItemStream(ItemSource& source, char* destination);
+
+// The same for one node of the collection with its subtree: the stream that
+// the clipboard and drag data carry.
+std::size_t measureNodeStream(const Collection& collection, const BookmarkNode& node);
+void writeNodeStream(const Collection& collection, const BookmarkNode& node, char* destination);
 
 // Reads a stream from a block that may come from another program: every
 // record is checked against the rest of the block before it is announced,

@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include "core/com_object_win.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
 #include "ui/app_state.h"
@@ -99,34 +100,13 @@ private:
 
 BookmarkDropTarget dropTarget;
 
-class BookmarkDropSource final : public IDropSource {
+class BookmarkDropSource final : public ComObject<IDropSource> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (!object) return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDropSource) {
-            *object = static_cast<IDropSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
-    }
-
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keys) override {
         if (escapePressed) return DRAGDROP_S_CANCEL;
         return keys & MK_LBUTTON ? S_OK : DRAGDROP_S_DROP;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
-private:
-    ~BookmarkDropSource() = default;
-    ULONG references_ = 1;
 };
 }  // namespace
 

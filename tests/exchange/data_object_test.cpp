@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/collection.h"
-#include "core/collection_walker.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/clipboard_formats_win.h"
 #include "exchange/data_object_import_win.h"
@@ -143,10 +142,8 @@ protected:
     Held dataOf(const BookmarkNode* node) const { return Held{new BookmarkDataObject(c, *node)}; }
 
     std::string streamOf(const BookmarkNode* node) const {
-        CollectionWalker measuring(c, Collection::positionOf(node), Collection::positionOf(node).next());
-        std::string stream(measureItemStream(measuring), '\0');
-        CollectionWalker writing(c, Collection::positionOf(node), Collection::positionOf(node).next());
-        writeItemStream(writing, stream.data());
+        std::string stream(measureNodeStream(c, *node), '\0');
+        writeNodeStream(c, *node, stream.data());
         return stream;
     }
 };

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/collection.h"
-#include "core/collection_walker.h"
 #include "tree_text.h"
 
 namespace {
@@ -20,10 +19,8 @@ std::string counted(const std::string& text) {
 }
 
 std::string streamOf(const Collection& c, const BookmarkNode* node) {
-    CollectionWalker measuring(c, Collection::positionOf(node), Collection::positionOf(node).next());
-    std::string block(measureItemStream(measuring), '\x7F');
-    CollectionWalker writing(c, Collection::positionOf(node), Collection::positionOf(node).next());
-    writeItemStream(writing, block.data());
+    std::string block(measureNodeStream(c, *node), '\x7F');
+    writeNodeStream(c, *node, block.data());
     return block;
 }
 

@@ -87,6 +87,18 @@ placeWindow() {
     done
 }
 
+# Starts Linkhaven on a collection, its window at LEFT; sets the variable NAME
+# to the X id of the window once one with that TITLE is there.
+startLinkhaven() {  # NAME LEFT FILE TITLE
+    local id
+    placeWindow "$2"
+    wine "$program" "$(windowsPath "$3")" >/dev/null 2>&1 &
+    programs+=($!)
+    id=$(waitWindow "$4") || { echo "FAILED: the window $4 did not appear"; exit 1; }
+    printf -v "$1" %s "$id"
+    sleep 1
+}
+
 cp "$sample" "$work/a.lhv"
 printf '[InternetShortcut]\r\nURL=http://seed/\r\n' >"$work/seed.url"
 wine "$cli" import "$(windowsPath "$work/b.lhv")" "$(windowsPath "$work/seed.url")" >/dev/null 2>&1
@@ -94,11 +106,7 @@ mkdir "$work/favs"
 printf '[InternetShortcut]\r\nURL=http://one/\r\n' >"$work/favs/One.url"
 printf '[InternetShortcut]\r\nURL=http://two/\r\n' >"$work/favs/Two.url"
 
-placeWindow 0
-wine "$program" "$(windowsPath "$work/a.lhv")" >/dev/null 2>&1 &
-programs+=($!)
-a=$(waitWindow "Sample bookmarks") || { echo "FAILED: the first window did not appear"; exit 1; }
-sleep 1
+startLinkhaven a 0 "$work/a.lhv" "Sample bookmarks"
 
 # Copy of a link: the X side reads its address.
 keys "$a" End ctrl+c
@@ -113,11 +121,7 @@ keys "$a" Home ctrl+v ctrl+s
 check "a pasted folder of shortcuts imported" eventually under "$work/a.lhv" "+ favs" 2 "- Two <http://two/>"
 
 # A folder with its subtree from one running Linkhaven into another.
-placeWindow 520
-wine "$program" "$(windowsPath "$work/b.lhv")" >/dev/null 2>&1 &
-programs+=($!)
-b=$(waitWindow "b.lhv") || { echo "FAILED: the second window did not appear"; exit 1; }
-sleep 1
+startLinkhaven b 520 "$work/b.lhv" "b.lhv"
 keys "$a" Home ctrl+c
 check "a copied folder reads as its name" eventually clipboardIs "Reference"
 keys "$b" End ctrl+v ctrl+s
