@@ -44,16 +44,45 @@ void applyFont(HWND mainWindow, bool redraw) {
     if (previous) ::DeleteObject(previous);
 }
 
+namespace {
+// The face the system really draws with for `font`: a face that is not
+// installed is replaced by another one without a word.
+void resolveFace(LOGFONTA& font) {
+    HDC context = ::CreateICA("DISPLAY", nullptr, nullptr, nullptr);
+    HFONT handle = ::CreateFontIndirectA(&font);
+    HGDIOBJ previous = ::SelectObject(context, handle);
+    char face[LF_FACESIZE] = {};
+    if (::GetTextFaceA(context, LF_FACESIZE, face) > 0) std::memcpy(font.lfFaceName, face, LF_FACESIZE);
+    ::SelectObject(context, previous);
+    ::DeleteObject(handle);
+    ::DeleteDC(context);
+}
+
+bool sameFont(const LOGFONTA& a, const LOGFONTA& b) {
+    return std::strcmp(a.lfFaceName, b.lfFaceName) == 0 && a.lfWeight == b.lfWeight &&
+           (a.lfItalic != 0) == (b.lfItalic != 0) && a.lfCharSet == b.lfCharSet;
+}
+}  // namespace
+
 bool chooseFont(HWND owner) {
+    // The dialog starts from the font the panes are drawn with, so that OK
+    // without a change keeps the settings, even when their face is not
+    // installed (the dialog would otherwise start on an arbitrary face and size).
+    const LOGFONTA shown = [] {
+        LOGFONTA font = paneLogFont();
+        resolveFace(font);
+        return font;
+    }();
     // A cancelled dialog may still rewrite the LOGFONT it was given: it works
     // on a copy, and the settings change only on OK.
-    LOGFONTA font = paneLogFont();
+    LOGFONTA font = shown;
     CHOOSEFONTA request{};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.lpLogFont = &font;
     request.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FORCEFONTEXIST;
     if (!::ChooseFontA(&request)) return false;
+    if (sameFont(font, shown) && request.iPointSize == settings.FontSize) return true;
     settings.FontName = font.lfFaceName;
     settings.FontSize = request.iPointSize;
     settings.FontWeight = font.lfWeight;

@@ -130,6 +130,22 @@ TEST_F(MainWindowFixture, FontDialogChangesTheSettingsOnlyOnOk) {
     EXPECT_EQ(120, settings.FontSize);
     EXPECT_EQ(400, settings.FontWeight);
     EXPECT_EQ(0, settings.FontItalic);
+
+    // A face that is not installed: the dialog shows the face the panes are
+    // really drawn with, and OK without a change keeps the settings.
+    settings.FontName = "No Such Face Installed";
+    char shownFace[LF_FACESIZE] = {};
+    {
+        DialogDriver driver({[&](HWND dialog) {
+            ::GetDlgItemTextA(dialog, cmb1, shownFace, LF_FACESIZE);
+            pressButton(dialog, IDOK);
+        }});
+        EXPECT_TRUE(chooseFont(window_));
+    }
+    EXPECT_STRNE("", shownFace);
+    EXPECT_STRNE("No Such Face Installed", shownFace);
+    EXPECT_EQ("No Such Face Installed", settings.FontName);
+    EXPECT_EQ(120, settings.FontSize);
     settings = saved;
 }
 
