@@ -13,9 +13,9 @@
 #include "bench_support.h"
 #include "bench_window_win.h"
 #include "ui/app_state.h"
-#include "ui/main_window.h"
-#include "ui/search.h"
-#include "ui/tree_view.h"
+#include "ui/window/main_window.h"
+#include "ui/window/search.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 // Folders of nine links; the very last link's title holds the text searched for.

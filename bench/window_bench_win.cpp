@@ -16,9 +16,9 @@
 #include "bench_support.h"
 #include "bench_window_win.h"
 #include "ui/app_state.h"
-#include "ui/clipboard_commands.h"
-#include "ui/main_window.h"
-#include "ui/tree_view.h"
+#include "ui/tree/clipboard_commands.h"
+#include "ui/window/main_window.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 // A collection of about `nodes` nodes: folders of ten links, ten folders to a parent folder.

@@ -1,7 +1,7 @@
 // The capture of open browser windows, through a test server for the shell's
 // window list registered in the test's own prefix, and the menu that shows them.
 
-#include "export/browser_window_capture.h"
+#include "ui/shell/browser_window_capture.h"
 
 #include <gtest/gtest.h>
 

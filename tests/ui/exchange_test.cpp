@@ -18,9 +18,9 @@
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/app_state.h"
-#include "ui/drag_drop.h"
+#include "ui/tree/drag_drop.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 // The hand works through xdotool, so that the pointer and the keys change

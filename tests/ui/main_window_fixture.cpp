@@ -9,11 +9,11 @@
 #include "dialog_driver.h"
 #include "tree_text.h"
 #include "ui/app_state.h"
-#include "ui/language_modules.h"
-#include "ui/main_window.h"
+#include "ui/shell/language_modules.h"
+#include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
-#include "ui/ui_services.h"
+#include "ui/tree/tree_view.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 std::string itemText(HWND tree, HTREEITEM item) {

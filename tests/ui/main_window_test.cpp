@@ -1,7 +1,7 @@
 // The main window under Wine with the English and German modules: layout and
 // splitter, caption, document commands, menus, the language switch.
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "core/settings.h"
-#include "export/browser_window_capture.h"
+#include "ui/shell/browser_window_capture.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/app_state.h"
-#include "ui/language_modules.h"
+#include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 class MainWindow : public MainWindowFixture {

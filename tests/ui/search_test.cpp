@@ -1,6 +1,6 @@
 // Find and Find next in the real window with the English module.
 
-#include "ui/search.h"
+#include "ui/window/search.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include "main_window_fixture.h"
 #include "ui/app_state.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 class Search : public MainWindowFixture {

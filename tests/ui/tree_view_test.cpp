@@ -1,7 +1,7 @@
 // The tree view inside the real main window, with the English module: every
 // change shows in the control and in the collection alike.
 
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 #include <gtest/gtest.h>
 
