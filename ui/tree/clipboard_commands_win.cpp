@@ -11,10 +11,9 @@ bool copyToClipboard(HWND tree, bool cut) {
     const HTREEITEM item = selectedItem(tree);
     const BookmarkNode* node = item ? nodeOfItem(tree, item) : nullptr;
     if (!node) return false;
-    auto* data = new BookmarkDataObject(theCollection, *node);
-    const bool taken = SUCCEEDED(::OleSetClipboard(data));
+    const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theCollection, *node));
+    const bool taken = SUCCEEDED(::OleSetClipboard(data.get()));
     if (taken && cut) deleteItem(tree, item, true);
-    data->Release();
     return taken;
 }
 

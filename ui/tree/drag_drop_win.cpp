@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include "core/com_object_win.h"
+#include "core/com_pointer_win.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
 #include "ui/app_state.h"
@@ -128,14 +129,12 @@ bool beginDrag(HWND tree, HTREEITEM item) {
     const BookmarkNode* node = item ? nodeOfItem(tree, item) : nullptr;
     if (!node) return false;
     dropTarget.draggedFolder_ = node->asFolder() ? item : nullptr;
-    auto* data = new BookmarkDataObject(theCollection, *node);
-    auto* source = new BookmarkDropSource;
+    const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theCollection, *node));
+    const auto source = ComPointer<BookmarkDropSource>::adopt(new BookmarkDropSource);
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = ::DoDragDrop(data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+    const HRESULT result = ::DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
     // A later drag from another program must not be measured against this one.
     dropTarget.draggedFolder_ = nullptr;
     if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) deleteItem(tree, item, true);
-    source->Release();
-    data->Release();
     return result == DRAGDROP_S_DROP;
 }

@@ -16,6 +16,9 @@
 enum TreeImage { ClosedFolderImage = 0, OpenFolderImage = 1, LinkImage = 2 };
 
 HWND createTreeView(HWND parent, const RECT& rect);
+// Destroys the tree's image list, which the control leaves to its owner; as
+// the tree goes.
+void destroyTreeImages(HWND tree);
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item);
 // The item that shows the node in the program's tree, or none. (Asking the
@@ -41,10 +44,16 @@ struct InsertPoint {
 };
 InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into);
 
-HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, bool into, bool select,
-                         bool refreshDescription);
-HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM selected, bool into, bool select,
-                           bool refreshDescription);
+// How a new link or folder goes in beside the selection.
+struct InsertOptions {
+    bool into;                // see resolveInsertPoint
+    bool select;              // the new item becomes the selection
+    bool refreshDescription;  // without `select`: the pane shows the selection's description again
+};
+// What the user makes or adds: into a selected folder, and selected.
+inline constexpr InsertOptions kNewItemOptions{.into = true, .select = true, .refreshDescription = true};
+HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options);
+HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options);
 // Inserts everything the source yields at the target, in order, folders with
 // their contents; only the first top-level item may be selected. Folders are
 // never made more than Folder::kMaxDepth levels deep: the items of deeper

@@ -83,10 +83,11 @@ InsertedItem insertFieldsAt(HWND tree, const InsertPoint& point, const ItemField
     return {item, node};
 }
 
-HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTREEITEM selected, bool into,
-                           bool select, bool refreshDescription) {
-    HTREEITEM item = insertFieldsAt(tree, resolveInsertPoint(tree, selected, into), fields, folder, select).item;
-    if (item && refreshDescription && !select) refreshDescriptionOf(tree);
+HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTREEITEM selected,
+                           InsertOptions options) {
+    HTREEITEM item =
+        insertFieldsAt(tree, resolveInsertPoint(tree, selected, options.into), fields, folder, options.select).item;
+    if (item && options.refreshDescription && !options.select) refreshDescriptionOf(tree);
     return item;
 }
 
@@ -132,6 +133,12 @@ HWND createTreeView(HWND parent, const RECT& rect) {
     }
     ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list));
     return tree;
+}
+
+void destroyTreeImages(HWND tree) {
+    const auto list = reinterpret_cast<HIMAGELIST>(
+        ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nullptr)));
+    if (list) ::ImageList_Destroy(list);
 }
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {
@@ -218,14 +225,12 @@ InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into) {
     return {parentItem ? parentItem : TVI_ROOT, selected, parent, at.next()};
 }
 
-HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, bool into, bool select,
-                         bool refreshDescription) {
-    return insertFieldsItem(tree, fields, false, selected, into, select, refreshDescription);
+HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options) {
+    return insertFieldsItem(tree, fields, false, selected, options);
 }
 
-HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM selected, bool into, bool select,
-                           bool refreshDescription) {
-    return insertFieldsItem(tree, fields, true, selected, into, select, refreshDescription);
+HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options) {
+    return insertFieldsItem(tree, fields, true, selected, options);
 }
 
 void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst) {
@@ -291,12 +296,12 @@ void newLink(HWND tree) {
     ItemFields fields;
     readClipboardLinkFields(fields);
     if (fields.url.empty()) fields.url = "http://";
-    if (editLink(mainWindowOf(tree), fields)) insertLinkItem(tree, fields, selectedItem(tree), true, true, true);
+    if (editLink(mainWindowOf(tree), fields)) insertLinkItem(tree, fields, selectedItem(tree), kNewItemOptions);
 }
 
 void newFolder(HWND tree) {
     ItemFields fields;
-    if (editFolder(mainWindowOf(tree), fields)) insertFolderItem(tree, fields, selectedItem(tree), true, true, true);
+    if (editFolder(mainWindowOf(tree), fields)) insertFolderItem(tree, fields, selectedItem(tree), kNewItemOptions);
 }
 
 void editProperties(HWND tree) {

@@ -50,7 +50,7 @@ void addBrowserWindow(HWND mainWindow, int index) {
     if (!windows || index < 0 || static_cast<std::size_t>(index) >= windows->count()) return;
     const ItemFields fields{windows->title(index), "", windows->url(index)};
     HWND tree = treeOf(mainWindow);
-    insertLinkItem(tree, fields, selectedItem(tree), true, true, true);
+    insertLinkItem(tree, fields, selectedItem(tree), kNewItemOptions);
 }
 
 void changeFont(HWND mainWindow) {

@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "core/item_source.h"
 #include "ui/window/search_match.h"
 
 class BookmarkNode;
@@ -17,23 +16,22 @@ extern SearchState searchState;
 // The search dialog; true when confirmed with OK (then `state` holds its choices).
 bool searchDialog(HWND owner, SearchState& state);
 
-// The tree's items in display order, as a source of items. The control shows
-// the collection item for item, so the walk goes over the nodes, which is the
-// same order without asking the control about every item.
-class TreeWalker final : public ItemSource {
+// The tree's items in display order (collapsed folders included), one at a
+// time from a start item to the last. A flat walk, not an item source: it
+// never reports where a folder ends. The control shows the collection item
+// for item, so the walk goes over the nodes, which is the same order without
+// asking the control about every item.
+class TreeWalker {
 public:
     // From `start`, or from the first top-level item when there is none.
     TreeWalker(HWND tree, HTREEITEM start);
 
-    ItemCode next() override;
-    void folder(ItemFields& fields) override;
-    void link(ItemFields& fields) override;
-
+    bool atEnd() const { return current_ == nullptr; }
+    const BookmarkNode* currentNode() const { return current_; }
     // Moves on: to the first child, else the next sibling, else the next
     // sibling of the nearest ancestor that has one.
     void advance();
-    const BookmarkNode* currentNode() const { return current_; }
-    // The item whose fields were read (or that was passed) last.
+    // The item of the node passed last.
     HTREEITEM lastItem() const;
 
 private:

@@ -105,29 +105,11 @@ bool searchDialog(HWND owner, SearchState& state) {
 TreeWalker::TreeWalker(HWND tree, HTREEITEM start)
     : current_(start ? nodeOfItem(tree, start) : theCollection.childrenBegin().node()) {}
 
-ItemCode TreeWalker::next() {
-    if (!current_) return ItemCode::EndOfFolder;
-    return current_->asFolder() ? ItemCode::FolderItem : ItemCode::LinkItem;
-}
-
-void TreeWalker::folder(ItemFields& fields) {
-    fields.title = current_->title.str();
-    fields.description = current_->description.str();
-    advance();
-}
-
-void TreeWalker::link(ItemFields& fields) {
-    const Link* link = current_->asLink();
-    fields.title = link->title.str();
-    fields.description = link->description.str();
-    fields.url = link->url.str();
-    advance();
-}
-
 HTREEITEM TreeWalker::lastItem() const { return itemOfNode(last_); }
 
 void TreeWalker::advance() {
     last_ = current_;
+    if (!current_) return;  // past the end, or an empty tree
     if (const Folder* folder = current_->asFolder(); folder && folder->childCount() > 0) {
         current_ = folder->childrenBegin().node();
         return;
@@ -149,9 +131,7 @@ bool findInTree(HWND tree, const SearchState& state, bool continuing) {
     if (continuing) walker.advance();
     // The nodes are tested directly rather than through copies of their fields:
     // a million of them are searched in a blink.
-    for (;;) {
-        const ItemCode code = walker.next();
-        if (code == ItemCode::EndOfFolder) return false;
+    while (!walker.atEnd()) {
         const BookmarkNode* node = walker.currentNode();
         walker.advance();
         if (nodeMatches(*node, state)) {
@@ -159,6 +139,7 @@ bool findInTree(HWND tree, const SearchState& state, bool continuing) {
             return true;
         }
     }
+    return false;
 }
 
 void find(HWND mainWindow) {
