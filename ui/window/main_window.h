@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "core/gdi_object_win.h"
+
 // The one main window's state.
 struct MainWindowState {
     HWND focusedPane = nullptr;  // the pane that last had the focus
@@ -17,7 +19,7 @@ struct MainWindowState {
 
     bool splitterDragging = false;
     int splitterLastY = -1;  // -1: no line drawn
-    HPEN splitterPen = nullptr;
+    GdiObject<HPEN> splitterPen;  // while dragging
     RECT splitterClientRect{};
 };
 extern MainWindowState mainWindowState;

@@ -23,7 +23,7 @@ void beginSplitterDrag(HWND window) {
     MainWindowState& state = mainWindowState;
     state.splitterLastY = -1;
     ::GetClientRect(window, &state.splitterClientRect);
-    state.splitterPen = ::CreatePen(PS_SOLID, 2, RGB(255, 255, 255));
+    state.splitterPen.reset(::CreatePen(PS_SOLID, 2, RGB(255, 255, 255)));
     ::SetCapture(window);
     state.splitterDragging = true;
 }
@@ -34,9 +34,10 @@ void drawSplitterLine(HWND window, int y) {
     const RECT& rect = state.splitterClientRect;
     if (y >= 0) y = y < rect.top ? rect.top : y > rect.bottom ? rect.bottom : y;
     if (y == state.splitterLastY) return;
-    HDC dc = ::GetDC(window);
+    const WindowDc windowDc(window);
+    HDC dc = windowDc.get();
     const int oldMode = ::SetROP2(dc, R2_XORPEN);
-    HGDIOBJ oldPen = ::SelectObject(dc, state.splitterPen);
+    const SelectedObject pen(dc, state.splitterPen.get());
     if (state.splitterLastY >= 0) {
         ::MoveToEx(dc, rect.left, state.splitterLastY, nullptr);
         ::LineTo(dc, rect.right, state.splitterLastY);
@@ -46,9 +47,7 @@ void drawSplitterLine(HWND window, int y) {
         ::MoveToEx(dc, rect.left, y, nullptr);
         ::LineTo(dc, rect.right, y);
     }
-    ::SelectObject(dc, oldPen);
     ::SetROP2(dc, oldMode);
-    ::ReleaseDC(window, dc);
 }
 
 void endSplitterDrag(HWND window) {
@@ -56,8 +55,7 @@ void endSplitterDrag(HWND window) {
     drawSplitterLine(window, -1);
     state.splitterDragging = false;
     ::ReleaseCapture();
-    ::DeleteObject(state.splitterPen);
-    state.splitterPen = nullptr;
+    state.splitterPen.reset();
 }
 
 bool onCreate(HWND window, const CREATESTRUCTA* create) {
@@ -99,6 +97,7 @@ void onMove(HWND window) {
 
 void onDestroy(HWND window) {
     shutdownDragDrop();
+    destroyTreeImages(treeOf(window));
     helpQuit(window);
     ::PostQuitMessage(0);
 }
