@@ -5,7 +5,7 @@
 #include "ui/shell/browser_menu_label.h"
 #include "ui/window/command_line.h"
 #include "ui/window/pane_layout.h"
-#include "ui/window/search_match.h"
+#include "ui/search_match.h"
 #include "ui/tree/title_order.h"
 
 TEST(FirstArgument, QuotesBlanksAndTheRest) {

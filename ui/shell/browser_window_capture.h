@@ -29,6 +29,3 @@ private:
     IShellWindows* windows_ = nullptr;  // made by the first capture, kept until the end
     std::vector<std::pair<std::string, std::string>> entries_;
 };
-
-// The capture of this process; null before start-up made it.
-extern BrowserWindowCapture* browserWindowCapture;

@@ -7,8 +7,6 @@
 
 #include "core/com_pointer_win.h"
 
-BrowserWindowCapture* browserWindowCapture = nullptr;
-
 namespace {
 // Frees a BSTR when it goes out of scope.
 class Bstr {

@@ -3,7 +3,7 @@
 #include "core/com_pointer_win.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
 
@@ -11,7 +11,7 @@ bool copyToClipboard(HWND tree, bool cut) {
     const HTREEITEM item = selectedItem(tree);
     const BookmarkNode* node = item ? nodeOfItem(tree, item) : nullptr;
     if (!node) return false;
-    const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theCollection, *node));
+    const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theApp.collection, *node));
     const bool taken = SUCCEEDED(::OleSetClipboard(data.get()));
     if (taken && cut) deleteItem(tree, item, true);
     return taken;

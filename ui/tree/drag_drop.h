@@ -12,9 +12,9 @@
 void registerDropTarget(HWND tree);
 // Ends the tree's drop target and leaves what the program put on the
 // clipboard there for other programs after it ends.
-void shutdownDragDrop();
+void shutdownDragDrop(HWND tree);
 // Drags the item (TVN_BEGINDRAG); after a move it is deleted. True when the
 // drag ended in a drop.
 bool beginDrag(HWND tree, HTREEITEM item);
-// The tree's drop target, as OLE's drag loop calls it.
+// The tree's drop target, as OLE's drag loop calls it; null while there is none.
 IDropTarget* treeDropTarget();

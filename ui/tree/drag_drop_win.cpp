@@ -6,27 +6,16 @@
 #include "core/com_pointer_win.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/tree/auto_scroller.h"
 #include "ui/tree/clipboard_commands.h"
 #include "ui/tree/tree_view.h"
 
 namespace {
-// The tree's drop target: one for the process, never deleted.
-class BookmarkDropTarget final : public IDropTarget {
+// The tree's drop target, made when the tree is registered for drops.
+class BookmarkDropTarget final : public ComObject<IDropTarget> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (!object) return E_POINTER;
-        if (id == IID_IUnknown || id == IID_IDropTarget) {
-            *object = static_cast<IDropTarget*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references_; }
+    explicit BookmarkDropTarget(HWND tree) : tree_(tree) {}
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override {
         acceptable_ = canAccept(data, ownFormat_);
@@ -72,9 +61,6 @@ public:
         return S_OK;
     }
 
-    HWND tree_ = nullptr;
-    HTREEITEM draggedFolder_ = nullptr;  // the folder being dragged from this tree, if any
-
 private:
     // Items of the program move unless Ctrl is held; other data is copied.
     DWORD allowedEffects(DWORD keys) const {
@@ -83,7 +69,8 @@ private:
     }
 
     bool movesIntoDraggedFolder(DWORD allowed, HTREEITEM target) const {
-        return draggedFolder_ && (allowed & DROPEFFECT_MOVE) && target && isInSubtree(tree_, target, draggedFolder_);
+        const HTREEITEM dragged = theApp.draggedFolder;
+        return dragged && (allowed & DROPEFFECT_MOVE) && target && isInSubtree(tree_, target, dragged);
     }
 
     HTREEITEM highlightTarget(POINTL point) const {
@@ -94,12 +81,10 @@ private:
 
     void removeHighlight() const { ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_DROPHILITE, 0); }
 
-    ULONG references_ = 0;
+    HWND tree_;
     bool acceptable_ = false;
     bool ownFormat_ = false;
 };
-
-BookmarkDropTarget dropTarget;
 
 class BookmarkDropSource final : public ComObject<IDropSource> {
 public:
@@ -112,15 +97,15 @@ public:
 }  // namespace
 
 void registerDropTarget(HWND tree) {
-    dropTarget.tree_ = tree;
-    ::RegisterDragDrop(tree, &dropTarget);
+    theApp.dropTarget = ComPointer<IDropTarget>::adopt(new BookmarkDropTarget(tree));
+    ::RegisterDragDrop(tree, theApp.dropTarget.get());
 }
 
-IDropTarget* treeDropTarget() { return &dropTarget; }
+IDropTarget* treeDropTarget() { return theApp.dropTarget.get(); }
 
-void shutdownDragDrop() {
-    if (dropTarget.tree_) ::RevokeDragDrop(dropTarget.tree_);
-    dropTarget.tree_ = nullptr;
+void shutdownDragDrop(HWND tree) {
+    if (theApp.dropTarget) ::RevokeDragDrop(tree);
+    theApp.dropTarget.reset();
     autoScroller().stop();
     ::OleFlushClipboard();
 }
@@ -128,13 +113,13 @@ void shutdownDragDrop() {
 bool beginDrag(HWND tree, HTREEITEM item) {
     const BookmarkNode* node = item ? nodeOfItem(tree, item) : nullptr;
     if (!node) return false;
-    dropTarget.draggedFolder_ = node->asFolder() ? item : nullptr;
-    const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theCollection, *node));
+    theApp.draggedFolder = node->asFolder() ? item : nullptr;
+    const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theApp.collection, *node));
     const auto source = ComPointer<BookmarkDropSource>::adopt(new BookmarkDropSource);
     DWORD effect = DROPEFFECT_NONE;
     const HRESULT result = ::DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
     // A later drag from another program must not be measured against this one.
-    dropTarget.draggedFolder_ = nullptr;
+    theApp.draggedFolder = nullptr;
     if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) deleteItem(tree, item, true);
     return result == DRAGDROP_S_DROP;
 }

@@ -4,24 +4,19 @@
 #include <vector>
 
 #include "exchange/link_fields.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/tree/context_menu.h"
 #include "ui/tree/drag_drop.h"
 #include "ui/tree/description_pane.h"
 #include "ui/dialogs/item_dialogs.h"
 #include "ui/shell/language_modules.h"
 #include "ui/tree/open_link.h"
-#include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/title_order.h"
 #include "ui/shell/ui_services.h"
 
 namespace {
 constexpr COLORREF kImageMaskColour = RGB(128, 0, 0);
-
-// The item of every node the tree shows: filled as items are inserted,
-// emptied as the control reports them deleted.
-std::unordered_map<const BookmarkNode*, HTREEITEM> itemsByNode;
 
 // Keeps a control from painting while many items change. LockWindowUpdate
 // alone leaves bulk inserts quadratic under Wine; WM_SETREDRAW does not.
@@ -70,14 +65,14 @@ struct InsertedItem {
 // Makes a link or folder of the fields at the insert point, in the
 // collection and in the control.
 InsertedItem insertFieldsAt(HWND tree, const InsertPoint& point, const ItemFields& fields, bool folder, bool select) {
-    BookmarkNode* node = folder ? theCollection.insertFolder(point.folder, point.position).node()
-                                : theCollection.insertLink(point.folder, point.position).node();
-    theCollection.setTitle(node, fields.title);
-    theCollection.setDescription(node, fields.description);
-    if (Link* link = node->asLink()) theCollection.setUrl(link, fields.url);
+    BookmarkNode* node = folder ? theApp.collection.insertFolder(point.folder, point.position).node()
+                                : theApp.collection.insertLink(point.folder, point.position).node();
+    theApp.collection.setTitle(node, fields.title);
+    theApp.collection.setDescription(node, fields.description);
+    if (Link* link = node->asLink()) theApp.collection.setUrl(link, fields.url);
     HTREEITEM item = insertItem(tree, node, point.parentItem, point.insertAfter, select);
     if (!item) {
-        theCollection.remove(node);
+        theApp.collection.remove(node);
         return {nullptr, nullptr};
     }
     return {item, node};
@@ -92,7 +87,7 @@ HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTR
 }
 
 void onEndLabelEdit(HWND tree, NMTVDISPINFOA* info, LRESULT& result) {
-    acceleratorsEnabled = true;
+    theApp.acceleratorsEnabled = true;
     result = FALSE;
     if (!info->item.pszText) return;  // editing cancelled
     if (info->item.pszText[0] == '\0') {
@@ -101,7 +96,7 @@ void onEndLabelEdit(HWND tree, NMTVDISPINFOA* info, LRESULT& result) {
     }
     BookmarkNode* node = nodeOfItem(tree, info->item.hItem);
     if (!node) return;
-    theCollection.setTitle(node, info->item.pszText);
+    theApp.collection.setTitle(node, info->item.pszText);
     result = TRUE;
 }
 
@@ -121,7 +116,7 @@ HWND createTreeView(HWND parent, const RECT& rect) {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TREE)),
                                   ::GetModuleHandleA(nullptr), nullptr);
     if (!tree) return nullptr;
-    itemsByNode.clear();
+    theApp.itemsByNode.clear();
     HBITMAP images = static_cast<HBITMAP>(::LoadImageA(languageModules().module(),
                                                        MAKEINTRESOURCEA(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0,
                                                        LR_SHARED));
@@ -151,8 +146,8 @@ BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {
 }
 
 HTREEITEM itemOfNode(const BookmarkNode* node) {
-    const auto found = itemsByNode.find(node);
-    return found == itemsByNode.end() ? nullptr : found->second;
+    const auto found = theApp.itemsByNode.find(node);
+    return found == theApp.itemsByNode.end() ? nullptr : found->second;
 }
 
 HTREEITEM selectedItem(HWND tree) { return nextItem(tree, nullptr, TVGN_CARET); }
@@ -183,7 +178,7 @@ HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM 
     insert.item.iSelectedImage = folder ? OpenFolderImage : LinkImage;
     auto item = reinterpret_cast<HTREEITEM>(
         ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (item) itemsByNode[node] = item;
+    if (item) theApp.itemsByNode[node] = item;
     if (item && select) ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     return item;
 }
@@ -192,10 +187,10 @@ void rebuildTree(HWND tree) {
     UpdateLock lock(tree);
     RedrawOff quiet(tree);
     ::SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    itemsByNode.clear();
-    itemsByNode.reserve(static_cast<std::size_t>(theCollection.childCount()) * 4);
+    theApp.itemsByNode.clear();
+    theApp.itemsByNode.reserve(static_cast<std::size_t>(theApp.collection.childCount()) * 4);
     // Depth first without recursion: one (next child, item) pair per open folder.
-    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theCollection.childrenBegin(), TVI_ROOT}};
+    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theApp.collection.childrenBegin(), TVI_ROOT}};
     while (!open.empty()) {
         auto& [position, parentItem] = open.back();
         if (position.isEnd()) {
@@ -211,12 +206,12 @@ void rebuildTree(HWND tree) {
 
 InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into) {
     BookmarkNode* node = nodeOfItem(tree, selected);
-    if (!node) return {TVI_ROOT, TVI_LAST, &theCollection, theCollection.childrenEnd()};
+    if (!node) return {TVI_ROOT, TVI_LAST, &theApp.collection, theApp.collection.childrenEnd()};
     if (Folder* folder = node->asFolder(); into && folder)
         return {selected, TVI_LAST, folder, folder->childrenEnd()};
 
     HTREEITEM parentItem = nextItem(tree, selected, TVGN_PARENT);
-    Folder* parent = node->parent ? node->parent : &theCollection;
+    Folder* parent = node->parent ? node->parent : &theApp.collection;
     const ChildPosition at = Collection::positionOf(node);
     if (into) {
         HTREEITEM previous = nextItem(tree, selected, TVGN_PREVIOUS);
@@ -288,7 +283,7 @@ void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm) {
             IDYES)
         return;
     ::SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
-    theCollection.remove(node);
+    theApp.collection.remove(node);
     refreshDescriptionOf(tree);
 }
 
@@ -312,13 +307,13 @@ void editProperties(HWND tree) {
     if (Link* link = node->asLink()) {
         fields.url = link->url.str();
         if (!editLink(mainWindowOf(tree), fields)) return;
-        theCollection.setDescription(link, fields.description);
-        theCollection.setTitle(link, fields.title);
-        theCollection.setUrl(link, fields.url);
+        theApp.collection.setDescription(link, fields.description);
+        theApp.collection.setTitle(link, fields.title);
+        theApp.collection.setUrl(link, fields.url);
     } else {
         if (!editFolder(mainWindowOf(tree), fields)) return;
-        theCollection.setDescription(node, fields.description);
-        theCollection.setTitle(node, fields.title);
+        theApp.collection.setDescription(node, fields.description);
+        theApp.collection.setTitle(node, fields.title);
     }
     setItemText(tree, item, node);
     refreshDescriptionOf(tree);
@@ -335,20 +330,20 @@ void sortChildren(HWND tree) {
     HTREEITEM selected = selectedItem(tree);
     BookmarkNode* node = nodeOfItem(tree, selected);
     HTREEITEM parentItem = TVI_ROOT;
-    Folder* folder = &theCollection;
+    Folder* folder = &theApp.collection;
     if (node && node->asFolder()) {
         parentItem = selected;
         folder = node->asFolder();
     } else if (node) {
         HTREEITEM above = nextItem(tree, selected, TVGN_PARENT);
         parentItem = above ? above : TVI_ROOT;
-        folder = node->parent ? node->parent : &theCollection;
+        folder = node->parent ? node->parent : &theApp.collection;
     }
     TVSORTCB sort{parentItem, compareItemTitles, 0};
     if (!::SendMessageA(tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort))) return;
     HTREEITEM child = nextItem(tree, parentItem == TVI_ROOT ? nullptr : parentItem,
                                parentItem == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD);
-    theCollection.reorderChildren(folder, [&]() -> BookmarkNode* {
+    theApp.collection.reorderChildren(folder, [&]() -> BookmarkNode* {
         BookmarkNode* next = nodeOfItem(tree, child);
         child = nextItem(tree, child, TVGN_NEXT);
         return next;
@@ -359,7 +354,7 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
     HWND tree = header->hwndFrom;
     switch (header->code) {
     case TVN_BEGINLABELEDITA:
-        acceleratorsEnabled = false;
+        theApp.acceleratorsEnabled = false;
         return 0;
     case TVN_ENDLABELEDITA: {
         LRESULT result;
@@ -368,22 +363,22 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
     }
     case TVN_DELETEITEMA: {
         const TVITEMA& gone = reinterpret_cast<NMTREEVIEWA*>(header)->itemOld;
-        itemsByNode.erase(reinterpret_cast<const BookmarkNode*>(gone.lParam));
+        theApp.itemsByNode.erase(reinterpret_cast<const BookmarkNode*>(gone.lParam));
         // The focus must never come back to an item that is gone.
-        if (gone.hItem == mainWindowState.rememberedSelection) mainWindowState.rememberedSelection = nullptr;
+        if (gone.hItem == theApp.mainWindowState.rememberedSelection) theApp.mainWindowState.rememberedSelection = nullptr;
         return 0;
     }
     case TVN_SELCHANGEDA:
         showDescription(mainWindow);
         return 1;
     case NM_KILLFOCUS:
-        mainWindowState.rememberedSelection = selectedItem(tree);
+        theApp.mainWindowState.rememberedSelection = selectedItem(tree);
         return 1;
     case NM_SETFOCUS:
         // Also when there was none: the control itself would select its first item.
-        mainWindowState.focusedPane = tree;
+        theApp.mainWindowState.focusedPane = tree;
         ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
-                       reinterpret_cast<LPARAM>(mainWindowState.rememberedSelection));
+                       reinterpret_cast<LPARAM>(theApp.mainWindowState.rememberedSelection));
         return 1;
     case NM_RETURN: {
         if (openSelectedLink(mainWindow, tree, shiftHeld())) return 1;

@@ -7,7 +7,7 @@
 #include "core/settings.h"
 #include "export/export_collection.h"
 #include "export/url_export_error.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/tree/description_pane.h"
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
@@ -41,8 +41,8 @@ void clearTree(HWND mainWindow) {
 }  // namespace
 
 void updateCaption(HWND mainWindow) {
-    std::string caption = theCollection.title.str();
-    if (caption.empty()) caption = fileNameOf(mainWindowState.currentPath);
+    std::string caption = theApp.collection.title.str();
+    if (caption.empty()) caption = fileNameOf(theApp.mainWindowState.currentPath);
     if (caption.empty()) caption = loadText(IDS_APP_TITLE);
     ::SetWindowTextA(mainWindow, caption.c_str());
 }
@@ -60,52 +60,52 @@ void openCollection(HWND mainWindow, const std::string& path) {
     // to the end; then the old path must go, or Save would write what was
     // read over the file the collection came from.
     const bool opens = InputFile().open(path);
-    if (theCollection.load(path)) {
-        mainWindowState.currentPath = path;
+    if (theApp.collection.load(path)) {
+        theApp.mainWindowState.currentPath = path;
     } else {
-        if (opens) mainWindowState.currentPath.clear();
+        if (opens) theApp.mainWindowState.currentPath.clear();
         showMessageId(mainWindow, IDS_CANNOT_OPEN, MB_OK);
     }
     refreshAll(mainWindow);
 }
 
 void saveCollection(HWND mainWindow) {
-    if (mainWindowState.currentPath.empty()) {
+    if (theApp.mainWindowState.currentPath.empty()) {
         saveCollectionAs(mainWindow);
         return;
     }
     WaitCursor wait;
-    if (!theCollection.save(mainWindowState.currentPath)) showMessageId(mainWindow, IDS_CANNOT_SAVE, MB_OK);
+    if (!theApp.collection.save(theApp.mainWindowState.currentPath)) showMessageId(mainWindow, IDS_CANNOT_SAVE, MB_OK);
 }
 
 void saveCollectionAs(HWND mainWindow) {
     std::string path;
-    if (!chooseFile(mainWindow, FileType::Collection, FileDialog::Mode::Save, mainWindowState.currentPath, path))
+    if (!chooseFile(mainWindow, FileType::Collection, FileDialog::Mode::Save, theApp.mainWindowState.currentPath, path))
         return;
     WaitCursor wait;
-    if (!theCollection.save(path)) {
+    if (!theApp.collection.save(path)) {
         showMessageId(mainWindow, IDS_CANNOT_SAVE, MB_OK);
         return;
     }
-    mainWindowState.currentPath = path;
+    theApp.mainWindowState.currentPath = path;
     updateCaption(mainWindow);
 }
 
 bool querySave(HWND mainWindow) {
-    if (!theCollection.modified) return true;
+    if (!theApp.collection.modified) return true;
     const int answer =
         settings.AutoSave ? IDYES : showMessageId(mainWindow, IDS_ASK_SAVE, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDNO) return true;
     if (answer != IDYES) return false;
     saveCollection(mainWindow);
-    return !theCollection.modified;
+    return !theApp.collection.modified;
 }
 
 void newCollection(HWND mainWindow) {
     if (!querySave(mainWindow)) return;
     clearTree(mainWindow);
-    theCollection.clear();
-    mainWindowState.currentPath.clear();
+    theApp.collection.clear();
+    theApp.mainWindowState.currentPath.clear();
     refreshAll(mainWindow);
 }
 
@@ -124,7 +124,7 @@ void exportCommand(HWND mainWindow) {
         return;
     try {
         WaitCursor wait;
-        exportCollection(theCollection, templatePath, outputPath);
+        exportCollection(theApp.collection, templatePath, outputPath);
     } catch (const UrlExport::Error& error) {
         // The export leaves no partial output and keeps a file that was
         // already there, so nothing needs deleting here.

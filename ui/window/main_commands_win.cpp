@@ -5,7 +5,7 @@
 #include "export/url_export_error.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/tree/clipboard_commands.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/tree/description_pane.h"
 #include "ui/window/document_commands.h"
 #include "ui/shell/help.h"
@@ -19,19 +19,19 @@
 #include "ui/tree/tree_view.h"
 
 namespace {
-bool treeFocused(HWND mainWindow) { return mainWindowState.focusedPane == treeOf(mainWindow); }
+bool treeFocused(HWND mainWindow) { return theApp.mainWindowState.focusedPane == treeOf(mainWindow); }
 
 void editTitle(HWND mainWindow) {
-    std::string title = theCollection.title.str();
+    std::string title = theApp.collection.title.str();
     if (!editCollectionTitle(mainWindow, title)) return;
-    theCollection.setTitle(&theCollection, title);
+    theApp.collection.setTitle(&theApp.collection, title);
     updateCaption(mainWindow);
 }
 
 void switchPane(HWND mainWindow) {
     HWND tree = treeOf(mainWindow);
-    mainWindowState.focusedPane = mainWindowState.focusedPane == tree ? descriptionPaneOf(mainWindow) : tree;
-    ::SetFocus(mainWindowState.focusedPane);
+    theApp.mainWindowState.focusedPane = theApp.mainWindowState.focusedPane == tree ? descriptionPaneOf(mainWindow) : tree;
+    ::SetFocus(theApp.mainWindowState.focusedPane);
 }
 
 void switchLanguage(HWND mainWindow, int index) {
@@ -46,7 +46,7 @@ void switchLanguage(HWND mainWindow, int index) {
 
 // Adds the page of a window that the browser-window menu listed, as a link at the selection.
 void addBrowserWindow(HWND mainWindow, int index) {
-    const BrowserWindowCapture* windows = browserWindowCapture;
+    const BrowserWindowCapture* windows = theApp.browserWindowCapture;
     if (!windows || index < 0 || static_cast<std::size_t>(index) >= windows->count()) return;
     const ItemFields fields{windows->title(index), "", windows->url(index)};
     HWND tree = treeOf(mainWindow);
@@ -89,7 +89,7 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_SAVE: saveCollection(mainWindow); break;
     case IDM_SWITCH_PANE: switchPane(mainWindow); break;
     case IDM_COPY:
-        if (!treeFocused(mainWindow)) ::SendMessageA(mainWindowState.focusedPane, WM_COPY, 0, 0);
+        if (!treeFocused(mainWindow)) ::SendMessageA(theApp.mainWindowState.focusedPane, WM_COPY, 0, 0);
         break;
     case IDM_FONT: changeFont(mainWindow); break;
     case IDM_MINIMIZE_ON_USE: Settings::toggle(settings.MinOnUse); break;

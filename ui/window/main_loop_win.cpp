@@ -7,7 +7,7 @@
 #include "exchange/clipboard_formats_win.h"
 #include "ui/shell/browser_window_capture.h"
 #include "export/url_export_error.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/window/command_line.h"
 #include "ui/shell/document_type.h"
 #include "ui/shell/language_modules.h"
@@ -16,8 +16,6 @@
 #include "ui/window/search.h"
 
 namespace {
-HACCEL accelerators = nullptr;
-
 // OLE for the life of the program; what uses it is destroyed first.
 struct OleScope {
     HRESULT result = ::OleInitialize(nullptr);
@@ -25,7 +23,6 @@ struct OleScope {
         if (SUCCEEDED(result)) ::OleUninitialize();
     }
 };
-HWND mainWindow = nullptr;
 
 // Picks the module the settings name, else the default one.
 void chooseLanguage(std::uint32_t langId) {
@@ -38,7 +35,8 @@ void chooseLanguage(std::uint32_t langId) {
 int messageLoop() {
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (acceleratorsEnabled && accelerators && ::TranslateAcceleratorA(mainWindow, accelerators, &message))
+        if (theApp.acceleratorsEnabled && theApp.accelerators &&
+            ::TranslateAcceleratorA(theApp.mainWindow, theApp.accelerators, &message))
             continue;
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
@@ -49,7 +47,7 @@ int messageLoop() {
 
 void loadAccelerators() {
     // Tables loaded from a module are freed with it; nothing to destroy here.
-    accelerators = ::LoadAcceleratorsA(languageModules().module(), MAKEINTRESOURCEA(IDA_MAIN));
+    theApp.accelerators = ::LoadAcceleratorsA(languageModules().module(), MAKEINTRESOURCEA(IDA_MAIN));
 }
 
 int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
@@ -59,30 +57,30 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
     ::InitCommonControlsEx(&controls);
     clipboardFormats();
     BrowserWindowCapture capture;
-    browserWindowCapture = &capture;
+    theApp.browserWindowCapture = &capture;
 
     settings.load();
     const std::uint32_t startLanguage = static_cast<std::uint32_t>(settings.Language);
     chooseLanguage(startLanguage);
-    searchState.flags = static_cast<std::uint32_t>(settings.SearchFlags);
+    theApp.searchState.flags = static_cast<std::uint32_t>(settings.SearchFlags);
 
-    if (!registerMainWindowClass(instance) || !(mainWindow = createMainWindow(instance))) {
-        browserWindowCapture = nullptr;
+    if (!registerMainWindowClass(instance) || !(theApp.mainWindow = createMainWindow(instance))) {
+        theApp.browserWindowCapture = nullptr;
         return 0;
     }
     registerDocumentType();
-    if (const auto path = firstArgument(commandLine ? commandLine : "")) openCollection(mainWindow, *path);
-    ::ShowWindow(mainWindow, showState);
+    if (const auto path = firstArgument(commandLine ? commandLine : "")) openCollection(theApp.mainWindow, *path);
+    ::ShowWindow(theApp.mainWindow, showState);
     loadAccelerators();
 
     const int exitCode = messageLoop();
 
-    settings.SearchFlags = static_cast<std::int32_t>(searchState.flags);
+    settings.SearchFlags = static_cast<std::int32_t>(theApp.searchState.flags);
     settings.Language = languageModules().currentIndex() >= 0
                             ? languageModules().langIdAt(languageModules().currentIndex())
                             : 0;
     if (static_cast<std::uint32_t>(settings.Language) != startLanguage) registerDocumentType();
     settings.save();
-    browserWindowCapture = nullptr;
+    theApp.browserWindowCapture = nullptr;
     return exitCode;
 }

@@ -9,21 +9,6 @@
 
 #include <string>
 
-#include "core/gdi_object_win.h"
-
-// The one main window's state.
-struct MainWindowState {
-    HWND focusedPane = nullptr;  // the pane that last had the focus
-    std::string currentPath;     // where the collection was last opened from or saved to
-    HTREEITEM rememberedSelection = nullptr;  // the tree's selection when it lost the focus
-
-    bool splitterDragging = false;
-    int splitterLastY = -1;  // -1: no line drawn
-    GdiObject<HPEN> splitterPen;  // while dragging
-    RECT splitterClientRect{};
-};
-extern MainWindowState mainWindowState;
-
 extern const char kMainWindowClass[];
 
 bool registerMainWindowClass(HINSTANCE instance);

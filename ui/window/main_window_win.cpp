@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "core/settings.h"
+#include "ui/application.h"
 #include "ui/tree/context_menu.h"
 #include "ui/tree/description_pane.h"
 #include "ui/tree/drag_drop.h"
@@ -12,7 +13,6 @@
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
 
-MainWindowState mainWindowState;
 const char kMainWindowClass[] = "Linkhaven";
 
 namespace {
@@ -20,7 +20,7 @@ constexpr UINT kControlSetFocus = 0x100;  // EN_SETFOCUS
 
 // The client area shows only at the splitter strip between the panes.
 void beginSplitterDrag(HWND window) {
-    MainWindowState& state = mainWindowState;
+    MainWindowState& state = theApp.mainWindowState;
     state.splitterLastY = -1;
     ::GetClientRect(window, &state.splitterClientRect);
     state.splitterPen.reset(::CreatePen(PS_SOLID, 2, RGB(255, 255, 255)));
@@ -30,7 +30,7 @@ void beginSplitterDrag(HWND window) {
 
 // Moves the XOR line to `y` (-1: only erase it).
 void drawSplitterLine(HWND window, int y) {
-    MainWindowState& state = mainWindowState;
+    MainWindowState& state = theApp.mainWindowState;
     const RECT& rect = state.splitterClientRect;
     if (y >= 0) y = y < rect.top ? rect.top : y > rect.bottom ? rect.bottom : y;
     if (y == state.splitterLastY) return;
@@ -51,7 +51,7 @@ void drawSplitterLine(HWND window, int y) {
 }
 
 void endSplitterDrag(HWND window) {
-    MainWindowState& state = mainWindowState;
+    MainWindowState& state = theApp.mainWindowState;
     drawSplitterLine(window, -1);
     state.splitterDragging = false;
     ::ReleaseCapture();
@@ -70,7 +70,7 @@ bool onCreate(HWND window, const CREATESTRUCTA* create) {
     HWND tree = createTreeView(window, treeRect);
     if (!tree || !createDescriptionPane(window, descriptionRect)) return false;
     applyFont(window, false);
-    mainWindowState.focusedPane = tree;
+    theApp.mainWindowState.focusedPane = tree;
     refreshAll(window);
     registerDropTarget(tree);
     return true;
@@ -96,7 +96,7 @@ void onMove(HWND window) {
 }
 
 void onDestroy(HWND window) {
-    shutdownDragDrop();
+    shutdownDragDrop(treeOf(window));
     destroyTreeImages(treeOf(window));
     helpQuit(window);
     ::PostQuitMessage(0);
@@ -141,7 +141,7 @@ void layoutPanes(HWND mainWindow, int clientWidth, int clientHeight) {
 }
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    MainWindowState& state = mainWindowState;
+    MainWindowState& state = theApp.mainWindowState;
     switch (message) {
     case WM_CREATE:
         return onCreate(window, reinterpret_cast<CREATESTRUCTA*>(lParam)) ? 0 : -1;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "ui/application.h"
 #include "ui/shell/browser_window_capture.h"
 #include "ui/shell/browser_menu_label.h"
 #include "ui/tree/clipboard_commands.h"
@@ -37,7 +38,7 @@ void rebuildNumberedMenu(HMENU popup, UINT first, int count, Label label, int ch
 
 void enableItems(HWND mainWindow, HMENU popup) {
     HWND tree = treeOf(mainWindow);
-    const bool treeFocused = mainWindowState.focusedPane == tree;
+    const bool treeFocused = theApp.mainWindowState.focusedPane == tree;
     const bool selection = treeFocused && selectedItem(tree);
     for (int position = 0; position < ::GetMenuItemCount(popup); ++position) {
         const UINT id = ::GetMenuItemID(popup, position);
@@ -82,7 +83,7 @@ void updatePopupMenu(HWND mainWindow, HMENU popup) {
             [&](int i) { return modules.displayName(i); }, modules.currentIndex());
     } else if (firstId == IDM_BROWSER_WINDOW_FIRST) {
         // A failed capture counts as no windows.
-        BrowserWindowCapture* windows = browserWindowCapture;
+        BrowserWindowCapture* windows = theApp.browserWindowCapture;
         const bool captured = windows && windows->capture();
         const int count = captured ? static_cast<int>(windows->count()) : 0;
         rebuildNumberedMenu(

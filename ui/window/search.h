@@ -6,12 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/window/search_match.h"
+#include "ui/search_match.h"
 
 class BookmarkNode;
-
-// The search of this process; its flags come from and go back to the settings.
-extern SearchState searchState;
 
 // The search dialog; true when confirmed with OK (then `state` holds its choices).
 bool searchDialog(HWND owner, SearchState& state);

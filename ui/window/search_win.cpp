@@ -1,15 +1,13 @@
 #include "search.h"
 
 #include "core/bookmark_node.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/shell/help.h"
 #include "ui/shell/language_modules.h"
 #include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
-
-SearchState searchState;
 
 namespace {
 // The dialog's check boxes and the option bit each stands for.
@@ -103,7 +101,7 @@ bool searchDialog(HWND owner, SearchState& state) {
 }
 
 TreeWalker::TreeWalker(HWND tree, HTREEITEM start)
-    : current_(start ? nodeOfItem(tree, start) : theCollection.childrenBegin().node()) {}
+    : current_(start ? nodeOfItem(tree, start) : theApp.collection.childrenBegin().node()) {}
 
 HTREEITEM TreeWalker::lastItem() const { return itemOfNode(last_); }
 
@@ -116,7 +114,7 @@ void TreeWalker::advance() {
     }
     // The next sibling of the node or of its nearest ancestor that has one,
     // below the collection's root.
-    for (const BookmarkNode* node = current_; node && node != &theCollection; node = node->parent) {
+    for (const BookmarkNode* node = current_; node && node != &theApp.collection; node = node->parent) {
         if (BookmarkNode* sibling = ChildPosition(const_cast<BookmarkNode*>(node)).next().node()) {
             current_ = sibling;
             return;
@@ -143,15 +141,15 @@ bool findInTree(HWND tree, const SearchState& state, bool continuing) {
 }
 
 void find(HWND mainWindow) {
-    if (!searchDialog(mainWindow, searchState)) return;
-    if (!searchesSomething(searchState)) return;
-    if (!findInTree(treeOf(mainWindow), searchState, false)) showMessageId(mainWindow, IDS_NOT_FOUND, MB_OK);
+    if (!searchDialog(mainWindow, theApp.searchState)) return;
+    if (!searchesSomething(theApp.searchState)) return;
+    if (!findInTree(treeOf(mainWindow), theApp.searchState, false)) showMessageId(mainWindow, IDS_NOT_FOUND, MB_OK);
 }
 
 void findNext(HWND mainWindow) {
-    if (searchState.text.empty()) {
+    if (theApp.searchState.text.empty()) {
         find(mainWindow);
         return;
     }
-    if (!findInTree(treeOf(mainWindow), searchState, true)) showMessageId(mainWindow, IDS_NOT_FOUND, MB_OK);
+    if (!findInTree(treeOf(mainWindow), theApp.searchState, true)) showMessageId(mainWindow, IDS_NOT_FOUND, MB_OK);
 }
