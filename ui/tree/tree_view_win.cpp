@@ -1,6 +1,5 @@
 #include "tree_view.h"
 
-#include <unordered_map>
 #include <vector>
 
 #include "exchange/link_fields.h"
