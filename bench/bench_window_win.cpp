@@ -4,8 +4,8 @@
 #include <ole2.h>
 
 #include "core/settings.h"
-#include "ui/language_modules.h"
-#include "ui/main_window.h"
+#include "ui/shell/language_modules.h"
+#include "ui/window/main_window.h"
 
 HWND createBenchWindow() {
     ::OleInitialize(nullptr);

@@ -12,26 +12,26 @@
 
 #include "bench_support.h"
 #include "bench_window_win.h"
-#include "ui/app_state.h"
-#include "ui/main_window.h"
-#include "ui/search.h"
-#include "ui/tree_view.h"
+#include "ui/application.h"
+#include "ui/window/main_window.h"
+#include "ui/window/search.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 // Folders of nine links; the very last link's title holds the text searched for.
 void buildCollection(std::size_t nodes) {
-    theCollection.clear();
+    theApp.collection.clear();
     Folder* folder = nullptr;
     for (std::size_t made = 0; made < nodes; ++made) {
         if (made % 10 == 0) {
-            folder = theCollection.appendFolder(&theCollection).node()->asFolder();
-            theCollection.setTitle(folder, "Folder " + std::to_string(made));
+            folder = theApp.collection.appendFolder(&theApp.collection).node()->asFolder();
+            theApp.collection.setTitle(folder, "Folder " + std::to_string(made));
             continue;
         }
-        Link* link = theCollection.appendLink(folder).node()->asLink();
-        theCollection.setTitle(link, made + 1 == nodes ? "The Needle in the haystack" : "A page about subject " + std::to_string(made));
-        theCollection.setUrl(link, "https://www.example.com/articles/" + std::to_string(made));
-        theCollection.setDescription(link, "Some words that describe the page at some length");
+        Link* link = theApp.collection.appendLink(folder).node()->asLink();
+        theApp.collection.setTitle(link, made + 1 == nodes ? "The Needle in the haystack" : "A page about subject " + std::to_string(made));
+        theApp.collection.setUrl(link, "https://www.example.com/articles/" + std::to_string(made));
+        theApp.collection.setDescription(link, "Some words that describe the page at some length");
     }
 }
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
     const std::string path = benchFolder(argc > 2 ? argc - 1 : 1, argv + (argc > 2 ? 1 : 0)) + "\\linkhaven-search-bench.lhv";
     buildCollection(nodes);
-    theCollection.save(path);
+    theApp.collection.save(path);
     Stopwatch opening;
     openCollection(window, path);
     std::printf("%zu nodes in the window after %.1f s\n", nodes, opening.seconds());
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         measure(tree, "text in the last item", "Needle", ignoreCase);
         measure(tree, "text found nowhere", "Nowhere to be found", ignoreCase);
     }
-    theCollection.modified = false;
+    theApp.collection.modified = false;
     ::DestroyWindow(window);
     ::DeleteFileA(path.c_str());
     return 0;

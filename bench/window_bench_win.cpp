@@ -15,10 +15,10 @@
 
 #include "bench_support.h"
 #include "bench_window_win.h"
-#include "ui/app_state.h"
-#include "ui/clipboard_commands.h"
-#include "ui/main_window.h"
-#include "ui/tree_view.h"
+#include "ui/application.h"
+#include "ui/tree/clipboard_commands.h"
+#include "ui/window/main_window.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 // A collection of about `nodes` nodes: folders of ten links, ten folders to a parent folder.
@@ -47,7 +47,7 @@ double bareTreeSeconds(HWND parent) {
                                   parent, nullptr, nullptr, nullptr);
     Stopwatch watch;
     ::SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
-    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theCollection.childrenBegin(), TVI_ROOT}};
+    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theApp.collection.childrenBegin(), TVI_ROOT}};
     while (!open.empty()) {
         auto& [position, parentItem] = open.back();
         if (position.isEnd()) {
@@ -76,7 +76,7 @@ HTREEITEM firstTopItem(HWND tree) { return TreeView_GetRoot(tree); }
 // Opens the collection as built, from a file as a user would, with its first
 // item selected; answers the tree.
 HWND showCollection(HWND window, const std::string& path) {
-    theCollection.save(path);
+    theApp.collection.save(path);
     openCollection(window, path);
     HWND tree = treeOf(window);
     TreeView_SelectItem(tree, firstTopItem(tree));
@@ -84,10 +84,10 @@ HWND showCollection(HWND window, const std::string& path) {
 }
 
 void measureOpening(HWND window, const std::string& path, std::size_t nodes) {
-    buildCollection(theCollection, nodes);
-    theCollection.save(path);
+    buildCollection(theApp.collection, nodes);
+    theApp.collection.save(path);
     Stopwatch loadWatch;
-    theCollection.load(path);
+    theApp.collection.load(path);
     const double load = loadWatch.seconds();
     const double bare = bareTreeSeconds(window);
     Stopwatch openWatch;
@@ -98,11 +98,11 @@ void measureOpening(HWND window, const std::string& path, std::size_t nodes) {
 }
 
 void measureSort(HWND window, const std::string& path) {
-    theCollection.clear();
-    Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
+    theApp.collection.clear();
+    Folder* folder = theApp.collection.appendFolder(&theApp.collection).node()->asFolder();
     std::mt19937 random(11);
     for (int i = 0; i < 10000; ++i)
-        theCollection.setTitle(theCollection.appendLink(folder).node(), "Page " + std::to_string(random()));
+        theApp.collection.setTitle(theApp.collection.appendLink(folder).node(), "Page " + std::to_string(random()));
     HWND tree = showCollection(window, path);
     Stopwatch watch;
     sortChildren(tree);
@@ -110,11 +110,11 @@ void measureSort(HWND window, const std::string& path) {
 }
 
 void measureDelete(HWND window, const std::string& path) {
-    theCollection.clear();
-    Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
+    theApp.collection.clear();
+    Folder* folder = theApp.collection.appendFolder(&theApp.collection).node()->asFolder();
     for (int i = 0; i < 1000; ++i) {
-        Folder* inner = theCollection.appendFolder(folder).node()->asFolder();
-        for (int j = 0; j < 99; ++j) theCollection.setTitle(theCollection.appendLink(inner).node(), "link");
+        Folder* inner = theApp.collection.appendFolder(folder).node()->asFolder();
+        for (int j = 0; j < 99; ++j) theApp.collection.setTitle(theApp.collection.appendLink(inner).node(), "link");
     }
     HWND tree = showCollection(window, path);
     Stopwatch watch;
@@ -123,12 +123,12 @@ void measureDelete(HWND window, const std::string& path) {
 }
 
 void measureCopyAndPaste(HWND window, const std::string& path) {
-    theCollection.clear();
-    Folder* folder = theCollection.appendFolder(&theCollection).node()->asFolder();
+    theApp.collection.clear();
+    Folder* folder = theApp.collection.appendFolder(&theApp.collection).node()->asFolder();
     for (int i = 0; i < 100000; ++i) {
-        Link* link = theCollection.appendLink(folder).node()->asLink();
-        theCollection.setTitle(link, "A page about subject number " + std::to_string(i));
-        theCollection.setUrl(link, "https://www.example.com/articles/" + std::to_string(i));
+        Link* link = theApp.collection.appendLink(folder).node()->asLink();
+        theApp.collection.setTitle(link, "A page about subject number " + std::to_string(i));
+        theApp.collection.setUrl(link, "https://www.example.com/articles/" + std::to_string(i));
     }
     HWND tree = showCollection(window, path);
     Stopwatch copyWatch;
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     measureDelete(window, path);
     measureCopyAndPaste(window, path);
 
-    theCollection.modified = false;
+    theApp.collection.modified = false;
     ::DestroyWindow(window);
     ::DeleteFileA(path.c_str());
     return 0;

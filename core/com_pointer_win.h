@@ -9,8 +9,27 @@ public:
     ComPointer() = default;
     ComPointer(const ComPointer&) = delete;
     ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
+    ComPointer(ComPointer&& other) noexcept : pointer_(other.pointer_) { other.pointer_ = nullptr; }
+    ComPointer& operator=(ComPointer&& other) noexcept {
+        if (this != &other) {
+            reset();
+            pointer_ = other.pointer_;
+            other.pointer_ = nullptr;
+        }
+        return *this;
+    }
+    ~ComPointer() { reset(); }
+
+    // Takes over the one reference an object of the program starts with
+    // (see ComObject), so that `new` needs no Release to follow it.
+    static ComPointer adopt(Interface* created) {
+        ComPointer owner;
+        owner.pointer_ = created;
+        return owner;
+    }
+    void reset() {
         if (pointer_) pointer_->Release();
+        pointer_ = nullptr;
     }
 
     Interface* get() const { return pointer_; }

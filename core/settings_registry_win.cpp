@@ -2,22 +2,9 @@
 
 #include <windows.h>
 
+#include "core/registry_key_win.h"
+
 namespace {
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() {
-        if (key_) ::RegCloseKey(key_);
-    }
-    HKEY* out() { return &key_; }
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
-
 class RegistrySource : public SettingsSource {
 public:
     explicit RegistrySource(HKEY key) : key_(key) {}
@@ -37,18 +24,12 @@ private:
 
 class RegistrySink : public SettingsSink {
 public:
-    explicit RegistrySink(HKEY key) : key_(key) {}
-    void writeNumber(const char* name, std::uint32_t value) override {
-        const DWORD data = value;
-        ::RegSetValueExA(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
-    }
-    void writeString(const char* name, const std::string& text) override {
-        ::RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                         static_cast<DWORD>(text.size() + 1));
-    }
+    explicit RegistrySink(const RegistryKey& key) : key_(key) {}
+    void writeNumber(const char* name, std::uint32_t value) override { key_.setNumber(name, value); }
+    void writeString(const char* name, const std::string& text) override { key_.setString(name, text); }
 
 private:
-    HKEY key_;
+    const RegistryKey& key_;
 };
 
 ScreenSize currentScreen() {
@@ -58,16 +39,15 @@ ScreenSize currentScreen() {
 
 void Settings::load() {
     RegistryKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kRegistryKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS) return;
+    if (key.open(HKEY_CURRENT_USER, kRegistryKey, KEY_READ) != ERROR_SUCCESS) return;
     loadFrom(RegistrySource(key.get()), currentScreen());
 }
 
 long Settings::save() const {
     RegistryKey key;
-    const LONG result = ::RegCreateKeyExA(HKEY_CURRENT_USER, kRegistryKey, 0, const_cast<char*>(""),
-                                          REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.out(), nullptr);
+    const LONG result = key.create(HKEY_CURRENT_USER, kRegistryKey, KEY_WRITE);
     if (result != ERROR_SUCCESS) return result;
-    RegistrySink sink(key.get());
+    RegistrySink sink(key);
     saveTo(sink, currentScreen());
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/com_pointer_win.h"
 #include "exchange/clipboard_formats_win.h"
 #include "exchange/text_to_link.h"
 
@@ -67,9 +68,7 @@ bool readLinkFields(IDataObject* data, ItemFields& fields) {
 }
 
 bool readClipboardLinkFields(ItemFields& fields) {
-    IDataObject* data = nullptr;
-    if (FAILED(::OleGetClipboard(&data)) || !data) return false;
-    const bool read = readLinkFields(data, fields);
-    data->Release();
-    return read;
+    ComPointer<IDataObject> data;
+    if (FAILED(::OleGetClipboard(data.out())) || !data) return false;
+    return readLinkFields(data.get(), fields);
 }

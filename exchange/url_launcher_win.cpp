@@ -2,17 +2,18 @@
 
 #include <shellapi.h>
 
-#include "core/bookmark_node.h"
+#include "core/registry_key_win.h"
 #include "core/settings.h"
 #include "exchange/url_launcher.h"
-#include "ui/ui_services.h"
 
 namespace {
 constexpr DWORD kCommandCapacity = 256;
 
 // The registered browser command, or empty when there is none usable.
 std::string registeredBrowserCommand() {
-    const auto value = readClassesRootValue("http\\shell\\open\\command", "", kCommandCapacity);
+    RegistryKey key;
+    if (key.open(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", KEY_READ) != ERROR_SUCCESS) return {};
+    const auto value = key.value("", kCommandCapacity);
     if (!value || value->type != REG_SZ) return {};
     return std::string(value->data.c_str());  // up to the terminating NUL
 }
@@ -40,13 +41,4 @@ bool launchUrl(HWND owner, const std::string& address, bool useBrowserCommand) {
         request.lpFile = address.c_str();
     }
     return ::ShellExecuteExA(&request) != FALSE;
-}
-
-bool openSelectedLink(HWND mainWindow, HWND tree, bool shiftHeld) {
-    const BookmarkNode* node = selectedTreeNode(tree);
-    const Link* link = node ? node->asLink() : nullptr;
-    if (!link) return false;
-    if (launchUrl(mainWindow, link->url.str(), shiftHeld) && settings.MinOnUse != 0)
-        ::ShowWindow(mainWindow, SW_SHOWMINNOACTIVE);
-    return true;
 }

@@ -11,8 +11,3 @@
 // to the shell when none is registered). Maximised when MaxURL is set. True
 // when the shell started it.
 bool launchUrl(HWND owner, const std::string& address, bool useBrowserCommand);
-
-// Opens the link selected in the tree (whose items carry their bookmark node
-// as item data), then minimises the main window when MinOnUse is set and the
-// launch succeeded. False when no link is selected.
-bool openSelectedLink(HWND mainWindow, HWND tree, bool shiftHeld);

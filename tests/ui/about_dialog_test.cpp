@@ -1,14 +1,14 @@
 // The About box reads this test program's own version resource (2.10 build 7,
 // English and German), as the real box reads linkhaven.exe's.
 
-#include "ui/about_dialog.h"
+#include "ui/dialogs/about_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include "dialog_driver.h"
-#include "ui/language_modules.h"
+#include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
-#include "ui/ui_services.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 struct Shown {

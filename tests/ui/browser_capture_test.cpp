@@ -1,7 +1,7 @@
 // The capture of open browser windows, through a test server for the shell's
 // window list registered in the test's own prefix, and the menu that shows them.
 
-#include "export/browser_window_capture.h"
+#include "ui/shell/browser_window_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 #include "main_window_fixture.h"
 #include "tree_text.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -49,7 +49,7 @@ protected:
         setServerValue("ThreadingModel", "Apartment");
     }
     void TearDown() override {
-        browserWindowCapture = nullptr;
+        theApp.browserWindowCapture = nullptr;
         setServerValue(nullptr, previousServer_);
         setServerValue("ThreadingModel", previousModel_);
         MainWindowFixture::TearDown();
@@ -87,17 +87,17 @@ TEST_F(BrowserCapture, ListsThePagesOfBrowserWindowsOnly) {
 
 TEST_F(BrowserCapture, TheMenuListsThemAndAddsTheChosenOne) {
     BrowserWindowCapture capture;
-    browserWindowCapture = &capture;
+    theApp.browserWindowCapture = &capture;
     EXPECT_EQ((std::vector<std::string>{"42000 &1) Caf\xE9 page", "42001 &2) http://untitled.example/"}),
               browserMenu());
-    addLink(&theCollection, "existing", "http://existing/");
+    addLink(&theApp.collection, "existing", "http://existing/");
     refresh();
     select("existing");
     runCommand(IDM_BROWSER_WINDOW_FIRST + 1);
     EXPECT_EQ("F \"\" \"\"\n"
               "  L \"http://untitled.example/\" \"\" \"http://untitled.example/\"\n"
               "  L \"existing\" \"\" \"http://existing/\"\n",
-              treeText(theCollection));
-    EXPECT_EQ(treeText(theCollection), controlText());
+              treeText(theApp.collection));
+    EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ("http://untitled.example/", selectedTitle());
 }

@@ -1,4 +1,4 @@
-#include "ui/description_text.h"
+#include "ui/tree/description_text.h"
 
 #include <gtest/gtest.h>
 

@@ -9,11 +9,11 @@
 #include <cstring>
 #include <string>
 
-#include "ui/about_dialog.h"
-#include "ui/item_dialogs.h"
-#include "ui/language_modules.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/item_dialogs.h"
+#include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
-#include "ui/ui_services.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 // The search dialog's behaviour comes with the search; this only shows its template.

@@ -17,10 +17,10 @@
 #include "exchange/bookmark_data_object_win.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
-#include "ui/app_state.h"
-#include "ui/drag_drop.h"
+#include "ui/application.h"
+#include "ui/tree/drag_drop.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 // The hand works through xdotool, so that the pointer and the keys change
@@ -95,11 +95,11 @@ protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         if (::GetFileAttributesA(kXdotool) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "needs Wine and xdotool";
-        Folder* a = addFolder(&theCollection, "A");
+        Folder* a = addFolder(&theApp.collection, "A");
         addLink(a, "a1", "http://a1/");
         addLink(addFolder(a, "A2"), "deep", "http://deep/");
-        addFolder(&theCollection, "B");
-        addLink(&theCollection, "L", "http://l/");
+        addFolder(&theApp.collection, "B");
+        addLink(&theApp.collection, "L", "http://l/");
         refresh();
         for (const char* folder : {"A", "A2"}) TreeView_Expand(tree(), itemOfTitle(folder), TVE_EXPAND);
         ::SetForegroundWindow(mainWindow());
@@ -190,7 +190,7 @@ TEST_F(Exchange, CutAndPasteMoveAnItemCopyLeavesIt) {
                        "    L \"deep\" \"\" \"http://deep/\"\n"
                        "  L \"L\" \"\" \"http://l/\"\n"),
               controlText());
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
@@ -209,7 +209,7 @@ TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
 }
 
 TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
-    BookmarkDataObject* own = new BookmarkDataObject(theCollection, *nodeOfTitle("L"));
+    BookmarkDataObject* own = new BookmarkDataObject(theApp.collection, *nodeOfTitle("L"));
     const POINT overB = screenPointOf("B");
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE | DROPEFFECT_LINK), effectOver(own, overB, MK_LBUTTON));
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY | DROPEFFECT_LINK), effectOver(own, overB, MK_LBUTTON | MK_CONTROL));
@@ -245,7 +245,7 @@ TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
                        "    L \"L\" \"\" \"http://l/\"\n"
                        "    L \"a1\" \"\" \"http://a1/\"\n"),
               controlText());
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
@@ -268,7 +268,7 @@ TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
 }
 
 TEST_F(Exchange, DragNearAnEdgeScrolls) {
-    for (int i = 0; i < 100; ++i) addLink(&theCollection, "filler " + std::to_string(i), "http://filler/");
+    for (int i = 0; i < 100; ++i) addLink(&theApp.collection, "filler " + std::to_string(i), "http://filler/");
     refresh();
     TreeView_EnsureVisible(tree(), itemOfTitle("filler 99"));
     TreeView_EnsureVisible(tree(), itemOfTitle("filler 50"));

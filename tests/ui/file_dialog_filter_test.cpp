@@ -1,4 +1,4 @@
-#include "ui/file_dialog_filter.h"
+#include "ui/shell/file_dialog_filter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/help_pages.h"
+#include "ui/shell/help_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Help pages open through the shell's handler for .html files: here a
 // recorder program, registered for the test, stands in for the browser.
 
-#include "ui/help.h"
+#include "ui/shell/help.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "exchange/argument_record.h"
 #include "test_files.h"
-#include "ui/language_modules.h"
+#include "ui/shell/language_modules.h"
 
 namespace {
 std::string readDefault(const char* key) {

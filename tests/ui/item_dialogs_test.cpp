@@ -1,7 +1,7 @@
 // The item dialogs, driven through their real templates from the English and
 // German modules: what OK accepts, what it refuses and where the caret goes.
 
-#include "ui/item_dialogs.h"
+#include "ui/dialogs/item_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "dialog_driver.h"
-#include "ui/language_modules.h"
+#include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
-#include "ui/ui_services.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 class ItemDialogs : public testing::Test {

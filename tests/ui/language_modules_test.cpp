@@ -1,4 +1,4 @@
-#include "ui/language_modules.h"
+#include "ui/shell/language_modules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "test_files.h"
-#include "ui/help_pages.h"
+#include "ui/shell/help_pages.h"
 #include "ui/resource_ids.h"
 
 namespace {

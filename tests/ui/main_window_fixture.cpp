@@ -8,12 +8,12 @@
 #include "core/settings.h"
 #include "dialog_driver.h"
 #include "tree_text.h"
-#include "ui/app_state.h"
-#include "ui/language_modules.h"
-#include "ui/main_window.h"
+#include "ui/application.h"
+#include "ui/shell/language_modules.h"
+#include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
-#include "ui/ui_services.h"
+#include "ui/tree/tree_view.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 std::string itemText(HWND tree, HTREEITEM item) {
@@ -60,15 +60,15 @@ void MainWindowFixture::SetUpTestSuite() {
 
 void MainWindowFixture::SetUp() {
     ASSERT_GE(languageModules().currentIndex(), 0) << "no language module in " LINKHAVEN_PROGRAM_DIR;
-    theCollection.clear();
+    theApp.collection.clear();
     settings = Settings();
     settings.Left = 10;
     settings.Top = 10;
     settings.Width = 640;
     settings.Height = 480;
     settings.MinOnUse = 0;
-    mainWindowState = MainWindowState();
-    acceleratorsEnabled = true;
+    theApp.mainWindowState = MainWindowState();
+    theApp.acceleratorsEnabled = true;
     emptyClipboard();
     window_ = createMainWindow(::GetModuleHandleA(nullptr));
     ASSERT_NE(nullptr, window_);
@@ -78,28 +78,28 @@ void MainWindowFixture::SetUp() {
 }
 
 void MainWindowFixture::TearDown() {
-    theCollection.modified = false;
+    theApp.collection.modified = false;
     if (window_) ::DestroyWindow(window_);
     // The window's end posts the quit message, which would end the next test's dialogs.
     MSG message;
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
-    theCollection.clear();
+    theApp.collection.clear();
 }
 
 HWND MainWindowFixture::tree() const { return childById(window_, IDC_TREE); }
 HWND MainWindowFixture::descriptionPane() const { return childById(window_, IDC_DESCRIPTION_PANE); }
 
 Link* MainWindowFixture::addLink(Folder* folder, const std::string& title, const std::string& url) {
-    Link* link = theCollection.appendLink(folder).node()->asLink();
-    theCollection.setTitle(link, title);
-    theCollection.setUrl(link, url);
+    Link* link = theApp.collection.appendLink(folder).node()->asLink();
+    theApp.collection.setTitle(link, title);
+    theApp.collection.setUrl(link, url);
     return link;
 }
 
 Folder* MainWindowFixture::addFolder(Folder* folder, const std::string& title) {
-    Folder* added = theCollection.appendFolder(folder).node()->asFolder();
-    theCollection.setTitle(added, title);
+    Folder* added = theApp.collection.appendFolder(folder).node()->asFolder();
+    theApp.collection.setTitle(added, title);
     return added;
 }
 
@@ -119,7 +119,7 @@ std::string MainWindowFixture::selectedTitle() const {
 }
 
 std::string MainWindowFixture::controlText() const {
-    std::string out = "F " + quotedBytes(theCollection.title) + " " + quotedBytes(theCollection.description) + "\n";
+    std::string out = "F " + quotedBytes(theApp.collection.title) + " " + quotedBytes(theApp.collection.description) + "\n";
     appendItems(tree(), TreeView_GetRoot(tree()), 1, out);
     return out;
 }
@@ -131,7 +131,7 @@ std::string MainWindowFixture::dialogText(HWND dialog, int id) { return windowTe
 void MainWindowFixture::renameTo(const std::string& text, std::function<void(HWND)> onMessage) {
     HWND edit = TreeView_EditLabel(tree(), TreeView_GetSelection(tree()));
     ASSERT_NE(nullptr, edit);
-    EXPECT_FALSE(acceleratorsEnabled);
+    EXPECT_FALSE(theApp.acceleratorsEnabled);
     ::SetWindowTextA(edit, text.c_str());
     std::vector<DialogDriver::Step> steps;
     if (onMessage) steps.push_back(onMessage);

@@ -1,7 +1,7 @@
 // The main window under Wine with the English and German modules: layout and
 // splitter, caption, document commands, menus, the language switch.
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "core/settings.h"
-#include "export/browser_window_capture.h"
+#include "ui/shell/browser_window_capture.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
-#include "ui/app_state.h"
-#include "ui/language_modules.h"
+#include "ui/application.h"
+#include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 class MainWindow : public MainWindowFixture {
@@ -98,17 +98,17 @@ TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeight) {
     ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
     ::SendMessageA(mainWindow(), WM_CANCELMODE, 0, 0);
     EXPECT_EQ(client.bottom / 4, settings.Descr);
-    EXPECT_FALSE(mainWindowState.splitterDragging);
+    EXPECT_FALSE(theApp.mainWindowState.splitterDragging);
 }
 
 TEST_F(MainWindow, CaptionFollowsTitlePathAndProgramName) {
     EXPECT_EQ("Linkhaven", caption());
     const std::string path = folderPath("My bookmarks.lhv");
-    theCollection.setTitle(&theCollection, "");
-    ASSERT_TRUE(theCollection.save(path));
+    theApp.collection.setTitle(&theApp.collection, "");
+    ASSERT_TRUE(theApp.collection.save(path));
     openCollection(mainWindow(), path);
     EXPECT_EQ("My bookmarks.lhv", caption());
-    theCollection.setTitle(&theCollection, "Titled");
+    theApp.collection.setTitle(&theApp.collection, "Titled");
     updateCaption(mainWindow());
     EXPECT_EQ("Titled", caption());
 }
@@ -122,26 +122,26 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndTheWindowShowsWhatWasRead) 
     openCollection(mainWindow(), folderPath("missing.lhv"));
     ASSERT_EQ(1u, messages.size());
     EXPECT_NE(std::string::npos, messages[0].find("cannot be opened")) << messages[0];
-    EXPECT_EQ("", mainWindowState.currentPath);
+    EXPECT_EQ("", theApp.mainWindowState.currentPath);
 }
 
 TEST_F(MainWindow, AFailedOpenNeverLetsSaveOverwriteTheFileBefore) {
     const std::string good = folderPath("good.lhv"), damaged = folderPath("damaged.lhv");
-    addLink(&theCollection, "kept", "http://kept/");
-    ASSERT_TRUE(theCollection.save(good));
+    addLink(&theApp.collection, "kept", "http://kept/");
+    ASSERT_TRUE(theApp.collection.save(good));
     openCollection(mainWindow(), good);
-    ASSERT_EQ(good, mainWindowState.currentPath);
+    ASSERT_EQ(good, theApp.mainWindowState.currentPath);
 
     // A file that cannot be opened at all changes nothing.
     DialogDriver first({[](HWND box) { pressButton(box, IDOK); }});
     openCollection(mainWindow(), folderPath("missing.lhv"));
-    EXPECT_EQ(good, mainWindowState.currentPath);
+    EXPECT_EQ(good, theApp.mainWindowState.currentPath);
 
     // A damaged one replaces the collection: Save must not go to the good file.
     writeFileBytes(damaged, readFileBytes(good).substr(0, 30));
     DialogDriver second({[](HWND box) { pressButton(box, IDOK); }});
     openCollection(mainWindow(), damaged);
-    EXPECT_EQ("", mainWindowState.currentPath);
+    EXPECT_EQ("", theApp.mainWindowState.currentPath);
     DialogDriver saveAs({[](HWND dialog) { pressButton(dialog, IDCANCEL); }});
     runCommand(IDM_SAVE);
     EXPECT_EQ(1u, saveAs.stepsRun());
@@ -151,7 +151,7 @@ TEST_F(MainWindow, AFailedOpenNeverLetsSaveOverwriteTheFileBefore) {
 }
 
 TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
-    addLink(&theCollection, "x", "http://x/");
+    addLink(&theApp.collection, "x", "http://x/");
     settings.AutoSave = 1;
     int dialogs = 0;
     DialogDriver driver({[&](HWND dialog) {
@@ -161,40 +161,40 @@ TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
     ::SendMessageA(mainWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(1, dialogs);
     EXPECT_TRUE(::IsWindow(mainWindow()));
-    EXPECT_TRUE(theCollection.modified);
+    EXPECT_TRUE(theApp.collection.modified);
 }
 
 TEST_F(MainWindow, SavingToTheCurrentFile) {
     const std::string path = folderPath("c.lhv");
-    addLink(&theCollection, "x", "http://x/");
-    ASSERT_TRUE(theCollection.save(path));
+    addLink(&theApp.collection, "x", "http://x/");
+    ASSERT_TRUE(theApp.collection.save(path));
     openCollection(mainWindow(), path);
     select("x");
-    theCollection.setTitle(theCollection.childrenBegin().node(), "changed");
+    theApp.collection.setTitle(theApp.collection.childrenBegin().node(), "changed");
     runCommand(IDM_SAVE);
-    EXPECT_FALSE(theCollection.modified);
+    EXPECT_FALSE(theApp.collection.modified);
     Collection reread;
     ASSERT_TRUE(reread.load(path));
     EXPECT_EQ("changed", reread.childrenBegin().node()->title.str());
 }
 
 TEST_F(MainWindow, TreeCommandsNeedTheTreeFocused) {
-    addLink(&theCollection, "x", "http://x/");
+    addLink(&theApp.collection, "x", "http://x/");
     refresh();
     select("x");
     runCommand(IDM_SWITCH_PANE);
-    EXPECT_EQ(descriptionPane(), mainWindowState.focusedPane);
+    EXPECT_EQ(descriptionPane(), theApp.mainWindowState.focusedPane);
     DialogDriver none({});
     runCommand(IDM_DELETE);
     runCommand(IDM_PROPERTIES);
     EXPECT_EQ(0, none.unexpectedWindows());
-    EXPECT_EQ(1u, theCollection.childCount());
+    EXPECT_EQ(1u, theApp.collection.childCount());
 
     HMENU edit = popupHolding(IDM_DELETE);
     ASSERT_NE(nullptr, edit);
     EXPECT_EQ("40014 &Delete\tDel grayed", popupEntry(edit, IDM_DELETE));
     runCommand(IDM_SWITCH_PANE);
-    EXPECT_EQ(tree(), mainWindowState.focusedPane);
+    EXPECT_EQ(tree(), theApp.mainWindowState.focusedPane);
     EXPECT_EQ("40014 &Delete\tDel", popupEntry(edit, IDM_DELETE));
 }
 
@@ -236,15 +236,15 @@ TEST_F(MainWindow, WithoutBrowserWindowsTheMenuShowsItsPlaceholder) {
     EXPECT_FALSE(capture.capture());  // and the next capture tries again
     EXPECT_EQ(0u, capture.count());
 
-    browserWindowCapture = &capture;
+    theApp.browserWindowCapture = &capture;
     HMENU windows = popupHolding(IDM_BROWSER_WINDOW_FIRST);
     ASSERT_NE(nullptr, windows);
     const std::vector<std::string> items = popupItems(windows);
-    browserWindowCapture = nullptr;
+    theApp.browserWindowCapture = nullptr;
     ASSERT_EQ(1u, items.size());
     EXPECT_EQ("42000 (none) grayed", items[0]);
     runCommand(IDM_BROWSER_WINDOW_FIRST);  // no entry 0: nothing is added
-    EXPECT_EQ(0u, theCollection.childCount());
+    EXPECT_EQ(0u, theApp.collection.childCount());
 }
 
 TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/about_dialog.h"
+#include "ui/dialogs/about_dialog.h"
 #include "ui/resource_ids.h"
 
 namespace {

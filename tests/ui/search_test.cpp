@@ -1,6 +1,6 @@
 // Find and Find next in the real window with the English module.
 
-#include "ui/search.h"
+#include "ui/window/search.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/resource_ids.h"
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 namespace {
 class Search : public MainWindowFixture {
@@ -20,13 +20,13 @@ protected:
     // "old news" with description "kept for later"), link "News two".
     void SetUp() override {
         MainWindowFixture::SetUp();
-        addLink(&theCollection, "News one", "http://one/");
-        Folder* archive = addFolder(&theCollection, "Archive");
+        addLink(&theApp.collection, "News one", "http://one/");
+        Folder* archive = addFolder(&theApp.collection, "Archive");
         Link* old = addLink(archive, "old news", "http://old/");
-        theCollection.setDescription(old, "kept for later");
-        addLink(&theCollection, "News two", "http://two/");
+        theApp.collection.setDescription(old, "kept for later");
+        addLink(&theApp.collection, "News two", "http://two/");
         refresh();
-        searchState = SearchState{};
+        theApp.searchState = SearchState{};
     }
 
     // A step answering the search dialog with a text (the boxes as they are).
@@ -51,7 +51,7 @@ protected:
 }  // namespace
 
 TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
-    searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
+    theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
     select("News one");
     {
         DialogDriver driver({confirm("News")});
@@ -70,7 +70,7 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
 }
 
 TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
-    searchState.flags |= SearchFlag::IgnoreCase;
+    theApp.searchState.flags |= SearchFlag::IgnoreCase;
     select("News one");
     DialogDriver driver({confirm("OLD NEWS")});
     runCommand(IDM_FIND);
@@ -80,39 +80,39 @@ TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
 }
 
 TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
-    searchState.flags = SearchFlag::Titles | SearchFlag::Folders;
+    theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Folders;
     bool enabledAtFirst = false, enabledAfter = true;
     {
         DialogDriver driver({[&](HWND dialog) {
             enabledAtFirst = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
             pressButton(dialog, IDOK);
         }});
-        ASSERT_TRUE(searchDialog(mainWindow(), searchState));
+        ASSERT_TRUE(searchDialog(mainWindow(), theApp.searchState));
     }
     EXPECT_TRUE(enabledAtFirst);
-    EXPECT_EQ(SearchFlag::Titles | SearchFlag::Folders, searchState.flags);
+    EXPECT_EQ(SearchFlag::Titles | SearchFlag::Folders, theApp.searchState.flags);
     {
         DialogDriver driver({[&](HWND dialog) {
             ::SendMessageA(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);  // unchecks Titles
             enabledAfter = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
             pressButton(dialog, IDOK);
         }});
-        ASSERT_TRUE(searchDialog(mainWindow(), searchState));
+        ASSERT_TRUE(searchDialog(mainWindow(), theApp.searchState));
     }
     EXPECT_FALSE(enabledAfter);
-    EXPECT_EQ(0u, searchState.flags);  // Folders cleared though its box still shows the check
+    EXPECT_EQ(0u, theApp.searchState.flags);  // Folders cleared though its box still shows the check
 
-    SearchState before = searchState;
+    SearchState before = theApp.searchState;
     DialogDriver cancel({[](HWND dialog) {
         ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "changed");
         pressButton(dialog, IDCANCEL);
     }});
-    EXPECT_FALSE(searchDialog(mainWindow(), searchState));
-    EXPECT_EQ(before.text, searchState.text);
+    EXPECT_FALSE(searchDialog(mainWindow(), theApp.searchState));
+    EXPECT_EQ(before.text, theApp.searchState.text);
 }
 
 TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
-    searchState.flags = SearchFlag::Descriptions;
+    theApp.searchState.flags = SearchFlag::Descriptions;
     std::vector<std::string> messages;
     {
         DialogDriver driver({confirm("later"), answer(messages)});

@@ -1,7 +1,7 @@
 // The tree view inside the real main window, with the English module: every
 // change shows in the control and in the collection alike.
 
-#include "ui/tree_view.h"
+#include "ui/tree/tree_view.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include "exchange/argument_record.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
-#include "ui/app_state.h"
+#include "ui/application.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -22,10 +22,10 @@ protected:
     // Top level: link "b", folder "F" (holding link "inner"), link "a".
     void SetUp() override {
         MainWindowFixture::SetUp();
-        addLink(&theCollection, "b", "http://b/");
-        Folder* folder = addFolder(&theCollection, "F");
+        addLink(&theApp.collection, "b", "http://b/");
+        Folder* folder = addFolder(&theApp.collection, "F");
         addLink(folder, "inner", "http://inner/");
-        addLink(&theCollection, "a", "http://a/");
+        addLink(&theApp.collection, "a", "http://a/");
         refresh();
     }
 
@@ -41,7 +41,7 @@ protected:
 }  // namespace
 
 TEST_F(TreeView, MirrorsTheCollectionItemForItem) {
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ(nullptr, selectedItem(tree()));
 }
 
@@ -62,7 +62,7 @@ TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
         DialogDriver driver({fillLink("http://end/", "end")});
         runCommand(IDM_NEW_LINK);
     }
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ("F \"\" \"\"\n"
               "  L \"b\" \"\" \"http://b/\"\n"
               "  F \"F\" \"\"\n"
@@ -71,9 +71,9 @@ TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
               "  L \"before a\" \"\" \"http://before-a/\"\n"
               "  L \"a\" \"\" \"http://a/\"\n"
               "  L \"end\" \"\" \"http://end/\"\n",
-              treeText(theCollection));
+              treeText(theApp.collection));
     EXPECT_EQ("end", selectedTitle());
-    EXPECT_TRUE(theCollection.modified);
+    EXPECT_TRUE(theApp.collection.modified);
 }
 
 TEST_F(TreeView, ANewLinkStartsFromTheClipboardAddress) {
@@ -95,7 +95,7 @@ TEST_F(TreeView, ANewLinkStartsFromTheClipboardAddress) {
     }});
     runCommand(IDM_NEW_LINK);
     EXPECT_EQ("http://", shownUrl);
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
@@ -109,15 +109,15 @@ TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
         runCommand(IDM_DELETE);
     }
     EXPECT_EQ(1u, questions.size());
-    EXPECT_EQ(3u, theCollection.childCount());
+    EXPECT_EQ(3u, theApp.collection.childCount());
     {
         DialogDriver driver({[&](HWND box) { pressButton(box, IDYES); }});
         runCommand(IDM_DELETE);
     }
-    EXPECT_EQ(2u, theCollection.childCount());
+    EXPECT_EQ(2u, theApp.collection.childCount());
 
     // A link and an empty folder go without a question.
-    addFolder(&theCollection, "empty");
+    addFolder(&theApp.collection, "empty");
     refresh();
     select("empty");
     DialogDriver none({});
@@ -125,8 +125,8 @@ TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
     select("a");
     runCommand(IDM_DELETE);
     EXPECT_EQ(0, none.unexpectedWindows());
-    EXPECT_EQ("F \"\" \"\"\n  L \"b\" \"\" \"http://b/\"\n", treeText(theCollection));
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ("F \"\" \"\"\n  L \"b\" \"\" \"http://b/\"\n", treeText(theApp.collection));
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(TreeView, RenamingToNothingIsRefused) {
@@ -138,18 +138,18 @@ TEST_F(TreeView, RenamingToNothingIsRefused) {
     });
     EXPECT_EQ(1u, messages.size());
     EXPECT_EQ("a", selectedTitle());
-    EXPECT_EQ(treeText(theCollection), controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 
-    theCollection.modified = false;
+    theApp.collection.modified = false;
     renameTo("renamed", nullptr);
     EXPECT_EQ("renamed", selectedTitle());
-    EXPECT_TRUE(theCollection.modified);
-    EXPECT_EQ(treeText(theCollection), controlText());
-    EXPECT_TRUE(acceleratorsEnabled);
+    EXPECT_TRUE(theApp.collection.modified);
+    EXPECT_EQ(treeText(theApp.collection), controlText());
+    EXPECT_TRUE(theApp.acceleratorsEnabled);
 }
 
 TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
-    Folder* folder = theCollection.childrenBegin().next().node()->asFolder();
+    Folder* folder = theApp.collection.childrenBegin().next().node()->asFolder();
     addLink(folder, "Zeta", "z");
     addLink(folder, "alpha", "a");
     refresh();
@@ -162,12 +162,12 @@ TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
               "    L \"inner\" \"\" \"http://inner/\"\n"
               "    L \"Zeta\" \"\" \"z\"\n"
               "  L \"a\" \"\" \"http://a/\"\n",
-              treeText(theCollection));
+              treeText(theApp.collection));
     select("a");
     runCommand(IDM_SORT);
-    EXPECT_EQ(treeText(theCollection), controlText());
-    EXPECT_EQ("a", titleAt(theCollection.childrenBegin().node()));
-    EXPECT_EQ("F", titleAt(theCollection.childrenBegin().next().next().node()));
+    EXPECT_EQ(treeText(theApp.collection), controlText());
+    EXPECT_EQ("a", titleAt(theApp.collection.childrenBegin().node()));
+    EXPECT_EQ("F", titleAt(theApp.collection.childrenBegin().next().next().node()));
 }
 
 TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
@@ -196,11 +196,11 @@ TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
     insertFromSource(tree(), source, selectedItem(tree()), true, true);
     EXPECT_EQ("first", selectedTitle());
     std::vector<std::string> top;
-    for (ChildPosition p = theCollection.childrenBegin(); !p.isEnd(); ++p) top.push_back(p.node()->title.str());
+    for (ChildPosition p = theApp.collection.childrenBegin(); !p.isEnd(); ++p) top.push_back(p.node()->title.str());
     EXPECT_EQ((std::vector<std::string>{"b", "F", "first", "level 1", "last", "a"}), top);
 
     std::size_t depth = 0;
-    const Folder* folder = theCollection.childrenBegin().next().next().next().node()->asFolder();
+    const Folder* folder = theApp.collection.childrenBegin().next().next().next().node()->asFolder();
     for (const Folder* f = folder; f; f = f->childCount() ? f->childrenBegin().node()->asFolder() : nullptr) {
         ++depth;
         if (depth == Folder::kMaxDepth) {
@@ -210,12 +210,12 @@ TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
         }
     }
     EXPECT_EQ(Folder::kMaxDepth, depth);
-    EXPECT_TRUE(theCollection.save(folderPath("deep.lhv")));
+    EXPECT_TRUE(theApp.collection.save(folderPath("deep.lhv")));
 }
 
 TEST_F(TreeView, AClickBelowTheItemsClearsTheSelectionAndTheDescription) {
-    Link* a = theCollection.childrenBegin().next().next().node()->asLink();
-    theCollection.setDescription(a, "about a");
+    Link* a = theApp.collection.childrenBegin().next().next().node()->asLink();
+    theApp.collection.setDescription(a, "about a");
     select("a");
     EXPECT_EQ("about a", descriptionText());
     clickTreeAt(5, treeClientHeight() - 5);

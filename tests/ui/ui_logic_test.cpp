@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "ui/browser_menu_label.h"
-#include "ui/command_line.h"
-#include "ui/pane_layout.h"
+#include "ui/shell/browser_menu_label.h"
+#include "ui/window/command_line.h"
+#include "ui/window/pane_layout.h"
 #include "ui/search_match.h"
-#include "ui/title_order.h"
+#include "ui/tree/title_order.h"
 
 TEST(FirstArgument, QuotesBlanksAndTheRest) {
     struct Case {

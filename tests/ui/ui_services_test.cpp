@@ -11,12 +11,12 @@
 #include "core/settings.h"
 #include "dialog_driver.h"
 #include "test_files.h"
-#include "ui/description_pane.h"
-#include "ui/file_dialog.h"
-#include "ui/language_modules.h"
-#include "ui/pane_font.h"
+#include "ui/tree/description_pane.h"
+#include "ui/shell/file_dialog.h"
+#include "ui/shell/language_modules.h"
+#include "ui/shell/pane_font.h"
 #include "ui/resource_ids.h"
-#include "ui/ui_services.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 // A stand-in for the main window: a tree (control 1) and the pane (control 2).

@@ -1,4 +1,4 @@
-#include "ui/version_text.h"
+#include "ui/dialogs/version_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,0 @@
-#include "app_state.h"
-
-Collection theCollection;
-bool acceleratorsEnabled = true;

@@ -1,0 +1,3 @@
+#include "ui/application.h"
+
+Application theApp;

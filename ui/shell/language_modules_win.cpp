@@ -1,0 +1,150 @@
+#include "ui/shell/language_modules.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "ui/resource_ids.h"
+#include "ui/shell/ui_services.h"
+
+namespace {
+constexpr std::uint16_t kEnglish = 0x09;
+
+// Loaded as data only: no entry point runs and nothing is imported, so a DLL
+// that is not a language module cannot run code in the program.
+HMODULE loadResourceModule(const std::string& path) {
+    return ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+}
+
+bool hasDllExtension(const char* name) {
+    const std::size_t length = std::strlen(name);
+    return length > 4 && ::lstrcmpiA(name + length - 4, ".dll") == 0;
+}
+
+std::string moduleString(HMODULE module, unsigned id, int capacity) {
+    std::string text(capacity, '\0');
+    const int length = ::LoadStringA(module, id, text.data(), capacity);
+    text.resize(length > 0 ? length : 0);
+    return text;
+}
+}  // namespace
+
+std::string programFolder() {
+    const std::string path = programPath();
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+LanguageModules::LanguageModules() : LanguageModules(programFolder()) {}
+
+LanguageModules::LanguageModules(const std::string& folder) : folder_(folder) {
+    if (!folder_.empty() && folder_.back() != '\\' && folder_.back() != '/') folder_ += '\\';
+    enumerate();
+}
+
+LanguageModules::LanguageModules(LanguageModules&& other) noexcept
+    : folder_(std::move(other.folder_)),
+      entries_(std::move(other.entries_)),
+      defaultIndex_(other.defaultIndex_),
+      currentIndex_(other.currentIndex_),
+      module_(std::exchange(other.module_, nullptr)) {}
+
+LanguageModules& LanguageModules::operator=(LanguageModules&& other) noexcept {
+    if (this != &other) {
+        if (module_) ::FreeLibrary(module_);
+        folder_ = std::move(other.folder_);
+        entries_ = std::move(other.entries_);
+        defaultIndex_ = other.defaultIndex_;
+        currentIndex_ = other.currentIndex_;
+        module_ = std::exchange(other.module_, nullptr);
+    }
+    return *this;
+}
+
+LanguageModules::~LanguageModules() {
+    if (module_) ::FreeLibrary(module_);
+}
+
+HMODULE LanguageModules::load(const std::string& fileName) const { return loadResourceModule(folder_ + fileName); }
+
+void LanguageModules::enumerate() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder_ + "*.dll").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    std::size_t heldEntry = SIZE_MAX;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !hasDllExtension(found.cFileName)) continue;
+        HMODULE candidate = load(found.cFileName);
+        if (!candidate) continue;
+        const std::string idText = moduleString(candidate, IDS_LANGUAGE_ID, 32);
+        if (idText.empty()) {
+            ::FreeLibrary(candidate);
+            continue;
+        }
+        LanguageModule entry;
+        entry.langId = static_cast<std::uint16_t>(std::strtol(idText.c_str(), nullptr, 0));
+        entry.displayName = moduleString(candidate, IDS_LANGUAGE_NAME, 64);
+        if (entry.displayName.empty()) {
+            // The count VerLanguageNameA answers includes the NUL on some
+            // systems: the name ends at the first NUL.
+            char systemName[64] = {};
+            const bool named = ::VerLanguageNameA(entry.langId, systemName, sizeof systemName - 1) > 0;
+            entry.displayName = named ? std::string(systemName) : idText;
+        }
+        entry.fileName = found.cFileName;
+        if (!module_ && (entry.langId & 0x3FF) == kEnglish) {
+            module_ = candidate;
+            heldEntry = entries_.size();
+        } else {
+            ::FreeLibrary(candidate);
+        }
+        entries_.push_back(std::move(entry));
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+
+    // Sort by display name, byte by byte, and follow the held module to its
+    // new place: another module with the same LANGID must not be taken for it.
+    std::vector<std::size_t> order(entries_.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return entries_[a].displayName < entries_[b].displayName;
+    });
+    std::vector<LanguageModule> sorted;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(std::move(entries_[order[i]]));
+        if (order[i] == heldEntry) currentIndex_ = defaultIndex_ = static_cast<int>(i);
+    }
+    entries_ = std::move(sorted);
+
+    if (!module_ && !entries_.empty()) {
+        defaultIndex_ = 0;
+        select(0);
+    }
+}
+
+int LanguageModules::findByLangId(std::uint32_t langId) const {
+    for (int i = 0; i < count(); ++i)
+        if (entries_[i].langId == (langId & 0xFFFF)) return i;
+    return -1;
+}
+
+bool LanguageModules::select(int index) {
+    if (index < 0 || index >= count() || index == currentIndex_) return false;
+    HMODULE loaded = load(entries_[index].fileName);
+    if (!loaded) return false;
+    if (module_) ::FreeLibrary(module_);
+    module_ = loaded;
+    currentIndex_ = index;
+    return true;
+}
+
+LanguageModules& languageModules() {
+    static LanguageModules modules;
+    return modules;
+}
+
+std::string loadText(unsigned id) {
+    HMODULE module = languageModules().module();
+    return module ? moduleString(module, id, 256) : std::string();
+}

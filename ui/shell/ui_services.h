@@ -1,0 +1,47 @@
+#pragma once
+
+// Small services of the user interface: message boxes with the language
+// module's texts, finding a child control, scope guards.
+
+#include <windows.h>
+
+#include <string>
+
+// A message box captioned with the application title; answers its button.
+int showMessage(HWND owner, const std::string& text, UINT style);
+int showMessageId(HWND owner, unsigned textId, UINT style);
+
+// The full path of the running program's file.
+std::string programPath();
+
+// The first child window (in GetWindow order) with control identifier `id`.
+HWND childById(HWND parent, int id);
+
+class BookmarkNode;
+// The node of the item selected in a tree control (tree items carry their
+// node as item data), or none.
+BookmarkNode* selectedTreeNode(HWND tree);
+
+// The whole text of a window, of any length.
+std::string windowText(HWND window);
+
+// Stops a window from painting while it lives.
+class UpdateLock {
+public:
+    explicit UpdateLock(HWND window) { ::LockWindowUpdate(window); }
+    UpdateLock(const UpdateLock&) = delete;
+    UpdateLock& operator=(const UpdateLock&) = delete;
+    ~UpdateLock() { ::LockWindowUpdate(nullptr); }
+};
+
+// Shows the hourglass while it lives.
+class WaitCursor {
+public:
+    WaitCursor() : previous_(::SetCursor(::LoadCursor(nullptr, IDC_WAIT))) {}
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+    ~WaitCursor() { ::SetCursor(previous_); }
+
+private:
+    HCURSOR previous_;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+// The bookmark tree view: a tree control that mirrors the collection item for
+// item. Every control item holds a pointer to its node, so selection, insert
+// points, sort order and search order are read from the control, and every
+// change is made to the collection and to the control together.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/bookmark_node.h"
+#include "core/item_source.h"
+
+
+// Image indexes of the tree's image list.
+enum TreeImage { ClosedFolderImage = 0, OpenFolderImage = 1, LinkImage = 2 };
+
+HWND createTreeView(HWND parent, const RECT& rect);
+// Destroys the tree's image list, which the control leaves to its owner; as
+// the tree goes.
+void destroyTreeImages(HWND tree);
+
+BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item);
+// The item that shows the node in the program's tree, or none. (Asking the
+// control instead would cost a search of all its items under Wine.)
+HTREEITEM itemOfNode(const BookmarkNode* node);
+HTREEITEM selectedItem(HWND tree);
+HTREEITEM itemAtScreenPoint(HWND tree, int screenX, int screenY);
+// True when `ancestor` is `item` itself or one of its parents.
+bool isInSubtree(HWND tree, HTREEITEM item, HTREEITEM ancestor);
+
+HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM insertAfter, bool select);
+// Deletes every item and inserts one per node of the collection.
+void rebuildTree(HWND tree);
+
+// Where a new item goes, given the selection: into a selected folder (when
+// `into` is set), else just before a selected link (`into`) or just after
+// the selection; at the end of the top level without a selection.
+struct InsertPoint {
+    HTREEITEM parentItem;
+    HTREEITEM insertAfter;
+    Folder* folder;
+    ChildPosition position;  // in `folder`, before which the node goes
+};
+InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into);
+
+// How a new link or folder goes in beside the selection.
+struct InsertOptions {
+    bool into;                // see resolveInsertPoint
+    bool select;              // the new item becomes the selection
+    bool refreshDescription;  // without `select`: the pane shows the selection's description again
+};
+// What the user makes or adds: into a selected folder, and selected.
+inline constexpr InsertOptions kNewItemOptions{.into = true, .select = true, .refreshDescription = true};
+HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options);
+HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options);
+// Inserts everything the source yields at the target, in order, folders with
+// their contents; only the first top-level item may be selected. Folders are
+// never made more than Folder::kMaxDepth levels deep: the items of deeper
+// folders go into the deepest allowed one.
+void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst);
+void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm);
+
+// The tree's commands.
+void newLink(HWND tree);
+void newFolder(HWND tree);
+void editProperties(HWND tree);
+void deleteSelected(HWND tree);
+void renameSelected(HWND tree);
+void sortChildren(HWND tree);
+
+// A notification from the tree (control 1); answers the control's result.
+LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header);

@@ -1,0 +1,35 @@
+#pragma once
+
+// The main window: the tree on top, the description pane below, a splitter
+// strip between them. It owns the document commands and hands the tree's
+// commands to the tree view.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+extern const char kMainWindowClass[];
+
+bool registerMainWindowClass(HINSTANCE instance);
+// The window with the settings' position and size and the language module's
+// menu; null when it cannot be made.
+HWND createMainWindow(HINSTANCE instance);
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+HWND treeOf(HWND mainWindow);
+HWND descriptionPaneOf(HWND mainWindow);
+
+// Document operations.
+void openCollection(HWND mainWindow, const std::string& path);
+bool querySave(HWND mainWindow);
+void saveCollection(HWND mainWindow);
+void saveCollectionAs(HWND mainWindow);
+void refreshAll(HWND mainWindow);
+void updateCaption(HWND mainWindow);
+void layoutPanes(HWND mainWindow, int clientWidth, int clientHeight);
+
+// A menu or accelerator command.
+void runCommand(HWND mainWindow, int id);
+// Brings a popup menu up to date just before it drops down.
+void updatePopupMenu(HWND mainWindow, HMENU popup);

@@ -1,0 +1,207 @@
+#include "main_window.h"
+
+#include "core/settings.h"
+#include "ui/application.h"
+#include "ui/tree/context_menu.h"
+#include "ui/tree/description_pane.h"
+#include "ui/tree/drag_drop.h"
+#include "ui/shell/help.h"
+#include "ui/shell/language_modules.h"
+#include "ui/shell/pane_font.h"
+#include "ui/window/pane_layout.h"
+#include "ui/resource_ids.h"
+#include "ui/tree/tree_view.h"
+#include "ui/shell/ui_services.h"
+
+const char kMainWindowClass[] = "Linkhaven";
+
+namespace {
+constexpr UINT kControlSetFocus = 0x100;  // EN_SETFOCUS
+
+// The client area shows only at the splitter strip between the panes.
+void beginSplitterDrag(HWND window) {
+    MainWindowState& state = theApp.mainWindowState;
+    state.splitterLastY = -1;
+    ::GetClientRect(window, &state.splitterClientRect);
+    state.splitterPen.reset(::CreatePen(PS_SOLID, 2, RGB(255, 255, 255)));
+    ::SetCapture(window);
+    state.splitterDragging = true;
+}
+
+// Moves the XOR line to `y` (-1: only erase it).
+void drawSplitterLine(HWND window, int y) {
+    MainWindowState& state = theApp.mainWindowState;
+    const RECT& rect = state.splitterClientRect;
+    if (y >= 0) y = y < rect.top ? rect.top : y > rect.bottom ? rect.bottom : y;
+    if (y == state.splitterLastY) return;
+    const WindowDc windowDc(window);
+    HDC dc = windowDc.get();
+    const int oldMode = ::SetROP2(dc, R2_XORPEN);
+    const SelectedObject pen(dc, state.splitterPen.get());
+    if (state.splitterLastY >= 0) {
+        ::MoveToEx(dc, rect.left, state.splitterLastY, nullptr);
+        ::LineTo(dc, rect.right, state.splitterLastY);
+    }
+    state.splitterLastY = y;
+    if (y >= 0) {
+        ::MoveToEx(dc, rect.left, y, nullptr);
+        ::LineTo(dc, rect.right, y);
+    }
+    ::SetROP2(dc, oldMode);
+}
+
+void endSplitterDrag(HWND window) {
+    MainWindowState& state = theApp.mainWindowState;
+    drawSplitterLine(window, -1);
+    state.splitterDragging = false;
+    ::ReleaseCapture();
+    state.splitterPen.reset();
+}
+
+bool onCreate(HWND window, const CREATESTRUCTA* create) {
+    RECT treeRect{0, 0, 0, 0}, descriptionRect{0, 0, 0, 0};
+    if (create->cy != CW_USEDEFAULT && create->cy > 0) {
+        const PaneLayout layout = computePaneLayout(create->cx, create->cy, settings.Descr,
+                                                ::GetSystemMetrics(SM_CYFRAME));
+        treeRect = {0, 0, layout.tree.width, layout.tree.height};
+        descriptionRect = {0, layout.description.y, layout.description.width,
+                           layout.description.y + layout.description.height};
+    }
+    HWND tree = createTreeView(window, treeRect);
+    if (!tree || !createDescriptionPane(window, descriptionRect)) return false;
+    applyFont(window, false);
+    theApp.mainWindowState.focusedPane = tree;
+    refreshAll(window);
+    registerDropTarget(tree);
+    return true;
+}
+
+void onSize(HWND window, WPARAM kind, int width, int height) {
+    if (kind != SIZE_RESTORED && kind != SIZE_MAXIMIZED) return;
+    layoutPanes(window, width, height);
+    if (kind == SIZE_RESTORED) {
+        RECT outer;
+        ::GetWindowRect(window, &outer);
+        settings.Width = outer.right - outer.left;
+        settings.Height = outer.bottom - outer.top;
+    }
+}
+
+void onMove(HWND window) {
+    if (::IsIconic(window)) return;
+    RECT outer;
+    ::GetWindowRect(window, &outer);
+    settings.Left = outer.left;
+    settings.Top = outer.top;
+}
+
+void onDestroy(HWND window) {
+    shutdownDragDrop(treeOf(window));
+    destroyTreeImages(treeOf(window));
+    helpQuit(window);
+    ::PostQuitMessage(0);
+}
+
+LRESULT onColour(HDC dc) {
+    ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+    ::SetBkMode(dc, OPAQUE);
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+}
+}  // namespace
+
+bool registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = mainWindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_SIZENS);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_ACTIVEBORDER + 1);
+    windowClass.lpszClassName = kMainWindowClass;
+    return ::RegisterClassA(&windowClass) != 0;
+}
+
+HWND createMainWindow(HINSTANCE instance) {
+    HMENU menu = ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_MAIN));
+    HWND window = ::CreateWindowExA(0, kMainWindowClass, loadText(IDS_APP_TITLE).c_str(), WS_OVERLAPPEDWINDOW,
+                                    settings.Left, settings.Top, settings.Width, settings.Height, nullptr, menu,
+                                    instance, nullptr);
+    if (!window && menu) ::DestroyMenu(menu);
+    return window;
+}
+
+HWND treeOf(HWND mainWindow) { return childById(mainWindow, IDC_TREE); }
+HWND descriptionPaneOf(HWND mainWindow) { return childById(mainWindow, IDC_DESCRIPTION_PANE); }
+
+void layoutPanes(HWND mainWindow, int clientWidth, int clientHeight) {
+    const PaneLayout layout = computePaneLayout(clientWidth, clientHeight, settings.Descr, ::GetSystemMetrics(SM_CYFRAME));
+    settings.Descr = layout.descriptionHeight;
+    ::MoveWindow(treeOf(mainWindow), layout.tree.x, layout.tree.y, layout.tree.width, layout.tree.height, TRUE);
+    ::MoveWindow(descriptionPaneOf(mainWindow), layout.description.x, layout.description.y,
+                 layout.description.width, layout.description.height, TRUE);
+}
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    MainWindowState& state = theApp.mainWindowState;
+    switch (message) {
+    case WM_CREATE:
+        return onCreate(window, reinterpret_cast<CREATESTRUCTA*>(lParam)) ? 0 : -1;
+    case WM_SIZE:
+        onSize(window, wParam, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_MOVE:
+        onMove(window);
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && state.focusedPane) ::SetFocus(state.focusedPane);
+        return 0;
+    case WM_CLOSE:
+        if (querySave(window)) ::DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        onDestroy(window);
+        return 0;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        return header->idFrom == IDC_TREE ? handleTreeNotification(window, header) : 0;
+    }
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != treeOf(window)) return ::DefWindowProcA(window, message, wParam, lParam);
+        showContextMenu(treeOf(window), false);
+        return 0;
+    case WM_HELP:
+        helpContents(window);
+        return TRUE;
+    case WM_COMMAND:
+        if (lParam != 0) {  // from a control
+            if (HIWORD(wParam) == kControlSetFocus) state.focusedPane = reinterpret_cast<HWND>(lParam);
+            return 0;
+        }
+        runCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_INITMENUPOPUP:
+        if (!HIWORD(lParam)) updatePopupMenu(window, reinterpret_cast<HMENU>(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        return onColour(reinterpret_cast<HDC>(wParam));
+    case WM_LBUTTONDOWN:
+        beginSplitterDrag(window);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (state.splitterDragging) drawSplitterLine(window, static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_LBUTTONUP:
+        if (state.splitterDragging) {
+            const RECT rect = state.splitterClientRect;
+            settings.Descr = rect.bottom - state.splitterLastY;
+            endSplitterDrag(window);
+            layoutPanes(window, rect.right - rect.left, rect.bottom - rect.top);
+        }
+        return 0;
+    case WM_CANCELMODE:
+        if (state.splitterDragging) endSplitterDrag(window);
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    default:
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,9 +1,0 @@
-// The entry point of linkhaven.exe.
-
-#include <windows.h>
-
-#include "ui/main_loop.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showState) {
-    return runProgram(instance, commandLine, showState);
-}
