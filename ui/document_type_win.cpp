@@ -1,7 +1,8 @@
+#include "ui/main_loop.h"
+
 #include <string>
 
 #include "ui/language_modules.h"
-#include "ui/main_loop.h"
 #include "ui/resource_ids.h"
 
 namespace {

@@ -1,5 +1,7 @@
 // The main window's command table: menu items and accelerator keys.
 
+#include "ui/main_window.h"
+
 #include "core/settings.h"
 #include "export/browser_window_capture.h"
 #include "export/url_export_error.h"
@@ -12,7 +14,6 @@
 #include "ui/item_dialogs.h"
 #include "ui/language_modules.h"
 #include "ui/main_loop.h"
-#include "ui/main_window.h"
 #include "ui/pane_font.h"
 #include "ui/resource_ids.h"
 #include "ui/search.h"

@@ -2,6 +2,8 @@
 // language menu lists the modules, the browser-window menu its windows, and
 // the other menus enable their items by the focused pane and the selection.
 
+#include "ui/main_window.h"
+
 #include <string>
 
 #include "core/settings.h"
@@ -10,7 +12,6 @@
 #include "ui/clipboard_commands.h"
 #include "ui/description_pane.h"
 #include "ui/language_modules.h"
-#include "ui/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree_view.h"
 
