@@ -149,6 +149,8 @@ TEST(Pathological, EveryParserReadsEightTimesTheInputInProportionalTime) {
         {"tag: long name", repeated("<", "A", ">"), readTags},
         {"tag: brackets and percent signs", repeated("", "<%"), readTags},
         {"netscape: nested lists", repeated("", "<DL><p><DT><H3>f</H3>\n"), importedAs(".html"), 2000},
+        {"netscape: attributes", numbered("<DL><p><DT><A HREF=\"http://x/\" ", "a", ">t</A>"), importedAs(".html"), 2000},
+        {"netscape: comments and ampersands in a title", repeated("<DL><p><DT><H3>", "<!-- &", "</H3>"), importedAs(".html")},
         {"netscape: unclosed anchors", repeated("<DL><p>", "<DT><A HREF=\"http://a/\">t"), importedAs(".html"), 2000},
         {"opera: nested folders", repeated(kHotlist, "#FOLDER\n\tNAME=f\n\n"), importedAs(".adr"), 2000},
         {"opera: folder ends", repeated(kHotlist, "-\n"), importedAs(".adr")},
