@@ -78,7 +78,7 @@ void build(Collection& c) {
 }
 
 std::size_t walk(const Collection& c) {
-    CollectionWalker walker(c, c.childrenBegin(), c.childrenEnd());
+    CollectionWalker walker(c.childrenBegin(), c.childrenEnd());
     std::size_t nodes = 0;
     ItemFields fields;
     for (int depth = 1; depth > 0;) {

@@ -20,7 +20,7 @@ std::string oneLine(const std::string& text) {
 
 void printCollection(const Collection& collection, std::FILE* out) {
     std::string text = oneLine(collection.title.str()) + "\n";
-    CollectionWalker walker(collection, collection.childrenBegin(), collection.childrenEnd());
+    CollectionWalker walker(collection.childrenBegin(), collection.childrenEnd());
     std::size_t depth = 1;
     for (;;) {
         ItemCode code = walker.next();

@@ -19,17 +19,10 @@ public:
 
     void clear();
 
-    using Folder::asFolder;
-    using Folder::asLink;
     using Folder::childrenBegin;
     using Folder::childrenEnd;
-    static Folder* asFolder(BookmarkNode* node) { return node ? node->asFolder() : nullptr; }
-    static Link* asLink(BookmarkNode* node) { return node ? node->asLink() : nullptr; }
-    static const Folder* asFolder(const BookmarkNode* node) { return node ? node->asFolder() : nullptr; }
-    static const Link* asLink(const BookmarkNode* node) { return node ? node->asLink() : nullptr; }
 
     static std::string_view titleOf(const BookmarkNode* node) { return node->title; }
-    static std::string_view descriptionOf(const BookmarkNode* node) { return node->description; }
     static std::string_view urlOf(const Link* link) { return link->url; }
 
     void setTitle(BookmarkNode* node, std::string_view text);
@@ -53,7 +46,6 @@ public:
     // false. Either way the collection counts as modified.
     bool reorderChildren(Folder* folder, const std::function<BookmarkNode*()>& nextNode);
 
-    static Folder* parentOf(const BookmarkNode* node) { return node->parent; }
     // The node's place in its parent's list; the end position when not found.
     static ChildPosition positionOf(const BookmarkNode* node);
     static ChildPosition childrenBegin(const Folder* folder) { return folder->childrenBegin(); }

@@ -1,12 +1,13 @@
 // The collection file: a 16-byte header, then the root folder's body, depth
 // first. Integers are little-endian; a string is a 32-bit length and its bytes.
 
+#include "collection.h"
+
 #include <cstdint>
 #include <limits>
 #include <vector>
 
 #include "binary_stream.h"
-#include "collection.h"
 #include "replacing_file.h"
 
 namespace {

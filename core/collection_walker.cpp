@@ -1,6 +1,6 @@
 #include "collection_walker.h"
 
-CollectionWalker::CollectionWalker(const Collection&, ChildPosition first, ChildPosition end)
+CollectionWalker::CollectionWalker(ChildPosition first, ChildPosition end)
     : ranges_{{first, end}} {}
 
 ItemCode CollectionWalker::next() {

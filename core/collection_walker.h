@@ -12,7 +12,7 @@
 
 class CollectionWalker final : public ItemSource {
 public:
-    CollectionWalker(const Collection& collection, ChildPosition first, ChildPosition end);
+    CollectionWalker(ChildPosition first, ChildPosition end);
 
     ItemCode next() override;
     void folder(ItemFields& fields) override;

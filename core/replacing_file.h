@@ -23,8 +23,6 @@ public:
     bool commit();
     void discard();
 
-    const std::string& temporaryPath() const { return temporary_; }
-
 private:
     std::string target_;
     std::string temporary_;

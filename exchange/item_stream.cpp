@@ -74,15 +74,15 @@ void writeItemStream(ItemSource& source, char* destination) {
     emit(source, writer);
 }
 
-std::size_t measureNodeStream(const Collection& collection, const BookmarkNode& node) {
+std::size_t measureNodeStream(const Collection&, const BookmarkNode& node) {
     const ChildPosition first = Collection::positionOf(&node);
-    CollectionWalker walker(collection, first, first.next());
+    CollectionWalker walker(first, first.next());
     return measureItemStream(walker);
 }
 
-void writeNodeStream(const Collection& collection, const BookmarkNode& node, char* destination) {
+void writeNodeStream(const Collection&, const BookmarkNode& node, char* destination) {
     const ChildPosition first = Collection::positionOf(&node);
-    CollectionWalker walker(collection, first, first.next());
+    CollectionWalker walker(first, first.next());
     writeItemStream(walker, destination);
 }
 

@@ -37,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InsertedCounts counts = insertItems(collection, &collection, importer);
     // Every folder needs a "<DL" and every link a "<A" of the input.
     if (counts.folders + counts.links > size / 3 + 1) std::abort();
-    if (depthOf(collection) > static_cast<std::size_t>(FileListImporter::kMaxDepth)) std::abort();
+    if (depthOf(collection) > Folder::kMaxDepth) std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "file_list_importer.h"
 
+#include "core/bookmark_node.h"
 #include "import/netscape_importer.h"
 #include "import/opera_importer.h"
 
@@ -25,7 +26,7 @@ ItemCode FileListImporter::next() {
     for (;;) {
         ItemCode code = nextItem();
         if (code == ItemCode::FolderItem) {
-            if (depth_ < kMaxDepth) {
+            if (static_cast<std::size_t>(depth_) < Folder::kMaxDepth) {
                 ++depth_;
                 return ItemCode::FolderItem;
             }

@@ -4,6 +4,8 @@
 // items: folders are walked, Internet shortcuts (.url) become links, and
 // Netscape bookmark files (.htm, .html) and Opera hotlists (.adr) are read by
 // their importers, whose items are spliced in at the place of the file.
+// Folders nested deeper than Folder::kMaxDepth below the import's top level
+// are not created; their items go into the deepest folder allowed.
 
 #include <memory>
 #include <string>
@@ -14,10 +16,6 @@
 
 class FileListImporter final : public ItemSource {
 public:
-    // Folders nested deeper than this below the import's top level are not
-    // created; their items go into the deepest folder allowed.
-    static constexpr int kMaxDepth = 1000;
-
     explicit FileListImporter(std::unique_ptr<FileList> dropped);
     ~FileListImporter() override;
 

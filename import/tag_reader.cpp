@@ -1,5 +1,6 @@
 #include "tag_reader.h"
 
+#include <algorithm>
 
 namespace {
 // Skipped between tags and before attributes.
@@ -53,14 +54,33 @@ bool decodeNumeric(std::string_view name, std::string& out) {
 // entity; names longer than this cannot be one.
 constexpr std::size_t kLongestEntityName = 10;
 
+bool isDigit(char c, bool hex) { return hex ? hexDigit(c) >= 0 : c >= '0' && c <= '9'; }
+
+// The position of the ";" that ends a reference starting at the "&" at `amp`,
+// or npos. The scan never goes past a run of digits or a name's longest
+// length, so that a value full of "&" without ";" is read in linear time.
+std::size_t referenceEnd(std::string_view value, std::size_t amp) {
+    std::size_t at = amp + 1;
+    if (at < value.size() && value[at] == '#') {
+        ++at;
+        const bool hex = at < value.size() && (value[at] == 'x' || value[at] == 'X');
+        if (hex) ++at;
+        while (at < value.size() && isDigit(value[at], hex)) ++at;
+    } else {
+        const std::size_t limit = std::min(value.size(), at + kLongestEntityName + 1);
+        while (at < limit && value[at] != ';') ++at;
+    }
+    return at < value.size() && value[at] == ';' ? at : std::string_view::npos;
+}
+
 void decodeValueEntities(std::string& value) {
     std::size_t amp = value.find('&');
     if (amp == std::string::npos) return;
     std::string decoded(value, 0, amp);
     while (amp < value.size()) {
-        std::size_t semicolon = value.find(';', amp + 1);
+        const std::size_t semicolon = referenceEnd(value, amp);
         std::string_view name;
-        if (semicolon != std::string::npos && semicolon - amp - 1 <= kLongestEntityName)
+        if (semicolon != std::string_view::npos)
             name = std::string_view(value).substr(amp + 1, semicolon - amp - 1);
         std::string replacement;
         bool known = !name.empty() && decodeEntity(name, replacement) &&
@@ -96,9 +116,9 @@ bool decodeEntity(std::string_view name, std::string& out) {
 }
 
 const std::string* AttributeMap::find(std::string_view name) const {
-    for (const Attribute& attribute : *this)
-        if (attribute.first == name) return &attribute.second;
-    return nullptr;
+    const Attribute* found = std::lower_bound(
+        begin(), end(), name, [](const Attribute& attribute, std::string_view key) { return attribute.first < key; });
+    return found != end() && found->first == name ? &found->second : nullptr;
 }
 
 AttributeMap::Attribute& AttributeMap::prepare() {
@@ -109,14 +129,23 @@ AttributeMap::Attribute& AttributeMap::prepare() {
     return attribute;
 }
 
-void AttributeMap::commitPrepared() {
-    Attribute& added = attributes_[size_];
-    for (std::size_t i = 0; i < size_; ++i)
-        if (attributes_[i].first == added.first) return;  // the first value stays
-    ++size_;
-    // Keep the order by name; tags have few attributes.
-    for (std::size_t i = size_ - 1; i > 0 && attributes_[i].first < attributes_[i - 1].first; --i)
-        std::swap(attributes_[i], attributes_[i - 1]);
+void AttributeMap::finish() {
+    const auto first = attributes_.begin();
+    const auto last = first + static_cast<std::ptrdiff_t>(size_);
+    const auto byName = [](const Attribute& a, const Attribute& b) { return a.first < b.first; };
+    // A stable order keeps the first value of a repeated name in front.
+    // Most tags have a handful of attributes: sorting those in place spares
+    // the buffer stable_sort allocates.
+    constexpr std::size_t kFew = 16;
+    if (size_ <= kFew) {
+        for (auto i = first; i != last; ++i)
+            for (auto j = i; j != first && byName(*j, *(j - 1)); --j) std::swap(*j, *(j - 1));
+    } else {
+        std::stable_sort(first, last, byName);
+    }
+    const auto kept = std::unique(
+        first, last, [](const Attribute& a, const Attribute& b) { return a.first == b.first; });
+    size_ = static_cast<std::size_t>(kept - first);
 }
 
 bool TagReader::parse(TagHandler& handler) {
@@ -207,6 +236,7 @@ bool TagReader::readTag(TagHandler& handler) {
     upperCase(name_);
     attributes_.clear();
     if (delimiter != '>') readAttributes();
+    attributes_.finish();
     return handler.onTag(name_, attributes_) && !input_.atEnd();
 }
 

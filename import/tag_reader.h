@@ -25,10 +25,13 @@ public:
     const Attribute* end() const { return attributes_.data() + size_; }
 
     // For the reader: the storage is reused from tag to tag, so that long
-    // values (icons) do not cost an allocation each.
+    // values (icons) do not cost an allocation each. Attributes are added in
+    // the order read; finish() orders them and drops repeated names, once
+    // per tag, so that a tag of many attributes costs n log n, not n squared.
     void clear() { size_ = 0; }
     Attribute& prepare();
-    void commitPrepared();
+    void commitPrepared() { ++size_; }
+    void finish();
 
 private:
     std::vector<Attribute> attributes_;
@@ -73,6 +76,7 @@ private:
 };
 
 // The replacement of the entity `name` (without "&" and ";"): the named
-// entities of the reader, in any case, and numeric references of 1 to 127.
+// entities of the reader, in any case, and numeric references of 1 to 127
+// (leading zeros allowed, any number of them).
 // False for any other name.
 bool decodeEntity(std::string_view name, std::string& out);

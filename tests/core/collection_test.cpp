@@ -58,8 +58,8 @@ TEST(Collection, InsertsBeforeTheGivenPosition) {
     EXPECT_EQ(b, folder->childrenBegin().node());
     EXPECT_EQ(3u, folder->childCount());
 
-    EXPECT_EQ(&c, Collection::parentOf(folder));
-    EXPECT_EQ(nullptr, Collection::parentOf(&c));
+    EXPECT_EQ(&c, folder->parent);
+    EXPECT_EQ(nullptr, c.parent);
 }
 
 TEST(Collection, EveryChangeSetsModifiedAndClearResetsIt) {
@@ -138,13 +138,11 @@ TEST(Collection, NodeKindsAndPositions) {
     Collection c;
     Link* link = addLink(c, &c, "l");
     Folder* folder = addFolder(c, &c, "f");
-    EXPECT_EQ(nullptr, Collection::asFolder(static_cast<BookmarkNode*>(nullptr)));
-    EXPECT_EQ(nullptr, Collection::asLink(static_cast<BookmarkNode*>(nullptr)));
-    EXPECT_EQ(nullptr, Collection::asFolder(link));
-    EXPECT_EQ(link, Collection::asLink(link));
-    EXPECT_EQ(folder, Collection::asFolder(folder));
-    EXPECT_EQ(nullptr, Collection::asLink(folder));
-    EXPECT_EQ(&c, Collection::asFolder(static_cast<BookmarkNode*>(&c)));
+    EXPECT_EQ(nullptr, link->asFolder());
+    EXPECT_EQ(link, link->asLink());
+    EXPECT_EQ(folder, folder->asFolder());
+    EXPECT_EQ(nullptr, folder->asLink());
+    EXPECT_EQ(&c, static_cast<BookmarkNode*>(&c)->asFolder());
 
     EXPECT_EQ(link, Collection::positionOf(link).node());
     EXPECT_EQ(folder, Collection::positionOf(link).next().node());

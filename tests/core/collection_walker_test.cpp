@@ -47,26 +47,26 @@ TEST(CollectionWalker, WalksOneNodeOrARangeWithOneEndPerLevel) {
     Link* last = c.appendLink(&c).node()->asLink();
     c.setTitle(last, "last");
 
-    CollectionWalker overEmpty(c, Collection::positionOf(empty), Collection::positionOf(empty).next());
+    CollectionWalker overEmpty(Collection::positionOf(empty), Collection::positionOf(empty).next());
     EXPECT_EQ("F(empty|) E E E E ", walk(overEmpty, 2));
 
-    CollectionWalker overLink(c, Collection::positionOf(a), Collection::positionOf(a).next());
+    CollectionWalker overLink(Collection::positionOf(a), Collection::positionOf(a).next());
     EXPECT_EQ("L(a|x\r\ny|http://a/) E ", walk(overLink));
 
-    CollectionWalker overFull(c, Collection::positionOf(full), Collection::positionOf(full).next());
+    CollectionWalker overFull(Collection::positionOf(full), Collection::positionOf(full).next());
     EXPECT_EQ("F(full|d) L(a|x\r\ny|http://a/) F(sub|) L(b||) E E E ", walk(overFull));
 
-    CollectionWalker overAll(c, c.childrenBegin(), c.childrenEnd());
+    CollectionWalker overAll(c.childrenBegin(), c.childrenEnd());
     EXPECT_EQ("F(empty|) E F(full|d) L(a|x\r\ny|http://a/) F(sub|) L(b||) E E L(last||) E ", walk(overAll));
 
-    CollectionWalker overNothing(c, c.childrenEnd(), c.childrenEnd());
+    CollectionWalker overNothing(c.childrenEnd(), c.childrenEnd());
     EXPECT_EQ("E ", walk(overNothing));
 }
 
 TEST(CollectionWalker, NextDoesNotAdvance) {
     Collection c;
     c.setTitle(c.appendLink(&c).node(), "one");
-    CollectionWalker walker(c, c.childrenBegin(), c.childrenEnd());
+    CollectionWalker walker(c.childrenBegin(), c.childrenEnd());
     EXPECT_EQ(ItemCode::LinkItem, walker.next());
     EXPECT_EQ(ItemCode::LinkItem, walker.next());
     ItemFields fields;
@@ -80,7 +80,7 @@ TEST(CollectionWalker, WalksVeryDeepTreesWithoutRecursion) {
     Folder* folder = &c;
     const int depth = 100000;
     for (int level = 0; level < depth; ++level) folder = c.appendFolder(folder).node()->asFolder();
-    CollectionWalker walker(c, c.childrenBegin(), c.childrenEnd());
+    CollectionWalker walker(c.childrenBegin(), c.childrenEnd());
     int folders = 0, ends = 0;
     for (int open = 1; open > 0;) {
         ItemFields fields;

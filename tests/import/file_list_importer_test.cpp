@@ -123,7 +123,7 @@ TEST_F(FileListImport, ALinkedFolderIsListedButNotWalked) {
 }
 
 TEST_F(FileListImport, FoldersBelowTheDepthLimitGiveTheirItemsToTheDeepestFolder) {
-    const int depth = FileListImporter::kMaxDepth + 20;
+    const int depth = static_cast<int>(Folder::kMaxDepth) + 20;
     std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL>";
     for (int level = 0; level < depth; ++level)
         html += "<DT><H3>f</H3><DL><DT><A HREF=\"http://l/" + std::to_string(level) + "\">l</A>";
@@ -133,11 +133,11 @@ TEST_F(FileListImport, FoldersBelowTheDepthLimitGiveTheirItemsToTheDeepestFolder
     Collection collection;
     FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{make("deep.html", html)}));
     InsertedCounts counts = insertItems(collection, &collection, importer);
-    EXPECT_EQ(static_cast<std::size_t>(FileListImporter::kMaxDepth), counts.folders);
+    EXPECT_EQ(Folder::kMaxDepth, counts.folders);
     EXPECT_EQ(static_cast<std::size_t>(depth + 1), counts.links);
 
     Folder* deepest = &collection;
-    for (int level = 0; level < FileListImporter::kMaxDepth; ++level) {
+    for (std::size_t level = 0; level < Folder::kMaxDepth; ++level) {
         ChildPosition child = deepest->childrenBegin();
         while (!child.isEnd() && !child.node()->asFolder()) ++child;
         ASSERT_FALSE(child.isEnd()) << level;

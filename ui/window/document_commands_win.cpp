@@ -1,6 +1,8 @@
 // The main window's document operations: open, save, save as, new, the
 // caption, and the export through a template.
 
+#include "ui/window/document_commands.h"
+
 #include <string>
 
 #include "core/file_io.h"
@@ -11,7 +13,6 @@
 #include "ui/tree/description_pane.h"
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
-#include "ui/window/document_commands.h"
 #include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"

@@ -1,5 +1,7 @@
 // The main window's command table: menu items and accelerator keys.
 
+#include "ui/window/main_window.h"
+
 #include "core/settings.h"
 #include "ui/shell/browser_window_capture.h"
 #include "export/url_export_error.h"
@@ -12,7 +14,6 @@
 #include "ui/dialogs/item_dialogs.h"
 #include "ui/shell/language_modules.h"
 #include "ui/window/main_loop.h"
-#include "ui/window/main_window.h"
 #include "ui/shell/pane_font.h"
 #include "ui/resource_ids.h"
 #include "ui/window/search.h"

@@ -2,6 +2,8 @@
 // language menu lists the modules, the browser-window menu its windows, and
 // the other menus enable their items by the focused pane and the selection.
 
+#include "ui/window/main_window.h"
+
 #include <string>
 
 #include "core/settings.h"
@@ -11,7 +13,6 @@
 #include "ui/tree/clipboard_commands.h"
 #include "ui/tree/description_pane.h"
 #include "ui/shell/language_modules.h"
-#include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 
