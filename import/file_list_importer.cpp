@@ -53,6 +53,7 @@ ItemCode FileListImporter::nextItem() {
                 ++nestedDepth_;
             } else if (code == ItemCode::EndOfFolder && --nestedDepth_ == 0) {
                 // The file ended: its last EndOfFolder closes nothing here.
+                if (result_) result_ = nested_->result();
                 nested_.reset();
             }
             if (nestedDepth_ != 0) return code;
@@ -71,7 +72,10 @@ ItemCode FileListImporter::nextItem() {
 
 bool FileListImporter::dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code) {
     // A path that does not exist: the system answers all bits set for it.
-    if (attributes == FileAttribute::Invalid) return false;
+    if (attributes == FileAttribute::Invalid) {
+        if (result_) result_ = Result::failure(ResultStatus::NotFound, path);
+        return false;
+    }
     const std::string component = lists_.back()->lastName(path);
     if (attributes & FileAttribute::Directory) {
         name_ = fileNameAsTitle(component);

@@ -24,6 +24,10 @@ public:
     ItemCode next() override;
     void folder(ItemFields& fields) override;
     void link(ItemFields& fields) override;
+    // The first failure met: a path that is not there (NotFound), or a
+    // bookmark file that could not be read. The import goes on past it with
+    // the other paths.
+    Result result() const override { return result_; }
 
 private:
     // The next item before the depth limit applies.
@@ -39,4 +43,5 @@ private:
     int depth_ = 0;
     // Folders below the depth limit whose end is still to come.
     int flattened_ = 0;
+    Result result_;
 };
