@@ -65,16 +65,23 @@ TEST_F(ExportCollection, AFailedExportLeavesTheOldOutputAsItWas) {
         EXPECT_EQ(older, readFileBytes(outputPath)) << bad;
         EXPECT_EQ(2u, folder.entryCount()) << bad;
     }
-    // No output file at all: none appears.
+    // No output file at all: none appears. The result names the template and the line.
     removeFile(outputPath);
-    EXPECT_EQ(3, exportCode(templatePath, outputPath));
+    writeFileBytes(templatePath, "{collection}\r\n{folder}{title");
+    const Result mistake = exportCollection(collection, templatePath, outputPath);
+    EXPECT_EQ(ResultStatus::TemplateMistake, mistake.status);
+    EXPECT_EQ(3, mistake.code);
+    EXPECT_EQ(2, mistake.line);
+    EXPECT_EQ(templatePath, mistake.path);
     EXPECT_FALSE(fileExists(outputPath));
 }
 
 TEST_F(ExportCollection, AnUnreadableTemplateNeverTouchesTheOutput) {
     writeFileBytes(outputPath, "kept");
-    EXPECT_EQ(1, exportCode(folder.file("missing.lht"), outputPath));
-    EXPECT_EQ(1, exportCode(folder.path(), outputPath));  // a folder is no template
+    EXPECT_EQ(ResultStatus::NotFound, exportCollection(collection, folder.file("missing.lht"), outputPath).status);
+    const Result aFolder = exportCollection(collection, folder.path(), outputPath);  // a folder is no template
+    EXPECT_EQ(ResultStatus::NoAccess, aFolder.status);
+    EXPECT_EQ(1, aFolder.code);
     EXPECT_EQ("kept", readFileBytes(outputPath));
     EXPECT_EQ(1, exportCode(folder.file("missing.lht"), folder.file("new.txt")));
     EXPECT_FALSE(fileExists(folder.file("new.txt")));

@@ -46,22 +46,20 @@ TEST(ImportCommand, APathThatCannotBeReadIsAnErrorAndAnEmptyFileIsSaidToBeSo) {
     const std::string output = folder.file("out.lhv"), missing = folder.file("no/such/file.html");
     const std::string empty = folder.file("empty.html");
     writeFileBytes(empty, "<html></html>");
+    const std::string notFound = "linkhaven-cli: cannot import " + missing + ": not found\n";
+    const std::string noBookmarks = "linkhaven-cli: no bookmarks found in " + empty + "\n";
     struct Case {
-        std::vector<std::string> paths;
+        std::vector<std::string> arguments;
         int status;
         std::string message;
-    };
-    const Case cases[] = {
-        {{missing}, 1, "linkhaven-cli: cannot import " + missing + ": not found\n"},
-        {{empty, missing}, 1, "linkhaven-cli: no bookmarks found in " + empty + "\n" +
-                                   "linkhaven-cli: cannot import " + missing + ": not found\n"},
-        {{empty}, 0, "linkhaven-cli: no bookmarks found in " + empty + "\n"},
+    } cases[] = {
+        {{output, missing}, 1, notFound},
+        {{output, empty, missing}, 1, noBookmarks + notFound},
+        {{output, empty}, 0, noBookmarks},
     };
     for (const Case& test : cases) {
-        std::vector<std::string> arguments{output};
-        arguments.insert(arguments.end(), test.paths.begin(), test.paths.end());
         std::string err;
-        EXPECT_EQ(test.status, runImport(arguments, folder, &err));
+        EXPECT_EQ(test.status, runImport(test.arguments, folder, &err));
         EXPECT_EQ(test.message, err);
         EXPECT_EQ(test.status == 0, fileExists(output)) << test.message;  // no output after an error
     }
