@@ -18,12 +18,14 @@ int runImportCommand(const std::vector<std::string>& arguments, std::FILE* out, 
         FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{*path}));
         const InsertedCounts counts = insertItems(collection, &collection, importer);
         const Result imported = importer.result();
-        if (!imported) {
+        if (imported.status == ResultStatus::NotRecognized) {
+            std::fputs(("linkhaven-cli: skipped " + describe(imported) + "\n").c_str(), err);
+        } else if (!imported) {
             std::fputs(("linkhaven-cli: cannot import " + describe(imported) + "\n").c_str(), err);
             return 1;
-        }
-        if (counts.folders + counts.links == 0)
+        } else if (counts.folders + counts.links == 0) {
             std::fputs(("linkhaven-cli: no bookmarks found in " + *path + "\n").c_str(), err);
+        }
         total.folders += counts.folders;
         total.links += counts.links;
     }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace FileAttribute {
 constexpr std::uint32_t Directory = 0x10;
 constexpr std::uint32_t Normal = 0x80;
@@ -63,8 +65,9 @@ private:
 };
 
 // The address in a shortcut file: key URL of section InternetShortcut, at
-// most 255 bytes of it. Empty when the file is not a usable shortcut.
-std::string readShortcutUrl(const std::string& path);
+// most 255 bytes of it. Empty when the file is not a usable shortcut: then
+// NotRecognized, or why the file could not be read.
+Result readShortcutUrl(const std::string& path, std::string& url);
 
 // A file or folder name as a title in the ANSI code page (natively, names
 // are UTF-8 and are converted as Windows' ANSI file functions do).

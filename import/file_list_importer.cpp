@@ -53,7 +53,7 @@ ItemCode FileListImporter::nextItem() {
                 ++nestedDepth_;
             } else if (code == ItemCode::EndOfFolder && --nestedDepth_ == 0) {
                 // The file ended: its last EndOfFolder closes nothing here.
-                if (result_) result_ = nested_->result();
+                keepFailure(nested_->result());
                 nested_.reset();
             }
             if (nestedDepth_ != 0) return code;
@@ -73,7 +73,7 @@ ItemCode FileListImporter::nextItem() {
 bool FileListImporter::dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code) {
     // A path that does not exist: the system answers all bits set for it.
     if (attributes == FileAttribute::Invalid) {
-        if (result_) result_ = Result::failure(ResultStatus::NotFound, path);
+        keepFailure(Result::failure(ResultStatus::NotFound, path));
         return false;
     }
     const std::string component = lists_.back()->lastName(path);
@@ -100,13 +100,24 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
         return false;
     }
     if (extension == ".url") {
-        url_ = readShortcutUrl(path);
-        if (url_.empty()) return false;
+        const Result read = readShortcutUrl(path, url_);
+        if (!read) {
+            keepFailure(read);
+            return false;
+        }
         name_ = fileNameAsTitle(component.substr(0, dot));
         code = ItemCode::LinkItem;
         return true;
     }
     return false;
+}
+
+void FileListImporter::keepFailure(const Result& result) {
+    if (result) return;
+    // A file of another kind only means fewer bookmarks; one that could not
+    // be read at all matters more.
+    if (result_ || (result_.status == ResultStatus::NotRecognized && result.status != ResultStatus::NotRecognized))
+        result_ = result;
 }
 
 void FileListImporter::folder(ItemFields& fields) {

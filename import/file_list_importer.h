@@ -24,9 +24,9 @@ public:
     ItemCode next() override;
     void folder(ItemFields& fields) override;
     void link(ItemFields& fields) override;
-    // The first failure met: a path that is not there (NotFound), or a
-    // bookmark file that could not be read. The import goes on past it with
-    // the other paths.
+    // The first failure met: a path that is not there (NotFound), a file
+    // that could not be read, or else one of another kind (NotRecognized: a
+    // hotlist or shortcut that is none). The import goes on past it.
     Result result() const override { return result_; }
 
 private:
@@ -34,6 +34,7 @@ private:
     ItemCode nextItem();
     // Starts the item for the path; false when the path gives none by itself.
     bool dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code);
+    void keepFailure(const Result& result);
 
     std::vector<std::unique_ptr<FileList>> lists_;
     std::unique_ptr<ItemSource> nested_;

@@ -73,9 +73,11 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
 
 std::string DirectoryList::lastName(const std::string& path) const { return lastPathComponent(path); }
 
-std::string readShortcutUrl(const std::string& path) {
+Result readShortcutUrl(const std::string& path, std::string& url) {
+    url.clear();
     InputFile file;
-    if (!file.open(path)) return {};
+    Result opened = file.open(path);
+    if (!opened) return opened;
     std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestShortcut)), '\0');
     std::size_t got = 0;
     while (got < text.size()) {
@@ -83,8 +85,10 @@ std::string readShortcutUrl(const std::string& path) {
         if (read == 0) break;
         got += read;
     }
+    if (file.failed()) return Result::failure(ResultStatus::ReadFailed, path, got);
     text.resize(got);
-    return readIniValue(text, "InternetShortcut", "URL", 256);
+    url = readIniValue(text, "InternetShortcut", "URL", 256);
+    return url.empty() ? Result::failure(ResultStatus::NotRecognized, path) : Result();
 }
 
 std::string fileNameAsTitle(const std::string& name) { return utf8ToWindows1252(name); }

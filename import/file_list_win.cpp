@@ -59,10 +59,18 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
 
 std::string DirectoryList::lastName(const std::string&) const { return platform_->lastName; }
 
-std::string readShortcutUrl(const std::string& path) {
+Result readShortcutUrl(const std::string& path, std::string& url) {
     char address[256] = {};
+    ::SetLastError(ERROR_SUCCESS);
     ::GetPrivateProfileStringA("InternetShortcut", "URL", "", address, sizeof address, path.c_str());
-    return address;
+    url = address;
+    if (!url.empty()) return {};
+    // The system answers an empty address for a file it could not read, too.
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION)
+        return Result::failure(ResultStatus::NoAccess, path);
+    if (fileAttributes(path) == FileAttribute::Invalid) return Result::failure(ResultStatus::NotFound, path);
+    return Result::failure(ResultStatus::NotRecognized, path);
 }
 
 std::string fileNameAsTitle(const std::string& name) { return name; }

@@ -163,7 +163,8 @@ TEST_F(FileListImport, EndsWithTheFirstFailureAndKeepsWhatCameBefore) {
     const Case cases[] = {
         {{html}, ResultStatus::Ok, "", "L a |  | http://a/\nE\n"},
         {{missing, html}, ResultStatus::NotFound, missing, "L a |  | http://a/\nE\n"},
-        {{html, text, missing}, ResultStatus::NotRecognized, text, "L a |  | http://a/\nE\n"},
+        {{html, text}, ResultStatus::NotRecognized, text, "L a |  | http://a/\nE\n"},
+        {{text, html, missing}, ResultStatus::NotFound, missing, "L a |  | http://a/\nE\n"},
     };
     for (const Case& test : cases) {
         FileListImporter importer(std::make_unique<PathList>(test.paths));
