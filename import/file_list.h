@@ -31,6 +31,8 @@ public:
     // The name of the entry next() gave last, as its title shows it: the last
     // component of its path, unless the path had to use another name.
     virtual std::string lastName(const std::string& path) const { return lastPathComponent(path); }
+    // Ok, or why the list could not be read (a folder that may not be listed).
+    virtual Result result() const { return {}; }
 };
 
 // The attributes of the file or folder at `path`; FileAttribute::Invalid
@@ -58,6 +60,7 @@ public:
     DirectoryList& operator=(const DirectoryList&) = delete;
     bool next(std::string& path, std::uint32_t& attributes) override;
     std::string lastName(const std::string& path) const override;
+    Result result() const override;
 
 private:
     struct Platform;

@@ -62,6 +62,7 @@ ItemCode FileListImporter::nextItem() {
         std::string path;
         std::uint32_t attributes = 0;
         if (!lists_.back()->next(path, attributes)) {
+            keepFailure(lists_.back()->result());
             lists_.pop_back();
             return ItemCode::EndOfFolder;
         }

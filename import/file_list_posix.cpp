@@ -1,6 +1,7 @@
 #include "file_list.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -43,6 +44,7 @@ struct DirectoryList::Platform {
     std::string folderPath;
     std::vector<std::string> names;
     std::size_t index = 0;
+    Result listed;
 };
 
 DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::make_unique<Platform>()) {
@@ -50,7 +52,11 @@ DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::mak
     // Read the whole folder at once: the order is sorted, and no handle stays
     // open while deeper folders are walked.
     DIR* folder = ::opendir(folderPath.c_str());
-    if (!folder) return;
+    if (!folder) {
+        const ResultStatus status = errno == ENOENT ? ResultStatus::NotFound : ResultStatus::NoAccess;
+        platform_->listed = Result::failure(status, folderPath);
+        return;
+    }
     while (const dirent* entry = ::readdir(folder)) {
         std::string name = entry->d_name;
         if (name != "." && name != "..") platform_->names.push_back(std::move(name));
@@ -72,6 +78,8 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
 }
 
 std::string DirectoryList::lastName(const std::string& path) const { return lastPathComponent(path); }
+
+Result DirectoryList::result() const { return platform_->listed; }
 
 Result readShortcutUrl(const std::string& path, std::string& url) {
     url.clear();

@@ -20,6 +20,7 @@ struct DirectoryList::Platform {
     std::string preparedName;
     std::uint32_t preparedAttributes = 0;
     std::string lastName;
+    Result listed;
 
     // Takes the found entry, or the next one after "." and "..".
     void prepare(WIN32_FIND_DATAA& found) {
@@ -39,8 +40,19 @@ DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::mak
     platform_->folderPath = folderPath;
     WIN32_FIND_DATAA found;
     platform_->search = ::FindFirstFileA(joinPath(folderPath, "*.*").c_str(), &found);
-    if (platform_->search != INVALID_HANDLE_VALUE) platform_->prepare(found);
+    if (platform_->search != INVALID_HANDLE_VALUE) {
+        platform_->prepare(found);
+        return;
+    }
+    // Only the root of a drive can list no entry at all, not even ".".
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_PATH_NOT_FOUND)
+        platform_->listed = Result::failure(ResultStatus::NotFound, folderPath);
+    else if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
+        platform_->listed = Result::failure(ResultStatus::NoAccess, folderPath);
 }
+
+Result DirectoryList::result() const { return platform_->listed; }
 
 DirectoryList::~DirectoryList() {
     if (platform_->search != INVALID_HANDLE_VALUE) ::FindClose(platform_->search);

@@ -174,4 +174,5 @@ TEST_F(FileListImport, EndsWithTheFirstFailureAndKeepsWhatCameBefore) {
     }
     EXPECT_EQ(ResultStatus::NoAccess, NetscapeImporter(folder.path()).result().status);
     EXPECT_EQ(ResultStatus::NotFound, OperaImporter(missing).result().status);
+    EXPECT_EQ(ResultStatus::NotFound, DirectoryList(folder.file("gone")).result().status);
 }
