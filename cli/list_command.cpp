@@ -53,7 +53,9 @@ int runListCommand(const std::vector<std::string>& arguments, std::FILE* out, st
     const std::string& path = arguments[0];
     Collection collection;
     const Result loaded = collection.load(path);
-    if (loaded.status == ResultStatus::NotFound || loaded.status == ResultStatus::NoAccess) {
+    // Nothing was read from these: an empty tree would only mislead.
+    if (loaded.status == ResultStatus::NotFound || loaded.status == ResultStatus::NoAccess ||
+        loaded.status == ResultStatus::NotRecognized) {
         std::fputs(("linkhaven-cli: cannot open " + describe(loaded) + "\n").c_str(), err);
         return 1;
     }
