@@ -105,10 +105,9 @@ void measureEngine(const char* name, const Collection& c, const std::string& tem
 void measure(const char* name, const Collection& c, const std::string& templatePath, const std::string& output) {
     CpuStopwatch cpu;
     Stopwatch watch;
-    try {
-        exportCollection(c, templatePath, output);
-    } catch (const UrlExport::Error& error) {
-        std::printf("%-10s failed: %s\n", name, error.message(templatePath, output).c_str());
+    const Result exported = exportCollection(c, templatePath, output);
+    if (!exported) {
+        std::printf("%-10s failed: %s\n", name, UrlExport::exportMessage(exported, templatePath, output).c_str());
         return;
     }
     const double seconds = watch.seconds(), cpuSeconds = cpu.seconds();

@@ -16,14 +16,14 @@ int runExportCommand(const std::vector<std::string>& arguments, std::FILE*, std:
 
     Collection collection;
     // A damaged collection is not exported in part: the output would look complete.
-    if (!collection.load(collectionPath)) {
-        writeAnsiText(err, "linkhaven-cli: cannot read the collection '" + collectionPath + "'\n");
+    const Result loaded = collection.load(collectionPath);
+    if (!loaded) {
+        std::fputs(("linkhaven-cli: cannot read the collection " + describe(loaded) + "\n").c_str(), err);
         return 1;
     }
-    try {
-        exportCollection(collection, templatePath, outputPath);
-    } catch (const UrlExport::Error& error) {
-        writeAnsiText(err, "linkhaven-cli: " + error.message(templatePath, outputPath) + "\n");
+    const Result exported = exportCollection(collection, templatePath, outputPath);
+    if (!exported) {
+        writeAnsiText(err, "linkhaven-cli: " + UrlExport::exportMessage(exported, templatePath, outputPath) + "\n");
         return 1;
     }
     return 0;

@@ -11,14 +11,30 @@ int runImportCommand(const std::vector<std::string>& arguments, std::FILE* out, 
     }
     const std::string& outputPath = arguments[0];
     Collection collection;
-    FileListImporter importer(
-        std::make_unique<PathList>(std::vector<std::string>(arguments.begin() + 1, arguments.end())));
-    InsertedCounts counts = insertItems(collection, &collection, importer);
-    if (!collection.save(outputPath)) {
-        std::fprintf(err, "linkhaven-cli: cannot save '%s'\n", outputPath.c_str());
+    InsertedCounts total;
+    // One path at a time, which appends the same items as one list of them
+    // would, so that each can be told apart in a message.
+    for (auto path = arguments.begin() + 1; path != arguments.end(); ++path) {
+        FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{*path}));
+        const InsertedCounts counts = insertItems(collection, &collection, importer);
+        const Result imported = importer.result();
+        if (imported.status == ResultStatus::NotRecognized) {
+            std::fputs(("linkhaven-cli: skipped " + describe(imported) + "\n").c_str(), err);
+        } else if (!imported) {
+            std::fputs(("linkhaven-cli: cannot import " + describe(imported) + "\n").c_str(), err);
+            return 1;
+        } else if (counts.folders + counts.links == 0) {
+            std::fputs(("linkhaven-cli: no bookmarks found in " + *path + "\n").c_str(), err);
+        }
+        total.folders += counts.folders;
+        total.links += counts.links;
+    }
+    const Result saved = collection.save(outputPath);
+    if (!saved) {
+        std::fputs(("linkhaven-cli: cannot save " + describe(saved) + "\n").c_str(), err);
         return 1;
     }
-    std::fprintf(out, "%zu folders, %zu links imported into '%s'\n", counts.folders, counts.links,
+    std::fprintf(out, "%zu folders, %zu links imported into '%s'\n", total.folders, total.links,
                  outputPath.c_str());
     return 0;
 }

@@ -5,7 +5,6 @@
 #include "cli/console_output.h"
 #include "core/collection.h"
 #include "core/collection_walker.h"
-#include "core/file_io.h"
 
 namespace {
 // Line breaks and other control bytes inside a field would break the
@@ -53,18 +52,16 @@ int runListCommand(const std::vector<std::string>& arguments, std::FILE* out, st
     }
     const std::string& path = arguments[0];
     Collection collection;
-    if (collection.load(path)) {
-        printCollection(collection, out);
-        return 0;
-    }
-    InputFile probe;
-    if (!probe.open(path)) {
-        std::fprintf(err, "linkhaven-cli: cannot open '%s'\n", path.c_str());
+    const Result loaded = collection.load(path);
+    // Nothing was read from these: an empty tree would only mislead.
+    if (loaded.status == ResultStatus::NotFound || loaded.status == ResultStatus::NoAccess ||
+        loaded.status == ResultStatus::NotRecognized) {
+        std::fputs(("linkhaven-cli: cannot open " + describe(loaded) + "\n").c_str(), err);
         return 1;
     }
     printCollection(collection, out);
+    if (loaded) return 0;
     std::fflush(out);
-    std::fprintf(err, "linkhaven-cli: '%s' is damaged or not a collection file; shown is what could be read\n",
-                 path.c_str());
+    std::fputs(("linkhaven-cli: " + describe(loaded) + "; shown is what could be read\n").c_str(), err);
     return 1;
 }

@@ -23,13 +23,33 @@ bool BinaryReader::refill() {
     if (failed_) return false;
     begin_ = 0;
     end_ = source_.read(buffer_.get(), bufferSize_);
-    if (end_ == 0) failed_ = true;
     return end_ != 0;
 }
 
+void BinaryReader::fail(ResultStatus status, std::uint64_t at) {
+    if (status_ != ResultStatus::Ok) return;
+    failed_ = true;
+    status_ = status;
+    failedAt_ = at;
+}
+
+Result BinaryReader::result() const {
+    Result result;
+    result.status = status_;
+    result.offset = failedAt_;
+    return result;
+}
+
 bool BinaryReader::readBytes(char* destination, std::size_t size) {
+    const std::uint64_t start = consumed_;
     while (size > 0) {
-        if (begin_ == end_ && !refill()) return false;
+        if (begin_ == end_ && !refill()) {
+            if (source_.failed())
+                fail(ResultStatus::ReadFailed, consumed_);
+            else
+                fail(ResultStatus::Damaged, start);
+            return false;
+        }
         std::size_t chunk = end_ - begin_ < size ? end_ - begin_ : size;
         std::memcpy(destination, buffer_.get() + begin_, chunk);
         begin_ += chunk;

@@ -21,7 +21,15 @@ public:
     bool readBytes(char* destination, std::size_t size);
     // Bytes not yet read, as far as the source's size tells.
     std::uint64_t remaining() const { return total_ - consumed_; }
+    // Bytes read so far: the offset of the next byte.
+    std::uint64_t offset() const { return consumed_; }
     bool failed() const { return failed_; }
+    // Marks the reader failed for a reason of the format's own; the first
+    // failure is the one its result keeps.
+    void fail(ResultStatus status, std::uint64_t at);
+    // Ok, or why and where reading stopped: Damaged at the start of the value
+    // that could not be read whole, ReadFailed where the source failed.
+    Result result() const;
 
 private:
     bool refill();
@@ -34,6 +42,8 @@ private:
     std::uint64_t total_;
     std::uint64_t consumed_ = 0;
     bool failed_ = false;
+    ResultStatus status_ = ResultStatus::Ok;
+    std::uint64_t failedAt_ = 0;
 };
 
 class BinaryWriter {

@@ -51,18 +51,19 @@ public:
     static ChildPosition childrenBegin(const Folder* folder) { return folder->childrenBegin(); }
     static ChildPosition childrenEnd(const Folder* folder) { return folder->childrenEnd(); }
 
-    // Replaces the tree by the file's content. False when the file cannot be
-    // opened (then nothing changes) or cannot be read completely (then the
-    // tree holds what was read before the failure). `modified` is false
-    // afterwards unless the file could not be opened.
-    bool load(const std::string& path);
+    // Replaces the tree by the file's content. NotFound or NoAccess when the
+    // file cannot be opened (then nothing changes); NotRecognized for another
+    // kind of file; Damaged, TooDeep or ReadFailed with the byte offset where
+    // reading stopped (then the tree holds what was read before). `modified`
+    // is false afterwards unless the file could not be opened.
+    Result load(const std::string& path);
     // Writes the whole tree to the file through a temporary beside it, so a
-    // failure leaves an existing file whole. False on any failure, including
-    // a tree nested deeper than load() accepts.
-    bool save(const std::string& path);
+    // failure leaves an existing file whole: WriteFailed, or TooDeep for a
+    // tree nested deeper than load() accepts.
+    Result save(const std::string& path);
 
-    // The same from an open source and to a sink: `read` clears the tree
-    // first; `write` leaves `modified` as it is.
-    bool readFile(ByteSource& source);
-    bool writeFile(ByteSink& sink) const;
+    // The same from an open source and to a sink, without a path in the
+    // result: `read` clears the tree first; `write` leaves `modified` as it is.
+    Result readFile(ByteSource& source);
+    Result writeFile(ByteSink& sink) const;
 };

@@ -23,10 +23,14 @@ bool writeText(BinaryWriter& out, const NodeText& text) {
 }
 
 bool readText(BinaryReader& in, NodeText& text) {
+    const std::uint64_t start = in.offset();
     std::uint32_t size;
     if (!in.readU32(size)) return false;
     // A length the rest of the file cannot hold fails like the short read it would be.
-    if (size > in.remaining()) return false;
+    if (size > in.remaining()) {
+        in.fail(ResultStatus::Damaged, start);
+        return false;
+    }
     return in.readBytes(text.resize(size), size);
 }
 
@@ -39,8 +43,11 @@ bool writeFolderHead(BinaryWriter& out, const Folder& folder) {
 }
 
 bool readFolderHead(BinaryReader& in, Folder& folder, std::int32_t& childCount) {
-    return readText(in, folder.title) && readText(in, folder.description) &&
-           in.readI32(childCount) && childCount >= 0;
+    if (!readText(in, folder.title) || !readText(in, folder.description)) return false;
+    const std::uint64_t start = in.offset();
+    if (!in.readI32(childCount)) return false;
+    if (childCount < 0) in.fail(ResultStatus::Damaged, start);
+    return childCount >= 0;
 }
 }  // namespace
 
@@ -101,6 +108,7 @@ bool Folder::read(BinaryReader& in) {
             levels.pop_back();
             continue;
         }
+        const std::uint64_t kindOffset = in.offset();
         std::uint16_t kind;
         if (!in.readU16(kind)) {
             complete = false;
@@ -117,6 +125,7 @@ bool Folder::read(BinaryReader& in) {
             level.folder->insertChild(level.folder->childrenEnd(), link);
         } else {
             if (levels.size() > kMaxDepth) {
+                in.fail(ResultStatus::TooDeep, kindOffset);
                 complete = false;
                 break;
             }
@@ -140,31 +149,47 @@ bool Folder::read(BinaryReader& in) {
     return complete;
 }
 
-bool Collection::readFile(ByteSource& source) {
+Result Collection::readFile(ByteSource& source) {
     clear();
+    modified = false;
     BinaryReader in(source);
     std::uint32_t magic, reserved1, reserved2;
     std::int32_t version;
-    bool complete = in.readU32(magic) && in.readI32(version) && in.readU32(reserved1) &&
-                    in.readU32(reserved2) && magic == kMagic && version <= kVersion && read(in);
-    modified = false;
-    return complete;
+    // Too short for a magic number is no collection file either.
+    if (!in.readU32(magic) || magic != kMagic) {
+        if (source.failed()) return in.result();
+        return Result::failure(ResultStatus::NotRecognized);
+    }
+    if (!in.readI32(version)) return in.result();
+    if (version > kVersion) return Result::failure(ResultStatus::NotRecognized, {}, 4);
+    if (in.readU32(reserved1) && in.readU32(reserved2)) read(in);
+    return in.result();
 }
 
-bool Collection::writeFile(ByteSink& sink) const {
+Result Collection::writeFile(ByteSink& sink) const {
     BinaryWriter out(sink);
-    return out.writeU32(kMagic) && out.writeI32(kVersion) && out.writeU32(0) && out.writeU32(0) &&
-           write(out) && out.flush();
+    if (!out.writeU32(kMagic) || !out.writeI32(kVersion) || !out.writeU32(0) || !out.writeU32(0))
+        return Result::failure(ResultStatus::WriteFailed);
+    // Folder::write refuses, without a failed write, only what the format
+    // cannot hold: above all a tree deeper than a load accepts.
+    if (!write(out)) return Result::failure(out.failed() ? ResultStatus::WriteFailed : ResultStatus::TooDeep);
+    if (!out.flush()) return Result::failure(ResultStatus::WriteFailed);
+    return {};
 }
 
-bool Collection::load(const std::string& path) {
+Result Collection::load(const std::string& path) {
     InputFile file;
-    return file.open(path) && readFile(file);
+    Result opened = file.open(path);
+    if (!opened) return opened;
+    return readFile(file).at(path);
 }
 
-bool Collection::save(const std::string& path) {
+Result Collection::save(const std::string& path) {
     ReplacingFile file(path);
-    if (!file.open() || !writeFile(file) || !file.commit()) return false;
+    if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
+    Result written = writeFile(file);
+    if (!written) return written.at(path);
+    if (!file.commit()) return Result::failure(ResultStatus::WriteFailed, path);
     modified = false;
-    return true;
+    return {};
 }

@@ -8,12 +8,17 @@
 #include <cstdint>
 #include <string>
 
+#include "result.h"
+
 // Where bytes come from: a file, or memory in tests.
 class ByteSource {
 public:
     virtual ~ByteSource() = default;
-    // Reads up to `capacity` bytes; answers how many, 0 at the end or on error.
+    // Reads up to `capacity` bytes; answers how many, 0 at the end or on
+    // error. failed() tells the two apart.
     virtual std::size_t read(char* buffer, std::size_t capacity) = 0;
+    // True once a read failed: what followed could not be read, it did not end.
+    virtual bool failed() const { return false; }
     // The number of bytes the source holds in all, as known when it was opened.
     virtual std::uint64_t size() const = 0;
 };
@@ -33,9 +38,12 @@ public:
     InputFile& operator=(const InputFile&) = delete;
     ~InputFile() override { close(); }
 
-    bool open(const std::string& path);
+    // NotFound when nothing is at `path`, NoAccess when something is that
+    // cannot be read (no permission, a folder, locked by another program).
+    Result open(const std::string& path);
     bool isOpen() const { return handle_ != kClosed; }
     std::size_t read(char* buffer, std::size_t capacity) override;
+    bool failed() const override { return failed_; }
     std::uint64_t size() const override { return size_; }
     void close();
 
@@ -43,6 +51,7 @@ private:
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;
     std::uint64_t size_ = 0;
+    bool failed_ = false;
 };
 
 class OutputFile final : public ByteSink {

@@ -6,26 +6,33 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool InputFile::open(const std::string& path) {
+Result InputFile::open(const std::string& path) {
     close();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        // ENOTDIR: a file stands where the path needs a folder, so nothing is there.
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        return Result::failure(missing ? ResultStatus::NotFound : ResultStatus::NoAccess, path);
+    }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         ::close(fd);
-        return false;
+        return Result::failure(ResultStatus::NoAccess, path);
     }
     handle_ = fd;
     size_ = static_cast<std::uint64_t>(info.st_size);
-    return true;
+    return {};
 }
 
 std::size_t InputFile::read(char* buffer, std::size_t capacity) {
-    if (handle_ == kClosed) return 0;
+    if (handle_ == kClosed || failed_) return 0;
     for (;;) {
         ssize_t got = ::read(static_cast<int>(handle_), buffer, capacity);
         if (got >= 0) return static_cast<std::size_t>(got);
-        if (errno != EINTR) return 0;
+        if (errno != EINTR) {
+            failed_ = true;
+            return 0;
+        }
     }
 }
 
@@ -33,6 +40,7 @@ void InputFile::close() {
     if (handle_ != kClosed) ::close(static_cast<int>(handle_));
     handle_ = kClosed;
     size_ = 0;
+    failed_ = false;
 }
 
 bool OutputFile::createNew(const std::string& path) {

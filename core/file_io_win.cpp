@@ -9,26 +9,35 @@ std::intptr_t fromHandle(HANDLE handle) { return reinterpret_cast<std::intptr_t>
 
 // INVALID_HANDLE_VALUE is (HANDLE)-1, the same value as kClosed.
 
-bool InputFile::open(const std::string& path) {
+Result InputFile::open(const std::string& path) {
     close();
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+                             error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH ||
+                             error == ERROR_INVALID_DRIVE;
+        return Result::failure(missing ? ResultStatus::NotFound : ResultStatus::NoAccess, path);
+    }
     LARGE_INTEGER size;
     if (!::GetFileSizeEx(file, &size)) {
         ::CloseHandle(file);
-        return false;
+        return Result::failure(ResultStatus::NoAccess, path);
     }
     handle_ = fromHandle(file);
     size_ = static_cast<std::uint64_t>(size.QuadPart);
-    return true;
+    return {};
 }
 
 std::size_t InputFile::read(char* buffer, std::size_t capacity) {
-    if (handle_ == kClosed) return 0;
+    if (handle_ == kClosed || failed_) return 0;
     DWORD chunk = capacity > 0x40000000 ? 0x40000000 : static_cast<DWORD>(capacity);
     DWORD got = 0;
-    if (!::ReadFile(toHandle(handle_), buffer, chunk, &got, nullptr)) return 0;
+    if (!::ReadFile(toHandle(handle_), buffer, chunk, &got, nullptr)) {
+        failed_ = true;
+        return 0;
+    }
     return got;
 }
 
@@ -36,6 +45,7 @@ void InputFile::close() {
     if (handle_ != kClosed) ::CloseHandle(toHandle(handle_));
     handle_ = kClosed;
     size_ = 0;
+    failed_ = false;
 }
 
 bool OutputFile::createNew(const std::string& path) {

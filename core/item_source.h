@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "result.h"
+
 // Scoped: Windows' shell headers name an interface FolderItem.
 enum class ItemCode {
     EndOfFolder = 0,  // ends the current folder level, or the whole source at the top
@@ -27,4 +29,7 @@ public:
     virtual void folder(ItemFields& fields) = 0;
     // Called once after next() answered LinkItem.
     virtual void link(ItemFields& fields) = 0;
+    // Asked after the source ended: Ok, or why it ended early. The items it
+    // gave before the failure are good and stay wherever they were put.
+    virtual Result result() const { return {}; }
 };

@@ -37,9 +37,15 @@ struct Result {
         result.offset = offset;
         return result;
     }
-    // The same result naming `filePath`, unless it names a file already.
+    static Result templateMistake(std::int32_t errorCode, std::int32_t templateLine, std::string path = {}) {
+        Result result = failure(ResultStatus::TemplateMistake, std::move(path));
+        result.code = errorCode;
+        result.line = templateLine;
+        return result;
+    }
+    // The same result naming `filePath` when it failed, unless it names a file already.
     Result& at(const std::string& filePath) {
-        if (path.empty()) path = filePath;
+        if (!ok() && path.empty()) path = filePath;
         return *this;
     }
 };
@@ -47,3 +53,5 @@ struct Result {
 // A short English phrase for the status ("not found", "damaged"), for the
 // command-line tool and logs; the window takes its texts from the language module.
 const char* describe(ResultStatus status);
+// The whole result in one English line: "PATH: damaged at byte 44".
+std::string describe(const Result& result);

@@ -98,16 +98,25 @@ bool ItemStreamSource::fits(int strings) const {
     return true;
 }
 
+ItemCode ItemStreamSource::endDamaged(const char* at) {
+    ended_ = true;
+    // Once the top level is closed, what follows is no longer this stream's.
+    if (depth_ >= 0) result_ = Result::failure(ResultStatus::Damaged, {}, static_cast<std::uint64_t>(at - start_));
+    return ItemCode::EndOfFolder;
+}
+
 ItemCode ItemStreamSource::next() {
-    if (ended_ || position_ == end_) {
-        ended_ = true;
-        return ItemCode::EndOfFolder;
-    }
+    if (ended_) return ItemCode::EndOfFolder;
+    if (position_ == end_) return endDamaged(position_);
     const char code = *position_++;
-    if (code == kFolder && fits(2)) return ItemCode::FolderItem;
+    if (code == kFolder && fits(2)) {
+        ++depth_;
+        return ItemCode::FolderItem;
+    }
     if (code == kLink && fits(3)) return ItemCode::LinkItem;
     // 0x00 closes a level; anything else is damage, and ends the stream.
-    if (code != kEnd) ended_ = true;
+    if (code != kEnd) return endDamaged(position_ - 1);
+    --depth_;
     return ItemCode::EndOfFolder;
 }
 

@@ -33,17 +33,23 @@ void writeNodeStream(const Collection& collection, const BookmarkNode& node, cha
 // ends the stream (EndOfFolder from then on). It never reads past the block.
 class ItemStreamSource final : public ItemSource {
 public:
-    ItemStreamSource(const char* block, std::size_t size) : position_(block), end_(block + size) {}
+    ItemStreamSource(const char* block, std::size_t size) : start_(block), position_(block), end_(block + size) {}
 
     ItemCode next() override;
     void folder(ItemFields& fields) override;
     void link(ItemFields& fields) override;
+    // Damaged, at the offset of the record that ended the stream early.
+    Result result() const override { return result_; }
 
 private:
     bool fits(int strings) const;
     std::string readString();
+    ItemCode endDamaged(const char* at);
 
+    const char* start_;
     const char* position_;
     const char* end_;
     bool ended_ = false;
+    int depth_ = 0;  // folders opened and not yet closed
+    Result result_;
 };

@@ -9,14 +9,13 @@
 #include "template_output.h"
 #include "url_export_error.h"
 
-using UrlExport::Error;
-
 namespace {
 // The whole template, read once: the engine reads stretches of it again for
 // every bookmark, which is cheap in memory and costly from a file.
-bool readTemplate(const std::string& path, std::string& bytes) {
+Result readTemplate(const std::string& path, std::string& bytes) {
     InputFile file;
-    if (!file.open(path)) return false;
+    Result opened = file.open(path);
+    if (!opened) return opened;
     constexpr std::size_t kChunk = 1 << 16;
     bytes.clear();
     for (;;) {
@@ -24,22 +23,35 @@ bool readTemplate(const std::string& path, std::string& bytes) {
         bytes.resize(used + kChunk);
         const std::size_t got = file.read(bytes.data() + used, kChunk);
         bytes.resize(used + got);
-        // A read error counts as the end of the template.
-        if (got == 0) return true;
+        if (got != 0) continue;
+        // Half a template would export as if it were whole.
+        if (file.failed()) return Result::failure(ResultStatus::ReadFailed, path, bytes.size());
+        return {};
     }
+}
+
+Result outputFailure(const std::string& outputPath) {
+    Result result = Result::failure(ResultStatus::WriteFailed, outputPath);
+    result.code = UrlExport::OutputNotWritable;
+    return result;
 }
 }  // namespace
 
-void exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath) {
+Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath) {
     std::string templateBytes;
-    if (!readTemplate(templatePath, templateBytes)) throw Error(UrlExport::TemplateNotReadable, 0);
+    Result read = readTemplate(templatePath, templateBytes);
+    if (!read) {
+        read.code = UrlExport::TemplateNotReadable;
+        return read;
+    }
     // Replacing the template by its own export would lose it.
-    if (isSameExistingFile(templatePath, outputPath)) throw Error(UrlExport::OutputNotWritable, 0);
+    if (isSameExistingFile(templatePath, outputPath)) return outputFailure(outputPath);
 
     ReplacingFile file(outputPath);  // discards the temporary on every early exit
-    if (!file.open()) throw Error(UrlExport::OutputNotWritable, 0);
+    if (!file.open()) return outputFailure(outputPath);
     TemplateOutput out(file);
-    TemplateExporter(templateBytes, root).run(out);
-    out.flush();
-    if (!file.commit()) throw Error(UrlExport::OutputNotWritable, 0);
+    Result expanded = TemplateExporter(templateBytes, root).run(out);
+    if (!expanded) return expanded.at(templatePath);
+    if (!out.flush() || !file.commit()) return outputFailure(outputPath);
+    return {};
 }

@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include "core/result.h"
+
 class Folder;
 
 // Writes the tree below `root` through the template at `templatePath` into
 // the file at `outputPath`. The output goes to a temporary file beside the
-// target that replaces it only when everything was written: on any error
-// UrlExport::Error is raised and a file already at `outputPath` stays as it
-// was. Codes 1 (template unreadable) and 2 (output not writable, or the
-// output is the template itself) come from here, the others from the reader.
-void exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath);
+// target that replaces it only when everything was written: on any failure a
+// file already at `outputPath` stays as it was. The result's code is the
+// export's error code (see url_export_error.h): 1 with the cause of the
+// failed template read, 2 when the output is not writable or is the template
+// itself, 3 to 7 for a TemplateMistake with its line.
+Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath);

@@ -13,7 +13,12 @@
 TemplateExporter::TemplateExporter(std::string_view templateBytes, const Folder& root)
     : reader_(templateBytes), root_(root) {}
 
-void TemplateExporter::run(TemplateOutput& out) { expand(&root_, EndOfTemplate, out); }
+bool TemplateExporter::stopped(const TemplateOutput& out) const { return reader_.failed() || out.failed(); }
+
+Result TemplateExporter::run(TemplateOutput& out) {
+    expand(&root_, EndOfTemplate, out);
+    return reader_.result();
+}
 
 void TemplateExporter::expand(const BookmarkNode* item, TemplateKeyword event, TemplateOutput& out) {
     reader_.rewind();
@@ -73,7 +78,7 @@ void TemplateExporter::walkCollection(TemplateOutput& out) {
     ++level_;
     expand(nullptr, FolderStartOpen, out);
     open.push_back({root_.childrenBegin(), parentId_});
-    while (!open.empty()) {
+    while (!open.empty() && !stopped(out)) {
         if (open.back().next.isEnd()) {
             expand(nullptr, FolderEndOpen, out);
             --level_;

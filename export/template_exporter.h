@@ -20,8 +20,10 @@ public:
     // `templateBytes` must outlive the exporter.
     TemplateExporter(std::string_view templateBytes, const Folder& root);
 
-    // Expands the whole template into `out`; raises UrlExport::Error.
-    void run(TemplateOutput& out);
+    // Expands the whole template into `out`. Ok, or TemplateMistake with the
+    // code and line of the first mistake in the template; the output is then
+    // incomplete. A failed write to `out` shows in out.failed().
+    Result run(TemplateOutput& out);
 
 private:
     // One pass over the text from the top saved position, for `item` (null
@@ -31,6 +33,8 @@ private:
     void walkCollection(TemplateOutput& out);
     void expandFileName(const BookmarkNode* item, TemplateOutput& out);
     void readLineBreakText();
+    // A mistake or a failed write: no use going on with the walk.
+    bool stopped(const TemplateOutput& out) const;
 
     void writeValue(TemplateKeyword keyword, const BookmarkNode* item, TemplateOutput& out);
     void writeText(std::string_view value, TemplateOutput& out);

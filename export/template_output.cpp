@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "core/file_io.h"
-#include "url_export_error.h"
 
 namespace {
 // Large enough that the system calls cost nothing next to the expansion.
@@ -27,9 +26,9 @@ void TemplateOutput::writeToFile(std::string_view bytes) {
     if (pending_.size() >= kFlushSize) flush();
 }
 
-void TemplateOutput::flush() {
-    if (file_ == nullptr || pending_.empty()) return;
-    if (!file_->write(pending_.data(), pending_.size()))
-        throw UrlExport::Error(UrlExport::OutputNotWritable, 0);
+bool TemplateOutput::flush() {
+    if (file_ != nullptr && !pending_.empty() && !failed_)
+        failed_ = !file_->write(pending_.data(), pending_.size());
     pending_.clear();
+    return !failed_;
 }

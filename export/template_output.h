@@ -14,7 +14,7 @@ class TemplateOutput {
 public:
     // Appends to `text` as it is.
     explicit TemplateOutput(std::string& text) : text_(&text) {}
-    // Buffers and writes to `file`; a failed write raises code 2.
+    // Buffers and writes to `file`; after a failed write it writes nothing more.
     explicit TemplateOutput(ByteSink& file);
     TemplateOutput(const TemplateOutput&) = delete;
     TemplateOutput& operator=(const TemplateOutput&) = delete;
@@ -27,8 +27,10 @@ public:
     }
     void write(char byte) { write(std::string_view(&byte, 1)); }
 
-    // Hands everything buffered to the file; raises code 2 when that fails.
-    void flush();
+    // Hands everything buffered to the file; false when that or an earlier
+    // write failed.
+    bool flush();
+    bool failed() const { return failed_; }
 
 private:
     void writeToFile(std::string_view bytes);
@@ -36,4 +38,5 @@ private:
     std::string* text_ = nullptr;
     ByteSink* file_ = nullptr;
     std::string pending_;
+    bool failed_ = false;
 };

@@ -3,8 +3,6 @@
 #include "template_output.h"
 #include "url_export_error.h"
 
-using UrlExport::Error;
-
 namespace {
 // Bytes that end a keyword name or may do so.
 constexpr bool isSpecial(char c) { return c == '{' || c == '}' || c == '\n' || c == '\r'; }
@@ -32,8 +30,14 @@ TemplateReader::TemplateReader(std::string_view bytes) : bytes_(bytes) {
     save();
 }
 
+TemplateKeyword TemplateReader::fail(std::int32_t code, std::int32_t line) {
+    if (result_) result_ = Result::templateMistake(code, line);
+    return EndOfTemplate;
+}
+
 TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
-    if (depth_ == 0) throw Error(UrlExport::NoSavedPosition, 0);
+    if (failed()) return EndOfTemplate;
+    if (depth_ == 0) return fail(UrlExport::NoSavedPosition, 0);
     const char* const begin = bytes_.data();
     const char* const end = begin + bytes_.size();
     const char* p = begin + offset_;
@@ -80,7 +84,7 @@ TemplateKeyword TemplateReader::readKeyword(const char* brace) {
     }
     const std::int32_t lineBefore = line_;
     const TemplateKeyword keyword = parseKeyword(brace);
-    if (line_ == lineBefore && braceOffset < knownKeywords_.size())
+    if (line_ == lineBefore && braceOffset < knownKeywords_.size() && !failed())
         knownKeywords_[braceOffset] = static_cast<std::uint16_t>(keyword << 8 | keywordText_.size());
     return keyword;
 }
@@ -90,10 +94,10 @@ TemplateKeyword TemplateReader::parseKeyword(const char* brace) {
     const char* p = brace + 1;
     bool splitOverLines = false;
     for (;; ++p) {
-        if (p == end) throw Error(UrlExport::KeywordNotClosed, line_);
+        if (p == end) return fail(UrlExport::KeywordNotClosed, line_);
         if (!isSpecial(*p)) continue;
         if (*p == '}') break;
-        if (*p == '{') throw Error(UrlExport::KeywordNotClosed, line_);
+        if (*p == '{') return fail(UrlExport::KeywordNotClosed, line_);
         if (isLineBreakAt(p, end)) {
             ++line_;
             splitOverLines = true;
@@ -116,26 +120,35 @@ TemplateKeyword TemplateReader::parseKeyword(const char* brace) {
         keywordText_ = foldedKeyword_;
     }
     const TemplateKeyword keyword = lookupKeyword(keywordText_.substr(1, keywordText_.size() - 2));
-    if (keyword == EndOfTemplate) throw Error(UrlExport::UnknownKeyword, line_);
+    if (keyword == EndOfTemplate) return fail(UrlExport::UnknownKeyword, line_);
     return keyword;
 }
 
 void TemplateReader::skipTo(TemplateKeyword closing, TemplateOutput* out) {
     for (;;) {
         const TemplateKeyword keyword = nextKeyword(out);
-        if (keyword == closing) return;
-        if (keyword == EndOfTemplate) throw Error(UrlExport::ClosingKeywordMissing, line_);
+        if (keyword == closing || failed()) return;
+        if (keyword == EndOfTemplate) {
+            fail(UrlExport::ClosingKeywordMissing, line_);
+            return;
+        }
         if (out != nullptr) out->write(keywordText_);
     }
 }
 
 void TemplateReader::save() {
-    if (depth_ == kMaxSavedPositions) throw Error(UrlExport::NestingTooDeep, line_);
+    if (depth_ == kMaxSavedPositions) {
+        fail(UrlExport::NestingTooDeep, line_);
+        return;
+    }
     saved_[depth_++] = Position{offset_, line_};
 }
 
 void TemplateReader::drop() {
-    if (depth_ == 0) throw Error(UrlExport::NoSavedPosition, 0);
+    if (depth_ == 0) {
+        fail(UrlExport::NoSavedPosition, 0);
+        return;
+    }
     --depth_;
 }
 

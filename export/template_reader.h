@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
 #include "template_keywords.h"
 
 class TemplateOutput;
@@ -26,16 +27,19 @@ public:
     // Reads `bytes`, which must outlive the reader; the start is saved.
     explicit TemplateReader(std::string_view bytes);
 
+    // A mistake in the template stops the reader: from then on it answers
+    // EndOfTemplate and result() tells the mistake's code and line.
+
     // Reads on to the end of the next keyword and answers it, or
     // EndOfTemplate at the end. Literal text on the way goes to `out` when
-    // one is given. Raises code 3 for a "{" inside a keyword or the end of
-    // the template inside one, code 5 for a name not in the table, code 7
+    // one is given. Fails with code 3 for a "{" inside a keyword or the end
+    // of the template inside one, code 5 for a name not in the table, code 7
     // when no position is saved.
     TemplateKeyword nextKeyword(TemplateOutput* out);
 
     // Reads up to and including the first `closing` keyword, writing literal
     // text and the raw text of every other keyword to `out` when one is given.
-    // Raises code 4 when the template ends first.
+    // Fails with code 4 when the template ends first.
     void skipTo(TemplateKeyword closing, TemplateOutput* out);
 
     // Pushes the current position; code 6 when four are saved already.
@@ -50,6 +54,9 @@ public:
     std::string_view keywordText() const { return keywordText_; }
     std::int32_t line() const { return line_; }
     int savedCount() const { return depth_; }
+    bool failed() const { return !result_; }
+    // Ok, or TemplateMistake with the first mistake's code and line.
+    const Result& result() const { return result_; }
 
 private:
     struct Position {
@@ -59,6 +66,7 @@ private:
 
     TemplateKeyword readKeyword(const char* brace);
     TemplateKeyword parseKeyword(const char* brace);
+    TemplateKeyword fail(std::int32_t code, std::int32_t line);
 
     std::string_view bytes_;
     std::size_t offset_ = 0;
@@ -67,6 +75,7 @@ private:
     int depth_ = 0;
     std::string_view keywordText_;
     std::string foldedKeyword_;  // a keyword that was split over lines, without its line feeds
+    Result result_;
 
     // The engine reads the same keywords again for every bookmark; a keyword
     // written on one line reads the same each time, so its number and length

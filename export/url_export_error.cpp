@@ -6,17 +6,17 @@
 
 namespace UrlExport {
 
-std::string Error::message(const std::string& templatePath, const std::string& outputPath) const {
-    const MessageInserts inserts{templatePath, line, outputPath};
+std::string exportMessage(const Result& result, const std::string& templatePath, const std::string& outputPath) {
+    const MessageInserts inserts{templatePath, result.line, outputPath};
     std::string text;
-    if (code != 0 && moduleMessage(code, inserts, text)) return text;
-    return builtInMessage(code, inserts);
+    if (result.code != 0 && moduleMessage(result.code, inserts, text)) return text;
+    return builtInMessage(result.code, inserts);
 }
 
-void Error::formatMessage(char* buffer, std::size_t size, const std::string& templatePath,
-                          const std::string& outputPath) const {
+void formatExportMessage(const Result& result, char* buffer, std::size_t size, const std::string& templatePath,
+                         const std::string& outputPath) {
     if (size == 0) return;
-    const std::string text = message(templatePath, outputPath);
+    const std::string text = exportMessage(result, templatePath, outputPath);
     const std::size_t length = text.size() < size ? text.size() : size - 1;
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';

@@ -1,12 +1,15 @@
 #pragma once
 
-// The one error of a template export. Raised by the template reader and the
-// export engine; it abandons the whole export.
+// The error codes of a template export and their messages. A failed export
+// answers a Result whose `code` is one of these: TemplateMistake with the
+// template's line for codes 3 to 7; for code 1 the cause of the failed read
+// of the template, for code 2 WriteFailed.
 
 #include <cstddef>
 #include <cstdint>
-#include <exception>
 #include <string>
+
+#include "core/result.h"
 
 namespace UrlExport {
 
@@ -20,24 +23,14 @@ enum ExportErrorCode : std::int32_t {
     NoSavedPosition = 7,         // the reader used, or a position dropped, with none saved
 };
 
-class Error : public std::exception {
-public:
-    Error(std::int32_t errorCode, std::int32_t templateLine) : code(errorCode), line(templateLine) {}
-
-    // Writes the message into `buffer` (always terminated, cut to fit): the
-    // loaded language module's text for the code when it has one, else the
-    // built-in English text. Inserts: %1 the template path, %2 the line,
-    // %3 the output path. Code 0 gives an empty text.
-    void formatMessage(char* buffer, std::size_t size, const std::string& templatePath,
-                       const std::string& outputPath) const;
-    // The same, without a length limit.
-    std::string message(const std::string& templatePath, const std::string& outputPath) const;
-
-    const char* what() const noexcept override { return "template export failed"; }
-
-    std::int32_t code;
-    std::int32_t line;  // 0 where no line of the template applies
-};
+// The message for a failed export's result: the loaded language module's
+// text for its code when it has one, else the built-in English text.
+// Inserts: %1 the template path, %2 the result's line, %3 the output path.
+// Code 0 gives an empty text.
+std::string exportMessage(const Result& result, const std::string& templatePath, const std::string& outputPath);
+// The same into `buffer`, always terminated, cut to fit.
+void formatExportMessage(const Result& result, char* buffer, std::size_t size, const std::string& templatePath,
+                         const std::string& outputPath);
 
 // The language module whose message table (ids 0x01010001 to 0x01010007)
 // gives the texts; null for the built-in English texts. On Windows the value

@@ -37,12 +37,12 @@ const Collection& sampleCollection() {
 // The expansion, or "error N" when the template is refused.
 std::string expand(std::string_view templateText) {
     std::string text;
-    try {
-        TemplateOutput out(text);
-        TemplateExporter(templateText, sampleCollection()).run(out);
-    } catch (const UrlExport::Error& error) {
-        if (error.code < 3 || error.code > 6) std::abort();  // the engine in memory never fails otherwise
-        return "error " + std::to_string(error.code);
+    TemplateOutput out(text);
+    const Result result = TemplateExporter(templateText, sampleCollection()).run(out);
+    if (!result) {
+        // The engine in memory never fails otherwise.
+        if (result.status != ResultStatus::TemplateMistake || result.code < 3 || result.code > 6) std::abort();
+        return "error " + std::to_string(result.code);
     }
     return text;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/result.h"
+
 namespace FileAttribute {
 constexpr std::uint32_t Directory = 0x10;
 constexpr std::uint32_t Normal = 0x80;
@@ -29,6 +31,8 @@ public:
     // The name of the entry next() gave last, as its title shows it: the last
     // component of its path, unless the path had to use another name.
     virtual std::string lastName(const std::string& path) const { return lastPathComponent(path); }
+    // Ok, or why the list could not be read (a folder that may not be listed).
+    virtual Result result() const { return {}; }
 };
 
 // The attributes of the file or folder at `path`; FileAttribute::Invalid
@@ -56,6 +60,7 @@ public:
     DirectoryList& operator=(const DirectoryList&) = delete;
     bool next(std::string& path, std::uint32_t& attributes) override;
     std::string lastName(const std::string& path) const override;
+    Result result() const override;
 
 private:
     struct Platform;
@@ -63,8 +68,9 @@ private:
 };
 
 // The address in a shortcut file: key URL of section InternetShortcut, at
-// most 255 bytes of it. Empty when the file is not a usable shortcut.
-std::string readShortcutUrl(const std::string& path);
+// most 255 bytes of it. Empty when the file is not a usable shortcut: then
+// NotRecognized, or why the file could not be read.
+Result readShortcutUrl(const std::string& path, std::string& url);
 
 // A file or folder name as a title in the ANSI code page (natively, names
 // are UTF-8 and are converted as Windows' ANSI file functions do).

@@ -54,6 +54,7 @@ ItemCode FileListImporter::nextItem() {
                 ++nestedDepth_;
             } else if (code == ItemCode::EndOfFolder && --nestedDepth_ == 0) {
                 // The file ended: its last EndOfFolder closes nothing here.
+                keepFailure(nested_->result());
                 nested_.reset();
             }
             if (nestedDepth_ != 0) return code;
@@ -62,6 +63,7 @@ ItemCode FileListImporter::nextItem() {
         std::string path;
         std::uint32_t attributes = 0;
         if (!lists_.back()->next(path, attributes)) {
+            keepFailure(lists_.back()->result());
             lists_.pop_back();
             return ItemCode::EndOfFolder;
         }
@@ -72,7 +74,10 @@ ItemCode FileListImporter::nextItem() {
 
 bool FileListImporter::dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code) {
     // A path that does not exist: the system answers all bits set for it.
-    if (attributes == FileAttribute::Invalid) return false;
+    if (attributes == FileAttribute::Invalid) {
+        keepFailure(Result::failure(ResultStatus::NotFound, path));
+        return false;
+    }
     const std::string component = lists_.back()->lastName(path);
     if (attributes & FileAttribute::Directory) {
         name_ = fileNameAsTitle(component);
@@ -97,13 +102,24 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
         return false;
     }
     if (extension == ".url") {
-        url_ = readShortcutUrl(path);
-        if (url_.empty()) return false;
+        const Result read = readShortcutUrl(path, url_);
+        if (!read) {
+            keepFailure(read);
+            return false;
+        }
         name_ = fileNameAsTitle(component.substr(0, dot));
         code = ItemCode::LinkItem;
         return true;
     }
     return false;
+}
+
+void FileListImporter::keepFailure(const Result& result) {
+    if (result) return;
+    // A file of another kind only means fewer bookmarks; one that could not
+    // be read at all matters more.
+    if (result_ || (result_.status == ResultStatus::NotRecognized && result.status != ResultStatus::NotRecognized))
+        result_ = result;
 }
 
 void FileListImporter::folder(ItemFields& fields) {

@@ -22,12 +22,17 @@ public:
     ItemCode next() override;
     void folder(ItemFields& fields) override;
     void link(ItemFields& fields) override;
+    // The first failure met: a path that is not there (NotFound), a file
+    // that could not be read, or else one of another kind (NotRecognized: a
+    // hotlist or shortcut that is none). The import goes on past it.
+    Result result() const override { return result_; }
 
 private:
     // The next item before the depth limit applies.
     ItemCode nextItem();
     // Starts the item for the path; false when the path gives none by itself.
     bool dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code);
+    void keepFailure(const Result& result);
 
     std::vector<std::unique_ptr<FileList>> lists_;
     std::unique_ptr<ItemSource> nested_;
@@ -37,4 +42,5 @@ private:
     int depth_ = 0;
     // Folders below the depth limit whose end is still to come.
     int flattened_ = 0;
+    Result result_;
 };

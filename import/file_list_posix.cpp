@@ -1,6 +1,7 @@
 #include "file_list.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -43,6 +44,7 @@ struct DirectoryList::Platform {
     std::string folderPath;
     std::vector<std::string> names;
     std::size_t index = 0;
+    Result listed;
 };
 
 DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::make_unique<Platform>()) {
@@ -50,7 +52,11 @@ DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::mak
     // Read the whole folder at once: the order is sorted, and no handle stays
     // open while deeper folders are walked.
     DIR* folder = ::opendir(folderPath.c_str());
-    if (!folder) return;
+    if (!folder) {
+        const ResultStatus status = errno == ENOENT ? ResultStatus::NotFound : ResultStatus::NoAccess;
+        platform_->listed = Result::failure(status, folderPath);
+        return;
+    }
     while (const dirent* entry = ::readdir(folder)) {
         std::string name = entry->d_name;
         if (name != "." && name != "..") platform_->names.push_back(std::move(name));
@@ -73,9 +79,13 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
 
 std::string DirectoryList::lastName(const std::string& path) const { return lastPathComponent(path); }
 
-std::string readShortcutUrl(const std::string& path) {
+Result DirectoryList::result() const { return platform_->listed; }
+
+Result readShortcutUrl(const std::string& path, std::string& url) {
+    url.clear();
     InputFile file;
-    if (!file.open(path)) return {};
+    Result opened = file.open(path);
+    if (!opened) return opened;
     std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestShortcut)), '\0');
     std::size_t got = 0;
     while (got < text.size()) {
@@ -83,8 +93,10 @@ std::string readShortcutUrl(const std::string& path) {
         if (read == 0) break;
         got += read;
     }
+    if (file.failed()) return Result::failure(ResultStatus::ReadFailed, path, got);
     text.resize(got);
-    return readIniValue(text, "InternetShortcut", "URL", 256);
+    url = readIniValue(text, "InternetShortcut", "URL", 256);
+    return url.empty() ? Result::failure(ResultStatus::NotRecognized, path) : Result();
 }
 
 std::string fileNameAsTitle(const std::string& name) { return utf8ToWindows1252(name); }

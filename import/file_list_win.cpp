@@ -20,6 +20,7 @@ struct DirectoryList::Platform {
     std::string preparedName;
     std::uint32_t preparedAttributes = 0;
     std::string lastName;
+    Result listed;
 
     // Takes the found entry, or the next one after "." and "..".
     void prepare(WIN32_FIND_DATAA& found) {
@@ -39,8 +40,19 @@ DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::mak
     platform_->folderPath = folderPath;
     WIN32_FIND_DATAA found;
     platform_->search = ::FindFirstFileA(joinPath(folderPath, "*.*").c_str(), &found);
-    if (platform_->search != INVALID_HANDLE_VALUE) platform_->prepare(found);
+    if (platform_->search != INVALID_HANDLE_VALUE) {
+        platform_->prepare(found);
+        return;
+    }
+    // Only the root of a drive can list no entry at all, not even ".".
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_PATH_NOT_FOUND)
+        platform_->listed = Result::failure(ResultStatus::NotFound, folderPath);
+    else if (error != ERROR_FILE_NOT_FOUND && error != ERROR_NO_MORE_FILES)
+        platform_->listed = Result::failure(ResultStatus::NoAccess, folderPath);
 }
+
+Result DirectoryList::result() const { return platform_->listed; }
 
 DirectoryList::~DirectoryList() {
     if (platform_->search != INVALID_HANDLE_VALUE) ::FindClose(platform_->search);
@@ -59,10 +71,18 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
 
 std::string DirectoryList::lastName(const std::string&) const { return platform_->lastName; }
 
-std::string readShortcutUrl(const std::string& path) {
+Result readShortcutUrl(const std::string& path, std::string& url) {
     char address[256] = {};
+    ::SetLastError(ERROR_SUCCESS);
     ::GetPrivateProfileStringA("InternetShortcut", "URL", "", address, sizeof address, path.c_str());
-    return address;
+    url = address;
+    if (!url.empty()) return {};
+    // The system answers an empty address for a file it could not read, too.
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION)
+        return Result::failure(ResultStatus::NoAccess, path);
+    if (fileAttributes(path) == FileAttribute::Invalid) return Result::failure(ResultStatus::NotFound, path);
+    return Result::failure(ResultStatus::NotRecognized, path);
 }
 
 std::string fileNameAsTitle(const std::string& name) { return name; }

@@ -13,7 +13,8 @@ std::string upperCased(std::string text) {
 bool isAsciiWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 }  // namespace
 
-NetscapeImporter::NetscapeImporter(const std::string& path) : reader_(path) {
+NetscapeImporter::NetscapeImporter(const std::string& path)
+    : opened_(file_.open(path)), path_(path), reader_(file_) {
     // Internet Explorer marks its UTF-8 exports this way and declares nothing.
     if (reader_.skipUtf8Mark()) converter_.setCharset("UTF-8");
 }
@@ -29,6 +30,12 @@ ItemCode NetscapeImporter::next() {
     pendingCode_ = ItemCode::EndOfFolder;
     reader_.parse(*this);
     return pendingCode_;
+}
+
+Result NetscapeImporter::result() const {
+    if (!opened_) return opened_;
+    if (file_.failed()) return Result::failure(ResultStatus::ReadFailed, path_);
+    return {};
 }
 
 void NetscapeImporter::folder(ItemFields& fields) {

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "core/file_io.h"
 #include "core/item_source.h"
 #include "import/charset_converter.h"
 #include "import/tag_reader.h"
@@ -19,6 +20,9 @@ public:
     ItemCode next() override;
     void folder(ItemFields& fields) override;
     void link(ItemFields& fields) override;
+    // NotFound or NoAccess when the file could not be opened, ReadFailed when
+    // reading it failed.
+    Result result() const override;
 
     // The link address an HREF value gives, or false when the anchor is not
     // imported (a scheme other than http and https, a path from the root
@@ -42,7 +46,11 @@ private:
     std::string title_;
     std::string description_;
     int unnamedFolderCount_ = 0;
-    TagReader reader_;
+    InputFile file_;
+    Result opened_;
+    std::string path_;
+    TagReader reader_;  // reads file_
+
     CharsetConverter converter_;
     unsigned flags_ = 0;
     TextTarget textTarget_ = TextTarget::None;

@@ -42,7 +42,7 @@ bool splitKeyValue(const std::string& line, char separator, std::string& key, st
     return true;
 }
 
-OperaImporter::OperaImporter(const std::string& path) : input_(path) {
+OperaImporter::OperaImporter(const std::string& path) : path_(path), input_(path) {
     // A byte-order mark says UTF-8 unless the header names another encoding.
     if (input_.skipUtf8Mark()) converter_.setCharset("UTF-8");
     readHeader();
@@ -72,8 +72,15 @@ void OperaImporter::readHeader() {
     }
     if (!isHotlist) {
         pendingLine_ = false;
+        recognized_ = false;
         input_.close();
     }
+}
+
+Result OperaImporter::result() const {
+    if (!input_.result()) return input_.result();
+    if (!recognized_) return Result::failure(ResultStatus::NotRecognized, path_);
+    return {};
 }
 
 void OperaImporter::readOptions(const std::string& options) {

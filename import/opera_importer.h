@@ -25,6 +25,9 @@ public:
     ItemCode next() override;
     void folder(ItemFields& fields) override;
     void link(ItemFields& fields) override;
+    // NotFound or NoAccess when the file could not be opened, NotRecognized
+    // when it is no hotlist, ReadFailed when reading it failed.
+    Result result() const override;
 
 private:
     void readHeader();
@@ -33,7 +36,9 @@ private:
     void readOptions(const std::string& options);
     void readRecord(ItemFields& fields, bool isLink);
 
+    std::string path_;
     TextInput input_;
+    bool recognized_ = true;
     CharsetConverter converter_;
     std::string line_;
     bool pendingLine_ = false;

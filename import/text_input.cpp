@@ -12,8 +12,9 @@ constexpr std::size_t kKeep = 1;
 }  // namespace
 
 TextInput::TextInput(const std::string& path)
-    : file_(std::make_unique<InputFile>()), buffer_(new char[kKeep + kBlockSize + 1]) {
-    if (file_->open(path)) source_ = file_.get();
+    : file_(std::make_unique<InputFile>()), path_(path), buffer_(new char[kKeep + kBlockSize + 1]) {
+    result_ = file_->open(path);
+    if (result_) source_ = file_.get();
 }
 
 TextInput::TextInput(ByteSource& source) : source_(&source), buffer_(new char[kKeep + kBlockSize + 1]) {}
@@ -36,13 +37,23 @@ bool TextInput::refill() {
     std::memmove(buffer_.get(), buffer_.get() + keepFrom, kept);
     position_ -= keepFrom;
     end_ = kept;
-    std::size_t got = source_->read(buffer_.get() + end_, kKeep + kBlockSize - end_);
+    std::size_t got = readSource(buffer_.get() + end_, kKeep + kBlockSize - end_);
     if (got == 0) {
         ended_ = true;
         return false;
     }
     end_ += got;
     return true;
+}
+
+std::size_t TextInput::readSource(char* buffer, std::size_t capacity) {
+    const std::size_t got = source_->read(buffer, capacity);
+    bytesRead_ += got;
+    if (got == 0 && source_->failed() && result_) {
+        result_ = Result::failure(ResultStatus::ReadFailed, {}, bytesRead_);
+        if (file_) result_.path = path_;
+    }
+    return got;
 }
 
 int TextInput::afterCarriageReturn() {
@@ -91,7 +102,7 @@ bool TextInput::readLine(std::string& line) {
 
 bool TextInput::skipUtf8Mark() {
     while (end_ - position_ < 3 && source_ != nullptr) {
-        std::size_t got = source_->read(buffer_.get() + end_, kKeep + kBlockSize - end_);
+        std::size_t got = readSource(buffer_.get() + end_, kKeep + kBlockSize - end_);
         if (got == 0) break;
         end_ += got;
     }

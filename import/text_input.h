@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -28,7 +29,8 @@ class TextInput {
 public:
     static constexpr int kEnd = -1;
 
-    // Reads the file at `path`; a file that cannot be opened reads as empty.
+    // Reads the file at `path`; a file that cannot be opened reads as empty
+    // and result() tells why.
     explicit TextInput(const std::string& path);
     // Reads from `source`, which must outlive the input.
     explicit TextInput(ByteSource& source);
@@ -55,17 +57,24 @@ public:
     // At the very start of the input: skips a UTF-8 byte-order mark and
     // answers whether there was one.
     bool skipUtf8Mark();
-    // True once a read has found the end of the input.
+    // True once a read has found the end of the input, or could read no further.
     bool atEnd() const { return ended_; }
+    // Ok, or why the input could not be opened or read on (ReadFailed with
+    // the offset of the first byte that could not be read).
+    const Result& result() const { return result_; }
 
 private:
     int afterCarriageReturn();
     bool refill();
+    std::size_t readSource(char* buffer, std::size_t capacity);
 
     std::unique_ptr<InputFile> file_;
+    std::string path_;
     ByteSource* source_ = nullptr;
     std::unique_ptr<char[]> buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool ended_ = false;
+    std::uint64_t bytesRead_ = 0;
+    Result result_;
 };

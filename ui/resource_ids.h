@@ -24,6 +24,15 @@
 #define IDS_LANGUAGE_ID 116
 #define IDS_LANGUAGE_NAME 117
 #define IDS_HELP_FILE 118
+/* Why a collection could not be opened or saved: %1 the file, %2 a byte offset. */
+#define IDS_OPEN_NOT_FOUND 119
+#define IDS_OPEN_NO_ACCESS 120
+#define IDS_OPEN_NOT_RECOGNIZED 121
+#define IDS_OPEN_DAMAGED 122
+#define IDS_OPEN_TOO_DEEP 123
+#define IDS_OPEN_READ_FAILED 124
+#define IDS_SAVE_TOO_DEEP 125
+#define IDS_LAST_STRING IDS_SAVE_TOO_DEEP
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102

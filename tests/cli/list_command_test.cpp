@@ -67,6 +67,10 @@ TEST_F(ListCommand, ReportsFilesItCannotOpenAndBadUsage) {
     EXPECT_EQ(1, run({folder.file("missing.lhv")}));
     EXPECT_EQ("", out);
     EXPECT_NE(std::string::npos, err.find("cannot open")) << err;
+    writeFileBytes(folder.file("text.lhv"), "some text");
+    EXPECT_EQ(1, run({folder.file("text.lhv")}));
+    EXPECT_EQ("", out);
+    EXPECT_EQ("linkhaven-cli: cannot open " + folder.file("text.lhv") + ": not a file of the expected kind\n", err);
     EXPECT_EQ(2, run({}));
     EXPECT_EQ(2, run({"a", "b"}));
     EXPECT_NE(std::string::npos, err.find("usage")) << err;

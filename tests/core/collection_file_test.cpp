@@ -49,7 +49,7 @@ protected:
     std::string path = folder.file("c.lhv");
     Collection c;
 
-    bool loadBytes(const std::string& bytes) {
+    Result loadBytes(const std::string& bytes) {
         writeFileBytes(path, bytes);
         return c.load(path);
     }
@@ -159,63 +159,72 @@ TEST_F(CollectionFile, RoundTripsARandomTree) {
 
 TEST_F(CollectionFile, HeaderRules) {
     const std::string body = Bytes().folder("t", 0).data;
+    constexpr auto Ok = ResultStatus::Ok, NotRecognized = ResultStatus::NotRecognized,
+                   Damaged = ResultStatus::Damaged;
     struct Case {
         const char* name;
         std::string bytes;
-        bool loads;
+        ResultStatus status;
+        std::uint64_t offset;
     };
     const std::vector<Case> cases = {
-        {"version 1", Bytes().header().data + body, true},
-        {"version 0", Bytes().header(0x5FA9, 0).data + body, true},
-        {"negative version", Bytes().header(0x5FA9, 0xFFFFFFFF).data + body, true},
-        {"most negative version", Bytes().header(0x5FA9, 0x80000000).data + body, true},
-        {"reserved words set", Bytes().header(0x5FA9, 1, 7, 0xFFFFFFFF).data + body, true},
-        {"trailing bytes", Bytes().header().data + body + "garbage", true},
-        {"version 2", Bytes().header(0x5FA9, 2).data + body, false},
-        {"largest version", Bytes().header(0x5FA9, 0x7FFFFFFF).data + body, false},
-        {"other magic", Bytes().header(0xA95F).data + body, false},
-        {"empty file", "", false},
-        {"short header", Bytes().header().data.substr(0, 15), false},
-        {"header only", Bytes().header().data, false},
+        {"version 1", Bytes().header().data + body, Ok, 0},
+        {"version 0", Bytes().header(0x5FA9, 0).data + body, Ok, 0},
+        {"negative version", Bytes().header(0x5FA9, 0xFFFFFFFF).data + body, Ok, 0},
+        {"most negative version", Bytes().header(0x5FA9, 0x80000000).data + body, Ok, 0},
+        {"reserved words set", Bytes().header(0x5FA9, 1, 7, 0xFFFFFFFF).data + body, Ok, 0},
+        {"trailing bytes", Bytes().header().data + body + "garbage", Ok, 0},
+        {"version 2", Bytes().header(0x5FA9, 2).data + body, NotRecognized, 4},
+        {"largest version", Bytes().header(0x5FA9, 0x7FFFFFFF).data + body, NotRecognized, 4},
+        {"other magic", Bytes().header(0xA95F).data + body, NotRecognized, 0},
+        {"empty file", "", NotRecognized, 0},
+        {"short header", Bytes().header().data.substr(0, 15), Damaged, 12},
+        {"header only", Bytes().header().data, Damaged, 16},
     };
     for (const Case& test : cases) {
         c.clear();
         c.setTitle(c.appendLink(&c).node(), "old");
-        EXPECT_EQ(test.loads, loadBytes(test.bytes)) << test.name;
+        const Result result = loadBytes(test.bytes);
+        EXPECT_EQ(test.status, result.status) << test.name;
+        EXPECT_EQ(test.offset, result.offset) << test.name;
+        EXPECT_EQ(result ? "" : path, result.path) << test.name;
         EXPECT_FALSE(c.modified) << test.name;
-        EXPECT_EQ(test.loads ? "F \"t\" \"\"\n" : kEmptyTree, treeText(c)) << test.name;
+        EXPECT_EQ(result ? "F \"t\" \"\"\n" : kEmptyTree, treeText(c)) << test.name;
     }
 }
 
 TEST_F(CollectionFile, BodyRules) {
+    // Offsets count from the start of the file: the body starts at 16.
     struct Case {
         const char* name;
         std::string body;
-        bool loads;
+        std::uint64_t damagedAt;  // 0: loads
         std::string tree;
     };
     const std::vector<Case> cases = {
-        {"child count 0", Bytes().folder("r", 0).data, true, "F \"r\" \"\"\n"},
-        {"kind 5 reads as a folder", Bytes().folder("", 1).u16(5).folder("f", 0).data, true,
+        {"child count 0", Bytes().folder("r", 0).data, 0, "F \"r\" \"\"\n"},
+        {"kind 5 reads as a folder", Bytes().folder("", 1).u16(5).folder("f", 0).data, 0,
          "F \"\" \"\"\n  F \"f\" \"\"\n"},
-        {"negative child count", Bytes().folder("r", 0xFFFFFFFF).data, false, "F \"r\" \"\"\n"},
+        {"negative child count", Bytes().folder("r", 0xFFFFFFFF).data, 25, "F \"r\" \"\"\n"},
         {"negative count below", Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 0x80000000).data,
-         false, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+         55, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
         {"count larger than the children",
-         Bytes().folder("", 0x7FFFFFFF).u16(0).link("a", "u").u16(0).link("b", "v").data, false,
+         Bytes().folder("", 0x7FFFFFFF).u16(0).link("a", "u").u16(0).link("b", "v").data, 60,
          "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n  L \"b\" \"\" \"v\"\n"},
         {"string longer than the file", Bytes().folder("", 1).u16(0).str("t").str("").u32(0xFFFFFFF0).data,
-         false, kEmptyTree},
-        {"title longer than the file", Bytes().u32(0x7FFFFFFF).data, false, kEmptyTree},
-        {"truncated kind", Bytes().folder("", 2).u16(0).link("a", "u").data + "\x01", false,
+         39, kEmptyTree},
+        {"title longer than the file", Bytes().u32(0x7FFFFFFF).data, 16, kEmptyTree},
+        {"truncated kind", Bytes().folder("", 2).u16(0).link("a", "u").data + "\x01", 44,
          "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
         // The folder whose body failed goes, with everything read into it.
         {"failure inside a folder",
          Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 2).u16(0).link("b", "v").u16(0).str("c").data,
-         false, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+         82, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
     };
     for (const Case& test : cases) {
-        EXPECT_EQ(test.loads, loadBytes(Bytes().header().data + test.body)) << test.name;
+        const Result result = loadBytes(Bytes().header().data + test.body);
+        EXPECT_EQ(test.damagedAt ? ResultStatus::Damaged : ResultStatus::Ok, result.status) << test.name;
+        EXPECT_EQ(test.damagedAt, result.offset) << test.name;
         EXPECT_EQ(test.tree, treeText(c)) << test.name;
         EXPECT_FALSE(c.modified) << test.name;
     }
@@ -252,7 +261,8 @@ TEST_F(CollectionFile, TruncatedAtEveryOffsetKeepsTheCompleteTopLevelChildren) {
     const std::size_t titleEnd = 20 + title.size(), descriptionEnd = titleEnd + 4 + description.size();
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         c.modified = true;
-        ASSERT_FALSE(loadBytes(whole.substr(0, cut))) << "cut at " << cut;
+        const Result result = loadBytes(whole.substr(0, cut));
+        ASSERT_EQ(cut < 4 ? ResultStatus::NotRecognized : ResultStatus::Damaged, result.status) << "cut at " << cut;
         EXPECT_FALSE(c.modified);
         std::size_t complete = 0;
         while (complete < childEnds.size() && childEnds[complete] <= cut) ++complete;
@@ -279,14 +289,16 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
     EXPECT_TRUE(c.save(folder.file("deep.lhv")));
     EXPECT_EQ(nestedFile(1000), readFileBytes(folder.file("deep.lhv")));
 
-    EXPECT_FALSE(loadBytes(nestedFile(1001)));
+    const Result tooDeep = loadBytes(nestedFile(1001));
+    EXPECT_EQ(ResultStatus::TooDeep, tooDeep.status);
+    EXPECT_EQ(nestedFile(1000).size(), tooDeep.offset);  // the kind of the 1001st level
     EXPECT_EQ("F \"\" \"\"\n  L \"before\" \"\" \"u\"\n", treeText(c));
 
     // A tree deeper than a load accepts is not saved: the file could never be opened again.
     Folder* bottom = &c;
     for (int level = 0; level < 1001; ++level) bottom = c.appendFolder(bottom).node()->asFolder();
     writeFileBytes(path, "old");
-    EXPECT_FALSE(c.save(path));
+    EXPECT_EQ(ResultStatus::TooDeep, c.save(path).status);
     EXPECT_TRUE(c.modified);
     EXPECT_EQ("old", readFileBytes(path));
     EXPECT_EQ(2u, folder.entryCount());  // c.lhv and deep.lhv, no temporary left
@@ -295,15 +307,29 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
 TEST_F(CollectionFile, AFileThatCannotBeOpenedChangesNothing) {
     fillSample();
     const std::string before = treeText(c);
-    EXPECT_FALSE(c.load(folder.file("missing.lhv")));
-    EXPECT_FALSE(c.load(folder.path()));  // a folder is no collection file
+    struct Case {
+        std::string path;
+        ResultStatus status;
+    };
+    const Case cases[] = {
+        {folder.file("missing.lhv"), ResultStatus::NotFound},
+        {folder.file("missing/c.lhv"), ResultStatus::NotFound},
+        {folder.path(), ResultStatus::NoAccess},  // a folder is no collection file
+    };
+    for (const Case& test : cases) {
+        const Result result = c.load(test.path);
+        EXPECT_EQ(test.status, result.status) << test.path;
+        EXPECT_EQ(test.path, result.path);
+    }
     EXPECT_TRUE(c.modified);
     EXPECT_EQ(before, treeText(c));
 }
 
 TEST_F(CollectionFile, SaveReplacesTheFileOnlyWhenEverythingWasWritten) {
     fillSample();
-    EXPECT_FALSE(c.save(folder.file("no such folder/c.lhv")));
+    const Result noFolder = c.save(folder.file("no such folder/c.lhv"));
+    EXPECT_EQ(ResultStatus::WriteFailed, noFolder.status);
+    EXPECT_EQ(folder.file("no such folder/c.lhv"), noFolder.path);
     EXPECT_TRUE(c.modified);
 
     writeFileBytes(path, "previous content");
@@ -321,4 +347,21 @@ TEST_F(CollectionFile, SaveReplacesTheFileOnlyWhenEverythingWasWritten) {
     EXPECT_FALSE(c.save(blocked));
     EXPECT_TRUE(c.modified);
     EXPECT_EQ(2u, folder.entryCount());
+}
+
+TEST_F(CollectionFile, AFailedReadIsNoEndOfFile) {
+    // Gives the first 33 bytes of a file, then fails as a broken disk or network would.
+    struct FailingSource final : ByteSource {
+        std::string bytes = Bytes().header().folder("title", 1).data;
+        std::size_t read(char* buffer, std::size_t capacity) override {
+            const std::size_t chunk = bytes.copy(buffer, capacity);
+            bytes.erase(0, chunk);
+            return chunk;
+        }
+        bool failed() const override { return bytes.empty(); }
+        std::uint64_t size() const override { return 1 << 20; }
+    } source;
+    const Result result = c.readFile(source);
+    EXPECT_EQ(ResultStatus::ReadFailed, result.status);
+    EXPECT_EQ(33u, result.offset);
 }

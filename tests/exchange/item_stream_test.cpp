@@ -94,6 +94,7 @@ TEST_F(ItemStream, RoundTrip) {
     ASSERT_EQ(1u, copy.childCount());
     EXPECT_EQ(treeText(*folder), treeText(*copy.childrenBegin().node()->asFolder()));
     EXPECT_EQ(ItemCode::EndOfFolder, source.next());  // after the end, only ends
+    EXPECT_TRUE(source.result());
 }
 
 TEST_F(ItemStream, EveryTruncationEndsCleanly) {
@@ -119,22 +120,25 @@ TEST_F(ItemStream, HostileBlocks) {
         const char* name;
         std::string block;
         std::string tree;
+        std::uint64_t damagedAt;  // the offset of the record that ended the stream
     };
     const std::string end(1, '\0');
     const std::vector<Case> cases = {
-        {"empty block", "", "F \"\" \"\"\n"},
-        {"count past the block", "\x02" + counted("ab") + std::string("\xF0\xFF\xFF\xFF", 4) + "u", "F \"\" \"\"\n"},
-        {"largest count", "\x01" + std::string("\xFF\xFF\xFF\xFF", 4), "F \"\" \"\"\n"},
+        {"empty block", "", "F \"\" \"\"\n", 0},
+        {"count past the block", "\x02" + counted("ab") + std::string("\xF0\xFF\xFF\xFF", 4) + "u", "F \"\" \"\"\n", 0},
+        {"largest count", "\x01" + std::string("\xFF\xFF\xFF\xFF", 4), "F \"\" \"\"\n", 0},
         {"unknown code", "\x02" + counted("a") + counted("u") + counted("") + "\x07" + "\x02" + counted("b") +
                              counted("v") + counted("") + end,
-         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n", 15},
         {"unclosed folders", "\x01" + counted("f") + counted("") + "\x01" + counted("g") + counted(""),
-         "F \"\" \"\"\n  F \"f\" \"\"\n    F \"g\" \"\"\n"},
+         "F \"\" \"\"\n  F \"f\" \"\"\n    F \"g\" \"\"\n", 20},
     };
     for (const Case& test : cases) {
         Collection copy;
         ItemStreamSource source(test.block.data(), test.block.size());
         readInto(copy, &copy, source);
         EXPECT_EQ(test.tree, treeText(copy)) << test.name;
+        EXPECT_EQ(ResultStatus::Damaged, source.result().status) << test.name;
+        EXPECT_EQ(test.damagedAt, source.result().offset) << test.name;
     }
 }

@@ -21,14 +21,9 @@ protected:
 
     void SetUp() override { buildExampleTree(collection); }
 
-    // The code of the error the export raises; 0 when it succeeds.
+    // The code of the export's error; 0 when it succeeds.
     int exportCode(const std::string& templateFile, const std::string& outputFile) {
-        try {
-            exportCollection(collection, templateFile, outputFile);
-        } catch (const UrlExport::Error& error) {
-            return error.code;
-        }
-        return 0;
+        return exportCollection(collection, templateFile, outputFile).code;
     }
 };
 
@@ -70,16 +65,23 @@ TEST_F(ExportCollection, AFailedExportLeavesTheOldOutputAsItWas) {
         EXPECT_EQ(older, readFileBytes(outputPath)) << bad;
         EXPECT_EQ(2u, folder.entryCount()) << bad;
     }
-    // No output file at all: none appears.
+    // No output file at all: none appears. The result names the template and the line.
     removeFile(outputPath);
-    EXPECT_EQ(3, exportCode(templatePath, outputPath));
+    writeFileBytes(templatePath, "{collection}\r\n{folder}{title");
+    const Result mistake = exportCollection(collection, templatePath, outputPath);
+    EXPECT_EQ(ResultStatus::TemplateMistake, mistake.status);
+    EXPECT_EQ(3, mistake.code);
+    EXPECT_EQ(2, mistake.line);
+    EXPECT_EQ(templatePath, mistake.path);
     EXPECT_FALSE(fileExists(outputPath));
 }
 
 TEST_F(ExportCollection, AnUnreadableTemplateNeverTouchesTheOutput) {
     writeFileBytes(outputPath, "kept");
-    EXPECT_EQ(1, exportCode(folder.file("missing.lht"), outputPath));
-    EXPECT_EQ(1, exportCode(folder.path(), outputPath));  // a folder is no template
+    EXPECT_EQ(ResultStatus::NotFound, exportCollection(collection, folder.file("missing.lht"), outputPath).status);
+    const Result aFolder = exportCollection(collection, folder.path(), outputPath);  // a folder is no template
+    EXPECT_EQ(ResultStatus::NoAccess, aFolder.status);
+    EXPECT_EQ(1, aFolder.code);
     EXPECT_EQ("kept", readFileBytes(outputPath));
     EXPECT_EQ(1, exportCode(folder.file("missing.lht"), folder.file("new.txt")));
     EXPECT_FALSE(fileExists(folder.file("new.txt")));
@@ -103,10 +105,6 @@ TEST_F(ExportCollection, AnOutputThatCannotBeWrittenRaisesCode2) {
     FailingSink sink;
     TemplateOutput out(sink);
     out.write("some text\n");
-    try {
-        out.flush();
-        FAIL() << "the failed write went unnoticed";
-    } catch (const UrlExport::Error& error) {
-        EXPECT_EQ(2, error.code);
-    }
+    EXPECT_FALSE(out.flush());
+    EXPECT_TRUE(out.failed());
 }

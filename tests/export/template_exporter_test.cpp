@@ -20,12 +20,10 @@ std::string expandTemplate(const Folder& root, const std::string& templateText) 
 }
 
 std::pair<int, int> errorOf(const Folder& root, const std::string& templateText) {
-    try {
-        expandTemplate(root, templateText);
-    } catch (const UrlExport::Error& error) {
-        return {error.code, error.line};
-    }
-    return {0, 0};
+    std::string text;
+    TemplateOutput out(text);
+    const Result result = TemplateExporter(templateText, root).run(out);
+    return {result.code, result.line};
 }
 
 const char kExampleTemplate[] =

@@ -25,12 +25,10 @@ std::string readAll(std::string_view bytes) {
 
 // The code and line of the error that reading everything raises; {0, 0} when none.
 std::pair<int, int> errorOf(std::string_view bytes) {
-    try {
-        readAll(bytes);
-    } catch (const UrlExport::Error& error) {
-        return {error.code, error.line};
+    TemplateReader reader(bytes);
+    while (reader.nextKeyword(nullptr) != EndOfTemplate) {
     }
-    return {0, 0};
+    return {reader.result().code, reader.result().line};
 }
 }  // namespace
 
@@ -132,17 +130,16 @@ TEST(TemplateReader, SkipToCopiesRawKeywordsAndFailsAtTheEnd) {
 
     TemplateReader missing("{url}\nno closer\n");
     missing.nextKeyword(nullptr);
-    try {
-        missing.skipTo(UrlClose, nullptr);
-        FAIL() << "no error";
-    } catch (const UrlExport::Error& error) {
-        EXPECT_EQ(4, error.code);
-        EXPECT_EQ(3, error.line);
-    }
-    // An unknown keyword raises code 5 even while skipping.
-    TemplateReader unknown("{url}{bad}{/url}");
+    missing.skipTo(UrlClose, nullptr);
+    EXPECT_EQ(ResultStatus::TemplateMistake, missing.result().status);
+    EXPECT_EQ(4, missing.result().code);
+    EXPECT_EQ(3, missing.result().line);
+    // An unknown keyword is code 5 even while skipping, and stops the reader.
+    TemplateReader unknown("{url}{bad}{/url}{title}");
     unknown.nextKeyword(nullptr);
-    EXPECT_THROW(unknown.skipTo(UrlClose, nullptr), UrlExport::Error);
+    unknown.skipTo(UrlClose, nullptr);
+    EXPECT_EQ(5, unknown.result().code);
+    EXPECT_EQ(EndOfTemplate, unknown.nextKeyword(nullptr));
 }
 
 TEST(TemplateReader, HoldsAtMostFourSavedPositions) {
@@ -153,26 +150,21 @@ TEST(TemplateReader, HoldsAtMostFourSavedPositions) {
     reader.save();
     reader.save();
     EXPECT_EQ(4, reader.savedCount());
-    try {
-        reader.save();
-        FAIL() << "no error";
-    } catch (const UrlExport::Error& error) {
-        EXPECT_EQ(6, error.code);
-        EXPECT_EQ(2, error.line);
-    }
-    for (int i = 0; i < 4; ++i) reader.drop();
+    reader.save();
+    EXPECT_EQ(6, reader.result().code);
+    EXPECT_EQ(2, reader.result().line);
+    EXPECT_EQ(4, reader.savedCount());
+
     // With nothing saved the reader refuses to read, and a drop fails.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        try {
-            if (attempt == 0)
-                reader.nextKeyword(nullptr);
-            else
-                reader.drop();
-            FAIL() << "no error";
-        } catch (const UrlExport::Error& error) {
-            EXPECT_EQ(7, error.code);
-            EXPECT_EQ(0, error.line);
-        }
+        TemplateReader empty("{title}");
+        empty.drop();
+        if (attempt == 0)
+            EXPECT_EQ(EndOfTemplate, empty.nextKeyword(nullptr));
+        else
+            empty.drop();
+        EXPECT_EQ(7, empty.result().code);
+        EXPECT_EQ(0, empty.result().line);
+        empty.rewind();  // nothing saved: nothing happens
     }
-    reader.rewind();  // nothing saved: nothing happens
 }

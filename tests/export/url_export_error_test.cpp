@@ -26,38 +26,38 @@ TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
         {7, 0, "Internal error", true, true, false},
     };
     for (const Case& c : cases) {
-        const std::string message = UrlExport::Error(c.code, c.line).message(templatePath, outputPath);
+        const std::string message = UrlExport::exportMessage(Result::templateMistake(c.code, c.line), templatePath, outputPath);
         EXPECT_NE(std::string::npos, message.find(c.expected)) << message;
         EXPECT_EQ(c.namesTemplate, message.find("\"" + templatePath + "\"") != std::string::npos) << message;
         EXPECT_EQ(c.namesLine, message.find("line " + std::to_string(c.line)) != std::string::npos) << message;
         EXPECT_EQ(c.namesOutput, message.find("\"" + outputPath + "\"") != std::string::npos) << message;
         EXPECT_EQ(std::string::npos, message.find('%')) << message;
     }
-    EXPECT_EQ("", UrlExport::Error(0, 0).message(templatePath, outputPath));
-    EXPECT_EQ("", UrlExport::Error(8, 1).message(templatePath, outputPath));
+    EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(0, 0), templatePath, outputPath));
+    EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(8, 1), templatePath, outputPath));
 }
 
 TEST(UrlExportError, FormatsIntoABufferCutToFit) {
-    const UrlExport::Error error(5, 9);
-    const std::string full = error.message("t.lht", "o.txt");
+    const Result error = Result::templateMistake(5, 9);
+    const std::string full = UrlExport::exportMessage(error, "t.lht", "o.txt");
     char buffer[512];
     std::memset(buffer, 'x', sizeof buffer);
-    error.formatMessage(buffer, sizeof buffer, "t.lht", "o.txt");
+    UrlExport::formatExportMessage(error, buffer, sizeof buffer, "t.lht", "o.txt");
     EXPECT_EQ(full, buffer);
 
     char small[16];
-    error.formatMessage(small, sizeof small, "t.lht", "o.txt");
+    UrlExport::formatExportMessage(error, small, sizeof small, "t.lht", "o.txt");
     EXPECT_EQ(full.substr(0, 15), small);
 
     char empty[4] = "abc";
-    UrlExport::Error(0, 0).formatMessage(empty, sizeof empty, "t.lht", "o.txt");
+    UrlExport::formatExportMessage(Result::templateMistake(0, 0), empty, sizeof empty, "t.lht", "o.txt");
     EXPECT_EQ("", std::string(empty));
-    error.formatMessage(empty, 0, "t.lht", "o.txt");  // nothing written, nothing broken
+    UrlExport::formatExportMessage(error, empty, 0, "t.lht", "o.txt");  // nothing written, nothing broken
 }
 
 TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
     UrlExport::setMessageModule(nullptr);
-    const std::string message = UrlExport::Error(1, 0).message("a.lht", "b.txt");
+    const std::string message = UrlExport::exportMessage(Result::templateMistake(1, 0), "a.lht", "b.txt");
     EXPECT_EQ(0u, message.find("The export template \"a.lht\" cannot be opened for reading."));
 }
 
@@ -70,16 +70,16 @@ TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
     HMODULE module = ::LoadLibraryA("export_test_messages.dll");
     ASSERT_NE(nullptr, module) << "error " << ::GetLastError();
     UrlExport::setMessageModule(module);
-    EXPECT_EQ("T1 [C:\\t.lht] [D:\\o.html]", UrlExport::Error(1, 0).message("C:\\t.lht", "D:\\o.html"));
+    EXPECT_EQ("T1 [C:\\t.lht] [D:\\o.html]", UrlExport::exportMessage(Result::templateMistake(1, 0), "C:\\t.lht", "D:\\o.html"));
     EXPECT_EQ("Vorlage \"C:\\t.lht\", Zeile 42: unbekanntes Schluesselwort.",
-              UrlExport::Error(5, 42).message("C:\\t.lht", "D:\\o.html"));
+              UrlExport::exportMessage(Result::templateMistake(5, 42), "C:\\t.lht", "D:\\o.html"));
     char buffer[512];
-    UrlExport::Error(3, 7).formatMessage(buffer, sizeof buffer, "t.lht", "o.html");
+    UrlExport::formatExportMessage(Result::templateMistake(3, 7), buffer, sizeof buffer, "t.lht", "o.html");
     EXPECT_STREQ("T3 [t.lht] line 7", buffer);
-    EXPECT_EQ(0u, UrlExport::Error(7, 0).message("t.lht", "o.html").find("Internal error"));
-    EXPECT_EQ("", UrlExport::Error(0, 0).message("t.lht", "o.html"));
+    EXPECT_EQ(0u, UrlExport::exportMessage(Result::templateMistake(7, 0), "t.lht", "o.html").find("Internal error"));
+    EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(0, 0), "t.lht", "o.html"));
     UrlExport::setMessageModule(nullptr);
     ::FreeLibrary(module);
-    EXPECT_EQ(0u, UrlExport::Error(1, 0).message("t.lht", "o.html").find("The export template"));
+    EXPECT_EQ(0u, UrlExport::exportMessage(Result::templateMistake(1, 0), "t.lht", "o.html").find("The export template"));
 }
 #endif

@@ -11,6 +11,8 @@
 
 #include "core/collection.h"
 #include "import/item_insertion.h"
+#include "import/netscape_importer.h"
+#include "import/opera_importer.h"
 #include "item_log.h"
 #include "test_files.h"
 
@@ -146,4 +148,31 @@ TEST_F(FileListImport, FoldersBelowTheDepthLimitGiveTheirItemsToTheDeepestFolder
     EXPECT_EQ(21u, deepest->childCount());  // its own link and those of the 20 levels below
     EXPECT_EQ("http://after/", collection.childrenBegin().next().node()->asLink()->url);
     EXPECT_TRUE(collection.save(folder.file("deep.lhv")));
+}
+
+TEST_F(FileListImport, EndsWithTheFirstFailureAndKeepsWhatCameBefore) {
+    const std::string html = make("a.html", "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://a/\">a</A></DL>");
+    const std::string text = make("text.adr", "no hotlist\n");
+    const std::string missing = folder.file("missing.url");
+    struct Case {
+        std::vector<std::string> paths;
+        ResultStatus status;
+        std::string failedPath;
+        const char* log;
+    };
+    const Case cases[] = {
+        {{html}, ResultStatus::Ok, "", "L a |  | http://a/\nE\n"},
+        {{missing, html}, ResultStatus::NotFound, missing, "L a |  | http://a/\nE\n"},
+        {{html, text}, ResultStatus::NotRecognized, text, "L a |  | http://a/\nE\n"},
+        {{text, html, missing}, ResultStatus::NotFound, missing, "L a |  | http://a/\nE\n"},
+    };
+    for (const Case& test : cases) {
+        FileListImporter importer(std::make_unique<PathList>(test.paths));
+        EXPECT_EQ(test.log, itemLog(importer));
+        EXPECT_EQ(test.status, importer.result().status) << test.failedPath;
+        EXPECT_EQ(test.failedPath, importer.result().path);
+    }
+    EXPECT_EQ(ResultStatus::NoAccess, NetscapeImporter(folder.path()).result().status);
+    EXPECT_EQ(ResultStatus::NotFound, OperaImporter(missing).result().status);
+    EXPECT_EQ(ResultStatus::NotFound, DirectoryList(folder.file("gone")).result().status);
 }

@@ -41,10 +41,13 @@ TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
     };
     TemporaryFolder folder;
     int index = 0;
+    std::string url;
     for (const Case& c : cases) {
         const std::string path = folder.file("shortcut" + std::to_string(index++) + ".url");
         writeFileBytes(path, c.text);
-        EXPECT_EQ(c.expected, readShortcutUrl(path)) << c.text;
+        const Result result = readShortcutUrl(path, url);
+        EXPECT_EQ(c.expected, url) << c.text;
+        EXPECT_EQ(url.empty() ? ResultStatus::NotRecognized : ResultStatus::Ok, result.status) << c.text;
     }
-    EXPECT_EQ("", readShortcutUrl(folder.file("missing.url")));
+    EXPECT_EQ(ResultStatus::NotFound, readShortcutUrl(folder.file("missing.url"), url).status);
 }

@@ -149,7 +149,7 @@ protected:
 };
 
 TEST_P(ShippedModule, HasEveryString) {
-    for (unsigned id = IDS_APP_TITLE; id <= IDS_HELP_FILE; ++id)
+    for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
         EXPECT_FALSE(moduleText(module_, id).empty()) << "string " << id;
 }
 

@@ -113,16 +113,31 @@ TEST_F(MainWindow, CaptionFollowsTitlePathAndProgramName) {
     EXPECT_EQ("Titled", caption());
 }
 
-TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndTheWindowShowsWhatWasRead) {
-    std::vector<std::string> messages;
-    DialogDriver driver({[&](HWND box) {
-        messages.push_back(messageBoxText(box));
-        pressButton(box, IDOK);
-    }});
-    openCollection(mainWindow(), folderPath("missing.lhv"));
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_NE(std::string::npos, messages[0].find("cannot be opened")) << messages[0];
+TEST_F(MainWindow, AFileThatCannotBeReadIsReportedWithItsCauseAndTheWindowShowsWhatWasRead) {
+    addLink(&theApp.collection, "kept", "http://kept/");
+    const std::string good = folderPath("good.lhv");
+    ASSERT_TRUE(theApp.collection.save(good));
+    writeFileBytes(folderPath("damaged.lhv"), readFileBytes(good).substr(0, 30));  // the link's title is cut
+    writeFileBytes(folderPath("text.lhv"), "just some text");
+    ASSERT_TRUE(::CreateDirectoryA(folderPath("folder.lhv").c_str(), nullptr));
+    const char* const cases[][2] = {
+        {"missing.lhv", "missing.lhv\" was not found."},
+        {"folder.lhv", "folder.lhv\" cannot be opened"},
+        {"text.lhv", "text.lhv\" is not a Linkhaven collection file"},
+        {"damaged.lhv", "damaged.lhv\" is damaged at byte 30. What could be read"},
+    };
+    for (const auto& [name, expected] : cases) {
+        std::vector<std::string> messages;
+        DialogDriver driver({[&](HWND box) {
+            messages.push_back(messageBoxText(box));
+            pressButton(box, IDOK);
+        }});
+        openCollection(mainWindow(), folderPath(name));
+        ASSERT_EQ(1u, messages.size()) << name;
+        EXPECT_NE(std::string::npos, messages[0].find("\"" + folderPath(expected))) << messages[0];
+    }
     EXPECT_EQ("", theApp.mainWindowState.currentPath);
+    EXPECT_EQ("F \"\" \"\"\n", controlText());  // the damaged file's root, without the cut link
 }
 
 TEST_F(MainWindow, AFailedOpenNeverLetsSaveOverwriteTheFileBefore) {

@@ -164,7 +164,7 @@ TEST_F(Startup, AnUnquotedPathWithABlankIsCutThereAndReported) {
     start(windowsPath(path));
     HWND box = waitForWindow(process_.dwProcessId, "#32770");
     ASSERT_NE(nullptr, box);
-    EXPECT_NE(std::string::npos, messageBoxText(box).find("cannot be opened")) << messageBoxText(box);
+    EXPECT_NE(std::string::npos, messageBoxText(box).find("\\My\" was not found")) << messageBoxText(box);
     pressButton(box, IDOK);
     HWND window = mainWindow();
     ASSERT_NE(nullptr, window);

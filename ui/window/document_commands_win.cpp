@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/file_io.h"
+#include "core/result.h"
 #include "core/settings.h"
 #include "export/export_collection.h"
 #include "export/url_export_error.h"
@@ -34,6 +34,37 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The language module's text `id` with %1 the result's file and %2 its byte offset.
+std::string resultText(unsigned id, const Result& result) {
+    const std::string text = loadText(id);
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            filled += text[++i] == '1' ? result.path : std::to_string(result.offset);
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+unsigned openFailureTextId(ResultStatus status) {
+    switch (status) {
+    case ResultStatus::NotFound: return IDS_OPEN_NOT_FOUND;
+    case ResultStatus::NoAccess: return IDS_OPEN_NO_ACCESS;
+    case ResultStatus::NotRecognized: return IDS_OPEN_NOT_RECOGNIZED;
+    case ResultStatus::Damaged: return IDS_OPEN_DAMAGED;
+    case ResultStatus::TooDeep: return IDS_OPEN_TOO_DEEP;
+    case ResultStatus::ReadFailed: return IDS_OPEN_READ_FAILED;
+    default: return IDS_CANNOT_OPEN;
+    }
+}
+
+void reportFailedSave(HWND mainWindow, const Result& result) {
+    const unsigned id = result.status == ResultStatus::TooDeep ? IDS_SAVE_TOO_DEEP : IDS_CANNOT_SAVE;
+    showMessage(mainWindow, resultText(id, result), MB_OK);
+}
+
 void clearTree(HWND mainWindow) {
     HWND tree = treeOf(mainWindow);
     UpdateLock lock(tree);
@@ -60,12 +91,13 @@ void openCollection(HWND mainWindow, const std::string& path) {
     // A file that opens replaces the collection even when it cannot be read
     // to the end; then the old path must go, or Save would write what was
     // read over the file the collection came from.
-    const bool opens = InputFile().open(path);
-    if (theApp.collection.load(path)) {
+    const Result loaded = theApp.collection.load(path);
+    if (loaded) {
         theApp.mainWindowState.currentPath = path;
     } else {
-        if (opens) theApp.mainWindowState.currentPath.clear();
-        showMessageId(mainWindow, IDS_CANNOT_OPEN, MB_OK);
+        const bool opened = loaded.status != ResultStatus::NotFound && loaded.status != ResultStatus::NoAccess;
+        if (opened) theApp.mainWindowState.currentPath.clear();
+        showMessage(mainWindow, resultText(openFailureTextId(loaded.status), loaded), MB_OK);
     }
     refreshAll(mainWindow);
 }
@@ -76,7 +108,8 @@ void saveCollection(HWND mainWindow) {
         return;
     }
     WaitCursor wait;
-    if (!theApp.collection.save(theApp.mainWindowState.currentPath)) showMessageId(mainWindow, IDS_CANNOT_SAVE, MB_OK);
+    const Result saved = theApp.collection.save(theApp.mainWindowState.currentPath);
+    if (!saved) reportFailedSave(mainWindow, saved);
 }
 
 void saveCollectionAs(HWND mainWindow) {
@@ -84,8 +117,9 @@ void saveCollectionAs(HWND mainWindow) {
     if (!chooseFile(mainWindow, FileType::Collection, FileDialog::Mode::Save, theApp.mainWindowState.currentPath, path))
         return;
     WaitCursor wait;
-    if (!theApp.collection.save(path)) {
-        showMessageId(mainWindow, IDS_CANNOT_SAVE, MB_OK);
+    const Result saved = theApp.collection.save(path);
+    if (!saved) {
+        reportFailedSave(mainWindow, saved);
         return;
     }
     theApp.mainWindowState.currentPath = path;
@@ -123,14 +157,16 @@ void exportCommand(HWND mainWindow) {
         return;
     if (!chooseFile(mainWindow, FileType::ExportOutput, FileDialog::Mode::Save, settings.LastExport, outputPath))
         return;
-    try {
+    Result exported;
+    {
         WaitCursor wait;
-        exportCollection(theApp.collection, templatePath, outputPath);
-    } catch (const UrlExport::Error& error) {
+        exported = exportCollection(theApp.collection, templatePath, outputPath);
+    }
+    if (!exported) {
         // The export leaves no partial output and keeps a file that was
         // already there, so nothing needs deleting here.
         char text[512];
-        error.formatMessage(text, sizeof text, templatePath, outputPath);
+        UrlExport::formatExportMessage(exported, text, sizeof text, templatePath, outputPath);
         showMessage(mainWindow, text, MB_OK | MB_ICONHAND);
         return;
     }
