@@ -15,7 +15,6 @@
 #include "exchange/item_stream.h"
 #include "exchange/text_to_link.h"
 #include "export/template_reader.h"
-#include "export/url_export_error.h"
 #include "import/file_list_importer.h"
 #include "import/ini_reader.h"
 #include "import/item_insertion.h"
@@ -58,10 +57,7 @@ Read importedAs(const std::string& extension) {
     };
 }
 void readTemplate(const std::string& input) {
-    try {
-        for (TemplateReader reader(input); reader.nextKeyword(nullptr) != EndOfTemplate;) continue;
-    } catch (const UrlExport::Error&) {
-    }
+    for (TemplateReader reader(input); reader.nextKeyword(nullptr) != EndOfTemplate;) continue;
 }
 void readItemStream(const std::string& input) {
     Collection collection;
