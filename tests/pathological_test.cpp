@@ -131,7 +131,6 @@ TEST(Pathological, EveryParserReadsEightTimesTheInputInProportionalTime) {
         {"shortcut: unclosed sections", repeated("", "[InternetShortcut\n"), readShortcut},
         {"shortcut: keys without values", repeated("[InternetShortcut]\n", "X\r"), readShortcut},
         {"shortcut: long line", repeated("[InternetShortcut]\nURL=", "x"), readShortcut},
-        {"template: braces", repeated("", "{"), readTemplate},
         {"template: keywords and lines", repeated("", "{nl}\r\n"), readTemplate},
         {"template: unclosed keyword", repeated("{", "a"), readTemplate},
         {"item stream: nested folders", repeated("", kStreamFolder), readItemStream, 2000},
