@@ -9,22 +9,7 @@
 #include "dialog_driver.h"
 #include "exchange/argument_record.h"
 #include "exchange/recorded_browser.h"
-
-namespace {
-HTREEITEM addTreeItem(HWND tree, BookmarkNode* node) {
-    TVINSERTSTRUCTA insert{};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>("item");
-    insert.item.lParam = reinterpret_cast<LPARAM>(node);
-    return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
-
-void select(HWND tree, HTREEITEM item) {
-    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-}
-}  // namespace
+#include "ui/tree/tree_view.h"
 
 TEST_F(RecordedBrowser, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
@@ -37,16 +22,16 @@ TEST_F(RecordedBrowser, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess)
     Link* link = collection.appendLink(&collection).node()->asLink();
     collection.setUrl(link, "http://example.com/selected");
     Folder* folder = collection.appendFolder(&collection).node()->asFolder();
-    const HTREEITEM linkItem = addTreeItem(tree, link);
-    const HTREEITEM folderItem = addTreeItem(tree, folder);
+    const HTREEITEM linkItem = insertItem(tree, link, TVI_ROOT, TVI_LAST, false);
+    const HTREEITEM folderItem = insertItem(tree, folder, TVI_ROOT, TVI_LAST, false);
     settings.MinOnUse = 1;
 
     EXPECT_FALSE(openSelectedLink(window, tree, true));  // nothing selected
-    select(tree, folderItem);
+    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(folderItem));
     EXPECT_FALSE(openSelectedLink(window, tree, true));  // folders are never launched
     EXPECT_FALSE(::IsIconic(window));
 
-    select(tree, linkItem);
+    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(linkItem));
     EXPECT_TRUE(openSelectedLink(window, tree, true));
     EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitArgumentRecord(record_));
     EXPECT_TRUE(::IsIconic(window));

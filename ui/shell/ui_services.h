@@ -18,10 +18,6 @@ std::string programPath();
 HWND childById(HWND parent, int id);
 
 class BookmarkNode;
-// The node of the item selected in a tree control (tree items carry their
-// node as item data), or none.
-BookmarkNode* selectedTreeNode(HWND tree);
-
 // The whole text of a window, of any length.
 std::string windowText(HWND window);
 

@@ -23,16 +23,6 @@ HWND childById(HWND parent, int id) {
     return nullptr;
 }
 
-BookmarkNode* selectedTreeNode(HWND tree) {
-    const auto item = reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (!item) return nullptr;
-    TVITEMA data{};
-    data.mask = TVIF_PARAM;
-    data.hItem = item;
-    if (!::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return nullptr;
-    return reinterpret_cast<BookmarkNode*>(data.lParam);
-}
-
 std::string windowText(HWND window) {
     std::string text(::GetWindowTextLengthA(window) + 1, '\0');
     text.resize(::GetWindowTextA(window, text.data(), static_cast<int>(text.size())));

@@ -3,6 +3,7 @@
 #include "ui/tree/description_text.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
+#include "ui/tree/tree_view.h"
 
 HWND createDescriptionPane(HWND parent, const RECT& area) {
     return ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",

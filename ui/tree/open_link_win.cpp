@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "exchange/url_launcher_win.h"
 #include "ui/shell/ui_services.h"
+#include "ui/tree/tree_view.h"
 
 bool openSelectedLink(HWND mainWindow, HWND tree, bool shiftHeld) {
     const BookmarkNode* node = selectedTreeNode(tree);

@@ -25,6 +25,8 @@ BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item);
 // control instead would cost a search of all its items under Wine.)
 HTREEITEM itemOfNode(const BookmarkNode* node);
 HTREEITEM selectedItem(HWND tree);
+// The node of the selected item, or none.
+BookmarkNode* selectedTreeNode(HWND tree);
 HTREEITEM itemAtScreenPoint(HWND tree, int screenX, int screenY);
 // True when `ancestor` is `item` itself or one of its parents.
 bool isInSubtree(HWND tree, HTREEITEM item, HTREEITEM ancestor);

@@ -151,6 +151,8 @@ HTREEITEM itemOfNode(const BookmarkNode* node) {
 
 HTREEITEM selectedItem(HWND tree) { return nextItem(tree, nullptr, TVGN_CARET); }
 
+BookmarkNode* selectedTreeNode(HWND tree) { return nodeOfItem(tree, selectedItem(tree)); }
+
 HTREEITEM itemAtScreenPoint(HWND tree, int screenX, int screenY) {
     TVHITTESTINFO hit{};
     hit.pt = {screenX, screenY};
