@@ -51,7 +51,8 @@ BrowserCommand splitBrowserCommand(const std::string& command, const std::string
         result.arguments = remainder + " " + safeAddress;
     } else {
         const bool quoteFollows = placeholder + 2 < remainder.size() && remainder[placeholder + 2] == '"';
-        result.arguments = remainder.replace(placeholder, 2, quoteFollows ? beforeClosingQuote(safeAddress) : safeAddress);
+        result.arguments =
+            remainder.replace(placeholder, 2, quoteFollows ? beforeClosingQuote(safeAddress) : safeAddress);
     }
     return result;
 }
