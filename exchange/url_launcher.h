@@ -5,15 +5,18 @@
 #include <string>
 
 struct BrowserCommand {
-    std::string program;    // without quotes
-    std::string arguments;  // empty when the command has none
+    std::string program;    // without quotes; empty when the command names none
+    std::string arguments;  // as the program is started with them
 };
 
 // Splits a registered browser command into its program and its arguments
 // with the address put in: in place of the first "%1", else appended after a
-// space. The address is inserted with every byte that could end or split an
-// argument percent-encoded, so it stays one argument.
+// space (alone when the command has no arguments). The address is inserted
+// with every byte that could end or split an argument percent-encoded, and
+// with its trailing backslashes doubled before a quote, so it stays one
+// argument.
 BrowserCommand splitBrowserCommand(const std::string& command, const std::string& address);
 
-// The address with double quote, space, tab, CR and LF percent-encoded.
+// The address with double quote, space, tab, CR, LF and every other control
+// character percent-encoded.
 std::string encodeArgumentBreakers(const std::string& address);

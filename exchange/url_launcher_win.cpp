@@ -4,6 +4,7 @@
 
 #include "core/registry_key_win.h"
 #include "core/settings.h"
+#include "exchange/launch_decision.h"
 #include "exchange/url_launcher.h"
 
 namespace {
@@ -19,26 +20,27 @@ std::string registeredBrowserCommand() {
 }
 }  // namespace
 
-bool launchUrl(HWND owner, const std::string& address, bool useBrowserCommand) {
+bool launchUrl(HWND owner, const std::string& address, bool useBrowserCommand, bool userAgreed) {
+    const LaunchDecision decision = launchDecision(address);
+    if (decision == LaunchDecision::Refuse || (decision == LaunchDecision::Ask && !userAgreed)) return false;
+
     SHELLEXECUTEINFOA request{};
     request.cbSize = sizeof request;
     request.hwnd = owner;
     request.nShow = settings.MaxURL != 0 ? SW_SHOWMAXIMIZED : SW_SHOW;
 
     BrowserCommand browser;
-    std::string parameters;
     if (useBrowserCommand) {
         const std::string command = registeredBrowserCommand();
-        if (!command.empty()) {
-            browser = splitBrowserCommand(command, address);
-            parameters = browser.arguments.empty() ? encodeArgumentBreakers(address) : browser.arguments;
-        }
+        if (!command.empty()) browser = splitBrowserCommand(command, address);
     }
+    // The shell, too, puts the address into a registered command line.
+    const std::string shellAddress = encodeArgumentBreakers(address);
     if (!browser.program.empty()) {
         request.lpFile = browser.program.c_str();
-        request.lpParameters = parameters.c_str();
+        request.lpParameters = browser.arguments.c_str();
     } else {
-        request.lpFile = address.c_str();
+        request.lpFile = shellAddress.c_str();
     }
     return ::ShellExecuteExA(&request) != FALSE;
 }

@@ -1,6 +1,9 @@
 #include "netscape_importer.h"
 
 #include <cstring>
+#include <utility>
+
+#include "core/address_scheme.h"
 
 namespace {
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -173,24 +176,14 @@ void NetscapeImporter::readCharsetDeclaration(const AttributeMap& attributes) {
 }
 
 bool NetscapeImporter::resolveHref(const std::string& value, std::string& address) const {
-    std::size_t mark = value.find_first_of(":./");
-    if (mark == std::string::npos) {
-        if (baseUrl_.empty()) return false;
-        address = baseUrl_ + value;
-        return true;
-    }
-    if (value[mark] == '.') {
-        address = baseUrl_ + value;
-        return true;
-    }
-    if (value[mark] == '/') {
-        if (mark == 0) return false;
-        address = baseUrl_ + value;
-        return true;
-    }
-    std::string scheme = upperCased(value.substr(0, mark));
-    if (scheme != "HTTP" && scheme != "HTTPS") return false;
-    address = value;
+    const std::size_t mark = value.find_first_of(":./");
+    if (mark == 0 && value[0] == '/') return false;  // from the root of a host the base may not name
+    const bool hasScheme = mark != std::string::npos && value[mark] == ':';
+    // The base comes from the same untrusted file: only the whole address counts.
+    std::string resolved = hasScheme ? value : baseUrl_ + value;
+    const std::string_view scheme = addressScheme(resolved);
+    if (!schemeIs(scheme, "http") && !schemeIs(scheme, "https")) return false;
+    address = std::move(resolved);
     return true;
 }
 

@@ -25,8 +25,8 @@ public:
     Result result() const override;
 
     // The link address an HREF value gives, or false when the anchor is not
-    // imported (a scheme other than http and https, a path from the root
-    // without a base, ...).
+    // imported: when, with the base applied, it is no absolute address of
+    // the schemes http or https, or it is a path from the root.
     bool resolveHref(const std::string& value, std::string& address) const;
     // Blanks folded to single spaces, then converted to the ANSI code page.
     std::string normalizeText(const std::string& source);

@@ -32,7 +32,10 @@
 #define IDS_OPEN_TOO_DEEP 123
 #define IDS_OPEN_READ_FAILED 124
 #define IDS_SAVE_TOO_DEEP 125
-#define IDS_LAST_STRING IDS_SAVE_TOO_DEEP
+/* Why a link is not opened, or whether it should be: %1 the address. */
+#define IDS_LINK_REFUSED 126
+#define IDS_LINK_ASK 127
+#define IDS_LAST_STRING IDS_LINK_ASK
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102

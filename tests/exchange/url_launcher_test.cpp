@@ -12,16 +12,16 @@ TEST(SplitBrowserCommand, RegisteredCommandShapes) {
     const Case cases[] = {
         {"\"C:\\Program Files\\Browser\\browser.exe\" \"%1\"", "C:\\Program Files\\Browser\\browser.exe",
          "\"http://example.com/\""},
-        {"\"C:\\Browser\\browser.exe\"", "C:\\Browser\\browser.exe", ""},
-        {"C:\\Browser\\browser.exe", "C:\\Browser\\browser.exe", ""},
+        {"\"C:\\Browser\\browser.exe\"", "C:\\Browser\\browser.exe", "http://example.com/"},
+        {"C:\\Browser\\browser.exe", "C:\\Browser\\browser.exe", "http://example.com/"},
         {"C:\\Browser\\browser.exe -nohome", "C:\\Browser\\browser.exe", "-nohome http://example.com/"},
         {"browser.exe -url %1 -tab", "browser.exe", "-url http://example.com/ -tab"},
         {"browser.exe %1 %1", "browser.exe", "http://example.com/ %1"},  // only the first is replaced
-        {"\"C:\\Browser\\browser.exe\" \t  ", "C:\\Browser\\browser.exe", ""},
+        {"\"C:\\Browser\\browser.exe\" \t  ", "C:\\Browser\\browser.exe", "http://example.com/"},
         {"browser.exe    \t%1", "browser.exe", "http://example.com/"},
-        {"\"C:\\No closing quote\\browser.exe %1", "C:\\No closing quote\\browser.exe %1", ""},
+        {"\"C:\\No closing quote\\browser.exe %1", "C:\\No closing quote\\browser.exe %1", "http://example.com/"},
         {"\"\" %1", "", "http://example.com/"},
-        {"", "", ""},
+        {"", "", "http://example.com/"},
     };
     for (const Case& c : cases) {
         const BrowserCommand split = splitBrowserCommand(c.command, address);
@@ -39,9 +39,13 @@ TEST(SplitBrowserCommand, AddressCannotAddArgumentsOfItsOwn) {
         {"http://a.example/\" --user-data-dir=C:\\x \"", "\"http://a.example/%22%20--user-data-dir=C:\\x%20%22\""},
         {"http://a.example/a b", "\"http://a.example/a%20b\""},
         {"http://a.example/\t\r\n", "\"http://a.example/%09%0D%0A\""},
+        {"http://a.example/\x01\x1F\x7F\x80", "\"http://a.example/%01%1F%7F\x80\""},
+        {"http://a/dir\\", "\"http://a/dir\\\\\""},  // read as one backslash, not as a quote
+        {"http://a/d\\ir\\\\", "\"http://a/d\\ir\\\\\\\\\""},
         {"http://a.example/50%25?q=%1", "\"http://a.example/50%25?q=%1\""},  // other bytes stay as written
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.arguments, splitBrowserCommand("\"browser.exe\" \"%1\"", c.address).arguments) << c.address;
     EXPECT_EQ("-new http://a.example/%22x", splitBrowserCommand("browser.exe -new", "http://a.example/\"x").arguments);
+    EXPECT_EQ("http://a/dir\\", splitBrowserCommand("browser.exe %1", "http://a/dir\\").arguments);  // no quote follows
 }

@@ -26,3 +26,9 @@ TEST_F(RecordedBrowser, ShellOpensTheAddressWithTheRegisteredHandler) {
     ASSERT_TRUE(launchUrl(nullptr, "http://example.com/shell", false));
     EXPECT_EQ("show=3\narg=http://example.com/shell\n", awaitArgumentRecord(record_));
 }
+
+TEST_F(RecordedBrowser, ShellGetsTheAddressAsOneArgumentAndNoPath) {
+    EXPECT_FALSE(launchUrl(nullptr, recorderPath(), false, true));  // even when the user agreed
+    ASSERT_TRUE(launchUrl(nullptr, "http://a.example/\" --gpu-launcher=x \"", false));
+    EXPECT_EQ("show=3\narg=http://a.example/%22%20--gpu-launcher=x%20%22\n", awaitArgumentRecord(record_));
+}

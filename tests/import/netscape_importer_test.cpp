@@ -58,7 +58,7 @@ TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
     } withoutBase[] = {
         {"http://x/", true, "http://x/"}, {"HtTpS://x/", true, "HtTpS://x/"}, {"ftp://x/", false, ""},
         {"javascript:alert(1)", false, ""}, {"place:sort=8", false, ""}, {"C:\\x.html", false, ""},
-        {"page.html", true, "page.html"}, {"/root", false, ""}, {"plain", false, ""}, {"", false, ""},
+        {"page.html", false, ""}, {"calc.exe", false, ""}, {"/root", false, ""}, {"plain", false, ""}, {"", false, ""},
     };
     for (const Case& c : withoutBase) {
         address.clear();
@@ -72,6 +72,11 @@ TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
               imported(std::string(kDoctype) +
                        "<BASE HREF=\"http://base/dir/\"><DL><DT><A HREF=page.html>page</A>"
                        "<DT><A HREF=plain>plain</A><DT><A HREF=sub/x></A><DT><A HREF=/abs>abs</A></DL>"));
+    // The base is checked with the address: it cannot bring in a path or a script.
+    for (const char* base : {"C:\\Windows\\System32\\calc.", "javascript:alert(1)//", "\\\\host\\share\\"})
+        EXPECT_EQ("E\n", imported(std::string(kDoctype) + "<BASE HREF=\"" + base +
+                                  "\"><DL><DT><A HREF=\"exe\">exe</A><DT><A HREF=x.html>x</A></DL>"))
+            << base;
 }
 
 TEST(NetscapeImporter, RejectedAnchorsLeaveNoTraceAndDoNotEndTheFolder) {

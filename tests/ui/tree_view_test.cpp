@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "tree_text.h"
 #include "ui/application.h"
 #include "ui/resource_ids.h"
+#include "ui/tree/open_link.h"
 
 namespace {
 class TreeView : public MainWindowFixture {
@@ -290,4 +293,46 @@ TEST_F(TreeView, DoubleClickAndEnterOpenALinkButNotAFolder) {
     select("b");
     EXPECT_EQ(1, notifyTree(mainWindow(), tree(), NM_RETURN));
     EXPECT_NE(std::string::npos, awaitArgumentRecord(record).find("arg=http://b/")) << "Enter opens the link";
+}
+
+namespace {
+class LinkLaunch : public TreeView {
+protected:
+    // Paths (one the recorder itself) are refused with a message naming them; a
+    // file: address is asked about with No as the default: No cancels, Yes opens.
+    void expectOnlyAllowedLaunches(const std::function<void()>& open) {
+        RecordingBrowser browser(folderPath("never.txt"));
+        char recorder[MAX_PATH];
+        ::GetFullPathNameA(ARGUMENT_RECORDER, sizeof recorder, recorder, nullptr);
+        std::string file = "file:///" + std::string(recorder), unc = "\\\\host\\share\\payload.exe";
+        std::replace(file.begin(), file.end(), '\\', '/');
+        const struct { std::string address, shown; int answer; } cases[] = {
+            {recorder, '"' + std::string(recorder) + "\" is not opened", IDOK},
+            {unc, '"' + unc + "\" is not opened", IDOK}, {file, file, IDNO}, {file, file, IDYES}};
+        for (const auto& c : cases) {
+            addLink(&theApp.collection, c.address, c.address);
+            refresh();
+            select(c.address);
+            if (c.answer == IDYES) ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", folderPath("yes.txt").c_str());
+            DialogDriver driver({[&](HWND box) {
+                const LONG style = ::GetWindowLongA(::GetDlgItem(box, c.answer == IDOK ? IDOK : IDNO), GWL_STYLE);
+                EXPECT_EQ(BS_DEFPUSHBUTTON, style & BS_TYPEMASK);
+                EXPECT_NE(std::string::npos, messageBoxText(box).find(c.shown)) << messageBoxText(box);
+                pressButton(box, c.answer);
+            }});
+            open();
+            EXPECT_EQ(1u, driver.stepsRun()) << c.address;
+        }
+        EXPECT_NE("", awaitArgumentRecord(folderPath("yes.txt")));
+        EXPECT_FALSE(fileExists(folderPath("never.txt")));  // an earlier launch would have written it first
+    }
+};
+}  // namespace
+
+TEST_F(LinkLaunch, DoubleClickOpensNoPathAndAsksAboutOtherSchemes) {
+    expectOnlyAllowedLaunches([this] { notifyTree(mainWindow(), tree(), NM_DBLCLK); });
+}
+
+TEST_F(LinkLaunch, TheBrowserCommandOpensNoPathAndAsksAboutOtherSchemes) {
+    expectOnlyAllowedLaunches([this] { openSelectedLink(mainWindow(), tree(), true); });
 }

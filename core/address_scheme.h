@@ -1,0 +1,14 @@
+#pragma once
+
+// The scheme that makes an address absolute: "http" of "http://x/".
+
+#include <string_view>
+
+// The scheme of `address`: a letter, then letters, digits, '+', '-' or '.',
+// up to the first ':'. At least two characters, so that the drive letter of
+// "C:\x" is none. Empty when the address has none: a relative name, a path,
+// an address after a blank.
+std::string_view addressScheme(std::string_view address);
+
+// True when `scheme` is `lowerCaseName` in any letter case.
+bool schemeIs(std::string_view scheme, std::string_view lowerCaseName);
