@@ -5,28 +5,44 @@
 
 #include <string>
 
-TEST(SafeFileName, ReplacesWhatWindowsRefusesInANameAndNothingElse) {
+TEST(SafeFileName, GivesANameWindowsStoresAsAnOrdinaryFile) {
     struct Case {
         std::string title;
         std::string name;
     };
     const Case cases[] = {
         {"a.b:c", "a_b_c"},
-        {"<>:/\\|.\"", "________"},
+        {"<>:/\\|.\"?*", "__________"},
         {"CON", "CON_"},
         {"con.txt", "con_txt"},
         {"com10", "com10"},
         {"Lpt9", "Lpt9_"},
+        {"COM0", "COM0_"},
         {"clock$", "clock$_"},
+        {"CONIN$", "CONIN$_"},
+        {"conout$", "conout$_"},
         {"nul", "nul_"},
-        {"aux ", "aux "},
-        {"a\tb", "a\tb"},
-        {"\x01\x7F\x80\xE9\xFF*?", "\x01\x7F\x80\xE9\xFF*?"},
+        {"nul ", "nul_"},
+        {"aux ", "aux_"},
+        {"COM1  ", "COM1_"},
+        {"nul.", "nul_"},
+        {"COM\xB9", "COM\xB9_"},
+        {"lpt\xB2", "lpt\xB2_"},
+        {"Com\xB3 ", "Com\xB3_"},
+        {"COM\xC2\xB9", "COM\xC2\xB9_"},
+        {"COM\xB4", "COM\xB4"},
+        {"a b  ", "a b"},
+        {"   ", ""},
+        {" a", " a"},
+        {"a\tb", "a_b"},
+        {"\x01\x1F\x7F\x80\xE9\xFF", "__\x7F\x80\xE9\xFF"},
         {"", ""},
         {"My page.html", "My page_html"},
         {std::string(300, 'x'), std::string(251, 'x')},
         {std::string(251, '.'), std::string(251, '_')},
-        {std::string("a\0b", 3), std::string("a\0b", 3)},
+        {std::string(250, 'x') + "  y", std::string(250, 'x')},
+        {std::string("a\0b", 3), "a_b"},
+        {std::string("nul\0x", 5), std::string("nul_x")},
     };
     for (const Case& c : cases) {
         std::string text = c.title;
