@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <string>
 
@@ -36,3 +37,26 @@ TEST_P(ShippedTemplates, GiveTheirGoldenFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, ShippedTemplates, testing::Values("bookmarks", "page", "list"));
+
+// A published page must not carry a script in a link; a bookmark file keeps
+// every address, as browsers' own exports do.
+TEST(ShippedTemplates, PageLinksOnlyWebAddressesAndBookmarksKeepEveryOne) {
+    Collection collection;
+    collection.setTitle(&collection, "Mixed");
+    const char* const addresses[] = {"javascript:alert(document.cookie)", "http://a.example/",
+                                     "JavaScript:alert(1)", "mailto:anna@example.com", " javascript:alert(2)"};
+    for (const char* address : addresses) collection.setUrl(collection.appendLink(&collection).node()->asLink(), address);
+    TemporaryFolder folder;
+    const std::string page = folder.file("page.html"), bookmarks = folder.file("bookmarks.html");
+    ASSERT_TRUE(exportCollection(collection, kSourceDir + "/templates/page.lht", page));
+    ASSERT_TRUE(exportCollection(collection, kSourceDir + "/templates/bookmarks.lht", bookmarks));
+
+    std::string lowered = readFileBytes(page);
+    for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(std::string::npos, lowered.find("href=\"javascript:")) << lowered;
+    EXPECT_EQ(std::string::npos, lowered.find("href=\" javascript:")) << lowered;
+    EXPECT_NE(std::string::npos, lowered.find("<a href=\"http://a.example/\">"));
+    EXPECT_NE(std::string::npos, lowered.find("<a href=\"mailto:anna@example.com\">"));
+    EXPECT_NE(std::string::npos, lowered.find("<code>javascript:alert(document.cookie)</code>"));
+    EXPECT_NE(std::string::npos, readFileBytes(bookmarks).find("HREF=\"JavaScript:alert(1)\""));
+}
