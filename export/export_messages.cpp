@@ -32,6 +32,9 @@ constexpr std::string_view kTexts[] = {
 
     "Internal error while reading the export template \"%1\" (line %2): the reader has no "
     "saved position. Please report this error together with the template.",
+
+    "The export file \"%3\" is the collection itself: the export would replace your bookmarks. "
+    "Choose another output file. The collection has been left as it was.",
 };
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/collection.h"
@@ -95,6 +96,29 @@ TEST_F(ExportCollection, RefusesToWriteOverItsOwnTemplate) {
     EXPECT_EQ(templateText, readFileBytes(templatePath));
     EXPECT_EQ(1u, folder.entryCount());
 }
+
+TEST_F(ExportCollection, RefusesToWriteOverTheCollection) {
+    const std::string collectionPath = folder.file("c.lhv");
+    ASSERT_TRUE(collection.save(collectionPath));
+    const std::string saved = readFileBytes(collectionPath);
+    writeFileBytes(templatePath, "{title}");
+    EXPECT_EQ(8, exportCollection(collection, templatePath, collectionPath, collectionPath).code);
+    EXPECT_EQ(saved, readFileBytes(collectionPath));
+    EXPECT_EQ(0, exportCollection(collection, templatePath, outputPath, collectionPath).code);
+}
+
+#ifndef _WIN32
+TEST_F(ExportCollection, KeepsThePermissionsOfTheOutputItReplaces) {
+    namespace fs = std::filesystem;
+    const fs::perms ownerAndGroupRead = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    writeFileBytes(templatePath, "{title}");
+    writeFileBytes(outputPath, "older");
+    fs::permissions(outputPath, ownerAndGroupRead);
+    ASSERT_EQ(0, exportCode(templatePath, outputPath));
+    EXPECT_EQ("Home", readFileBytes(outputPath));
+    EXPECT_EQ(ownerAndGroupRead, fs::status(outputPath).permissions());
+}
+#endif
 
 TEST_F(ExportCollection, AnOutputThatCannotBeWrittenRaisesCode2) {
     writeFileBytes(templatePath, "{title}");

@@ -64,3 +64,13 @@ TEST_F(ExportCommand, RefusesABadCollectionAndBadUsage) {
     EXPECT_EQ(2, run({collectionPath, templatePath}));
     EXPECT_EQ(0u, err.find("usage: linkhaven-cli export"));
 }
+
+TEST_F(ExportCommand, RefusesToWriteOverTheCollection) {
+    writeFileBytes(templatePath, "{collection}{url}{link}{nl}{/url}{/collection}");
+    const std::string collectionBytes = readFileBytes(collectionPath);
+    EXPECT_EQ(1, run({collectionPath, templatePath, collectionPath}));
+    EXPECT_EQ(0u, err.find("linkhaven-cli: The export file \"" + collectionPath + "\" is the collection itself"));
+    EXPECT_EQ(1, run({collectionPath, templatePath, folder.path() + "/./c.lhv"}));
+    EXPECT_EQ(collectionBytes, readFileBytes(collectionPath));
+    EXPECT_EQ(3u, folder.entryCount());
+}
