@@ -349,18 +349,6 @@ TEST_F(CollectionFile, SaveReplacesTheFileOnlyWhenEverythingWasWritten) {
     EXPECT_EQ(2u, folder.entryCount());
 }
 
-#ifndef _WIN32
-TEST_F(CollectionFile, SaveKeepsTheFilesPermissions) {
-    namespace fs = std::filesystem;
-    fillSample();
-    ASSERT_TRUE(c.save(path));
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
-    c.modified = true;
-    ASSERT_TRUE(c.save(path));
-    EXPECT_EQ(fs::perms::owner_read | fs::perms::owner_write, fs::status(path).permissions());
-}
-#endif
-
 TEST_F(CollectionFile, AFailedReadIsNoEndOfFile) {
     // Gives the first 33 bytes of a file, then fails as a broken disk or network would.
     struct FailingSource final : ByteSource {

@@ -38,25 +38,21 @@ TEST_P(ShippedTemplates, GiveTheirGoldenFile) {
 
 INSTANTIATE_TEST_SUITE_P(Templates, ShippedTemplates, testing::Values("bookmarks", "page", "list"));
 
-// A published page must not carry a script in a link; a bookmark file keeps
-// every address, as browsers' own exports do.
-TEST(ShippedTemplates, PageLinksOnlyWebAddressesAndBookmarksKeepEveryOne) {
-    Collection collection;
-    collection.setTitle(&collection, "Mixed");
-    const char* const addresses[] = {"javascript:alert(document.cookie)", "http://a.example/",
-                                     "JavaScript:alert(1)", "mailto:anna@example.com", " javascript:alert(2)"};
-    for (const char* address : addresses) collection.setUrl(collection.appendLink(&collection).node()->asLink(), address);
+// A published page links web addresses only; a bookmark file keeps every one.
+TEST(ShippedTemplates, PageLinksOnlyWebAddresses) {
+    Collection c;
+    for (const char* address : {"javascript:alert(1)", "JavaScript:alert(2)", " javascript:alert(3)",
+                                "java\tscript:alert(4)", "data:text/html,x", "HTTP://a.example/", "mailto:a@b"})
+        c.setUrl(c.appendLink(&c).node()->asLink(), address);
     TemporaryFolder folder;
-    const std::string page = folder.file("page.html"), bookmarks = folder.file("bookmarks.html");
-    ASSERT_TRUE(exportCollection(collection, kSourceDir + "/templates/page.lht", page));
-    ASSERT_TRUE(exportCollection(collection, kSourceDir + "/templates/bookmarks.lht", bookmarks));
-
-    std::string lowered = readFileBytes(page);
-    for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    EXPECT_EQ(std::string::npos, lowered.find("href=\"javascript:")) << lowered;
-    EXPECT_EQ(std::string::npos, lowered.find("href=\" javascript:")) << lowered;
-    EXPECT_NE(std::string::npos, lowered.find("<a href=\"http://a.example/\">"));
-    EXPECT_NE(std::string::npos, lowered.find("<a href=\"mailto:anna@example.com\">"));
-    EXPECT_NE(std::string::npos, lowered.find("<code>javascript:alert(document.cookie)</code>"));
-    EXPECT_NE(std::string::npos, readFileBytes(bookmarks).find("HREF=\"JavaScript:alert(1)\""));
+    ASSERT_TRUE(exportCollection(c, kSourceDir + "/templates/page.lht", folder.file("page")));
+    ASSERT_TRUE(exportCollection(c, kSourceDir + "/templates/bookmarks.lht", folder.file("bookmarks")));
+    std::string page = readFileBytes(folder.file("page"));
+    for (char& ch : page) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(std::string::npos, page.find("href=\"javascript:"));
+    EXPECT_NE(std::string::npos, page.find("<a href=\"http://a.example/\">"));
+    std::size_t links = 0;
+    for (std::size_t at = page.find("href="); at != std::string::npos; at = page.find("href=", at + 1)) ++links;
+    EXPECT_EQ(2u, links) << page;
+    EXPECT_NE(std::string::npos, readFileBytes(folder.file("bookmarks")).find("HREF=\"JavaScript:alert(2)\""));
 }

@@ -94,29 +94,6 @@ TEST(TemplateExporter, FollowsTheLanguageRules) {
     for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(k.root, k.templateText)) << k.templateText;
 }
 
-// Only these schemes, at the very start of the address, make a weblink;
-// every other address (and an item that is no link) takes the noweblink block.
-TEST(TemplateExporter, KeepsWebLinkBlocksForWebAddressesOnly) {
-    const char* const webAddresses[] = {"http://a.example/", "HTTPS://a.example/", "ftp://f.example/",
-                                        "mailto:anna@example.com", "Http:relative"};
-    const char* const otherAddresses[] = {"javascript:alert(1)", "JavaScript:alert(1)", " http://a.example/",
-                                          "\thttp://a.example/", "java\tscript:x", "data:text/html,<b>",
-                                          "vbscript:x", "file:///C:/", "a.html", "//evil.example/",
-                                          "&#104;ttp://a.example/", "http", ""};
-    Collection c;
-    c.setTitle(&c, "Home");
-    for (const char* address : webAddresses) c.setUrl(c.appendLink(&c).node()->asLink(), address);
-    for (const char* address : otherAddresses) c.setUrl(c.appendLink(&c).node()->asLink(), address);
-    c.appendFolder(&c);
-    const std::string marks = expandTemplate(
-        c, "{weblink}w{/weblink}{noweblink}n{/noweblink}"
-           "{collection}{url}{WebLink}W{/weblink}{noweblink}N{/noweblink}{/url}{folder}{weblink}W{/weblink}"
-           "{noweblink}F{/noweblink}{/folder}{/collection}");
-    EXPECT_EQ("n" + std::string(std::size(webAddresses), 'W') + std::string(std::size(otherAddresses), 'N') + "F",
-              marks);
-    EXPECT_EQ(std::make_pair(4, 1), errorOf(c, "{collection}{url}{weblink}{link}{/url}{/collection}"));
-}
-
 TEST(TemplateExporter, ConvertsValuesToOemOnlyWhereAsked) {
     Collection c;
     c.setTitle(&c, "\xE9t\xE9");  // "été" in code page 1252
