@@ -21,7 +21,7 @@ int runExportCommand(const std::vector<std::string>& arguments, std::FILE*, std:
         std::fputs(("linkhaven-cli: cannot read the collection " + describe(loaded) + "\n").c_str(), err);
         return 1;
     }
-    const Result exported = exportCollection(collection, templatePath, outputPath);
+    const Result exported = exportCollection(collection, templatePath, outputPath, collectionPath);
     if (!exported) {
         writeAnsiText(err, "linkhaven-cli: " + UrlExport::exportMessage(exported, templatePath, outputPath) + "\n");
         return 1;

@@ -75,7 +75,9 @@ private:
     std::intptr_t handle_ = kClosed;
 };
 
-// Moves `source` over `target` in one step, replacing a file already there.
+// Moves `source` over `target` in one step, replacing a file already there,
+// whose permissions (on Windows also its attributes and streams) the new
+// file keeps.
 bool replaceFile(const std::string& source, const std::string& target);
 bool removeFile(const std::string& path);
 // A number that differs between processes running at once.

@@ -80,6 +80,12 @@ void OutputFile::close() {
 }
 
 bool replaceFile(const std::string& source, const std::string& target) {
+    // The new file would otherwise get the default permissions, and a private
+    // file (0600) would become readable by everyone. A failed chmod leaves
+    // those defaults; the new content matters more than its mode.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        (void)::chmod(source.c_str(), existing.st_mode & 07777);
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 

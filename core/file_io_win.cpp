@@ -84,8 +84,17 @@ void OutputFile::close() {
 }
 
 bool replaceFile(const std::string& source, const std::string& target) {
-    return ::MoveFileExA(source.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // ReplaceFile gives the new content the target's own ACL, attributes and
+    // streams, which a move would drop. When they cannot be carried over the
+    // content is still replaced: losing the save would be worse.
+    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    // Wine's ReplaceFile would put the file in the place of a folder.
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return ::ReplaceFileA(target.c_str(), source.c_str(), nullptr,
+                              REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                              nullptr) != 0;
+    return ::MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool removeFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }

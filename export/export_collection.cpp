@@ -37,7 +37,8 @@ Result outputFailure(const std::string& outputPath) {
 }
 }  // namespace
 
-Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath) {
+Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath,
+                        const std::string& collectionPath) {
     std::string templateBytes;
     Result read = readTemplate(templatePath, templateBytes);
     if (!read) {
@@ -46,6 +47,12 @@ Result exportCollection(const Folder& root, const std::string& templatePath, con
     }
     // Replacing the template by its own export would lose it.
     if (isSameExistingFile(templatePath, outputPath)) return outputFailure(outputPath);
+    // Replacing the collection by a page of it would lose every bookmark.
+    if (!collectionPath.empty() && isSameExistingFile(collectionPath, outputPath)) {
+        Result result = outputFailure(outputPath);
+        result.code = UrlExport::OutputIsCollection;
+        return result;
+    }
 
     ReplacingFile file(outputPath);  // discards the temporary on every early exit
     if (!file.open()) return outputFailure(outputPath);

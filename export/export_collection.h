@@ -12,5 +12,7 @@ class Folder;
 // file already at `outputPath` stays as it was. The result's code is the
 // export's error code (see url_export_error.h): 1 with the cause of the
 // failed template read, 2 when the output is not writable or is the template
-// itself, 3 to 7 for a TemplateMistake with its line.
-Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath);
+// itself, 3 to 7 for a TemplateMistake with its line, 8 when the output is
+// the file at `collectionPath` (the file the tree came from; empty for none).
+Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath,
+                        const std::string& collectionPath = std::string());

@@ -19,8 +19,9 @@ constexpr std::string_view kTexts[] = {
     "Write a brace that is meant as text as {left} or {right}.",
 
     "Error in the export template \"%1\", line %2: the file ends where a closing keyword is "
-    "still missing. Each of {folder}, {url}, {folderstart}, {folderend} and {nl:} needs its "
-    "closing keyword: {/folder}, {/url}, {/folderstart}, {/folderend}, {/nl:}.",
+    "still missing. Each of {folder}, {url}, {folderstart}, {folderend}, {nl:}, {weblink} and "
+    "{noweblink} needs its closing keyword: {/folder}, {/url}, {/folderstart}, {/folderend}, "
+    "{/nl:}, {/weblink}, {/noweblink}.",
 
     "Error in the export template \"%1\", line %2: unknown keyword. Check the spelling of the "
     "name between the braces (it may not hold blanks, for example {title}); write a brace "
@@ -31,6 +32,9 @@ constexpr std::string_view kTexts[] = {
 
     "Internal error while reading the export template \"%1\" (line %2): the reader has no "
     "saved position. Please report this error together with the template.",
+
+    "The export file \"%3\" is the collection itself: the export would replace your bookmarks. "
+    "Choose another output file. The collection has been left as it was.",
 };
 }  // namespace
 

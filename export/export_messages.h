@@ -14,7 +14,7 @@ struct MessageInserts {
     const std::string& outputPath;    // %3
 };
 
-// The built-in English text for codes 1 to 7 with its inserts filled in;
+// The built-in English text for codes 1 to 8 with its inserts filled in;
 // empty for any other code.
 std::string builtInMessage(std::int32_t code, const MessageInserts& inserts);
 

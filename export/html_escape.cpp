@@ -12,6 +12,7 @@ constexpr std::array<std::string_view, 256> kReferences = [] {
     references['<'] = "&lt;";
     references['>'] = "&gt;";
     references['"'] = "&quot;";
+    references['\''] = "&#39;";
     return references;
 }();
 }  // namespace

@@ -4,12 +4,11 @@
 
 namespace {
 constexpr std::size_t kMaxLength = 251;
-constexpr std::string_view kReplaced = "<>:/\\|.\"";
-constexpr std::string_view kDeviceNames[] = {
-    "con",  "prn",  "aux",  "clock$", "nul",  "com1", "com2", "com3",
-    "com4", "com5", "com6", "com7",   "com8", "com9", "lpt1", "lpt2",
-    "lpt3", "lpt4", "lpt5", "lpt6",   "lpt7", "lpt8", "lpt9",
-};
+constexpr std::string_view kReplaced = "<>:\"/\\|?*.";
+constexpr std::string_view kDeviceNames[] = {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"};
+// Windows also takes the superscript digits of code page 1252 (and their
+// UTF-8 forms) as the number of a COM or LPT port.
+constexpr std::string_view kPortDigits[] = {"\xB9", "\xB2", "\xB3", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
 
 bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName) {
     if (text.size() != lowerName.size()) return false;
@@ -20,18 +19,35 @@ bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName) 
     }
     return true;
 }
+
+bool isPortName(std::string_view name) {
+    if (name.size() < 4) return false;
+    const std::string_view prefix = name.substr(0, 3), digit = name.substr(3);
+    if (!equalsIgnoringAsciiCase(prefix, "com") && !equalsIgnoringAsciiCase(prefix, "lpt")) return false;
+    if (digit.size() == 1 && digit[0] >= '0' && digit[0] <= '9') return true;
+    for (std::string_view superscript : kPortDigits)
+        if (digit == superscript) return true;
+    return false;
+}
+
+// Windows finds a device in a name whatever follows its first dot and with
+// trailing blanks; by the time this is asked, both are gone.
+bool isDeviceName(std::string_view name) {
+    for (std::string_view device : kDeviceNames)
+        if (equalsIgnoringAsciiCase(name, device)) return true;
+    return isPortName(name);
+}
 }  // namespace
 
 std::string& SafeFileName(std::string& text) {
     if (text.size() > kMaxLength) text.resize(kMaxLength);
-    for (char& c : text)
-        if (kReplaced.find(c) != std::string_view::npos) c = '_';
-    // Only after the dot is gone: "con.txt" became "con_txt", which is not reserved.
-    for (std::string_view name : kDeviceNames) {
-        if (equalsIgnoringAsciiCase(text, name)) {
-            text += '_';
-            break;
-        }
+    for (char& c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || kReplaced.find(c) != std::string_view::npos) c = '_';
     }
+    // Windows drops trailing blanks (and dots, replaced above) from a name it
+    // creates, which would make "nul " the device again.
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    if (isDeviceName(text)) text += '_';
     return text;
 }

@@ -9,6 +9,14 @@
 #include "safe_file_name.h"
 #include "template_output.h"
 #include "url_export_error.h"
+#include "web_address.h"
+
+namespace {
+bool isWebLink(const BookmarkNode* item) {
+    const Link* link = item != nullptr ? item->asLink() : nullptr;
+    return link != nullptr && isWebAddress(link->url);
+}
+}  // namespace
 
 TemplateExporter::TemplateExporter(std::string_view templateBytes, const Folder& root)
     : reader_(templateBytes), root_(root) {}
@@ -40,11 +48,20 @@ void TemplateExporter::expand(const BookmarkNode* item, TemplateKeyword event, T
             // Another event's section is left out whole.
             if (keyword != event) reader_.skipTo(static_cast<TemplateKeyword>(keyword + 1), nullptr);
             break;
+        case WebLinkOpen:
+        case NoWebLinkOpen:
+            // Only a web address may become a link that a reader of the page
+            // can click: a script address there would run in their browser.
+            if (isWebLink(item) != (keyword == WebLinkOpen))
+                reader_.skipTo(static_cast<TemplateKeyword>(keyword + 1), nullptr);
+            break;
         case FolderClose:
         case UrlClose:
         case FolderStartClose:
         case FolderEndClose:
         case LineBreakClose:
+        case WebLinkClose:
+        case NoWebLinkClose:
             break;
         case LineBreakOpen:
             readLineBreakText();

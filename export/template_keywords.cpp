@@ -9,7 +9,7 @@ constexpr std::string_view kNames[KeywordCount] = {
     "folderstart", "/folderstart", "folderend", "/folderend", "nl:", "/nl:",    "filename",
     "/filename", "ansi",       "oem",         "link",   "title",    "note",      "id",
     "parentid",  "level",      "nl",          "tab",    "left",     "right",     "html",
-    "plain",
+    "plain",     "weblink",    "/weblink",    "noweblink", "/noweblink",
 };
 
 constexpr std::size_t kLongestName = 12;  // "/folderstart"

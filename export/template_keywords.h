@@ -35,6 +35,10 @@ enum TemplateKeyword : int {
     RightBraceValue,      // right
     HtmlSetting,          // html
     PlainSetting,         // plain
+    WebLinkOpen,          // weblink
+    WebLinkClose,         // /weblink
+    NoWebLinkOpen,        // noweblink
+    NoWebLinkClose,       // /noweblink
     KeywordCount
 };
 

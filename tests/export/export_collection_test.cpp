@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "core/collection.h"
@@ -95,6 +96,22 @@ TEST_F(ExportCollection, RefusesToWriteOverItsOwnTemplate) {
     EXPECT_EQ(templateText, readFileBytes(templatePath));
     EXPECT_EQ(1u, folder.entryCount());
 }
+
+#ifndef _WIN32
+TEST_F(ExportCollection, ReplacedFilesKeepTheirPermissions) {
+    namespace fs = std::filesystem;
+    const std::string collectionPath = folder.file("c.lhv");
+    ASSERT_TRUE(collection.save(collectionPath));
+    fs::permissions(collectionPath, fs::perms(0600));
+    writeFileBytes(templatePath, "{title}");
+    writeFileBytes(outputPath, "older");
+    fs::permissions(outputPath, fs::perms(0640));
+    ASSERT_TRUE(collection.save(collectionPath));
+    ASSERT_EQ(0, exportCode(templatePath, outputPath));
+    EXPECT_EQ(fs::perms(0600), fs::status(collectionPath).permissions());
+    EXPECT_EQ(fs::perms(0640), fs::status(outputPath).permissions());
+}
+#endif
 
 TEST_F(ExportCollection, AnOutputThatCannotBeWrittenRaisesCode2) {
     writeFileBytes(templatePath, "{title}");

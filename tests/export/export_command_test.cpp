@@ -64,3 +64,11 @@ TEST_F(ExportCommand, RefusesABadCollectionAndBadUsage) {
     EXPECT_EQ(2, run({collectionPath, templatePath}));
     EXPECT_EQ(0u, err.find("usage: linkhaven-cli export"));
 }
+
+TEST_F(ExportCommand, RefusesToWriteOverTheCollection) {
+    writeFileBytes(templatePath, "{collection}{url}{link}{nl}{/url}{/collection}");
+    const std::string collectionBytes = readFileBytes(collectionPath);
+    EXPECT_EQ(1, run({collectionPath, templatePath, collectionPath}));
+    EXPECT_EQ(0u, err.find("linkhaven-cli: The export file \"" + collectionPath + "\" is the collection itself"));
+    EXPECT_EQ(collectionBytes, readFileBytes(collectionPath));
+}

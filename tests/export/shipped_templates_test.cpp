@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <string>
 
@@ -36,3 +37,22 @@ TEST_P(ShippedTemplates, GiveTheirGoldenFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Templates, ShippedTemplates, testing::Values("bookmarks", "page", "list"));
+
+// A published page links web addresses only; a bookmark file keeps every one.
+TEST(ShippedTemplates, PageLinksOnlyWebAddresses) {
+    Collection c;
+    for (const char* address : {"javascript:alert(1)", "JavaScript:alert(2)", " javascript:alert(3)",
+                                "java\tscript:alert(4)", "data:text/html,x", "HTTP://a.example/", "mailto:a@b"})
+        c.setUrl(c.appendLink(&c).node()->asLink(), address);
+    TemporaryFolder folder;
+    ASSERT_TRUE(exportCollection(c, kSourceDir + "/templates/page.lht", folder.file("page")));
+    ASSERT_TRUE(exportCollection(c, kSourceDir + "/templates/bookmarks.lht", folder.file("bookmarks")));
+    std::string page = readFileBytes(folder.file("page"));
+    for (char& ch : page) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(std::string::npos, page.find("href=\"javascript:"));
+    EXPECT_NE(std::string::npos, page.find("<a href=\"http://a.example/\">"));
+    std::size_t links = 0;
+    for (std::size_t at = page.find("href="); at != std::string::npos; at = page.find("href=", at + 1)) ++links;
+    EXPECT_EQ(2u, links) << page;
+    EXPECT_NE(std::string::npos, readFileBytes(folder.file("bookmarks")).find("HREF=\"JavaScript:alert(2)\""));
+}

@@ -123,7 +123,7 @@ TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
     c.setTitle(&c, "Tom & \"Jerry\" <\xE9>");
     c.setDescription(&c, "a<b\r\nc&d");
     Link* link = c.appendLink(&c).node()->asLink();
-    c.setUrl(link, "http://x.example/?a=1&b=\"2\"");
+    c.setUrl(link, "http://x.example/?a=1&b=\"2\"&c='3'");
     c.setTitle(link, "My <page>.html");
 
     struct Case {
@@ -137,7 +137,7 @@ TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
         // The line-break text is the template's markup and stays as written.
         {"{HTML}{nl:}<br>{/nl:}{note}", "a&lt;b<br>c&amp;d"},
         {"{html}{collection}{url}<a href=\"{link}\">{/url}{/collection}",
-         "<a href=\"http://x.example/?a=1&amp;b=&quot;2&quot;\">"},
+         "<a href=\"http://x.example/?a=1&amp;b=&quot;2&quot;&amp;c=&#39;3&#39;\">"},
         // Escaping comes after the OEM conversion.
         {"{oem}{html}{title}", "Tom &amp; &quot;Jerry&quot; &lt;\x82&gt;"},
         // Not inside a file name; the finished name is escaped as page text.

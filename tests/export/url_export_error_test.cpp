@@ -24,6 +24,7 @@ TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
         {5, 7, "unknown keyword", true, true, false},
         {6, 3, "nested too deeply", true, true, false},
         {7, 0, "Internal error", true, true, false},
+        {8, 0, "is the collection itself", false, false, true},
     };
     for (const Case& c : cases) {
         const std::string message = UrlExport::exportMessage(Result::templateMistake(c.code, c.line), templatePath, outputPath);
@@ -34,7 +35,7 @@ TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
         EXPECT_EQ(std::string::npos, message.find('%')) << message;
     }
     EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(0, 0), templatePath, outputPath));
-    EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(8, 1), templatePath, outputPath));
+    EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(9, 1), templatePath, outputPath));
 }
 
 TEST(UrlExportError, FormatsIntoABufferCutToFit) {

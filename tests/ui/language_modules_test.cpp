@@ -6,6 +6,7 @@
 #include <tuple>
 #include <string>
 
+#include "export/url_export_error.h"
 #include "test_files.h"
 #include "ui/shell/help_pages.h"
 #include "ui/resource_ids.h"
@@ -211,7 +212,7 @@ TEST_P(ShippedModule, HasImagesDialogsAndMessages) {
         EXPECT_NE(nullptr, ::FindResourceA(module_, MAKEINTRESOURCEA(dialog), MAKEINTRESOURCEA(5)))
             << "dialog " << dialog;
 
-    for (DWORD code = 1; code <= 7; ++code) {
+    for (DWORD code = 1; code <= UrlExport::OutputIsCollection; ++code) {
         const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>("C:\\t.lht"), 17,
                                      reinterpret_cast<DWORD_PTR>("C:\\out.html")};
         char text[512];

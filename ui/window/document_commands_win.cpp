@@ -160,7 +160,8 @@ void exportCommand(HWND mainWindow) {
     Result exported;
     {
         WaitCursor wait;
-        exported = exportCollection(theApp.collection, templatePath, outputPath);
+        exported = exportCollection(theApp.collection, templatePath, outputPath,
+                                    theApp.mainWindowState.currentPath);
     }
     if (!exported) {
         // The export leaves no partial output and keeps a file that was
