@@ -20,3 +20,10 @@ bool schemeIs(std::string_view scheme, std::string_view lowerCaseName) {
         if (lowered(scheme[i]) != lowerCaseName[i]) return false;
     return true;
 }
+
+bool isWebAddress(std::string_view address) {
+    const std::string_view scheme = addressScheme(address);
+    for (std::string_view web : {"http", "https", "ftp", "mailto"})
+        if (schemeIs(scheme, web)) return true;
+    return false;
+}

@@ -3,13 +3,13 @@
 #include <charconv>
 #include <vector>
 
+#include "core/address_scheme.h"
 #include "core/bookmark_node.h"
 #include "html_escape.h"
 #include "oem_conversion.h"
 #include "safe_file_name.h"
 #include "template_output.h"
 #include "url_export_error.h"
-#include "web_address.h"
 
 namespace {
 bool isWebLink(const BookmarkNode* item) {
