@@ -1,4 +1,5 @@
 #include "export/url_export_error.h"
+#include "export/export_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,21 @@ TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
     EXPECT_EQ(0u, message.find("The export template \"a.lht\" cannot be opened for reading."));
 }
 
+TEST(UrlExportError, FillsOnlyTheThreeInsertsThereAre) {
+    const std::string templatePath = "t.lht", outputPath = "o.txt";
+    const UrlExport::MessageInserts inserts{templatePath, 7, outputPath};
+    const struct {
+        const char* text;
+        const char* filled;
+    } cases[] = {
+        {"%1 %2 %3", "t.lht 7 o.txt"},       {"%1!s! line %2!d!", "t.lht line 7"},
+        {"[%4][%9!s!][%12]", "[][][]"},       {"%%1 100%% %. %!", "%1 100% . !"},
+        {"a%nb%tc", "a\r\nb\tc"},             {"cut%0 here", "cut"},
+        {"%2!*d! %3!unclosed", "7 o.txt"}, {"trailing %", "trailing %"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.filled, UrlExport::fillMessageInserts(c.text, inserts)) << c.text;
+}
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -76,6 +92,7 @@ TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
     char buffer[512];
     UrlExport::formatExportMessage(Result::templateMistake(3, 7), buffer, sizeof buffer, "t.lht", "o.html");
     EXPECT_STREQ("T3 [t.lht] line 7", buffer);
+    EXPECT_EQ("T6 [t.lht] line 8 [] []", UrlExport::exportMessage(Result::templateMistake(6, 8), "t.lht", "o.html"));
     EXPECT_EQ(0u, UrlExport::exportMessage(Result::templateMistake(7, 0), "t.lht", "o.html").find("Internal error"));
     EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(0, 0), "t.lht", "o.html"));
     UrlExport::setMessageModule(nullptr);
