@@ -15,3 +15,17 @@ TEST(HelpPages, TopicPagesCarryTheirNumber) {
     EXPECT_EQ("help-103", helpTopicPath("help", 103));
     EXPECT_EQ("x.y-102.htm", helpTopicPath("x.y.htm", 102));
 }
+
+TEST(HelpPages, OnlyPlainPageNamesAreOpened) {
+    const struct {
+        const char* name;
+        bool plain;
+    } cases[] = {
+        {"linkhaven-de.html", true}, {"Hilfe.HTM", true},     {"a b.htm", true},
+        {"", false},                 {"..\\x.exe", false},    {"..\\page.html", false},
+        {"help/page.html", false},   {"C:page.html", false},  {"\\\\server\\share\\p.html", false},
+        {"x.exe", false},            {"page.html.exe", false}, {".html", false},
+        {"page.htm\t", false},       {"page.html::$DATA", false}, {"p*.html", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.plain, isPlainHelpPageName(c.name)) << c.name;
+}
