@@ -28,6 +28,7 @@ std::string moduleString(HMODULE module, unsigned id, int capacity) {
     text.resize(length > 0 ? length : 0);
     return text;
 }
+
 struct RequiredResource {
     LPCSTR type;
     unsigned id;
@@ -41,9 +42,9 @@ bool hasEverythingNeeded(HMODULE module) {
     for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
         if (id != IDS_LANGUAGE_NAME && moduleString(module, id, 2).empty()) return false;
     static const RequiredResource kResources[] = {
-        {RT_MENU, IDM_MAIN},     {RT_MENU, IDM_TREE_CONTEXT}, {RT_ACCELERATOR, IDA_MAIN},
-        {RT_BITMAP, IDB_TREE_IMAGES}, {RT_DIALOG, IDD_LINK},  {RT_DIALOG, IDD_FOLDER},
-        {RT_DIALOG, IDD_COLLECTION_TITLE}, {RT_DIALOG, IDD_ABOUT}, {RT_DIALOG, IDD_SEARCH},
+        {RT_MENU, IDM_MAIN},         {RT_MENU, IDM_TREE_CONTEXT},       {RT_ACCELERATOR, IDA_MAIN},
+        {RT_BITMAP, IDB_TREE_IMAGES}, {RT_DIALOG, IDD_LINK},             {RT_DIALOG, IDD_FOLDER},
+        {RT_DIALOG, IDD_COLLECTION_TITLE}, {RT_DIALOG, IDD_ABOUT},      {RT_DIALOG, IDD_SEARCH},
     };
     for (const RequiredResource& resource : kResources)
         if (!::FindResourceA(module, MAKEINTRESOURCEA(resource.id), resource.type)) return false;
