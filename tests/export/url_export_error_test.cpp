@@ -64,17 +64,12 @@ TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
 
 TEST(UrlExportError, FillsOnlyTheThreeInsertsThereAre) {
     const std::string templatePath = "t.lht", outputPath = "o.txt";
-    const UrlExport::MessageInserts inserts{templatePath, 7, outputPath};
-    const struct {
-        const char* text;
-        const char* filled;
-    } cases[] = {
-        {"%1 %2 %3", "t.lht 7 o.txt"},       {"%1!s! line %2!d!", "t.lht line 7"},
-        {"[%4][%9!s!][%12]", "[][][]"},       {"%%1 100%% %. %!", "%1 100% . !"},
-        {"a%nb%tc", "a\r\nb\tc"},             {"cut%0 here", "cut"},
-        {"%2!*d! %3!unclosed", "7 o.txt"}, {"trailing %", "trailing %"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"%1!s! %2!d! %3", "t.lht 7 o.txt"}, {"[%4][%9!s!][%12]", "[][][]"}, {"%%1 100%% %. %!", "%1 100% . !"},
+        {"a%nb%tc", "a\r\nb\tc"},           {"cut%0 here", "cut"},          {"%2!*d! %3!open", "7 o.txt"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.filled, UrlExport::fillMessageInserts(c.text, inserts)) << c.text;
+    for (const auto& [text, filled] : cases)
+        EXPECT_EQ(filled, UrlExport::fillMessageInserts(text, {templatePath, 7, outputPath})) << text;
 }
 
 #ifdef _WIN32

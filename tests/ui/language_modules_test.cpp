@@ -116,9 +116,7 @@ TEST(LanguageModules, CurrentEntryIsTheEnglishModuleActuallyLoaded) {
 }
 
 TEST(LanguageModules, AModuleLackingWhatTheProgramLoadsIsSkipped) {
-    // An English module found first would be held, and the program could not
-    // make its window from it.
-    TemporaryFolder folder;
+    TemporaryFolder folder;  // held, as the English module found first, it would leave the program without a window
     copyInto(folder, STRINGS_ONLY_MODULE, "a-english.dll");
     copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
     LanguageModules modules(folder.path());
