@@ -11,6 +11,26 @@
 
 #include "test_files.h"
 
+namespace {
+// A visible window of the thread with that class, once there is one.
+HWND awaitWindow(DWORD thread, const char* className) {
+    struct Search {
+        const char* className;
+        HWND found;
+    } search{className, nullptr};
+    const auto match = [](HWND window, LPARAM data) -> BOOL {
+        auto& wanted = *reinterpret_cast<Search*>(data);
+        char name[64] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (::IsWindowVisible(window) && ::lstrcmpA(name, wanted.className) == 0) wanted.found = window;
+        return !wanted.found;
+    };
+    for (int attempt = 0; attempt < 600 && !search.found; ++attempt, ::Sleep(50))
+        ::EnumThreadWindows(thread, match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+}  // namespace
+
 TEST(PlantedLibraries, DoNotRunBesideACopyOfTheProgram) {
     TemporaryFolder folder;
     const std::string program = folder.file("linkhaven-planted.exe"), from = LINKHAVEN_PROGRAM_DIR "/";
@@ -27,8 +47,7 @@ TEST(PlantedLibraries, DoNotRunBesideACopyOfTheProgram) {
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                  folder.path().c_str(), &startup, &process));
-    // Idle once its window, with the tree view, is made.
-    EXPECT_EQ(0u, ::WaitForInputIdle(process.hProcess, 60000));
+    EXPECT_NE(nullptr, awaitWindow(process.dwThreadId, "Linkhaven"));
     ::TerminateProcess(process.hProcess, 0);
     ::WaitForSingleObject(process.hProcess, INFINITE);
     ::CloseHandle(process.hThread);
