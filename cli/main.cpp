@@ -10,6 +10,10 @@
 #include "cli/import_command.h"
 #include "cli/list_command.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 struct Command {
     const char* name;
@@ -38,6 +42,11 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Libraries loaded by name come from the system folder only, never from
+    // the tool's folder or the current one.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+#endif
     if (argc < 2) return usage();
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const Command& command : kCommands)

@@ -40,18 +40,42 @@ constexpr std::string_view kTexts[] = {
 
 std::string builtInMessage(std::int32_t code, const MessageInserts& inserts) {
     if (code < 1 || code > static_cast<std::int32_t>(std::size(kTexts))) return {};
-    std::string_view text = kTexts[code - 1];
+    return fillMessageInserts(kTexts[code - 1], inserts);
+}
+
+std::string fillMessageInserts(std::string_view text, const MessageInserts& inserts) {
     std::string message;
     message.reserve(text.size() + inserts.templatePath.size() * 2 + inserts.outputPath.size() * 2);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
-            switch (text[++i]) {
-            case '1': message += inserts.templatePath; break;
-            case '2': message += std::to_string(inserts.line); break;
-            default: message += inserts.outputPath; break;
-            }
-        } else {
+        if (text[i] != '%' || i + 1 == text.size()) {
             message += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        if (next >= '1' && next <= '9') {
+            int number = next - '0';
+            if (i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9')
+                number = number * 10 + (text[++i] - '0');
+            // A printf format ("%2!d!") only says how to show the value: skipped.
+            if (i + 1 < text.size() && text[i + 1] == '!') {
+                const std::size_t close = text.find('!', i + 2);
+                i = close == std::string_view::npos ? text.size() : close;
+            }
+            if (number == 1) message += inserts.templatePath;
+            if (number == 2) message += std::to_string(inserts.line);
+            if (number == 3) message += inserts.outputPath;
+        } else if (next == '0') {
+            break;
+        } else if (next == 'n') {
+            message += "\r\n";
+        } else if (next == 't') {
+            message += '\t';
+        } else if (next == 'r') {
+            message += '\r';
+        } else if (next == 'b') {
+            message += ' ';
+        } else {
+            message += next;  // "%%", "%.", "%!" and the like stand for the character itself
         }
     }
     return message;

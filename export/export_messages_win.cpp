@@ -16,18 +16,15 @@ void setMessageModule(void* module) { messageModule = static_cast<HMODULE>(modul
 
 bool moduleMessage(std::int32_t code, const MessageInserts& inserts, std::string& text) {
     if (messageModule == nullptr) return false;
-    DWORD_PTR arguments[] = {
-        reinterpret_cast<DWORD_PTR>(inserts.templatePath.c_str()),
-        static_cast<DWORD_PTR>(static_cast<std::uint32_t>(inserts.line)),
-        reinterpret_cast<DWORD_PTR>(inserts.outputPath.c_str()),
-    };
+    // The module's text is fetched as it stands and filled here: FormatMessage
+    // would read an argument for every insert the text names, and a module
+    // may name more than the three there are.
     char* message = nullptr;
-    DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-        messageModule, kMessageIdBase | static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&message), 0,
-        reinterpret_cast<va_list*>(arguments));
+    const DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
+        messageModule, kMessageIdBase | static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&message), 0, nullptr);
     if (length == 0 || message == nullptr) return false;
-    text.assign(message, length);
+    text = fillMessageInserts(std::string_view(message, length), inserts);
     ::LocalFree(message);
     // Every message-table entry ends with a line break; the built-in texts
     // have none, and callers add their own.

@@ -1,4 +1,5 @@
 #include "export/url_export_error.h"
+#include "export/export_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,16 @@ TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
     EXPECT_EQ(0u, message.find("The export template \"a.lht\" cannot be opened for reading."));
 }
 
+TEST(UrlExportError, FillsOnlyTheThreeInsertsThereAre) {
+    const std::string templatePath = "t.lht", outputPath = "o.txt";
+    const std::pair<const char*, const char*> cases[] = {
+        {"%1!s! %2!d! %3", "t.lht 7 o.txt"}, {"[%4][%9!s!][%12]", "[][][]"}, {"%%1 100%% %. %!", "%1 100% . !"},
+        {"a%nb%tc", "a\r\nb\tc"},           {"cut%0 here", "cut"},          {"%2!*d! %3!open", "7 o.txt"},
+    };
+    for (const auto& [text, filled] : cases)
+        EXPECT_EQ(filled, UrlExport::fillMessageInserts(text, {templatePath, 7, outputPath})) << text;
+}
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -77,6 +88,7 @@ TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
     char buffer[512];
     UrlExport::formatExportMessage(Result::templateMistake(3, 7), buffer, sizeof buffer, "t.lht", "o.html");
     EXPECT_STREQ("T3 [t.lht] line 7", buffer);
+    EXPECT_EQ("T6 [t.lht] line 8 [] []", UrlExport::exportMessage(Result::templateMistake(6, 8), "t.lht", "o.html"));
     EXPECT_EQ(0u, UrlExport::exportMessage(Result::templateMistake(7, 0), "t.lht", "o.html").find("Internal error"));
     EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(0, 0), "t.lht", "o.html"));
     UrlExport::setMessageModule(nullptr);

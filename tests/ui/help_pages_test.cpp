@@ -15,3 +15,10 @@ TEST(HelpPages, TopicPagesCarryTheirNumber) {
     EXPECT_EQ("help-103", helpTopicPath("help", 103));
     EXPECT_EQ("x.y-102.htm", helpTopicPath("x.y.htm", 102));
 }
+
+TEST(HelpPages, OnlyPlainPageNamesAreOpened) {
+    for (const char* plain : {"linkhaven-de.html", "Hilfe.HTM", "a b.htm"}) EXPECT_TRUE(isPlainHelpPageName(plain));
+    for (const char* bad : {"", "..\\x.exe", "..\\p.html", "help/p.html", "C:p.html", "\\\\server\\p.html", "x.exe",
+                            "p.html.exe", ".html", "p.htm\t", "p*.html"})
+        EXPECT_FALSE(isPlainHelpPageName(bad)) << bad;
+}

@@ -116,6 +116,16 @@ TEST(LanguageModules, CurrentEntryIsTheEnglishModuleActuallyLoaded) {
     EXPECT_EQ(modules.displayName(modules.currentIndex()), moduleText(modules.module(), IDS_LANGUAGE_NAME));
 }
 
+TEST(LanguageModules, AModuleLackingWhatTheProgramLoadsIsSkipped) {
+    TemporaryFolder folder;  // held, as the English module found first, it would leave the program without a window
+    copyInto(folder, STRINGS_ONLY_MODULE, "a-english.dll");
+    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
+    LanguageModules modules(folder.path());
+    ASSERT_EQ(1, modules.count());
+    EXPECT_EQ("lang-en.dll", modules.fileName(modules.currentIndex()));
+    EXPECT_FALSE(fileExists(folder.file("a-english.dll.ran")));
+}
+
 TEST(LanguageModules, EmptyFolderHasNoModule) {
     TemporaryFolder folder;
     LanguageModules modules(folder.path());

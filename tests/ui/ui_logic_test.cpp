@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "ui/shell/browser_menu_label.h"
 #include "ui/window/command_line.h"
 #include "ui/window/pane_layout.h"
+#include "ui/window/window_placement.h"
+#include "core/settings.h"
 #include "ui/search_match.h"
 #include "ui/tree/title_order.h"
 
@@ -84,4 +87,23 @@ TEST(BrowserMenuLabel, MnemonicAndLength) {
     EXPECT_EQ("10) " + std::string(23, 't') + "...", browserMenuLabel(9, forty));
     EXPECT_EQ("&1) " + std::string(27, 'x'), browserMenuLabel(0, std::string(27, 'x')));  // exactly 30 fits
     EXPECT_EQ("&1) " + std::string(24, 'x') + "...", browserMenuLabel(0, std::string(28, 'x')));
+}
+
+TEST(WindowPlacement, StoredPlacesAreBroughtOntoTheWorkArea) {
+    constexpr std::int32_t D = Settings::kUseDefault;
+    const WorkArea screen{0, 0, 1024, 738}, second{1024, -200, 2944, 880}, tiny{0, 0, 250, 150};
+    const struct {
+        WindowBox stored;
+        WorkArea area;
+        std::array<std::int32_t, 4> fitted;
+    } cases[] = {
+        {{10, 10, 640, 480}, screen, {10, 10, 640, 480}},      {{30000, 30000, 640, 480}, screen, {384, 258, 640, 480}},
+        {{-5000, -40, 104, 1}, screen, {0, 0, 300, 200}},        {{0, 0, 512000, -1}, screen, {0, 0, 1024, 200}},
+        {{2000, -150, 800, 600}, second, {2000, -150, 800, 600}}, {{5, 5, 600, 400}, tiny, {0, 0, 250, 150}},
+        {{30000, D, 640, D}, screen, {D, D, D, D}},              {{30000, 30000, D, D}, screen, {724, 538, D, D}},
+    };
+    for (const auto& c : cases) {
+        const WindowBox f = fitWindowToWorkArea(c.stored, c.area);
+        EXPECT_EQ(c.fitted, (std::array{f.left, f.top, f.width, f.height})) << c.stored.left << "," << c.stored.top;
+    }
 }

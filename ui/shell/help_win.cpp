@@ -8,11 +8,9 @@
 #include "ui/shell/ui_services.h"
 
 namespace {
-// Empty when the language module names no help page.
 std::string contentsPath() {
     const std::string pageName = loadText(IDS_HELP_FILE);
-    if (pageName.empty()) return {};
-    return helpContentsPath(programPath(), pageName);
+    return helpContentsPath(programPath(), isPlainHelpPageName(pageName) ? pageName : kDefaultHelpPage);
 }
 
 bool openPage(HWND owner, const std::string& path) {
@@ -26,6 +24,5 @@ bool openPage(HWND owner, const std::string& path) {
 bool helpContents(HWND owner) { return openPage(owner, contentsPath()); }
 
 bool helpTopic(HWND owner, int topic) {
-    const std::string contents = contentsPath();
-    return !contents.empty() && openPage(owner, helpTopicPath(contents, topic));
+    return openPage(owner, helpTopicPath(contentsPath(), topic));
 }

@@ -17,8 +17,9 @@ struct LanguageModule {
 
 class LanguageModules {
 public:
-    // Lists the modules in `folder` (the program's own folder by default),
-    // sorted by display name, and loads the preferred one: the first English
+    // Lists the modules in `folder` (the program's own folder by default)
+    // that hold every string, menu and dialog the program loads, sorted by
+    // display name, and loads the preferred one: the first English
     // module found, else the first in the list.
     LanguageModules();
     explicit LanguageModules(const std::string& folder);

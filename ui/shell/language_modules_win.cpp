@@ -28,6 +28,28 @@ std::string moduleString(HMODULE module, unsigned id, int capacity) {
     text.resize(length > 0 ? length : 0);
     return text;
 }
+
+struct RequiredResource {
+    LPCSTR type;
+    unsigned id;
+};
+
+// What the program loads from its module and cannot do without: a module
+// lacking any of it would leave the program without its window (it would end
+// at every start) or a dialog, so it is not offered at all. Only the display
+// name may be missing; the system names the language then.
+bool hasEverythingNeeded(HMODULE module) {
+    for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
+        if (id != IDS_LANGUAGE_NAME && moduleString(module, id, 2).empty()) return false;
+    static const RequiredResource kResources[] = {
+        {RT_MENU, IDM_MAIN},         {RT_MENU, IDM_TREE_CONTEXT},       {RT_ACCELERATOR, IDA_MAIN},
+        {RT_BITMAP, IDB_TREE_IMAGES}, {RT_DIALOG, IDD_LINK},             {RT_DIALOG, IDD_FOLDER},
+        {RT_DIALOG, IDD_COLLECTION_TITLE}, {RT_DIALOG, IDD_ABOUT},      {RT_DIALOG, IDD_SEARCH},
+    };
+    for (const RequiredResource& resource : kResources)
+        if (!::FindResourceA(module, MAKEINTRESOURCEA(resource.id), resource.type)) return false;
+    return true;
+}
 }  // namespace
 
 std::string programFolder() {
@@ -78,7 +100,7 @@ void LanguageModules::enumerate() {
         HMODULE candidate = load(found.cFileName);
         if (!candidate) continue;
         const std::string idText = moduleString(candidate, IDS_LANGUAGE_ID, 32);
-        if (idText.empty()) {
+        if (idText.empty() || !hasEverythingNeeded(candidate)) {
             ::FreeLibrary(candidate);
             continue;
         }

@@ -8,6 +8,7 @@
 #include "ui/tree/drag_drop.h"
 #include "ui/tree/description_pane.h"
 #include "ui/dialogs/item_dialogs.h"
+#include "ui/shell/common_controls.h"
 #include "ui/shell/language_modules.h"
 #include "ui/tree/open_link.h"
 #include "ui/resource_ids.h"
@@ -108,6 +109,8 @@ int CALLBACK compareItemTitles(LPARAM first, LPARAM second, LPARAM) {
 }  // namespace
 
 HWND createTreeView(HWND parent, const RECT& rect) {
+    // The class is registered by the library, which nothing imports.
+    if (!initCommonControls(ICC_TREEVIEW_CLASSES)) return nullptr;
     HWND tree = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | TVS_HASBUTTONS |
                                       TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS,
@@ -119,9 +122,9 @@ HWND createTreeView(HWND parent, const RECT& rect) {
     HBITMAP images = static_cast<HBITMAP>(::LoadImageA(languageModules().module(),
                                                        MAKEINTRESOURCEA(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0,
                                                        LR_SHARED));
-    HIMAGELIST list = images ? ::ImageList_Create(16, 16, ILC_MASK | ILC_COLOR24, 0, 4) : nullptr;
-    if (!list || ::ImageList_AddMasked(list, images, kImageMaskColour) < 0) {
-        if (list) ::ImageList_Destroy(list);
+    HIMAGELIST list = images ? createImageList(16, 16, ILC_MASK | ILC_COLOR24, 0, 4) : nullptr;
+    if (!list || addMaskedImages(list, images, kImageMaskColour) < 0) {
+        if (list) destroyImageList(list);
         ::DestroyWindow(tree);
         return nullptr;
     }
@@ -132,7 +135,7 @@ HWND createTreeView(HWND parent, const RECT& rect) {
 void destroyTreeImages(HWND tree) {
     const auto list = reinterpret_cast<HIMAGELIST>(
         ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nullptr)));
-    if (list) ::ImageList_Destroy(list);
+    if (list) destroyImageList(list);
 }
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {

@@ -1,6 +1,5 @@
 #include "main_loop.h"
 
-#include <commctrl.h>
 #include <ole2.h>
 
 #include "core/settings.h"
@@ -53,8 +52,6 @@ void loadAccelerators() {
 int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
     const OleScope ole;
     if (FAILED(ole.result)) return 0;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
     clipboardFormats();
     BrowserWindowCapture capture;
     theApp.browserWindowCapture = &capture;

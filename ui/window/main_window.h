@@ -12,8 +12,9 @@
 extern const char kMainWindowClass[];
 
 bool registerMainWindowClass(HINSTANCE instance);
-// The window with the settings' position and size and the language module's
-// menu; null when it cannot be made.
+// The window with the settings' position and size, first brought onto a
+// monitor (fitWindowToWorkArea), and the language module's menu; null when it
+// cannot be made.
 HWND createMainWindow(HINSTANCE instance);
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

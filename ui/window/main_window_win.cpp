@@ -1,5 +1,8 @@
 #include "main_window.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/settings.h"
 #include "ui/application.h"
 #include "ui/tree/context_menu.h"
@@ -9,6 +12,7 @@
 #include "ui/shell/language_modules.h"
 #include "ui/shell/pane_font.h"
 #include "ui/window/pane_layout.h"
+#include "ui/window/window_placement.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
@@ -120,7 +124,34 @@ bool registerMainWindowClass(HINSTANCE instance) {
     return ::RegisterClassA(&windowClass) != 0;
 }
 
+namespace {
+// Brings the stored place onto the work area of the monitor nearest to it, so
+// that the window opens where it can be seen and used.
+void fitStoredPlacement() {
+    const auto saturated = [](std::int64_t value) {
+        return static_cast<LONG>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    const bool placed = settings.Left != Settings::kUseDefault && settings.Top != Settings::kUseDefault &&
+                        settings.Width != Settings::kUseDefault && settings.Height != Settings::kUseDefault;
+    const RECT stored{settings.Left, settings.Top, saturated(std::int64_t{settings.Left} + settings.Width),
+                      saturated(std::int64_t{settings.Top} + settings.Height)};
+    HMONITOR monitor = placed ? ::MonitorFromRect(&stored, MONITOR_DEFAULTTONEAREST)
+                              : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoA(monitor, &info)) return;
+    const WindowBox box = fitWindowToWorkArea({settings.Left, settings.Top, settings.Width, settings.Height},
+                                              {info.rcWork.left, info.rcWork.top, info.rcWork.right,
+                                               info.rcWork.bottom});
+    settings.Left = box.left;
+    settings.Top = box.top;
+    settings.Width = box.width;
+    settings.Height = box.height;
+}
+}  // namespace
+
 HWND createMainWindow(HINSTANCE instance) {
+    fitStoredPlacement();
     HMENU menu = ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_MAIN));
     HWND window = ::CreateWindowExA(0, kMainWindowClass, loadText(IDS_APP_TITLE).c_str(), WS_OVERLAPPEDWINDOW,
                                     settings.Left, settings.Top, settings.Width, settings.Height, nullptr, menu,
