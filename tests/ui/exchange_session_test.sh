@@ -137,11 +137,12 @@ read -r fromX fromY < <(row "$a" 6)
 eval "$(xdotool getwindowgeometry --shell "$catcherWindow")"
 dragLinkOut() {
     xdotool mousemove "$fromX" "$fromY" mousedown 1
+    sleep 0.3
     for step in $(seq 10); do
         xdotool mousemove $((fromX + (X + 100 - fromX) * step / 10)) $((fromY + (Y + 100 - fromY) * step / 10))
-        sleep 0.1
+        sleep 0.15
     done
-    sleep 0.3
+    sleep 0.5
     xdotool mouseup 1
     eventually fileIs "$work/Stack Overflow.url" "$(printf '[InternetShortcut]\r\nURL=https://stackoverflow.com/\r')"
 }
