@@ -10,9 +10,6 @@
 // an address after a blank.
 std::string_view addressScheme(std::string_view address);
 
-// True when `scheme` is `lowerCaseName` in any letter case.
-bool schemeIs(std::string_view scheme, std::string_view lowerCaseName);
-
 // Whether the address has the scheme http, https, ftp or mailto, at its very
 // start and in any case: what opens without asking and what a published page
 // may make a link of. Any other scheme (javascript:, data:, file:), an address

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/ascii_case.h"
+
 namespace {
 constexpr std::size_t kMaxLength = 251;
 constexpr std::string_view kReplaced = "<>:\"/\\|?*.";
@@ -10,15 +12,6 @@ constexpr std::string_view kDeviceNames[] = {"con", "prn", "aux", "nul", "clock$
 // UTF-8 forms) as the number of a COM or LPT port.
 constexpr std::string_view kPortDigits[] = {"\xB9", "\xB2", "\xB3", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
 
-bool equalsIgnoringAsciiCase(std::string_view text, std::string_view lowerName) {
-    if (text.size() != lowerName.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != lowerName[i]) return false;
-    }
-    return true;
-}
 
 bool isPortName(std::string_view name) {
     if (name.size() < 4) return false;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ascii_case.h"
 #include "import/windows_1252.h"
 
 namespace {
@@ -54,14 +55,6 @@ constexpr IconvName kConvertible[] = {
     {865, "CP865"}, {37, "IBM037"}, {500, "IBM500"}, {1026, "IBM1026"}, {10000, "MACINTOSH"},
 };
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
-    return true;
-}
 }  // namespace
 
 unsigned ansiCodePage() { return 1252; }

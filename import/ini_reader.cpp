@@ -1,5 +1,6 @@
 #include "ini_reader.h"
 
+#include "core/ascii_case.h"
 #include "import/windows_1252.h"
 
 namespace {
@@ -11,14 +12,6 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
 
 std::string utf16ToWindows1252(std::string_view bytes, bool bigEndian) {
     std::string out;
@@ -53,13 +46,13 @@ std::string readIniValue(std::string_view fileText, std::string_view section, st
         if (line.front() == '[') {
             std::size_t close = line.find(']');
             std::string_view name = line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
-            inSection = equalsIgnoringCase(trimmed(name), section);
+            inSection = equalsIgnoringAsciiCase(trimmed(name), section);
             continue;
         }
         if (!inSection) continue;
         std::size_t equals = line.find('=');
         std::string_view lineKey = trimmed(line.substr(0, equals));
-        if (!equalsIgnoringCase(lineKey, key)) continue;
+        if (!equalsIgnoringAsciiCase(lineKey, key)) continue;
         std::string_view value = equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);

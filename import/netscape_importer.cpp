@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/address_scheme.h"
+#include "core/ascii_case.h"
 
 namespace {
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -182,7 +183,7 @@ bool NetscapeImporter::resolveHref(const std::string& value, std::string& addres
     // The base comes from the same untrusted file: only the whole address counts.
     std::string resolved = hasScheme ? value : baseUrl_ + value;
     const std::string_view scheme = addressScheme(resolved);
-    if (!schemeIs(scheme, "http") && !schemeIs(scheme, "https")) return false;
+    if (!equalsIgnoringAsciiCase(scheme, "http") && !equalsIgnoringAsciiCase(scheme, "https")) return false;
     address = std::move(resolved);
     return true;
 }
