@@ -129,24 +129,39 @@ check "a folder copied in one Linkhaven pastes whole into another" eventually sa
 check "and lands before the selected link" lastLine "$work/b.lhv" "  - seed <http://seed/>"
 
 # A link dragged out onto a window that writes the shortcut file it is offered.
-wine "$catcher" "$(windowsPath "$work")" >/dev/null 2>&1 &
-programs+=($!)
-catcherWindow=$(waitWindow "Drop catcher")
+# The catcher ends after any drop, so each try starts one of its own; a busy
+# Wine can miss the start of a drag, and dropping the copy again is harmless.
 keys "$a" Home Left  # the pastes opened the first folder
 read -r fromX fromY < <(row "$a" 6)
-eval "$(xdotool getwindowgeometry --shell "$catcherWindow")"
+showDesktop() {  # what was on the screen when a drag went wrong
+    local id
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        echo "  window $(xdotool getwindowname "$id" 2>/dev/null | tr -d '\r'):" \
+            "$(xdotool getwindowgeometry "$id" 2>/dev/null | tr '\n' ' ')"
+    done
+    echo "  files: $(ls "$work" | tr '\n' ' ')"
+}
 dragLinkOut() {
+    local window X Y WIDTH HEIGHT SCREEN WINDOW toX toY
+    if ! xdotool search --name "^Drop catcher\$" >/dev/null 2>&1; then
+        wine "$catcher" "$(windowsPath "$work")" >/dev/null 2>&1 &
+        programs+=($!)
+    fi
+    window=$(waitWindow "Drop catcher" || waitWindow "Drop catcher") ||
+        { echo "  the drop catcher did not appear"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    toX=$((X + WIDTH / 2)) toY=$((Y + HEIGHT / 2))
     xdotool mousemove "$fromX" "$fromY" mousedown 1
     sleep 0.3
     for step in $(seq 10); do
-        xdotool mousemove $((fromX + (X + 100 - fromX) * step / 10)) $((fromY + (Y + 100 - fromY) * step / 10))
+        xdotool mousemove $((fromX + (toX - fromX) * step / 10)) $((fromY + (toY - fromY) * step / 10))
         sleep 0.15
     done
     sleep 0.5
     xdotool mouseup 1
-    eventually fileIs "$work/Stack Overflow.url" "$(printf '[InternetShortcut]\r\nURL=https://stackoverflow.com/\r')"
+    eventually fileIs "$work/Stack Overflow.url" "$(printf '[InternetShortcut]\r\nURL=https://stackoverflow.com/\r')" ||
+        { showDesktop; false; }
 }
-# A busy Wine can miss the start of a drag; dropping the copy again is harmless.
 check "a link dragged out becomes a shortcut file" eval "dragLinkOut || dragLinkOut || dragLinkOut"
 keys "$a" ctrl+s  # a move would have changed the collection
 sleep 1
