@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-// The code page in which the collection keeps its text.
-unsigned ansiCodePage();
+#include "core/code_page.h"
+
 
 // The list of code pages a browser offers, each with its web charset name.
 class CodePageList {

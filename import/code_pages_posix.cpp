@@ -57,8 +57,6 @@ constexpr IconvName kConvertible[] = {
 
 }  // namespace
 
-unsigned ansiCodePage() { return 1252; }
-
 struct CodePageList::Platform {};
 
 CodePageList::CodePageList() = default;

@@ -31,8 +31,6 @@ std::wstring ansiToWide(const std::string& text) {
 }
 }  // namespace
 
-unsigned ansiCodePage() { return ::GetACP(); }
-
 class ComScope {
 public:
     ComScope() : result_(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}

@@ -1,0 +1,79 @@
+// UTF-8, UTF-16 and code pages: the one place where text changes encoding.
+
+#include <gtest/gtest.h>
+
+#include "core/code_page.h"
+#include "core/unicode_text.h"
+
+namespace {
+const std::string kEveryClass = "A\xC3\xA9\xE4\xB9\xA6\xF0\x9F\x94\xA5" "e\xCC\x81";  // A é 书 🔥 e+combining
+const std::string kFffd = "\xEF\xBF\xBD";
+}  // namespace
+
+TEST(TextEncodingTest, InvalidUtf8BecomesOneReplacementPerMaximalInvalidSequence) {
+    const struct {
+        std::string in, repaired;
+    } cases[] = {
+        {kEveryClass, kEveryClass},
+        {"a\x80" "b", "a" + kFffd + "b"},
+        {"\xE4\xB9", kFffd},                          // cut short: one
+        {"\xC0\xAF", kFffd + kFffd},                  // overlong
+        {"\xED\xA0\x80", kFffd + kFffd + kFffd},      // a surrogate
+        {"\xF4\x90\x80\x80", kFffd + kFffd + kFffd + kFffd},  // above U+10FFFF
+        {"\xF0\x9F\x94" "x", kFffd + "x"},
+        {kFffd, kFffd},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.repaired, repairedUtf8(c.in)) << c.in;
+        EXPECT_EQ(c.in == c.repaired, isValidUtf8(c.in)) << c.in;
+    }
+}
+
+TEST(TextEncodingTest, Utf16RoundTripsAndLoneSurrogatesBecomeReplacements) {
+    const std::u16string wide = utf8ToUtf16(kEveryClass);
+    EXPECT_EQ((std::u16string{u'A', 0xE9, 0x4E66, 0xD83D, 0xDD25, u'e', 0x301}), wide);
+    EXPECT_EQ(kEveryClass, utf16ToUtf8(wide));
+    EXPECT_EQ("a" + kFffd + "b" + kFffd, utf16ToUtf8(std::u16string{u'a', 0xDC00, u'b', 0xD800}));
+}
+
+TEST(TextEncodingTest, CharacterLimitsNeverSplitACharacter) {
+    EXPECT_EQ(6u, characterCount(kEveryClass));
+    EXPECT_EQ("A\xC3\xA9\xE4\xB9\xA6", firstCharacters(kEveryClass, 3));
+    EXPECT_EQ(kEveryClass, firstCharacters(kEveryClass, 6));
+}
+
+TEST(TextEncodingTest, CodePagesBothWays) {
+    const struct {
+        unsigned codePage;
+        std::string bytes, utf8;
+    } cases[] = {
+        {1252, "Caf\xE9 \x80 \x81", "Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81"},  // € and an undefined byte kept
+        {1251, "\xCF\xF0\xE8\xE2\xE5\xF2", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"},  // Привет
+        {932, "\x83\x70\x83\x58", "\xE3\x83\x91\xE3\x82\xB9"},  // パス
+        {437, "\x82", "\xC3\xA9"},
+    };
+    for (const auto& c : cases) {
+        std::string utf8, bytes;
+        bool lossless = false;
+        ASSERT_TRUE(codePageToUtf8(c.codePage, c.bytes, utf8)) << c.codePage;
+        EXPECT_EQ(c.utf8, utf8) << c.codePage;
+        ASSERT_TRUE(utf8ToCodePage(c.codePage, c.utf8, bytes, &lossless)) << c.codePage;
+        EXPECT_EQ(c.bytes, bytes) << c.codePage;
+        EXPECT_TRUE(lossless) << c.codePage;
+    }
+}
+
+TEST(TextEncodingTest, MissingCharactersAreNeverLookAlikes) {
+    std::string bytes;
+    bool lossless = true;
+    // Д is not in 1252, and ā must not become a plain a; 🔥 is one character.
+    ASSERT_TRUE(utf8ToCodePage(1252, "\xD0\x94\xC4\x81\xF0\x9F\x94\xA5?", bytes, &lossless));
+    EXPECT_EQ("????", bytes);
+    EXPECT_FALSE(lossless);
+    const auto reference = [](char32_t codePoint, std::string& out) { out += "&#" + std::to_string(codePoint) + ";"; };
+    ASSERT_TRUE(utf8ToCodePage(1252, "\xC3\xA9\xF0\x9F\x94\xA5", bytes, nullptr, reference));
+    EXPECT_EQ("\xE9&#128293;", bytes);
+    std::string unchanged = "kept";
+    EXPECT_FALSE(utf8ToCodePage(4242, "\xC3\xA9", unchanged));
+    EXPECT_EQ("kept", unchanged);
+}
