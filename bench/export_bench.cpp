@@ -1,6 +1,8 @@
 // Exports a collection of about 1,000,000 nodes through the shipped page
-// template and through a small outline template, and prints the speed of
-// each beside the floor: writing the same number of bytes sequentially.
+// template (UTF-8) and through a small outline template (ANSI code page),
+// and prints the speed of each beside the floor: writing the same number of
+// bytes sequentially. Once with ASCII text, once with mostly Cyrillic and
+// Chinese text, which the outline writes as "?".
 //
 // Usage: export_bench [SCRATCH_FOLDER [TEMPLATE_FOLDER]]
 
@@ -21,23 +23,45 @@ constexpr int kTopFolders = 1000;
 constexpr int kSubfolders = 10;
 constexpr int kLinksPerSubfolder = 99;
 
+// The words of the collection's text.
+struct Words {
+    const char* label;
+    const char* topic;
+    const char* subtopic;
+    const char* article;
+    const char* title;
+    const char* address;
+    const char* readLater;
+    const char* foundVia;
+};
+const Words kAsciiWords = {"ASCII text", "Topic ", "Subtopic ", "Article ", " - News & notes about everything",
+                           "http://www.example.com/archive/", "Read later", "found via <search> "};
+const Words kNonLatinWords = {
+    "mostly Cyrillic and Chinese text", "\xD0\xA2\xD0\xB5\xD0\xBC\xD0\xB0 ", "\xE4\xB8\xBB\xE9\xA2\x98 ",
+    "\xD0\xA1\xD1\x82\xD0\xB0\xD1\x82\xD1\x8C\xD1\x8F ",
+    " \xE2\x80\x94 \xD0\x9D\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x81\xD1\x82\xD0\xB8 & "
+    "\xE6\x96\xB0\xE9\x97\xBB\xE4\xB8\x8E\xE7\xAC\x94\xE8\xAE\xB0",
+    "http://\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.\xD1\x80\xD1\x84/"
+    "\xD0\xB0\xD1\x80\xD1\x85\xD0\xB8\xD0\xB2/",
+    "\xE7\xA8\x8D\xE5\x90\x8E\xE9\x98\x85\xE8\xAF\xBB", "\xE6\x9D\xA5\xE8\x87\xAA <\xE6\x90\x9C\xE7\xB4\xA2> "};
+
 // 1,000 folders of 10 folders of 99 links: 1,001,000 nodes; every third link
 // has a two-line description, as real collections have now and then.
-void buildCollection(Collection& c) {
+void buildCollection(Collection& c, const Words& words) {
     c.setTitle(&c, "Benchmark collection");
     int number = 0;
     for (int top = 0; top < kTopFolders; ++top) {
         Folder* topFolder = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(topFolder, "Topic " + std::to_string(top));
+        c.setTitle(topFolder, words.topic + std::to_string(top));
         for (int sub = 0; sub < kSubfolders; ++sub) {
             Folder* folder = c.appendFolder(topFolder).node()->asFolder();
-            c.setTitle(folder, "Subtopic " + std::to_string(top) + "." + std::to_string(sub));
+            c.setTitle(folder, words.subtopic + std::to_string(top) + "." + std::to_string(sub));
             for (int i = 0; i < kLinksPerSubfolder; ++i, ++number) {
                 Link* link = c.appendLink(folder).node()->asLink();
                 const std::string n = std::to_string(number);
-                c.setTitle(link, "Article " + n + " - News & notes about everything");
-                c.setUrl(link, "http://www.example.com/archive/" + n + "/index.html?lang=en");
-                if (number % 3 == 0) c.setDescription(link, "Read later\r\nfound via <search> " + n);
+                c.setTitle(link, words.article + n + words.title);
+                c.setUrl(link, words.address + n + "/index.html?lang=en");
+                if (number % 3 == 0) c.setDescription(link, words.readLater + ("\r\n" + (words.foundVia + n)));
             }
         }
     }
@@ -123,13 +147,6 @@ void measure(const char* name, const Collection& c, const std::string& templateP
 
 int main(int argc, char** argv) {
     const std::string folder = benchFolder(argc, argv);
-    Collection collection;
-    buildCollection(collection);
-    const int nodes = kTopFolders * (1 + kSubfolders * (1 + kLinksPerSubfolder));
-    const int folders = 1 + kTopFolders * (1 + kSubfolders);
-    std::printf("collection: %d nodes below the root; the collection body is read %d times per export\n", nodes,
-                2 * folders + nodes);
-
     const std::string outlinePath = folder + "/export-bench-outline.lht";
     {
         OutputFile file;
@@ -141,10 +158,18 @@ int main(int argc, char** argv) {
         }
     }
     const std::string pagePath = templateFolder(argc, argv) + "/page.lht";
-    measureEngine("page.lht", collection, pagePath);
-    measureEngine("outline", collection, outlinePath);
-    measure("page.lht", collection, pagePath, folder + "/export-bench-page.html");
-    measure("outline", collection, outlinePath, folder + "/export-bench-outline.txt");
+    for (const Words* words : {&kAsciiWords, &kNonLatinWords}) {
+        Collection collection;
+        buildCollection(collection, *words);
+        const int nodes = kTopFolders * (1 + kSubfolders * (1 + kLinksPerSubfolder));
+        const int folders = 1 + kTopFolders * (1 + kSubfolders);
+        std::printf("collection in %s: %d nodes below the root; the collection body is read %d times per export\n",
+                    words->label, nodes, 2 * folders + nodes);
+        measureEngine("page.lht", collection, pagePath);
+        measureEngine("outline", collection, outlinePath);
+        measure("page.lht", collection, pagePath, folder + "/export-bench-page.html");
+        measure("outline", collection, outlinePath, folder + "/export-bench-outline.txt");
+    }
     removeFile(outlinePath);
     std::printf("peak memory: %.1f MB\n", megabytes(peakMemoryBytes()));
     return 0;

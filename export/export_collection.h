@@ -7,7 +7,8 @@
 class Folder;
 
 // Writes the tree below `root` through the template at `templatePath` into
-// the file at `outputPath`. The output goes to a temporary file beside the
+// the file at `outputPath` (paths in UTF-8; see template_exporter.h for the
+// output's encoding). The output goes to a temporary file beside the
 // target that replaces it only when everything was written: on any failure a
 // file already at `outputPath` stays as it was. The result's code is the
 // export's error code (see url_export_error.h): 1 with the cause of the

@@ -1,7 +1,7 @@
 #pragma once
 
-// The texts of export errors: built-in English ones, and the seam to a
-// language module's message table.
+// The texts of export errors, in UTF-8 like their inserts: built-in English
+// ones, and the seam to a language module's message table.
 
 #include <cstdint>
 #include <string>

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "core/wide_text_win.h"
+
 namespace UrlExport {
 namespace {
 // The language module chosen by the user interface; it outlives every export.
@@ -19,12 +21,13 @@ bool moduleMessage(std::int32_t code, const MessageInserts& inserts, std::string
     // The module's text is fetched as it stands and filled here: FormatMessage
     // would read an argument for every insert the text names, and a module
     // may name more than the three there are.
-    char* message = nullptr;
-    const DWORD length = ::FormatMessageA(
+    wchar_t* message = nullptr;
+    const DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ALLOCATE_BUFFER,
-        messageModule, kMessageIdBase | static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&message), 0, nullptr);
+        messageModule, kMessageIdBase | static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&message), 0,
+        nullptr);
     if (length == 0 || message == nullptr) return false;
-    text = fillMessageInserts(std::string_view(message, length), inserts);
+    text = fillMessageInserts(narrowText(std::wstring_view(message, length)), inserts);
     ::LocalFree(message);
     // Every message-table entry ends with a line break; the built-in texts
     // have none, and callers add their own.

@@ -3,15 +3,14 @@
 #include <string_view>
 
 #include "core/ascii_case.h"
+#include "core/unicode_text.h"
 
 namespace {
 constexpr std::size_t kMaxLength = 251;
 constexpr std::string_view kReplaced = "<>:\"/\\|?*.";
 constexpr std::string_view kDeviceNames[] = {"con", "prn", "aux", "nul", "clock$", "conin$", "conout$"};
-// Windows also takes the superscript digits of code page 1252 (and their
-// UTF-8 forms) as the number of a COM or LPT port.
-constexpr std::string_view kPortDigits[] = {"\xB9", "\xB2", "\xB3", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
-
+// Windows also takes the superscript digits as the number of a COM or LPT port.
+constexpr std::string_view kPortDigits[] = {"\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
 
 bool isPortName(std::string_view name) {
     if (name.size() < 4) return false;
@@ -33,7 +32,7 @@ bool isDeviceName(std::string_view name) {
 }  // namespace
 
 std::string& SafeFileName(std::string& text) {
-    if (text.size() > kMaxLength) text.resize(kMaxLength);
+    text.resize(firstCharacters(text, kMaxLength).size());
     for (char& c : text) {
         const unsigned char byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || kReplaced.find(c) != std::string_view::npos) c = '_';

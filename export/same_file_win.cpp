@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "core/wide_text_win.h"
+
 namespace {
 class ScopedFileHandle {
 public:
@@ -20,7 +22,7 @@ private:
 bool identify(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
     // No access rights are needed to read a file's identity, so a file that
     // another program holds open still answers.
-    ScopedFileHandle file(::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    ScopedFileHandle file(::CreateFileW(wideText(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.get() != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(file.get(), &info);
 }

@@ -5,13 +5,25 @@
 
 #include "core/address_scheme.h"
 #include "core/bookmark_node.h"
+#include "core/code_page.h"
+#include "core/unicode_text.h"
 #include "html_escape.h"
-#include "oem_conversion.h"
 #include "safe_file_name.h"
 #include "template_output.h"
 #include "url_export_error.h"
 
 namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// HTML shows a character its code page lacks from a reference to it.
+const MissingCharacter kCharacterReference = [](char32_t codePoint, std::string& out) {
+    out += "&#";
+    out += std::to_string(static_cast<std::uint32_t>(codePoint));
+    out += ';';
+};
+// Empty: the conversion writes "?".
+const MissingCharacter kQuestionMark;
+
 bool isWebLink(const BookmarkNode* item) {
     const Link* link = item != nullptr ? item->asLink() : nullptr;
     return link != nullptr && isWebAddress(link->url);
@@ -19,7 +31,19 @@ bool isWebLink(const BookmarkNode* item) {
 }  // namespace
 
 TemplateExporter::TemplateExporter(std::string_view templateBytes, const Folder& root)
-    : reader_(templateBytes), root_(root) {}
+    : utf8Template_(templateBytes.starts_with(kByteOrderMark)),
+      reader_(readableText(templateBytes)),
+      root_(root),
+      ansiCodePage_(ansiCodePage()),
+      oemCodePage_(oemCodePage()) {}
+
+std::string_view TemplateExporter::readableText(std::string_view templateBytes) {
+    if (!utf8Template_) return templateBytes;
+    templateBytes.remove_prefix(kByteOrderMark.size());
+    if (isValidUtf8(templateBytes)) return templateBytes;
+    repairedText_ = repairedUtf8(templateBytes);
+    return repairedText_;
+}
 
 bool TemplateExporter::stopped(const TemplateOutput& out) const { return reader_.failed() || out.failed(); }
 
@@ -121,26 +145,31 @@ void TemplateExporter::walkCollection(TemplateOutput& out) {
 
 void TemplateExporter::expandFileName(const BookmarkNode* item, TemplateOutput& out) {
     reader_.save();
-    const bool wasInFileName = inFileName_, valuesWereConverted = convertValues_;
+    const bool wasInFileName = inFileName_;
     inFileName_ = true;
-    convertValues_ = false;
     std::string name;
     {
-        TemplateOutput buffer(name);
+        TemplateOutput buffer(name, utf8Template_ ? 0 : ansiCodePage_);
         expand(item, EndOfTemplate, buffer);
     }
     reader_.drop();
     inFileName_ = wasInFileName;
-    convertValues_ = valuesWereConverted;
 
-    if (convertValues_ && oem_) convertAnsiToOem(name.data(), name.size());
     SafeFileName(name);
+    if (inFileName_) {
+        out.write(name);  // part of the enclosing name, still UTF-8
+        return;
+    }
     // The name itself is not escaped while it is built, but once finished it
-    // is text of the page like any value.
-    if (escapesHtml())
-        writeHtmlEscaped(name, out);
-    else
-        out.write(name);
+    // is text of the page like any value; a file name holds no references.
+    std::string_view text = name;
+    if (escapesHtml()) {
+        escapedScratch_.clear();
+        TemplateOutput escaped(escapedScratch_);
+        writeHtmlEscaped(name, escaped);
+        text = escapedScratch_;
+    }
+    out.write(encoded(text, false, encodedScratch_));
 }
 
 void TemplateExporter::readLineBreakText() {
@@ -148,6 +177,8 @@ void TemplateExporter::readLineBreakText() {
     TemplateOutput buffer(text);
     reader_.skipTo(LineBreakClose, &buffer);
     lineBreakText_ = std::move(text);
+    if (utf8Template_ || isAscii(lineBreakText_) || !codePageToUtf8(ansiCodePage_, lineBreakText_, lineBreakUtf8_))
+        lineBreakUtf8_ = lineBreakText_;
 }
 
 void TemplateExporter::writeValue(TemplateKeyword keyword, const BookmarkNode* item, TemplateOutput& out) {
@@ -173,25 +204,52 @@ void TemplateExporter::writeValue(TemplateKeyword keyword, const BookmarkNode* i
     }
 }
 
-std::string_view TemplateExporter::converted(std::string_view value, std::string& scratch) const {
-    if (!convertValues_ || !oem_) return value;
-    scratch.assign(value);
-    convertAnsiToOem(scratch.data(), scratch.size());
+std::string_view TemplateExporter::encoded(std::string_view text, bool references, std::string& scratch) const {
+    if (utf8Template_ || isAscii(text)) return text;
+    const unsigned codePage = oem_ ? oemCodePage_ : ansiCodePage_;
+    const MissingCharacter& missing = references ? kCharacterReference : kQuestionMark;
+    if (utf8ToCodePage(codePage, text, scratch, nullptr, missing)) return scratch;
+    // A code page this system cannot convert to holds ASCII at least.
+    scratch.clear();
+    decodeUtf8(text, [&](char32_t codePoint) {
+        if (codePoint < 0x80)
+            scratch += static_cast<char>(codePoint);
+        else if (references)
+            kCharacterReference(codePoint, scratch);
+        else
+            scratch += '?';
+    });
     return scratch;
 }
 
 void TemplateExporter::writeText(std::string_view value, TemplateOutput& out) {
-    value = converted(value, valueScratch_);
-    if (escapesHtml())
+    // Values are UTF-8, as a file name is built and as a UTF-8 template writes.
+    const bool asItIs = inFileName_ || utf8Template_ || isAscii(value);
+    if (!escapesHtml()) {
+        out.write(asItIs ? value : encoded(value, false, encodedScratch_));
+    } else if (asItIs) {
         writeHtmlEscaped(value, out);
-    else
-        out.write(value);
+    } else {
+        // Escaped first: the references for what the code page lacks are markup.
+        escapedScratch_.clear();
+        TemplateOutput escaped(escapedScratch_);
+        writeHtmlEscaped(value, escaped);
+        out.write(encoded(escapedScratch_, true, encodedScratch_));
+    }
+}
+
+// The line-break text as it stands in the template, where the output is in
+// the template's own encoding.
+std::string_view TemplateExporter::lineBreakText() {
+    if (inFileName_) return lineBreakUtf8_;
+    if (utf8Template_ || !oem_) return lineBreakText_;
+    return encoded(lineBreakUtf8_, escapesHtml(), lineBreakScratch_);
 }
 
 // Each CR LF, lone CR and lone LF of the description becomes the line-break
 // text, which is markup of the template's own and so is never escaped.
 void TemplateExporter::writeNote(std::string_view description, TemplateOutput& out) {
-    const std::string_view lineBreak = converted(lineBreakText_, lineBreakScratch_);
+    const std::string_view lineBreak = lineBreakText();
     std::size_t start = 0;
     for (std::size_t i = 0; i < description.size(); ++i) {
         const char c = description[i];

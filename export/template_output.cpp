@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "core/code_page.h"
 #include "core/file_io.h"
+#include "core/unicode_text.h"
 
 namespace {
 // Large enough that the system calls cost nothing next to the expansion.
@@ -24,6 +26,14 @@ void TemplateOutput::writeToFile(std::string_view bytes) {
         bytes.remove_prefix(lineLength + 1);
     }
     if (pending_.size() >= kFlushSize) flush();
+}
+
+void TemplateOutput::writeLiteralAsUtf8(std::string_view bytes) {
+    std::string converted;
+    if (isAscii(bytes) || !codePageToUtf8(literalCodePage_, bytes, converted))
+        write(bytes);
+    else
+        write(converted);
 }
 
 bool TemplateOutput::flush() {

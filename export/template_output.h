@@ -3,6 +3,10 @@
 // Where an expansion writes: a text buffer in memory (the line-break text,
 // a file name being built), or the export file. The file is written in text
 // mode: every line feed reaches it as CR LF.
+//
+// The template's literal text comes through writeLiteral(), in the
+// template's encoding; a buffer that collects UTF-8 from an ANSI template
+// converts it.
 
 #include <cstddef>
 #include <string>
@@ -12,8 +16,10 @@ class ByteSink;
 
 class TemplateOutput {
 public:
-    // Appends to `text` as it is.
-    explicit TemplateOutput(std::string& text) : text_(&text) {}
+    // Appends to `text` as it is; literal text in `literalCodePage` (0: as it
+    // is too) is converted to UTF-8.
+    explicit TemplateOutput(std::string& text, unsigned literalCodePage = 0)
+        : text_(&text), literalCodePage_(literalCodePage) {}
     // Buffers and writes to `file`; after a failed write it writes nothing more.
     explicit TemplateOutput(ByteSink& file);
     TemplateOutput(const TemplateOutput&) = delete;
@@ -26,6 +32,12 @@ public:
             writeToFile(bytes);
     }
     void write(char byte) { write(std::string_view(&byte, 1)); }
+    void writeLiteral(std::string_view bytes) {
+        if (literalCodePage_ == 0)
+            write(bytes);
+        else
+            writeLiteralAsUtf8(bytes);
+    }
 
     // Hands everything buffered to the file; false when that or an earlier
     // write failed.
@@ -34,8 +46,10 @@ public:
 
 private:
     void writeToFile(std::string_view bytes);
+    void writeLiteralAsUtf8(std::string_view bytes);
 
     std::string* text_ = nullptr;
+    unsigned literalCodePage_ = 0;
     ByteSink* file_ = nullptr;
     std::string pending_;
     bool failed_ = false;

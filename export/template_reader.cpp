@@ -46,7 +46,7 @@ TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
     const std::uint32_t known = offset_ < knownRuns_.size() ? knownRuns_[offset_] : 0;
     if (known != 0 && (known & kRunHasLineBreaks) == 0) {
         const char* stop = begin + (known - 1);
-        if (out != nullptr && stop != p) out->write(std::string_view(p, static_cast<std::size_t>(stop - p)));
+        if (out != nullptr && stop != p) out->writeLiteral(std::string_view(p, static_cast<std::size_t>(stop - p)));
         if (stop == end) {
             offset_ = bytes_.size();
             return EndOfTemplate;
@@ -59,7 +59,7 @@ TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
     for (;;) {
         const char* run = p;
         while (p != end && !endsLiteral(p, end)) ++p;
-        if (out != nullptr && p != run) out->write(std::string_view(run, static_cast<std::size_t>(p - run)));
+        if (out != nullptr && p != run) out->writeLiteral(std::string_view(run, static_cast<std::size_t>(p - run)));
         if (p == end || *p == '{') break;
         hasLineBreaks = true;
         ++line_;

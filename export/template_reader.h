@@ -31,10 +31,10 @@ public:
     // EndOfTemplate and result() tells the mistake's code and line.
 
     // Reads on to the end of the next keyword and answers it, or
-    // EndOfTemplate at the end. Literal text on the way goes to `out` when
-    // one is given. Fails with code 3 for a "{" inside a keyword or the end
-    // of the template inside one, code 5 for a name not in the table, code 7
-    // when no position is saved.
+    // EndOfTemplate at the end. Literal text on the way goes to `out` (its
+    // writeLiteral) when one is given. Fails with code 3 for a "{" inside a
+    // keyword or the end of the template inside one, code 5 for a name not in
+    // the table, code 7 when no position is saved.
     TemplateKeyword nextKeyword(TemplateOutput* out);
 
     // Reads up to and including the first `closing` keyword, writing literal

@@ -17,7 +17,10 @@ void formatExportMessage(const Result& result, char* buffer, std::size_t size, c
                          const std::string& outputPath) {
     if (size == 0) return;
     const std::string text = exportMessage(result, templatePath, outputPath);
-    const std::size_t length = text.size() < size ? text.size() : size - 1;
+    std::size_t length = text.size() < size ? text.size() : size - 1;
+    // A UTF-8 character cut in two would show as a wrong one.
+    while (length < text.size() && length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        --length;
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
 }

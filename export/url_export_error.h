@@ -29,7 +29,8 @@ enum ExportErrorCode : std::int32_t {
 // Inserts: %1 the template path, %2 the result's line, %3 the output path.
 // Code 0 gives an empty text.
 std::string exportMessage(const Result& result, const std::string& templatePath, const std::string& outputPath);
-// The same into `buffer`, always terminated, cut to fit.
+// The same into `buffer`, always terminated, cut to fit (never inside a
+// character).
 void formatExportMessage(const Result& result, char* buffer, std::size_t size, const std::string& templatePath,
                          const std::string& outputPath);
 

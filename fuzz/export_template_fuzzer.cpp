@@ -20,7 +20,7 @@ const Collection& sampleCollection() {
         c->setTitle(c, "Home & <garden>");
         c->setDescription(c, "first\r\nsecond\rthird\n");
         Link* link = c->appendLink(c).node()->asLink();
-        c->setTitle(link, "Caf\xE9 \"quoted\"");
+        c->setTitle(link, "Caf\xC3\xA9 \"quoted\" \xE4\xB8\xAD\xF0\x9F\x94\xA5");
         c->setUrl(link, "http://example.com/?a=1&b=2");
         c->setDescription(link, "a\r\n\r\nb");
         Folder* folder = c->appendFolder(c).node()->asFolder();

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/collection.h"
 #include "core/file_io.h"
+#include "export/same_file.h"
 #include "export/template_output.h"
 #include "export/url_export_error.h"
 #include "export_test_trees.h"
@@ -95,6 +97,16 @@ TEST_F(ExportCollection, RefusesToWriteOverItsOwnTemplate) {
     EXPECT_EQ(2, exportCode(templatePath, folder.path() + "/./t.lht"));
     EXPECT_EQ(templateText, readFileBytes(templatePath));
     EXPECT_EQ(1u, folder.entryCount());
+}
+
+// Paths are UTF-8: a file named in another script is known by any spelling.
+TEST_F(ExportCollection, KnowsAFileNamedInAnyScript) {
+    const std::string name = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE4\xB8\xAD.lht";  // "Привет 中.lht"
+    const std::string path = folder.file(name);
+    std::ofstream(std::filesystem::path(std::u8string(path.begin(), path.end()))) << "{title}";
+    writeFileBytes(templatePath, "{title}");
+    EXPECT_TRUE(isSameExistingFile(path, folder.path() + "/./" + name));
+    EXPECT_FALSE(isSameExistingFile(path, templatePath));
 }
 
 #ifndef _WIN32

@@ -7,6 +7,7 @@
 // Home: link Alpha (a.html), then folder Beta holding link Gamma (g.html).
 void buildExampleTree(Collection& collection);
 
-// Nested folders, descriptions with line breaks, and text that HTML must
-// escape: the collection the shipped templates are tried on.
+// Nested folders, descriptions with line breaks, text that HTML must escape
+// and text in several scripts: the collection the shipped templates are
+// tried on.
 void buildSampleTree(Collection& collection);

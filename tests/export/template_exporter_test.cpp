@@ -94,33 +94,42 @@ TEST(TemplateExporter, FollowsTheLanguageRules) {
     for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(k.root, k.templateText)) << k.templateText;
 }
 
-TEST(TemplateExporter, ConvertsValuesToOemOnlyWhereAsked) {
+// Values are UTF-8. A template without a byte order mark is in the ANSI code
+// page (1252 here), and writes values in it, or in the OEM code page (437)
+// after oem; its own text stays as written.
+TEST(TemplateExporter, WritesTheEncodingOfItsTemplate) {
     Collection c;
-    c.setTitle(&c, "\xE9t\xE9");  // "été" in code page 1252
+    c.setTitle(&c, "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xD0\x96 \xE4\xB8\xAD\xF0\x9F\x94\xA5");  // "été € Ж 中🔥"
+    c.setDescription(&c, "a\nb");
     struct Case {
         const char* templateText;
         const char* output;
     };
     const Case cases[] = {
-        {"\xE9{title}{oem}{title}\xE9{ansi}{title}", "\xE9\xE9t\xE9\x82t\x82\xE9\xE9t\xE9"},
-        // Inside a filename block values stay; the finished name is converted.
-        {"{oem}{filename}{title}{/filename}", "\x82t\x82"},
-        // The setting made inside the block holds when the finished name is written.
-        {"{filename}{oem}{title}{/filename}", "\x82t\x82"},
-        {"{filename}{oem}{title}{ansi}{/filename}", "\xE9t\xE9"},
+        {"\xE9{title}", "\xE9\xE9t\xE9 \x80 ? ??"},
+        {"{html}{title}", "\xE9t\xE9 \x80 &#1046; &#20013;&#128293;"},
+        {"{oem}{title}\xE9{ansi}{title}", "\x82t\x82 ? ? ??\xE9\xE9t\xE9 \x80 ? ??"},
+        {"{oem}{html}{title}", "\x82t\x82 &#8364; &#1046; &#20013;&#128293;"},
+        // A file name holds no references; its own text is taken in the template's code page.
+        {"{html}{filename}\xE9{title}{/filename}", "\xE9\xE9t\xE9 \x80 ? ??"},
+        {"{filename}{oem}\xE9{title}{/filename}", "\x82\x82t\x82 ? ? ??"},
+        {"{filename}{oem}{title}{ansi}{/filename}", "\xE9t\xE9 \x80 ? ??"},
+        // The line-break text is converted with the note.
+        {"{nl:}\xE9{/nl:}{note}{oem}{note}", "a\xE9" "ba\x82" "b"},
+        // A UTF-8 template writes UTF-8 whatever it asks for; the mark is not copied.
+        {"\xEF\xBB\xBF\xC3\xA9{oem}{html}{title}{nl:}\xE2\x80\x94{/nl:}{note}",
+         "\xC3\xA9\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xD0\x96 \xE4\xB8\xAD\xF0\x9F\x94\xA5" "a\xE2\x80\x94" "b"},
+        {"\xEF\xBB\xBF{filename}\xC3\xA9{title}{/filename}",
+         "\xC3\xA9\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xD0\x96 \xE4\xB8\xAD\xF0\x9F\x94\xA5"},
+        // Bytes that are no UTF-8 in a UTF-8 template become U+FFFD; a mark later on is text.
+        {"\xEF\xBB\xBF" "a\xFF\xEF\xBB\xBF", "a\xEF\xBF\xBD\xEF\xBB\xBF"},
     };
     for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(c, k.templateText)) << k.templateText;
-
-    Collection note;
-    note.setDescription(&note, "\xE9\n\xE9");
-    EXPECT_EQ("\x82|\x82", expandTemplate(note, "{nl:}|{/nl:}{oem}{note}"));
-    // The line-break text is converted with the note.
-    EXPECT_EQ("\x82\x82\x82", expandTemplate(note, "{nl:}\xE9{/nl:}{oem}{note}"));
 }
 
 TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
     Collection c;
-    c.setTitle(&c, "Tom & \"Jerry\" <\xE9>");
+    c.setTitle(&c, "Tom & \"Jerry\" <\xC3\xA9>");
     c.setDescription(&c, "a<b\r\nc&d");
     Link* link = c.appendLink(&c).node()->asLink();
     c.setUrl(link, "http://x.example/?a=1&b=\"2\"&c='3'");
@@ -138,7 +147,7 @@ TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
         {"{HTML}{nl:}<br>{/nl:}{note}", "a&lt;b<br>c&amp;d"},
         {"{html}{collection}{url}<a href=\"{link}\">{/url}{/collection}",
          "<a href=\"http://x.example/?a=1&amp;b=&quot;2&quot;&amp;c=&#39;3&#39;\">"},
-        // Escaping comes after the OEM conversion.
+        // Escaping keeps the OEM conversion whole.
         {"{oem}{html}{title}", "Tom &amp; &quot;Jerry&quot; &lt;\x82&gt;"},
         // Not inside a file name; the finished name is escaped as page text.
         {"{html}{collection}{url}{filename}{title}{/filename}{/url}{/collection}", "My _page__html"},
@@ -164,6 +173,7 @@ TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
         {"{nl:}<b{Title }>{/nl:}", 5, 1},
         {"{filename}{url}\n\n{x}{/url}{/filename}", 5, 3},
         {"text\n{title", 3, 2},
+        {"\xEF\xBB\xBF\n{bad}", 5, 2},
         // The start, a collection block and two file-name blocks fill the four saved positions.
         {"{collection}\n{filename}{filename}\n{filename}", 6, 3},
         {"{collection}{filename}{filename}{/filename}{/filename}{/collection}", 0, 0},

@@ -41,15 +41,20 @@ TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
 
 TEST(UrlExportError, FormatsIntoABufferCutToFit) {
     const Result error = Result::templateMistake(5, 9);
-    const std::string full = UrlExport::exportMessage(error, "t.lht", "o.txt");
+    const std::string templatePath = "\xC3\xA9t\xC3\xA9.lht";  // "été.lht"
+    const std::string full = UrlExport::exportMessage(error, templatePath, "o.txt");
     char buffer[512];
     std::memset(buffer, 'x', sizeof buffer);
-    UrlExport::formatExportMessage(error, buffer, sizeof buffer, "t.lht", "o.txt");
+    UrlExport::formatExportMessage(error, buffer, sizeof buffer, templatePath, "o.txt");
     EXPECT_EQ(full, buffer);
 
-    char small[16];
-    UrlExport::formatExportMessage(error, small, sizeof small, "t.lht", "o.txt");
-    EXPECT_EQ(full.substr(0, 15), small);
+    // "Error in the export template \"" is 30 bytes; a character is never cut in two.
+    const std::pair<std::size_t, std::size_t> cuts[] = {{16, 15}, {32, 30}, {33, 32}, {35, 33}};
+    for (const auto& [size, kept] : cuts) {
+        char small[40];
+        UrlExport::formatExportMessage(error, small, size, templatePath, "o.txt");
+        EXPECT_EQ(full.substr(0, kept), small) << size;
+    }
 
     char empty[4] = "abc";
     UrlExport::formatExportMessage(Result::templateMistake(0, 0), empty, sizeof empty, "t.lht", "o.txt");
@@ -83,7 +88,7 @@ TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
     ASSERT_NE(nullptr, module) << "error " << ::GetLastError();
     UrlExport::setMessageModule(module);
     EXPECT_EQ("T1 [C:\\t.lht] [D:\\o.html]", UrlExport::exportMessage(Result::templateMistake(1, 0), "C:\\t.lht", "D:\\o.html"));
-    EXPECT_EQ("Vorlage \"C:\\t.lht\", Zeile 42: unbekanntes Schluesselwort.",
+    EXPECT_EQ("Vorlage \xE2\x80\x9E" "C:\\t.lht\xE2\x80\x9C, Zeile 42: unbekanntes Schl\xC3\xBCsselwort.",
               UrlExport::exportMessage(Result::templateMistake(5, 42), "C:\\t.lht", "D:\\o.html"));
     char buffer[512];
     UrlExport::formatExportMessage(Result::templateMistake(3, 7), buffer, sizeof buffer, "t.lht", "o.html");
