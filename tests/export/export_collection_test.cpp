@@ -102,7 +102,7 @@ TEST_F(ExportCollection, RefusesToWriteOverItsOwnTemplate) {
 // Paths are UTF-8: a file named in another script is known by any spelling.
 TEST_F(ExportCollection, KnowsAFileNamedInAnyScript) {
     const std::string name = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE4\xB8\xAD.lht";  // "Привет 中.lht"
-    const std::string path = folder.file(name);
+    const std::string path = folder.path() + "/" + name;  // UTF-8, which a narrow std::filesystem path is not
     std::ofstream(std::filesystem::path(std::u8string(path.begin(), path.end()))) << "{title}";
     writeFileBytes(templatePath, "{title}");
     EXPECT_TRUE(isSameExistingFile(path, folder.path() + "/./" + name));
