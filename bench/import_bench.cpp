@@ -2,6 +2,8 @@
 // export (long ICON data attributes on a third of the links, DD descriptions,
 // non-ASCII titles, nested folders) into a collection, and prints the time
 // beside the floor: reading the same file and counting its '<' bytes.
+// With --non-latin the titles, descriptions and folder names are mostly
+// Cyrillic and Chinese instead of mostly ASCII.
 
 #include <cstdio>
 #include <string>
@@ -17,6 +19,32 @@ namespace {
 constexpr int kLinksPerFolder = 40;
 constexpr int kFoldersPerLevel = 5;
 
+struct Texts {
+    const char* title;
+    const char* description;
+    const char* folder;
+};
+constexpr Texts kLatinTexts = {
+    "Caf\xC3\xA9 cr\xC3\xA8me &amp; \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE2\x80\x94 article ",
+    "A description of the page, long enough to read like a real one &#39;",
+    "Folder \xC3\x9C",
+};
+// "Главная страница &amp; 书签栏 微博 — статья", "Описание страницы, достаточно
+// длинное, чтобы читаться как настоящее, 页面的说明 &#39;", "Папка 文件夹".
+constexpr Texts kNonLatinTexts = {
+    "\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB2\xD0\xBD\xD0\xB0\xD1\x8F \xD1\x81\xD1\x82\xD1\x80\xD0\xB0"
+    "\xD0\xBD\xD0\xB8\xD1\x86\xD0\xB0 &amp; \xE4\xB9\xA6\xE7\xAD\xBE\xE6\xA0\x8F \xE5\xBE\xAE\xE5\x8D\x9A "
+    "\xE2\x80\x94 \xD1\x81\xD1\x82\xD0\xB0\xD1\x82\xD1\x8C\xD1\x8F ",
+    "\xD0\x9E\xD0\xBF\xD0\xB8\xD1\x81\xD0\xB0\xD0\xBD\xD0\xB8\xD0\xB5 \xD1\x81\xD1\x82\xD1\x80\xD0\xB0"
+    "\xD0\xBD\xD0\xB8\xD1\x86\xD1\x8B, \xD0\xB4\xD0\xBE\xD1\x81\xD1\x82\xD0\xB0\xD1\x82\xD0\xBE\xD1\x87"
+    "\xD0\xBD\xD0\xBE \xD0\xB4\xD0\xBB\xD0\xB8\xD0\xBD\xD0\xBD\xD0\xBE\xD0\xB5, \xD1\x87\xD1\x82\xD0\xBE"
+    "\xD0\xB1\xD1\x8B \xD1\x87\xD0\xB8\xD1\x82\xD0\xB0\xD1\x82\xD1\x8C\xD1\x81\xD1\x8F \xD0\xBA\xD0\xB0"
+    "\xD0\xBA \xD0\xBD\xD0\xB0\xD1\x81\xD1\x82\xD0\xBE\xD1\x8F\xD1\x89\xD0\xB5\xD0\xB5, \xE9\xA1\xB5\xE9"
+    "\x9D\xA2\xE7\x9A\x84\xE8\xAF\xB4\xE6\x98\x8E &#39;",
+    "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0 \xE6\x96\x87\xE4\xBB\xB6\xE5\xA4\xB9",
+};
+Texts texts = kLatinTexts;
+
 std::string iconData(int seed) {
     static const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
     std::string data = "data:image/png;base64,iVBORw0KGgoAAAANSUhEUgAAABAAAAAQCAYAAAAf8/9h";
@@ -30,11 +58,8 @@ void appendLink(std::string& out, int n, int indent) {
            std::to_string(n) + "/a-fairly-long-slug-for-the-page?utm_source=feed&amp;ref=" + std::to_string(n) +
            "\" ADD_DATE=\"1600000000\" LAST_MODIFIED=\"1600000123\"";
     if (n % 3 == 0) out += " ICON_URI=\"https://www.example.com/favicon.ico\" ICON=\"" + iconData(n) + "\"";
-    out += ">Caf\xC3\xA9 cr\xC3\xA8me &amp; \xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE2\x80\x94 article " +
-           std::to_string(n) + "</A>\n";
-    if (n % 2 == 0)
-        out += pad + "<DD>A description of the page, long enough to read like a real one &#39;" +
-               std::to_string(n) + "&#39;.\n";
+    out += ">" + std::string(texts.title) + std::to_string(n) + "</A>\n";
+    if (n % 2 == 0) out += pad + "<DD>" + texts.description + std::to_string(n) + "&#39;.\n";
 }
 
 // Writes folders of kLinksPerFolder links, kFoldersPerLevel sub-folders deep
@@ -48,7 +73,7 @@ int appendFolder(std::string& out, OutputFile& file, int& next, int links, int d
     }
     for (int f = 0; f < kFoldersPerLevel && next < links; ++f) {
         const std::string pad(static_cast<std::size_t>(depth) * 4, ' ');
-        out += pad + "<DT><H3 ADD_DATE=\"1600000000\">Folder \xC3\x9C" + std::to_string(next) + "</H3>\n" + pad +
+        out += pad + "<DT><H3 ADD_DATE=\"1600000000\">" + texts.folder + std::to_string(next) + "</H3>\n" + pad +
                "<DL><p>\n";
         written += appendFolder(out, file, next, depth < 5 ? links : next + kLinksPerFolder, depth + 1);
         out += pad + "</DL><p>\n";
@@ -85,7 +110,12 @@ double floorSeconds(const std::string& path, std::size_t& angles) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string folder = benchFolder(argc, argv);
+    std::vector<char*> arguments(argv, argv + argc);
+    if (argc > 1 && std::string(argv[1]) == "--non-latin") {
+        texts = kNonLatinTexts;
+        arguments.erase(arguments.begin() + 1);
+    }
+    const std::string folder = benchFolder(static_cast<int>(arguments.size()), arguments.data());
     std::printf("%8s %9s %10s %12s %9s %10s %9s %9s %10s\n", "links", "MB", "import s", "links/s", "MB/s",
                 "floor s", "x floor", "peak MB", "peak/file");
     for (int links : {1000, 10000, 100000}) {

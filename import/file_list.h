@@ -2,8 +2,9 @@
 
 // The file-system side of importing dropped files and folders: lists of
 // paths with their Windows file attributes, and the address inside an
-// Internet shortcut (.url) file. The Windows versions use the system's ANSI
-// file functions; the native ones give the same facts in the same order.
+// Internet shortcut (.url) file. Paths and names are in UTF-8: the Windows
+// versions use the system's wide file functions, the native ones give the
+// same facts in the same order.
 
 #include <cstdint>
 #include <memory>
@@ -28,9 +29,6 @@ public:
     virtual ~FileList() = default;
     // The next entry's full path and attributes; false when the list is done.
     virtual bool next(std::string& path, std::uint32_t& attributes) = 0;
-    // The name of the entry next() gave last, as its title shows it: the last
-    // component of its path, unless the path had to use another name.
-    virtual std::string lastName(const std::string& path) const { return lastPathComponent(path); }
     // Ok, or why the list could not be read (a folder that may not be listed).
     virtual Result result() const { return {}; }
 };
@@ -59,7 +57,6 @@ public:
     DirectoryList(const DirectoryList&) = delete;
     DirectoryList& operator=(const DirectoryList&) = delete;
     bool next(std::string& path, std::uint32_t& attributes) override;
-    std::string lastName(const std::string& path) const override;
     Result result() const override;
 
 private:
@@ -67,13 +64,13 @@ private:
     std::unique_ptr<Platform> platform_;
 };
 
-// The address in a shortcut file: key URL of section InternetShortcut, at
-// most 255 bytes of it. Empty when the file is not a usable shortcut: then
-// NotRecognized, or why the file could not be read.
+// The address in a shortcut file (see shortcut_address.h), in UTF-8. Empty
+// when the file is not a usable shortcut: then NotRecognized, or why the
+// file could not be read.
 Result readShortcutUrl(const std::string& path, std::string& url);
 
-// A file or folder name as a title in the ANSI code page (natively, names
-// are UTF-8 and are converted as Windows' ANSI file functions do).
+// A file or folder name as a title: names natively are bytes that are
+// meant to be UTF-8, but need not be.
 std::string fileNameAsTitle(const std::string& name);
 
 // The folder path with `name` appended, a separator put between when the

@@ -78,7 +78,7 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
         keepFailure(Result::failure(ResultStatus::NotFound, path));
         return false;
     }
-    const std::string component = lists_.back()->lastName(path);
+    const std::string component = lastPathComponent(path);
     if (attributes & FileAttribute::Directory) {
         name_ = fileNameAsTitle(component);
         // A junction or link may lead back up the tree: listed, not walked.

@@ -7,7 +7,7 @@
 
 #include "core/file_io.h"
 #include "import/ini_reader.h"
-#include "import/windows_1252.h"
+#include "import/shortcut_address.h"
 
 namespace {
 // A shortcut is a few hundred bytes; read no more than this of one.
@@ -77,8 +77,6 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
     }
 }
 
-std::string DirectoryList::lastName(const std::string& path) const { return lastPathComponent(path); }
-
 Result DirectoryList::result() const { return platform_->listed; }
 
 Result readShortcutUrl(const std::string& path, std::string& url) {
@@ -95,11 +93,10 @@ Result readShortcutUrl(const std::string& path, std::string& url) {
     }
     if (file.failed()) return Result::failure(ResultStatus::ReadFailed, path, got);
     text.resize(got);
-    url = readIniValue(text, "InternetShortcut", "URL", 256);
+    url = shortcutAddress(readIniValue(text, "InternetShortcut.W", "URL", kShortcutValueCapacity + 1),
+                          readIniValue(text, "InternetShortcut", "URL", kShortcutValueCapacity + 1));
     return url.empty() ? Result::failure(ResultStatus::NotRecognized, path) : Result();
 }
-
-std::string fileNameAsTitle(const std::string& name) { return utf8ToWindows1252(name); }
 
 std::string joinPath(const std::string& folderPath, const std::string& name) {
     if (!folderPath.empty() && folderPath.back() == '/') return folderPath + name;

@@ -2,44 +2,48 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
+
+#include "core/wide_text_win.h"
+#include "import/shortcut_address.h"
 
 namespace {
-bool isDotEntry(const WIN32_FIND_DATAA& found) {
+bool isDotEntry(const WIN32_FIND_DATAW& found) {
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           (std::strcmp(found.cFileName, ".") == 0 || std::strcmp(found.cFileName, "..") == 0);
+           (std::wcscmp(found.cFileName, L".") == 0 || std::wcscmp(found.cFileName, L"..") == 0);
+}
+
+std::string profileString(const wchar_t* section, const std::wstring& path) {
+    std::wstring value(kShortcutValueCapacity + 1, L'\0');
+    const DWORD length = ::GetPrivateProfileStringW(section, L"URL", L"", value.data(),
+                                                    static_cast<DWORD>(value.size()), path.c_str());
+    return narrowText(std::wstring_view(value.data(), length));
 }
 }  // namespace
 
-std::uint32_t fileAttributes(const std::string& path) { return ::GetFileAttributesA(path.c_str()); }
+std::uint32_t fileAttributes(const std::string& path) { return ::GetFileAttributesW(wideText(path).c_str()); }
 
 struct DirectoryList::Platform {
     std::string folderPath;
     HANDLE search = INVALID_HANDLE_VALUE;
     std::string preparedPath;
-    std::string preparedName;
     std::uint32_t preparedAttributes = 0;
-    std::string lastName;
     Result listed;
 
     // Takes the found entry, or the next one after "." and "..".
-    void prepare(WIN32_FIND_DATAA& found) {
+    void prepare(WIN32_FIND_DATAW& found) {
         while (isDotEntry(found)) {
-            if (!::FindNextFileA(search, &found)) return;
+            if (!::FindNextFileW(search, &found)) return;
         }
-        // A name the ANSI code page cannot hold comes with '?' in it, and no
-        // file has that name: the short name opens the entry instead.
-        const bool lossy = std::strchr(found.cFileName, '?') != nullptr && found.cAlternateFileName[0] != 0;
-        preparedPath = joinPath(folderPath, lossy ? found.cAlternateFileName : found.cFileName);
-        preparedName = found.cFileName;
+        preparedPath = joinPath(folderPath, narrowText(found.cFileName));
         preparedAttributes = found.dwFileAttributes;
     }
 };
 
 DirectoryList::DirectoryList(const std::string& folderPath) : platform_(std::make_unique<Platform>()) {
     platform_->folderPath = folderPath;
-    WIN32_FIND_DATAA found;
-    platform_->search = ::FindFirstFileA(joinPath(folderPath, "*.*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    platform_->search = ::FindFirstFileW(wideText(joinPath(folderPath, "*.*")).c_str(), &found);
     if (platform_->search != INVALID_HANDLE_VALUE) {
         platform_->prepare(found);
         return;
@@ -62,20 +66,17 @@ bool DirectoryList::next(std::string& path, std::uint32_t& attributes) {
     if (platform_->preparedPath.empty()) return false;
     path = std::move(platform_->preparedPath);
     attributes = platform_->preparedAttributes;
-    platform_->lastName = std::move(platform_->preparedName);
     platform_->preparedPath.clear();
-    WIN32_FIND_DATAA found;
-    if (::FindNextFileA(platform_->search, &found)) platform_->prepare(found);
+    WIN32_FIND_DATAW found;
+    if (::FindNextFileW(platform_->search, &found)) platform_->prepare(found);
     return true;
 }
 
-std::string DirectoryList::lastName(const std::string&) const { return platform_->lastName; }
-
 Result readShortcutUrl(const std::string& path, std::string& url) {
-    char address[256] = {};
+    const std::wstring widePath = wideText(path);
+    const std::string wideUrl = profileString(L"InternetShortcut.W", widePath);
     ::SetLastError(ERROR_SUCCESS);
-    ::GetPrivateProfileStringA("InternetShortcut", "URL", "", address, sizeof address, path.c_str());
-    url = address;
+    url = shortcutAddress(wideUrl, profileString(L"InternetShortcut", widePath));
     if (!url.empty()) return {};
     // The system answers an empty address for a file it could not read, too.
     const DWORD error = ::GetLastError();
@@ -84,8 +85,6 @@ Result readShortcutUrl(const std::string& path, std::string& url) {
     if (fileAttributes(path) == FileAttribute::Invalid) return Result::failure(ResultStatus::NotFound, path);
     return Result::failure(ResultStatus::NotRecognized, path);
 }
-
-std::string fileNameAsTitle(const std::string& name) { return name; }
 
 std::string joinPath(const std::string& folderPath, const std::string& name) {
     if (!folderPath.empty() && (folderPath.back() == '\\' || folderPath.back() == '/')) return folderPath + name;

@@ -1,7 +1,8 @@
 #include "ini_reader.h"
 
 #include "core/ascii_case.h"
-#include "import/windows_1252.h"
+#include "core/code_page.h"
+#include "core/unicode_text.h"
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
@@ -12,30 +13,31 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-
-std::string utf16ToWindows1252(std::string_view bytes, bool bigEndian) {
-    std::string out;
+std::string utf16BytesToUtf8(std::string_view bytes, bool bigEndian) {
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         auto first = static_cast<unsigned char>(bytes[i]), second = static_cast<unsigned char>(bytes[i + 1]);
-        char32_t unit = bigEndian ? (first << 8 | second) : (second << 8 | first);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) i += 2;  // one character, one '?'
-        out += unicodeToWindows1252(unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
+        units += static_cast<char16_t>(bigEndian ? (first << 8 | second) : (second << 8 | first));
     }
-    return out;
+    return utf16ToUtf8(units);
 }
 
-// The text in code page 1252, whatever byte-order mark it starts with.
-std::string asWindows1252(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") return utf8ToWindows1252(text.substr(3));
-    if (text.substr(0, 2) == "\xFF\xFE") return utf16ToWindows1252(text.substr(2), false);
-    if (text.substr(0, 2) == "\xFE\xFF") return utf16ToWindows1252(text.substr(2), true);
-    return std::string(text);
+// The text in UTF-8, whatever byte-order mark it starts with; without one,
+// in the ANSI code page.
+std::string asUtf8(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") return repairedUtf8(text.substr(3));
+    if (text.substr(0, 2) == "\xFF\xFE") return utf16BytesToUtf8(text.substr(2), false);
+    if (text.substr(0, 2) == "\xFE\xFF") return utf16BytesToUtf8(text.substr(2), true);
+    std::string converted;
+    if (!codePageToUtf8(ansiCodePage(), text, converted)) converted = repairedUtf8(text);
+    return converted;
 }
 }  // namespace
 
 std::string readIniValue(std::string_view fileText, std::string_view section, std::string_view key,
                          std::size_t capacity) {
-    const std::string text = asWindows1252(fileText);
+    const std::string text = asUtf8(fileText);
     std::string_view rest = text;
     bool inSection = false;
     while (!rest.empty()) {
@@ -57,7 +59,7 @@ std::string readIniValue(std::string_view fileText, std::string_view section, st
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);
         if (capacity == 0) return {};
-        return std::string(value.substr(0, capacity - 1));
+        return std::string(firstCharacters(value, capacity - 1));
     }
     return {};
 }

@@ -15,12 +15,26 @@ std::string upperCased(std::string text) {
 }
 
 bool isAsciiWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// Runs of blanks folded to single spaces.
+std::string normalizeText(const std::string& source) {
+    std::string text;
+    text.reserve(source.size());
+    for (char c : source) {
+        if (isAsciiWhitespace(c)) {
+            if (!text.empty() && text.back() == ' ') continue;
+            c = ' ';
+        }
+        text += c;
+    }
+    return text;
+}
 }  // namespace
 
 NetscapeImporter::NetscapeImporter(const std::string& path)
     : opened_(file_.open(path)), path_(path), reader_(file_) {
     // Internet Explorer marks its UTF-8 exports this way and declares nothing.
-    if (reader_.skipUtf8Mark()) converter_.setCharset("UTF-8");
+    if (reader_.skipUtf8Mark()) reader_.setCharset("UTF-8");
 }
 
 ItemCode NetscapeImporter::next() {
@@ -163,7 +177,7 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
 void NetscapeImporter::readCharsetDeclaration(const AttributeMap& attributes) {
     // The HTML5 form: <META CHARSET="UTF-8">.
     if (const std::string* charset = attributes.find("CHARSET")) {
-        converter_.setCharset(upperCased(*charset));
+        reader_.setCharset(upperCased(*charset));
         return;
     }
     const std::string* equiv = attributes.find("HTTP-EQUIV");
@@ -173,7 +187,7 @@ void NetscapeImporter::readCharsetDeclaration(const AttributeMap& attributes) {
     std::size_t start = value.find("CHARSET=");
     if (start == std::string::npos) return;
     start += std::strlen("CHARSET=");
-    converter_.setCharset(value.substr(start, value.find(' ', start) - start));
+    reader_.setCharset(value.substr(start, value.find(' ', start) - start));
 }
 
 bool NetscapeImporter::resolveHref(const std::string& value, std::string& address) const {
@@ -186,18 +200,4 @@ bool NetscapeImporter::resolveHref(const std::string& value, std::string& addres
     if (!equalsIgnoringAsciiCase(scheme, "http") && !equalsIgnoringAsciiCase(scheme, "https")) return false;
     address = std::move(resolved);
     return true;
-}
-
-std::string NetscapeImporter::normalizeText(const std::string& source) {
-    std::string text;
-    text.reserve(source.size());
-    for (char c : source) {
-        if (isAsciiWhitespace(c)) {
-            if (!text.empty() && text.back() == ' ') continue;
-            c = ' ';
-        }
-        text += c;
-    }
-    converter_.convert(text);
-    return text;
 }

@@ -10,7 +10,6 @@
 
 #include "core/file_io.h"
 #include "core/item_source.h"
-#include "import/charset_converter.h"
 #include "import/tag_reader.h"
 
 class NetscapeImporter final : public ItemSource, private TagHandler {
@@ -28,8 +27,6 @@ public:
     // imported: when, with the base applied, it is no absolute address of
     // the schemes http or https, or it is a path from the root.
     bool resolveHref(const std::string& value, std::string& address) const;
-    // Blanks folded to single spaces, then converted to the ANSI code page.
-    std::string normalizeText(const std::string& source);
 
 private:
     enum Flag { InList = 1, InTerm = 2, InDescription = 4, InAnchor = 8 };
@@ -49,9 +46,7 @@ private:
     InputFile file_;
     Result opened_;
     std::string path_;
-    TagReader reader_;  // reads file_
-
-    CharsetConverter converter_;
+    TagReader reader_;  // reads file_, converting to UTF-8
     unsigned flags_ = 0;
     TextTarget textTarget_ = TextTarget::None;
     int listDepth_ = 0;

@@ -39,7 +39,7 @@ private:
     std::string path_;
     TextInput input_;
     bool recognized_ = true;
-    CharsetConverter converter_;
+    CharsetConverter converter_;  // to UTF-8, from the ANSI code page unless the header names another
     std::string line_;
     bool pendingLine_ = false;
     // Folders opened and not yet closed: a "-" with none open is stray.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/unicode_text.h"
+
 namespace {
 // Skipped between tags and before attributes.
 bool isWhitespace(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -33,20 +35,20 @@ bool equalsUpper(std::string_view name, std::string_view upperName) {
     return true;
 }
 
-// "&#39;" or "&#x27;" (name "#39", "#x27") for code points 1 to 127.
+// "&#39;" or "&#x27;" (name "#39", "#x27").
 bool decodeNumeric(std::string_view name, std::string& out) {
     if (name.size() < 2 || name[0] != '#') return false;
     bool hex = name[1] == 'x' || name[1] == 'X';
     std::string_view digits = name.substr(hex ? 2 : 1);
     if (digits.empty()) return false;
-    unsigned value = 0;
+    char32_t value = 0;
     for (char c : digits) {
         int digit = hex ? hexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
         if (digit < 0) return false;
-        value = value * (hex ? 16 : 10) + static_cast<unsigned>(digit);
-        if (value > 0x10FFFF) return false;
+        // Once too large it stays so, without overflowing.
+        if (value <= 0x10FFFF) value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
     }
-    if (value >= 1 && value <= 127) out += static_cast<char>(value);
+    appendUtf8(out, value == 0 ? kReplacementCharacter : value);
     return true;
 }
 
@@ -73,32 +75,6 @@ std::size_t referenceEnd(std::string_view value, std::size_t amp) {
     return at < value.size() && value[at] == ';' ? at : std::string_view::npos;
 }
 
-void decodeValueEntities(std::string& value) {
-    std::size_t amp = value.find('&');
-    if (amp == std::string::npos) return;
-    std::string decoded(value, 0, amp);
-    while (amp < value.size()) {
-        const std::size_t semicolon = referenceEnd(value, amp);
-        std::string_view name;
-        if (semicolon != std::string_view::npos)
-            name = std::string_view(value).substr(amp + 1, semicolon - amp - 1);
-        std::string replacement;
-        bool known = !name.empty() && decodeEntity(name, replacement) &&
-                     (name[0] != '#' || !replacement.empty());
-        std::size_t resume;
-        if (known) {
-            decoded += replacement;
-            resume = semicolon + 1;
-        } else {
-            decoded += '&';
-            resume = amp + 1;
-        }
-        amp = value.find('&', resume);
-        if (amp == std::string::npos) amp = value.size();
-        decoded.append(value, resume, amp - resume);
-    }
-    value.swap(decoded);
-}
 }  // namespace
 
 bool decodeEntity(std::string_view name, std::string& out) {
@@ -167,51 +143,82 @@ bool TagReader::parse(TagHandler& handler) {
 
 bool TagReader::readText(TagHandler& handler) {
     text_.clear();
+    raw_.clear();
     for (;;) {
-        int stop = input_.appendUntil(text_, kTextStops);
+        int stop = input_.appendUntil(raw_, kTextStops);
         if (stop == TextInput::kEnd || stop == '<') break;
         input_.get();
         if (stop == '%')
-            appendEscape(text_);
+            appendEscape();
         else
-            appendEntity(text_);
+            appendEntity();
     }
+    converter_.appendUtf8(raw_, text_);
     if (!text_.empty() && !handler.onText(text_)) return false;
     return !input_.atEnd();
 }
 
-// "%" and two hexadecimal digits give the byte of that value (nothing for
-// %00). Anything else is ordinary text, kept as written: real titles hold
-// "100% sure" and "Top 10% 2024".
-void TagReader::appendEscape(std::string& text) {
+// "%" and two hexadecimal digits give the byte of that value in the input's
+// charset (nothing for %00). Anything else is ordinary text, kept as
+// written: real titles hold "100% sure" and "Top 10% 2024".
+void TagReader::appendEscape() {
     const int first = input_.get();
     const int second = hexDigit(first) >= 0 ? input_.get() : TextInput::kEnd;
     if (hexDigit(first) >= 0 && hexDigit(second) >= 0) {
-        if (const int value = hexDigit(first) * 16 + hexDigit(second)) text += static_cast<char>(value);
+        if (const int value = hexDigit(first) * 16 + hexDigit(second)) raw_ += static_cast<char>(value);
         return;
     }
-    text += '%';
+    raw_ += '%';
     for (const int byte : {first, second}) {
         if (byte == TextInput::kEnd) break;
         if (kTextStops.contains(static_cast<unsigned char>(byte))) {
             input_.unget();  // starts something of its own; never a line end, so one byte back is exact
             break;
         }
-        text += static_cast<char>(byte);
+        raw_ += static_cast<char>(byte);
     }
 }
 
-void TagReader::appendEntity(std::string& text) {
+// A reference gives characters, not bytes of the input's charset: the bytes
+// before it are converted first.
+void TagReader::appendEntity() {
     entityName_.clear();
     int stop = input_.appendUntil(entityName_, kEntityStops);
     if (stop == ';') {
         input_.get();
-        decodeEntity(entityName_, text);
+        converter_.appendUtf8(raw_, text_);
+        raw_.clear();
+        decodeEntity(entityName_, text_);
         return;
     }
     // Not an entity after all ("Tom & Jerry"): keep it as written.
-    text += '&';
-    text += entityName_;
+    raw_ += '&';
+    raw_ += entityName_;
+}
+
+// Converts an attribute value and decodes its references; an "&" that
+// starts no known one stays as it is.
+void TagReader::decodeValue(std::string& value) {
+    std::size_t amp = value.find('&');
+    if (amp == std::string::npos) {
+        converter_.convert(value);
+        return;
+    }
+    decoded_.clear();
+    std::size_t converted = 0;  // where the bytes not yet converted start
+    while (amp != std::string::npos) {
+        const std::size_t semicolon = referenceEnd(value, amp);
+        reference_.clear();
+        if (semicolon != std::string_view::npos && semicolon > amp + 1 &&
+            decodeEntity(std::string_view(value).substr(amp + 1, semicolon - amp - 1), reference_)) {
+            converter_.appendUtf8(std::string_view(value).substr(converted, amp - converted), decoded_);
+            decoded_ += reference_;
+            converted = semicolon + 1;
+        }
+        amp = value.find('&', std::max(amp + 1, converted));
+    }
+    converter_.appendUtf8(std::string_view(value).substr(converted), decoded_);
+    value.swap(decoded_);
 }
 
 void TagReader::skipPastTagEnd() {
@@ -267,7 +274,7 @@ bool TagReader::readAttributes() {
                 delimiter = TextInput::kEnd;
             }
             if (delimiter != TextInput::kEnd) input_.get();
-            decodeValueEntities(attribute.second);
+            decodeValue(attribute.second);
         }
         if (!attribute.first.empty()) {
             upperCase(attribute.first);

@@ -3,17 +3,20 @@
 // A small, forgiving reader of HTML-like markup. It builds no document: it
 // reads the input once and reports each run of character data and each tag
 // with its attributes to a TagHandler, which may stop it after any report and
-// resume it later, so that an importer can pull one item at a time.
+// resume it later, so that an importer can pull one item at a time. Text and
+// attribute values are reported in UTF-8, converted from the charset that
+// setCharset names (the ANSI code page until then).
 
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "import/charset_converter.h"
 #include "import/text_input.h"
 
-// The attributes of one tag: names upper-cased, values as read (entities
-// decoded), ordered by name. The first value of a repeated name stays.
+// The attributes of one tag: names upper-cased, values as read (converted,
+// references decoded), ordered by name. The first value of a repeated name stays.
 class AttributeMap {
 public:
     using Attribute = std::pair<std::string, std::string>;
@@ -58,25 +61,34 @@ public:
     // At the start of the input: skips a UTF-8 byte-order mark, answering
     // whether there was one.
     bool skipUtf8Mark() { return input_.skipUtf8Mark(); }
+    // The charset of what is read from now on, by its web name.
+    void setCharset(const std::string& name) { converter_.setCharset(name); }
 
 private:
     bool readText(TagHandler& handler);
     bool readTag(TagHandler& handler);
     bool readAttributes();
-    void appendEscape(std::string& text);
-    void appendEntity(std::string& text);
+    void appendEscape();
+    void appendEntity();
+    void decodeValue(std::string& value);
     void skipPastTagEnd();
 
     TextInput input_;
+    CharsetConverter converter_;
     std::string text_;
+    // Bytes in the input's charset, not yet converted to UTF-8.
+    std::string raw_;
+    std::string decoded_;
+    std::string reference_;
     std::string name_;
     std::string entityName_;
     std::string skipped_;
     AttributeMap attributes_;
 };
 
-// The replacement of the entity `name` (without "&" and ";"): the named
-// entities of the reader, in any case, and numeric references of 1 to 127
-// (leading zeros allowed, any number of them).
+// Appends the replacement of the entity `name` (without "&" and ";"): the
+// named entities of the reader, in any case, and numeric references, decimal
+// or hexadecimal with any number of leading zeros, as the UTF-8 of their
+// code point (U+FFFD for 0, a surrogate or a value above U+10FFFF).
 // False for any other name.
 bool decodeEntity(std::string_view name, std::string& out);

@@ -1,8 +1,8 @@
 // Real exports of browsers and tools, hotlists and shortcut files, kept
 // beside the repository (../shared/corpus). The expected counts and titles
 // were worked out by reading each file: folders are the headings that open a
-// list, links the anchors whose address is http or https. Titles are in the
-// ANSI code page (1252): characters it lacks become '?'.
+// list, links the anchors whose address is http or https. Titles are in
+// UTF-8, whatever the file's charset.
 
 #include <gtest/gtest.h>
 
@@ -31,25 +31,29 @@ const CorpusFile kFiles[] = {
     {"netscape/bp-netscape4-jess.html", 1, 6, {"Personal Toolbar Folder", "Mktplace"}},
     {"netscape/firefox153esr-default-bookmarks-template.html", 1, 4,
      {"default-bookmarks-firefox-heading", "default-bookmarks-firefox-about"}},
-    {"netscape/gen-buku47-import-chrome-zh-CN.html", 1, 11, {"buku bookmarks", "Google", "?????????"}},
+    {"netscape/gen-buku47-import-chrome-zh-CN.html", 1, 11, {"buku bookmarks", "Google", "\xE7\x99\xBE\xE5\xBA\xA6\xE4\xB8\x80\xE4\xB8\x8B\xEF\xBC\x8C\xE4\xBD\xA0\xE5\xB0\xB1\xE7\x9F\xA5\xE9\x81\x93"}},
     {"netscape/gen-buku47-synthetic-40.html", 1, 40, {"buku bookmarks", "Kernel weather project recipes archive"}},
     {"netscape/gen-firefox153esr-default-profile.html", 1, 4, {"Mozilla Firefox", "About Us"}},
     {"netscape/gen-firefox153esr-reexport-ie11-nested.html", 9, 27, {"Comics", "Let me google that for you"}},
     {"netscape/gen-firefox153esr-reexport-netscape4-latin1.html", 188, 1222,
-     {"Personal Toolbar Folder", "? archaic ruins ?", "AltaVista: Main Page"}},
+     {"Personal Toolbar Folder", "\xEF\xBF\xBD archaic ruins \xEF\xBF\xBD", "AltaVista: Main Page"}},
     {"netscape/gen-firefox153esr-reexport-preplaces.html", 4, 8, {"Mozilla Firefox", "Example.tld"}},
-    {"netscape/gen-firefox153esr-synthetic-300.html", 32, 211, {"Projects 3", "??? ??? - draft"}},
-    {"netscape/gen-synthetic-chrome-style-crlf-bom-400.htm", 42, 298, {"Bookmarks bar", "??????? ?????????"}},
-    {"netscape/gen-synthetic-firefox-style-2000.html", 152, 1471, {"Bookmarks Toolbar", "\x8Elu?ou?k\xFD k??"}},
+    {"netscape/gen-firefox153esr-synthetic-300.html", 32, 211, {"Projects 3", "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 \xEC\x82\xAC\xEC\x9D\xB4\xED\x8A\xB8 - draft"}},
+    {"netscape/gen-synthetic-chrome-style-crlf-bom-400.htm", 42, 298, {"Bookmarks bar", "\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB0\xD1\x8F \xD0\x92\xD0\xB8\xD0\xBA\xD0\xB8\xD0\xBF\xD0\xB5\xD0\xB4\xD0\xB8\xD1\x8F"}},
+    {"netscape/gen-synthetic-firefox-style-2000.html", 152, 1471, {"Bookmarks Toolbar", "\xC5\xBDlu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88"}},
     {"netscape/gen-synthetic-iso-8859-1-crlf.htm", 17, 121, {"Bookmarks bar", "Tom & Jerry format"}},
     {"netscape/gen-synthetic-shift_jis.html", 17, 110,
-     {"Bookmarks Toolbar", "Notes docs library"}},
-    {"netscape/gen-synthetic-windows-1251.html", 17, 131, {"Bookmarks Toolbar", "Q&A recipes"}},
+     {"Bookmarks Toolbar", "Notes docs library", "\xE3\x83\x96\xE3\x83\x83\xE3\x82\xAF\xE3\x83\x9E\xE3\x83\xBC\xE3\x82\xAF",
+      "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8 - map cart", "\xC3\x9C" "ber uns"}},
+    {"netscape/gen-synthetic-windows-1251.html", 17, 131,
+     {"Bookmarks Toolbar", "Q&A recipes", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82, \xD0\xBC\xD0\xB8\xD1\x80",
+      "Caf\xC3\xA9 cr\xC3\xA8me - folder kernel", "emoji \xF0\x9F\x98\x80 smile",
+      "\xE3\x83\x96\xE3\x83\x83\xE3\x82\xAF\xE3\x83\x9E\xE3\x83\xBC\xE3\x82\xAF - benchmark"}},
     {"netscape/gtkbm-gtkbookmark-resaved-lf.htm", 188, 1222, {"Personal Toolbar Folder", "Inference Find!"}},
     {"netscape/gtkbm-netscape4-win-crlf-latin1.htm", 188, 1222, {"Personal Toolbar Folder", "AltaVista: Main Page"}},
     {"netscape/hoa-shaarli-like-date-string-add_date.htm", 0, 2, {"Public stuff"}},
     {"netscape/mdp-chrome8-2010-crlf-bookmarklets.htm", 38, 189,
-     {"Bookmarks Bar", "Format recovery \x96 recover files from formatted disk partition."}},
+     {"Bookmarks Bar", "Format recovery \xE2\x80\x93 recover files from formatted disk partition."}},
     {"netscape/mozilla-bookmarks.preplaces.html", 4, 8, {"Mozilla Firefox"}},
     {"netscape/mozilla-bookmarks_html_localized.html", 1, 1,
      {"bookmarks-html-localized-folder", "bookmarks-html-localized-bookmark"}},
@@ -58,13 +62,14 @@ const CorpusFile kFiles[] = {
      {"Barra de favoritos", "reddit: the front page of the internet"}},
     {"netscape/nbp-chrome_bookmarks.html", 3, 4, {"Bookmarks Bar", "First level other bookmarks bookmark"}},
     {"netscape/nbp-firefox57-complex.html", 6, 13,
-     {"Mozilla Firefox", "CS224 Deep Learning NLP (3): Word2vec \x96 random probabilist", "CS224N Assignment 1"}},
+     {"Mozilla Firefox", "CS224 Deep Learning NLP (3): Word2vec \xE2\x80\x93 random probabilist", "CS224N Assignment 1"}},
     {"netscape/nbp-netscape-xmlish-closing-dt.html", 3, 6, {"Menu", "Amazon"}},
     {"netscape/nbp-pocket-export.html", 0, 5,
-     {"Hello World", "Pocket: Your Browser", "?????????: ????? Nexus 7 ??????? Android 4.3 ? Snapdragon S4 Pro"}},
-    {"netscape/nbt-chrome-zh-CN-2019.html", 3, 11, {"???", "GitHub", "Vue.js"}},
+     {"Hello World", "Pocket: Your Browser", "\xD0\x90\xD0\xBD\xD0\xB0\xD0\xBB\xD0\xB8\xD1\x82\xD0\xB8\xD0\xBA\xD0\xB8: \xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9 Nexus 7 "
+      "\xD0\xBF\xD0\xBE\xD0\xBB\xD1\x83\xD1\x87\xD0\xB8\xD1\x82 Android 4.3 \xD0\xB8 Snapdragon S4 Pro"}},
+    {"netscape/nbt-chrome-zh-CN-2019.html", 3, 11, {"\xE4\xB9\xA6\xE7\xAD\xBE\xE6\xA0\x8F", "\xE5\xBE\xAE\xE5\x8D\x9A", "GitHub", "Vue.js"}},
     {"netscape/shaarli-chromium_flat.htm", 0, 9,
-     {"Framasoft ~ Page portail du r\xE9seau", "Timeline of the Elves in Tolkien\x92s works | LotrProject Blog"}},
+     {"Framasoft ~ Page portail du r\xC3\xA9seau", "Timeline of the Elves in Tolkien\xE2\x80\x99s works | LotrProject Blog"}},
     {"netscape/shaarli-chromium_nested.htm", 7, 18, {"Personal toolbar", "ownCloud.org"}},
     {"netscape/shaarli-delicious.htm", 0, 5, {"fontfamily.io"}},
     {"netscape/shaarli-delicious_sanitize.htm", 0, 2, {"Changer le monde - Carnets Web de La Grange"}},
@@ -101,10 +106,10 @@ const CorpusFile kFiles[] = {
     {"opera/synthetic-edge-cases/header-not-first-line.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/header-without-empty-line.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/key-with-blanks-and-equals-in-value.adr", 0, 1, {"a=b = c"}},
-    {"opera/synthetic-edge-cases/latin1-no-options.adr", 0, 1, {"Caf\xE9 cr\xE8me"}},
+    {"opera/synthetic-edge-cases/latin1-no-options.adr", 0, 1, {"Caf\xC3\xA9 cr\xC3\xA8me"}},
     {"opera/synthetic-edge-cases/no-header.adr", 0, 0, {}},
     {"opera/synthetic-edge-cases/no-options-line.adr", 0, 1, {"Example"}},
-    {"opera/synthetic-edge-cases/options-encoding-windows-1251.adr", 0, 1, {"???????"}},
+    {"opera/synthetic-edge-cases/options-encoding-windows-1251.adr", 0, 1, {"\xD0\x9D\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x81\xD1\x82\xD0\xB8"}},
     {"opera/synthetic-edge-cases/options-no-blanks-utf8.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/options-utf-8-with-hyphen.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/trailing-blanks-and-crlf.adr", 1, 1, {"Trailing blank after marker", "Example"}},
@@ -119,8 +124,10 @@ const CorpusFile kFiles[] = {
     // (empty, no key, only in DEFAULT, no section) and the files that are no
     // shortcuts give nothing.
     {"favorites/synthetic-tree", 9, 62,
-     {"synthetic-tree", "\xC4rger & Co", "Caf\xE9 cr\xE8me docs 1", "na\xEFve fa\xE7" "ade beta 36", "Folder.url",
-      "Empty folder", "upper-case extension", "UTF-16LE with BOM"}},
+     {"synthetic-tree", "\xC3\x84rger & Co", "Caf\xC3\xA9 cr\xC3\xA8me docs 1", "na\xC3\xAFve fa\xC3\xA7" "ade beta 36",
+      "Folder.url", "Empty folder", "upper-case extension", "UTF-16LE with BOM",
+      "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xD0\xBC\xD0\xB8\xD1\x80",
+      "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE5\x90\x8D\xE5\x89\x8D", "emoji \xE2\x98\xBA video 21"}},
 };
 
 void collectTitles(const Folder& folder, std::set<std::string>& titles) {

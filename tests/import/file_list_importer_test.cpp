@@ -35,7 +35,8 @@ protected:
         const fs::path path = fs::path(folder.path()) / fs::u8path(relative);
         fs::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        const std::u8string name = path.u8string();
+        return std::string(name.begin(), name.end());
     }
     std::string makeFolder(const std::string& relative) {
         const fs::path path = fs::path(folder.path()) / relative;
@@ -52,24 +53,23 @@ TEST_F(FileListImport, WalksFoldersInNameOrderAndReadsShortcuts) {
     make("Favorites/no address.url", "[InternetShortcut]\r\n");
     make("Favorites/notes.txt", "not a bookmark");
     make("Favorites/Sub.url/inner.url", shortcut("http://inner/"));
-#ifndef _WIN32
-    // Wine, run with LC_ALL=C as the tests run it, cannot spell such a name
-    // on the Linux side.
+    // Names in any script, whatever the ANSI code page.
     make("Favorites/Caf\xC3\xA9.url", shortcut("http://cafe/"));
-#endif
+    make("Favorites/\xD0\x9F\xD1\x80\xD0\xB8/\xE6\x97\xA5\xF0\x9F\x98\x80.url", shortcut("http://nihon/"));
     makeFolder("Favorites/empty");
     EXPECT_EQ("F Favorites | \n"
               "L A site |  | http://a/\n"
               "L b site |  | http://b/\n"
-#ifndef _WIN32
-              "L Caf\xE9 |  | http://cafe/\n"
-#endif
+              "L Caf\xC3\xA9 |  | http://cafe/\n"
               "F empty | \n"
               "E\n"
               "F Sub.url | \n"
               "L inner |  | http://inner/\n"
               "E\n"
               "L _under |  | http://under/\n"
+              "F \xD0\x9F\xD1\x80\xD0\xB8 | \n"
+              "L \xE6\x97\xA5\xF0\x9F\x98\x80 |  | http://nihon/\n"
+              "E\n"
               "E\n"
               "E\n",
               imported({folder.file("Favorites")}));

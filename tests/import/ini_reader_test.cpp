@@ -9,6 +9,12 @@ std::string utf16le(std::string_view latin1) {
     return out;
 }
 
+std::string utf16be(std::string_view latin1) {
+    std::string out;
+    for (char c : latin1) out += {'\0', c};
+    return out;
+}
+
 std::string url(std::string_view text) { return readIniValue(text, "InternetShortcut", "URL", 256); }
 }  // namespace
 
@@ -33,9 +39,12 @@ TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
         {"[InternetShortcut]\nURL=\n", ""},
         {"[InternetShortcut]\nIconIndex=0\n", ""},
         {"[InternetShortcut.A]\nURL=http://a/\n", ""},
-        {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\n", "http://caf\xE9/"},
-        {"\xFF\xFE" + utf16le("[InternetShortcut]\nURL=h\xE9\n"), "h\xE9"},
-        {"[InternetShortcut]\nURL=http://caf\xE9/\n", "http://caf\xE9/"},
+        {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\xFF\n", "http://caf\xC3\xA9/\xEF\xBF\xBD"},
+        {"\xFF\xFE" + utf16le("[InternetShortcut]\nURL=h\xE9") + std::string("\x3D\xD8\x00\xDE", 4), "h\xC3\xA9\xF0\x9F\x98\x80"},
+        {"\xFE\xFF" + utf16be("[InternetShortcut]\nURL=h\xE9") + "\xD8\x3D",
+         "h\xC3\xA9\xEF\xBF\xBD"},
+        // No byte-order mark: the ANSI code page.
+        {"[InternetShortcut]\nURL=http://caf\xE9/\x80\n", "http://caf\xC3\xA9/\xE2\x82\xAC"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, url(c.text)) << c.text;
 }
@@ -44,4 +53,6 @@ TEST(IniReader, CutsLongValuesToTheBuffer) {
     const std::string address = "http://long/" + std::string(3000, 'x');
     EXPECT_EQ(address.substr(0, 255), url("[InternetShortcut]\nURL=" + address + "\n"));
     EXPECT_EQ("ab", readIniValue("[s]\nk=abcdef\n", "S", "K", 3));
+    // Characters, never a part of one.
+    EXPECT_EQ("\xC3\xA9\xF0\x9F\x98\x80", readIniValue("\xEF\xBB\xBF[s]\nk=\xC3\xA9\xF0\x9F\x98\x80x\n", "s", "k", 3));
 }

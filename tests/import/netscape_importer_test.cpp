@@ -145,22 +145,29 @@ TEST(NetscapeImporter, UnbalancedListsNeitherLoseNorInventFolders) {
               imported("<DL><DT><H3>x</H3><DL><DT><A HREF=\"http://l/\">l</A>"));
 }
 
-TEST(NetscapeImporter, ConvertsFromTheDeclaredCharset) {
-    const std::string link = "<DL><DT><A HREF=\"http://x/\">Caf\xC3\xA9</A></DL>";
+TEST(NetscapeImporter, ConvertsFromTheDeclaredCharsetOrElseTheAnsiCodePage) {
+    // Titles and addresses alike; a reference is a character whatever the charset.
+    const std::string link = "<DL><DT><A HREF=\"http://x/Caf\xC3\xA9\">Caf\xC3\xA9 &#233;</A></DL>";
+    const std::string asUtf8 = "Caf\xC3\xA9", asWindows1252 = "Caf\xC3\x83\xC2\xA9";
     struct Case {
         std::string head;
-        const char* title;
+        std::string text;
     } cases[] = {
-        {"", "Caf\xC3\xA9"},
-        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">", "Caf\xE9"},
-        {"<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">", "Caf\xE9"},
-        {"<meta charset=\"UTF-8\">", "Caf\xE9"},
-        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf8\">", "Caf\xC3\xA9"},
-        {"\xEF\xBB\xBF", "Caf\xE9"},
-        {"\xEF\xBB\xBF<meta charset=\"windows-1252\">", "Caf\xC3\xA9"},
+        {"", asWindows1252},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">", asUtf8},
+        {"<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">", asUtf8},
+        {"<meta charset=\"UTF-8\">", asUtf8},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf8\">", asWindows1252},
+        {"<meta charset=\"iso-8859-1\">", asWindows1252},
+        {"\xEF\xBB\xBF", asUtf8},
+        {"\xEF\xBB\xBF<meta charset=\"windows-1252\">", asWindows1252},
     };
     for (const Case& c : cases)
-        EXPECT_EQ("L " + std::string(c.title) + " |  | http://x/\nE\n", imported(c.head + kDoctype + link)) << c.head;
+        EXPECT_EQ("L " + c.text + " \xC3\xA9 |  | http://x/" + c.text + "\nE\n", imported(c.head + kDoctype + link))
+            << c.head;
+    EXPECT_EQ("L Caf\xC3\xA9 cr\xC3\xA8me \xD0\x9A\xD0\xB0\xD1\x84\xD0\xB5 |  | http://x/\xD0\x9A%E9\nE\n",
+              imported(std::string(kDoctype) + "<meta charset=\"windows-1251\"><DL><DT><A HREF=\"http://x/\xCA%E9\">"
+                                                "Caf&#233; cr&#232;me \xCA\xE0\xF4\xE5</A></DL>"));
 }
 
 TEST(NetscapeImporter, TruncatedFilesEndAtEveryByte) {
@@ -200,7 +207,7 @@ TEST(NetscapeImporter, ReadsBackAnExportInTheUsualLayout) {
         "    </DL><p>\r\n"
         "    <DT><A HREF=\"http://top.example/\">top</A>\r\n"
         "</DL><p>\r\n";
-    EXPECT_EQ("F Tom & Jerry <3> | Cartoons, caf\xE9 \x80 \n"
+    EXPECT_EQ("F Tom & Jerry <3> | Cartoons, caf\xC3\xA9 \xE2\x82\xAC \n"
               "L Say \"hi\" | first  | http://example.com/?a=1&b=\"2\"\n"
               "F Empty | \n"
               "E\n"

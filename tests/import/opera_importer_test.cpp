@@ -18,7 +18,7 @@ std::string imported(const std::string& hotlist) {
 }  // namespace
 
 TEST(OperaImporter, ReadsFoldersAndLinks) {
-    EXPECT_EQ("F Caf\xE9 | about it\n"
+    EXPECT_EQ("F Caf\xC3\xA9 | about it\n"
               "L Example |  | http://example.com/?x=1&y=2\n"
               "L a=b = c |   spaced   | \n"
               "E\n"
@@ -40,13 +40,14 @@ TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
         std::string header;
         const char* title;
     } cases[] = {
-        {"Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n", "Caf\xE9"},
-        {"Opera Hotlist version 2.0\nOptions:encoding=utf8,version=3\n\n", "Caf\xE9"},
-        {"Opera Hotlist version 2.0\noptions: ENCODING=utf-8\n\n", "Caf\xE9"},
-        {"Opera Hotlist version 2.0\nOptions: encoding=UTF8\n\n", "Caf\xC3\xA9"},
-        {"Opera Hotlist version 2.0\n\n", "Caf\xC3\xA9"},
-        {"\xEF\xBB\xBFOpera Hotlist version 2.0\n\n", "Caf\xE9"},
-        {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf?\xA9"},
+        {"Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n", "Caf\xC3\xA9"},
+        {"Opera Hotlist version 2.0\nOptions:encoding=utf8,version=3\n\n", "Caf\xC3\xA9"},
+        {"Opera Hotlist version 2.0\noptions: ENCODING=utf-8\n\n", "Caf\xC3\xA9"},
+        {"\xEF\xBB\xBFOpera Hotlist version 2.0\n\n", "Caf\xC3\xA9"},
+        // Anything else is in the ANSI code page, unless it names another.
+        {"Opera Hotlist version 2.0\nOptions: encoding=UTF8\n\n", "Caf\xC3\x83\xC2\xA9"},
+        {"Opera Hotlist version 2.0\n\n", "Caf\xC3\x83\xC2\xA9"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf\xD0\x93\xC2\xA9"},
     };
     for (const Case& c : cases)
         EXPECT_EQ("L " + std::string(c.title) + " |  | \nE\n", imported(c.header + records)) << c.header;

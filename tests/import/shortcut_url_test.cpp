@@ -2,6 +2,7 @@
 // built-in reader, on Windows the system's own. Both must agree.
 
 #include "import/file_list.h"
+#include "import/shortcut_address.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,12 @@ namespace {
 std::string utf16le(std::string_view latin1) {
     std::string out;
     for (char c : latin1) out += {c, '\0'};
+    return out;
+}
+
+std::string repeated(const std::string& text, int count) {
+    std::string out;
+    while (count-- > 0) out += text;
     return out;
 }
 }  // namespace
@@ -33,11 +40,17 @@ TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
         {"URL=http://a/\n", ""},
         {"[InternetShortcut]\nURL=\n", ""},
         {"[InternetShortcut.A]\nURL=http://a/\n", ""},
-        {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\n", "http://caf\xE9/"},
-        {"\xFF\xFE" + utf16le("[InternetShortcut]\r\nURL=http://\xE9/\r\n"), "http://\xE9/"},
-        {"[InternetShortcut]\nURL=http://caf\xE9/\n", "http://caf\xE9/"},
+        {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\n", "http://caf\xC3\xA9/"},
+        {"\xFF\xFE" + utf16le("[InternetShortcut]\r\nURL=http://\xE9/\r\n"), "http://\xC3\xA9/"},
+        {"[InternetShortcut]\nURL=http://caf\xE9/\n", "http://caf\xC3\xA9/"},
         {"[InternetShortcut]\nURL=http://long/" + std::string(300, 'x') + "\n",
          "http://long/" + std::string(255 - 12, 'x')},
+        // What the ANSI code page cannot hold comes from the UTF-7 of the wide section.
+        {"[InternetShortcut]\r\nURL=http://example.com/%E6%97%A5%E6%9C%AC\r\n[InternetShortcut.A]\r\n"
+         "URL=http://example.com/??\r\n[InternetShortcut.W]\r\nURL=http://example.com/+ZeVnLA-\r\n",
+         "http://example.com/\xE6\x97\xA5\xE6\x9C\xAC"},
+        {"[InternetShortcut.W]\nURL=http://a/+-+AOk-\n", "http://a/+\xC3\xA9"},
+        {"[InternetShortcut.W]\nURL=http://x/" + repeated("+AOkA6QDp-", 100) + "\n", "http://x/" + repeated("\xC3\xA9", 246)},
     };
     TemporaryFolder folder;
     int index = 0;
@@ -50,4 +63,20 @@ TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
         EXPECT_EQ(url.empty() ? ResultStatus::NotRecognized : ResultStatus::Ok, result.status) << c.text;
     }
     EXPECT_EQ(ResultStatus::NotFound, readShortcutUrl(folder.file("missing.url"), url).status);
+}
+
+TEST(ShortcutUrl, DecodesUtf7) {
+    struct Case {
+        const char* utf7;
+        const char* utf8;
+    } cases[] = {
+        {"Hi Mom -+Jjo--!", "Hi Mom -\xE2\x98\xBA-!"},
+        {"A+ImIDkQ.", "A\xE2\x89\xA2\xCE\x91."},
+        {"+2D3eAA-x", "\xF0\x9F\x98\x80x"},
+        {"a+-b", "a+b"},
+        {"+AOk", "\xC3\xA9"},
+        {"+2D0-", "\xEF\xBF\xBD"},
+        {"\xE9", "\xEF\xBF\xBD"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.utf8, utf7ToUtf8(c.utf7)) << c.utf7;
 }

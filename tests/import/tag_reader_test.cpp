@@ -27,9 +27,10 @@ private:
     bool goOn() { return stopAfter <= 0 || ++reports_ % stopAfter != 0; }
 };
 
-std::string parsed(const std::string& markup) {
+std::string parsed(const std::string& markup, const std::string& charset = "UTF-8") {
     MemorySource source(markup);
     TagReader reader(source);
+    reader.setCharset(charset);
     RecordingHandler handler;
     EXPECT_TRUE(reader.parse(handler));
     return handler.log;
@@ -45,8 +46,12 @@ TEST(TagReader, ReadsTextEntitiesAndEscapes) {
         {"&Amp;&nbsp;&QUOT;&gt;", "T[& \">]\n"},
         {"x&copy;y", "T[xy]\n"},
         {"Tom & Jerry<B>", "T[Tom & Jerry]\n<B>\n"},
-        {"you&#39;re &#x27;q&#X27; &#8217;", "T[you're 'q' ]\n"},
-        {"&#0000000065;&#x0000000000042;&#00000000000000001114112;", "T[AB]\n"},
+        {"you&#39;re &#x27;q&#X27; &#8217;", "T[you're 'q' \xE2\x80\x99]\n"},
+        {"&#233;&#x2603;&#128512;&#x10FFFF;", "T[\xC3\xA9\xE2\x98\x83\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF]\n"},
+        // 0, surrogates and values beyond Unicode are no characters.
+        {"&#0;&#xD800;&#57343;&#x110000;&#99999999999999999999;",
+         "T[\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD]\n"},
+        {"&#0000000065;&#x0000000000042;&#;&#x;&#12a;", "T[AB]\n"},
         {"100%25 %zzx %+9%09%00", "T[100% %zzx %+9\t]\n"},
         {"cut %4", "T[cut %4]\n"},
         {"50% off, top 10% 2024%<B>", "T[50% off, top 10% 2024%]\n<B>\n"},
@@ -71,9 +76,9 @@ TEST(TagReader, ReadsTagsAndAttributes) {
         {"<a \"Quoted Name\"=v>", "<A QUOTED NAME=[]>\n"},
         {"<a title=\"x > y\">rest", "<A TITLE=[x ]>\nT[y\">rest]\n"},
         {"<a href=\"?a=1&amp;b=2&c=3&copy;&#38;&#8217;\">",
-         "<A HREF=[?a=1&b=2&c=3&copy;&&#8217;]>\n"},
-        {"<a v=\"&#0000000065;&#x0000000000042;&#X00000000000110000;&#000;\">",
-         "<A V=[AB&#X00000000000110000;&#000;]>\n"},
+         "<A HREF=[?a=1&b=2&c=3&copy;&\xE2\x80\x99]>\n"},
+        {"<a v=\"&#0000000065;&#x0000000000042;&#X00000000000110000;&#000;&#;&#x2603\">",
+         "<A V=[AB\xEF\xBF\xBD\xEF\xBF\xBD&#;&#x2603]>\n"},
         {"<a q=1 p=1 o=1 n=1 m=1 l=1 k=1 j=1 i=1 h=1 g=1 f=1 e=1 d=1 c=1 b=1 a=1 p=2 a=2>",
          "<A A=[1] B=[1] C=[1] D=[1] E=[1] F=[1] G=[1] H=[1] I=[1] J=[1] K=[1] L=[1] M=[1] N=[1] O=[1] P=[1] Q=[1]>\n"},
         {"<!-- a comment --> after", "T[after]\n"},
@@ -87,6 +92,23 @@ TEST(TagReader, ReadsTagsAndAttributes) {
         {"<", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup)) << c.markup;
+}
+
+TEST(TagReader, ConvertsTextAndValuesFromTheCharsetWhileReferencesGiveCharacters) {
+    struct Case {
+        const char* charset;
+        const char* markup;
+        const char* expected;
+    } cases[] = {
+        {"windows-1251", "Caf&#233; cr&#232;me \xCF\xF0\xE8", "T[Caf\xC3\xA9 cr\xC3\xA8me \xD0\x9F\xD1\x80\xD0\xB8]\n"},
+        {"windows-1251", "<a href=\"http://x/\xCF?&#233;&amp;\">",
+         "<A HREF=[http://x/\xD0\x9F?\xC3\xA9&]>\n"},
+        // An escape gives a byte of the charset, to be read with the bytes around it.
+        {"Shift_JIS", "%93%FA\x96\x7B%20\x93%FA", "T[\xE6\x97\xA5\xE6\x9C\xAC \xE6\x97\xA5]\n"},
+        {"UTF-8", "%C3%A9 \xFF", "T[\xC3\xA9 \xEF\xBF\xBD]\n"},
+        {"windows-1252", "\x80<a t=\x80>", "T[\xE2\x82\xAC]\n<A T=[\xE2\x82\xAC]>\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup, c.charset)) << c.charset << " " << c.markup;
 }
 
 TEST(TagReader, ResumesAfterAStopAndReadsTheSameAsInOneGo) {

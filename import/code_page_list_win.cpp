@@ -1,11 +1,10 @@
-#include "code_pages.h"
+#include "code_page_list.h"
 
 #include <windows.h>
 #include <mlang.h>
 
-#include <vector>
-
 #include "core/com_pointer_win.h"
+#include "core/wide_text_win.h"
 
 namespace {
 // The class and interface of MLang's multi-language object, spelled out
@@ -20,14 +19,6 @@ bool equalsIgnoringAsciiCase(const std::wstring& a, const wchar_t* b) {
     for (; i < a.size(); ++i)
         if (b[i] == 0 || lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     return b[i] == 0;
-}
-
-std::wstring ansiToWide(const std::string& text) {
-    if (text.empty()) return {};
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
 }
 }  // namespace
 
@@ -67,7 +58,7 @@ bool CodePageList::available() const { return platform_->codePages.get() != null
 unsigned CodePageList::find(const std::string& name) {
     IEnumCodePage* codePages = platform_->codePages.get();
     if (!codePages) return 0;
-    const std::wstring wideName = ansiToWide(name);
+    const std::wstring wideName = wideText(name);
     unsigned found = 0;
     MIMECPINFO info;
     ULONG fetched = 0;
@@ -79,45 +70,4 @@ unsigned CodePageList::find(const std::string& name) {
     }
     codePages->Reset();
     return found;
-}
-
-struct CodePageConversion::Platform {
-    unsigned codePage = 0;
-};
-
-CodePageConversion::CodePageConversion(unsigned codePage) {
-    if (!::IsValidCodePage(codePage)) return;
-    platform_ = std::make_unique<Platform>();
-    platform_->codePage = codePage;
-}
-
-CodePageConversion::~CodePageConversion() = default;
-
-bool CodePageConversion::available() const { return platform_ != nullptr; }
-
-bool CodePageConversion::convert(std::string& text) {
-    if (!platform_) return false;
-    if (text.empty()) return true;
-    const int size = static_cast<int>(text.size());
-    std::vector<wchar_t> wide(text.size());
-    int length = ::MultiByteToWideChar(platform_->codePage, 0, text.data(), size, wide.data(), size);
-    if (length <= 0) return false;
-    // A character beyond the 16-bit range is one character: one '?', not two.
-    int kept = 0;
-    for (int i = 0; i < length; ++i) {
-        wchar_t unit = wide[static_cast<std::size_t>(i)];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < length && wide[static_cast<std::size_t>(i) + 1] >= 0xDC00 &&
-            wide[static_cast<std::size_t>(i) + 1] <= 0xDFFF) {
-            unit = L'?';
-            ++i;
-        }
-        wide[static_cast<std::size_t>(kept++)] = unit;
-    }
-    std::string out(static_cast<std::size_t>(kept) * 2, '\0');
-    int written = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), kept, out.data(),
-                                        static_cast<int>(out.size()), nullptr, nullptr);
-    if (written <= 0) return false;
-    out.resize(static_cast<std::size_t>(written));
-    text.swap(out);
-    return true;
 }
