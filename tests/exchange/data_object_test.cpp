@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "core/unicode_text.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/clipboard_formats_win.h"
 #include "exchange/data_object_import_win.h"
@@ -42,6 +43,12 @@ HRESULT getData(IDataObject* data, CLIPFORMAT format, std::string& bytes, LONG i
         ::ReleaseStgMedium(&medium);
     }
     return result;
+}
+
+// UTF-16 text as the W formats carry it, with its terminating NUL.
+std::string wideBytes(const std::string& utf8) {
+    const std::u16string wide = utf8ToUtf16(utf8) + u'\0';
+    return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
 }
 
 // Every item a source yields, one a line: F name, L title url, E.
@@ -184,24 +191,28 @@ TEST_F(DataObject, RequestsAreCheckedInOrder) {
     EXPECT_EQ(OLE_E_ADVISENOTSUPPORTED, data->EnumDAdvise(nullptr));
 }
 
-TEST_F(DataObject, FolderOffersOwnFormatAndItsNameAsText) {
+TEST_F(DataObject, FolderOffersOwnFormatsAndItsNameAsText) {
+    c.setTitle(folder, "Tools 工具");
     Held data = dataOf(folder);
     std::string bytes;
+    EXPECT_EQ(S_OK, getData(data, CF_UNICODETEXT, bytes));
+    EXPECT_EQ(wideBytes("Tools 工具"), bytes);
     EXPECT_EQ(S_OK, getData(data, CF_TEXT, bytes));
-    EXPECT_EQ(std::string("Tools\0", 6), bytes);
+    EXPECT_EQ(std::string("Tools ??\0", 9), bytes);
     EXPECT_EQ(S_OK, getData(data, formats().own, bytes));
     EXPECT_EQ(streamOf(folder), bytes);
-    for (CLIPFORMAT linkOnly : {formats().url, formats().fileDescriptor, formats().fileContents})
+    for (CLIPFORMAT linkOnly : {formats().urlWide, formats().url, formats().fileDescriptorWide,
+                                formats().fileDescriptor, formats().fileContents})
         EXPECT_EQ(DV_E_CLIPFORMAT, getData(data, linkOnly, bytes));
 
     IEnumFORMATETC* list = nullptr;
     ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    FORMATETC got[5];
+    FORMATETC got[6];
     ULONG fetched = 0;
-    EXPECT_EQ(S_OK, list->Next(5, got, &fetched));
-    EXPECT_EQ(2u, fetched);
-    EXPECT_EQ(formats().own, got[0].cfFormat);
-    EXPECT_EQ(CF_TEXT, got[1].cfFormat);
+    EXPECT_EQ(S_OK, list->Next(6, got, &fetched));
+    ASSERT_EQ(5u, fetched);
+    const CLIPFORMAT expected[] = {formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE};
+    for (ULONG i = 0; i < fetched; ++i) EXPECT_EQ(expected[i], got[i].cfFormat) << i;
     EXPECT_EQ(S_FALSE, list->Next(1, got, &fetched));
     list->Release();
     EXPECT_EQ(E_NOTIMPL, data->EnumFormatEtc(DATADIR_SET, &list));
@@ -238,9 +249,48 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
         listed.push_back(one.cfFormat);
     }
     list->Release();
-    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, CF_TEXT, formats().url, formats().fileDescriptor,
-                                       formats().fileContents}),
+    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE,
+                                       formats().urlWide, formats().url, formats().fileDescriptorWide,
+                                       formats().fileDescriptor, formats().fileContents}),
               listed);
+}
+
+TEST_F(DataObject, TextFormatsOfALinkInEveryScript) {
+    c.setTitle(link, "Жж <b> 例え 🔥");
+    c.setUrl(link, "https://例え.jp/パス");
+    Held data = dataOf(link);
+    // The ANSI forms lose what the code page lacks: '?' in text, '_' in a file name.
+    std::string wideDescriptor(596, '\0'), ansiDescriptor(336, '\0');
+    for (std::string* descriptor : {&wideDescriptor, &ansiDescriptor}) {
+        (*descriptor)[0] = 1;          // one file
+        (*descriptor)[4] = 4;          // only its attributes are valid
+        (*descriptor)[40] = '\xA0';    // archive | normal
+    }
+    const std::string wideName = wideBytes("Жж _b_ 例え 🔥.url"), ansiName = "__ _b_ __ _.url";
+    wideDescriptor.replace(76, wideName.size(), wideName);
+    ansiDescriptor.replace(76, ansiName.size(), ansiName);
+    const std::pair<CLIPFORMAT, std::string> cases[] = {
+        {CF_UNICODETEXT, wideBytes("https://例え.jp/パス")},
+        {CF_TEXT, std::string("https://??.jp/??\0", 17)},
+        {formats().urlWide, wideBytes("https://例え.jp/パス")},
+        {formats().url, std::string("https://??.jp/??\0", 17)},
+        {formats().fileDescriptorWide, wideDescriptor},
+        {formats().fileDescriptor, ansiDescriptor},
+    };
+    std::string bytes;
+    for (const auto& [format, expected] : cases) {
+        EXPECT_EQ(S_OK, getData(data, format, bytes));
+        EXPECT_EQ(expected, bytes) << format;
+    }
+    // CF_LOCALE names a locale whose ANSI code page is the one of CF_TEXT.
+    ASSERT_EQ(S_OK, getData(data, CF_LOCALE, bytes));
+    ASSERT_EQ(sizeof(LCID), bytes.size());
+    LCID locale;
+    std::memcpy(&locale, bytes.data(), sizeof locale);
+    DWORD codePage = 0;
+    ::GetLocaleInfoW(locale, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, reinterpret_cast<LPWSTR>(&codePage),
+                     sizeof codePage / sizeof(wchar_t));
+    EXPECT_EQ(::GetACP(), codePage);
 }
 
 TEST_F(DataObject, NamelessOrAddresslessLinkOffersNoShortcutData) {
@@ -294,7 +344,7 @@ TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
     Held data = dataOf(link);
     IEnumFORMATETC* list = nullptr;
     ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    EXPECT_EQ(S_OK, list->Skip(3));
+    EXPECT_EQ(S_OK, list->Skip(8));
     EXPECT_EQ(S_FALSE, list->Skip(3));  // would pass the end: stays
     IEnumFORMATETC* copy = nullptr;
     ASSERT_EQ(S_OK, list->Clone(&copy));
@@ -360,6 +410,49 @@ TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
     EXPECT_EQ(nullptr, DataObjectImport(&blank).source());
     EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
     EXPECT_FALSE(canAccept(&picture, ownFormat));
+}
+
+TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
+    c.setTitle(link, "Café 例え 🔥");
+    c.setUrl(link, "https://例え.jp/パス");
+    Held data = dataOf(link);
+    std::string own, ownAnsi;
+    ASSERT_EQ(S_OK, getData(data, formats().own, own));
+    ASSERT_EQ(S_OK, getData(data, formats().ownAnsi, ownAnsi));
+    std::string wideDescriptor(596, '\0'), ansiDescriptor(336, '\0');
+    wideDescriptor[0] = ansiDescriptor[0] = 1;
+    const std::string wideName = wideBytes("Dir\\Сайт 例え.url"), ansiName("Caf\xE9.url\0", 9);
+    wideDescriptor.replace(76, wideName.size(), wideName);
+    ansiDescriptor.replace(76, ansiName.size(), ansiName);
+    const std::string ansiUrl("http://b/caf\xE9\0", 15);
+    struct Case {
+        const char* name;
+        std::map<CLIPFORMAT, std::string> blocks;
+        std::string items;
+        bool ownFormat;
+    };
+    const Case cases[] = {
+        {"own", {{formats().own, own}, {formats().ownAnsi, ownAnsi}}, "L Café 例え 🔥 https://例え.jp/パス about\nE\n", true},
+        {"older own", {{formats().ownAnsi, ownAnsi}, {CF_UNICODETEXT, wideBytes("x")}}, "L Café ?? ? https://??.jp/?? about\nE\n", true},
+        {"W address", {{formats().urlWide, wideBytes("https://例え.jp/")}, {formats().url, ansiUrl}},
+         "L https://例え.jp/ https://例え.jp/\nE\n", false},
+        {"A address", {{formats().url, ansiUrl}, {CF_UNICODETEXT, wideBytes("x")}}, "L http://b/café http://b/café\nE\n", false},
+        {"W file name", {{formats().url, ansiUrl}, {formats().fileDescriptorWide, wideDescriptor}, {formats().fileDescriptor, ansiDescriptor}},
+         "L Сайт 例え http://b/café\nE\n", false},
+        {"A file name", {{formats().url, ansiUrl}, {formats().fileDescriptor, ansiDescriptor}}, "L Café http://b/café\nE\n", false},
+        {"W text", {{CF_UNICODETEXT, wideBytes("Пример https://例え.jp/")}, {CF_TEXT, "x.org"}}, "L Пример https://例え.jp/\nE\n", false},
+        {"A text", {{CF_TEXT, "Caf\xE9 www.example.org"}}, "L Café www.example.org\nE\n", false},
+    };
+    for (const Case& test : cases) {
+        ForeignData foreign;
+        foreign.blocks = test.blocks;
+        bool ownFormat = !test.ownFormat;
+        EXPECT_TRUE(canAccept(&foreign, ownFormat)) << test.name;
+        EXPECT_EQ(test.ownFormat, ownFormat) << test.name;
+        DataObjectImport import(&foreign);
+        ASSERT_NE(nullptr, import.source()) << test.name;
+        EXPECT_EQ(test.items, itemsOf(*import.source())) << test.name;
+    }
 }
 
 TEST_F(DataObject, DamagedOwnFormatEndsTheItems) {
