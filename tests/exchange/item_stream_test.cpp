@@ -153,16 +153,16 @@ TEST(ItemStreamText, EveryCharacterInUtf8AndTheAnsiCodePageForOlderVersions) {
     };
     const Case cases[] = {
         {StreamText::Utf8, "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81"},
-        {StreamText::Utf8, "a\xFF\xE4\xBDz", "a\xFF\xE4\xBDz", "a\xEF\xBF\xBD\xEF\xBF\xBDz"},  // repaired when read
+        // Repaired when read: one U+FFFD for each maximal invalid sequence.
+        {StreamText::Utf8, "a\xFF\xE4\xBDz", "a\xFF\xE4\xBDz", "a\xEF\xBF\xBD\xEF\xBF\xBDz"},
         {StreamText::Ansi, "Café — Привет 🔥", "Caf\xE9 \x97 ?????? ?", "Café — ?????? ?"},
     };
     for (const Case& test : cases) {
         SingleLinkSource measured({test.text, test.text, test.text}), written({test.text, test.text, test.text});
         std::string stream(measureItemStream(measured, test.form), '\x7F');
         writeItemStream(written, stream.data(), test.form);
-        EXPECT_EQ("\x02" + counted(test.streamed) + counted(test.streamed) + counted(test.streamed) + std::string(1, '\0'),
-                  stream)
-            << test.text;
+        const std::string field = counted(test.streamed);
+        EXPECT_EQ("\x02" + field + field + field + std::string(1, '\0'), stream) << test.text;
         ItemStreamSource source(stream.data(), stream.size(), test.form);
         ItemFields fields;
         ASSERT_EQ(ItemCode::LinkItem, source.next());

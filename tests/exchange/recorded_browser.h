@@ -17,7 +17,8 @@
 // with it; the program itself reads only the one for http.
 inline constexpr const wchar_t* kCommandKeys[] = {L"http\\shell\\open\\command", L"https\\shell\\open\\command"};
 
-// The prefix's own handlers (Wine's browser bridge), put back after each test.
+// The prefix's own handlers (Wine's browser bridge), put back after each test
+// (or the test's removed where the prefix had none).
 inline std::string registeredCommand(const wchar_t* commandKey) {
     wchar_t command[1024];
     DWORD size = sizeof command;
@@ -52,12 +53,16 @@ protected:
     void SetUp() override {
         for (int i = 0; i < 2; ++i) previous_[i] = registeredCommand(kCommandKeys[i]);
         registerBrowser("\"" + recorderPath() + "\" \"%1\"");
-        ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", record_.c_str());
+        ::SetEnvironmentVariableW(L"LINKHAVEN_RECORD_FILE", wideText(record_).c_str());
         settings.MaxURL = 1;
     }
     void TearDown() override {
-        for (int i = 0; i < 2; ++i)
-            if (!previous_[i].empty()) registerCommand(kCommandKeys[i], previous_[i]);
+        for (int i = 0; i < 2; ++i) {
+            if (previous_[i].empty())
+                ::RegDeleteKeyW(HKEY_CLASSES_ROOT, kCommandKeys[i]);
+            else
+                registerCommand(kCommandKeys[i], previous_[i]);
+        }
     }
 
     std::string previous_[2];
