@@ -51,6 +51,16 @@ std::string wideBytes(const std::string& utf8) {
     return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
 }
 
+// A one-file group descriptor of `size` bytes: archive and normal attributes
+// (the only field declared valid) and the name in the form's own bytes.
+std::string descriptorBytes(std::size_t size, const std::string& name) {
+    std::string descriptor(size, '\0');
+    descriptor[0] = 1;
+    descriptor[4] = 4;
+    descriptor[40] = '\xA0';
+    return descriptor.replace(76, name.size(), name);
+}
+
 // Every item a source yields, one a line: F name, L title url, E.
 std::string itemsOf(ItemSource& source) {
     std::string out;
@@ -227,22 +237,13 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
     c.setUrl(link, "https://例え.jp/パス");
     Held data = dataOf(link);
     // The ANSI forms lose what the code page lacks: '?' in text, '_' in a file name.
-    std::string wideDescriptor(596, '\0'), ansiDescriptor(336, '\0');
-    for (std::string* descriptor : {&wideDescriptor, &ansiDescriptor}) {
-        (*descriptor)[0] = 1;        // one file
-        (*descriptor)[4] = 4;        // only its attributes are valid
-        (*descriptor)[40] = '\xA0';  // archive | normal
-    }
-    const std::string wideName = wideBytes("Жж _b_ 例え 🔥.url"), ansiName = "__ _b_ __ _.url";
-    wideDescriptor.replace(76, wideName.size(), wideName);
-    ansiDescriptor.replace(76, ansiName.size(), ansiName);
     const std::pair<CLIPFORMAT, std::string> cases[] = {
         {CF_UNICODETEXT, wideBytes("https://例え.jp/パス")},
         {CF_TEXT, std::string("https://??.jp/??\0", 17)},
         {formats().urlWide, wideBytes("https://例え.jp/パス")},
         {formats().url, std::string("https://??.jp/??\0", 17)},
-        {formats().fileDescriptorWide, wideDescriptor},
-        {formats().fileDescriptor, ansiDescriptor},
+        {formats().fileDescriptorWide, descriptorBytes(596, wideBytes("Жж _b_ 例え 🔥.url"))},
+        {formats().fileDescriptor, descriptorBytes(336, "__ _b_ __ _.url")},
     };
     for (const auto& [format, expected] : cases) {
         EXPECT_EQ(S_OK, getData(data, format, bytes));
@@ -386,11 +387,8 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
     std::string own, ownAnsi;
     ASSERT_EQ(S_OK, getData(data, formats().own, own));
     ASSERT_EQ(S_OK, getData(data, formats().ownAnsi, ownAnsi));
-    std::string wideDescriptor(596, '\0'), ansiDescriptor(336, '\0');
-    wideDescriptor[0] = ansiDescriptor[0] = 1;
-    const std::string wideName = wideBytes("Dir\\Сайт.例え.url"), ansiName = "Caf\xE9.url";
-    wideDescriptor.replace(76, wideName.size(), wideName);
-    ansiDescriptor.replace(76, ansiName.size(), ansiName);
+    const std::string wideDescriptor = descriptorBytes(596, wideBytes("Dir\\Сайт.例え.url"));
+    const std::string ansiDescriptor = descriptorBytes(336, "Caf\xE9.url");
     const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
     struct Case {
         const char* name;

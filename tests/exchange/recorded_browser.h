@@ -13,33 +13,26 @@
 #include "core/wide_text_win.h"
 #include "test_files.h"
 
-// The browser's command is also registered for https, which the shell opens
-// with it; the program itself reads only the one for http.
-inline constexpr const wchar_t* kCommandKeys[] = {L"http\\shell\\open\\command", L"https\\shell\\open\\command"};
+inline constexpr const wchar_t* kCommandKey = L"http\\shell\\open\\command";
 
-// The prefix's own handlers (Wine's browser bridge), put back after each test
-// (or the test's removed where the prefix had none).
-inline std::string registeredCommand(const wchar_t* commandKey) {
+// The prefix's own handler (Wine's browser bridge), put back after each test.
+inline std::string registeredCommand() {
     wchar_t command[1024];
     DWORD size = sizeof command;
-    if (::RegGetValueW(HKEY_CLASSES_ROOT, commandKey, nullptr, RRF_RT_REG_SZ, nullptr, command, &size) !=
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, kCommandKey, nullptr, RRF_RT_REG_SZ, nullptr, command, &size) !=
         ERROR_SUCCESS)
         return {};
     return narrowText(command);
 }
 
-inline void registerCommand(const wchar_t* commandKey, const std::string& utf8Command) {
+inline void registerBrowser(const std::string& utf8Command) {
     const std::wstring command = wideText(utf8Command);
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CLASSES_ROOT, commandKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CLASSES_ROOT, kCommandKey, 0, nullptr, 0, KEY_WRITE, nullptr,
                                                &key, nullptr));
     ::RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
                      static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(key);
-}
-
-inline void registerBrowser(const std::string& command) {
-    for (const wchar_t* key : kCommandKeys) registerCommand(key, command);
 }
 
 inline std::string recorderPath() {
@@ -51,21 +44,16 @@ inline std::string recorderPath() {
 class RecordedBrowser : public testing::Test {
 protected:
     void SetUp() override {
-        for (int i = 0; i < 2; ++i) previous_[i] = registeredCommand(kCommandKeys[i]);
+        previous_ = registeredCommand();
         registerBrowser("\"" + recorderPath() + "\" \"%1\"");
         ::SetEnvironmentVariableW(L"LINKHAVEN_RECORD_FILE", wideText(record_).c_str());
         settings.MaxURL = 1;
     }
     void TearDown() override {
-        for (int i = 0; i < 2; ++i) {
-            if (previous_[i].empty())
-                ::RegDeleteKeyW(HKEY_CLASSES_ROOT, kCommandKeys[i]);
-            else
-                registerCommand(kCommandKeys[i], previous_[i]);
-        }
+        if (!previous_.empty()) registerBrowser(previous_);
     }
 
-    std::string previous_[2];
+    std::string previous_;
     TemporaryFolder folder_;
     const std::string record_ = folder_.file("record.txt");
 };

@@ -39,7 +39,7 @@ TEST_F(RecordedBrowser, AddressesInEveryScriptArriveAsTheirCharacters) {
     const std::string browser = folder_.path() + "\\Обозреватель.exe";
     ASSERT_TRUE(::CopyFileW(wideText(recorderPath()).c_str(), wideText(browser).c_str(), FALSE));
     registerBrowser("\"" + browser + "\" \"%1\"");
-    for (const char* address : {"https://ru.wikipedia.org/wiki/Заглавная_страница", "https://例え.jp/パス"}) {
+    for (const char* address : {"http://ru.wikipedia.org/wiki/Заглавная_страница", "http://例え.jp/パス"}) {
         for (bool useBrowserCommand : {true, false}) {
             ::DeleteFileW(wideText(record_).c_str());
             ASSERT_TRUE(launchUrl(nullptr, address, useBrowserCommand)) << address;
