@@ -406,7 +406,7 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
         {"A address", {{formats().url, ansiUrl}, {CF_UNICODETEXT, wideBytes("x")}},
          "L http://b/café http://b/café\nE\n", false},
         {"W file name",
-         {{formats().url, ansiUrl}, {formats().fileDescriptorWide, wideDescriptor},
+         {{formats().urlWide, wideBytes("http://b/café")}, {formats().fileDescriptorWide, wideDescriptor},
           {formats().fileDescriptor, ansiDescriptor}},
          "L Сайт.例え http://b/café\nE\n", false},
         {"A file name", {{formats().url, ansiUrl}, {formats().fileDescriptor, ansiDescriptor}},
