@@ -1,8 +1,11 @@
 #include "bookmark_data_object_win.h"
 
-#include <cstring>
+#include <algorithm>
 #include <new>
 
+#include "core/code_page.h"
+#include "core/collection_walker.h"
+#include "core/wide_text_win.h"
 #include "exchange/clipboard_formats_win.h"
 #include "exchange/file_descriptor_win.h"
 #include "exchange/format_enumerator_win.h"
@@ -16,12 +19,30 @@ bool indexAllowed(const FORMATETC& format) {
     return format.lindex == -1 || (format.lindex == 0 && format.cfFormat == clipboardFormats().fileContents);
 }
 
-HGLOBAL textBlock(const std::string& text) { return globalBlock(text.c_str(), text.size() + 1); }
+HGLOBAL wideTextBlock(const std::string& text) {
+    const std::wstring wide = wideText(text);
+    return globalBlock(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
 
-// The item stream of the node and its subtree: measured by one walk, then
-// written by a second into a block of exactly that size.
-HGLOBAL itemStreamBlock(const Collection& collection, const BookmarkNode& node) {
-    const std::size_t size = measureNodeStream(collection, node);
+// Characters the ANSI code page lacks become '?'.
+HGLOBAL ansiTextBlock(const std::string& text) {
+    std::string ansi;
+    utf8ToCodePage(ansiCodePage(), text, ansi);
+    return globalBlock(ansi.c_str(), ansi.size() + 1);
+}
+
+// The locale whose ANSI code page CF_TEXT is in: the system's.
+HGLOBAL localeBlock() {
+    const LCID locale = ::GetSystemDefaultLCID();
+    return globalBlock(&locale, sizeof locale);
+}
+
+// An item stream in a block of exactly its size: one walk over a source
+// measures it, a second walk over a new one writes it.
+template <class MakeSource>
+HGLOBAL itemStreamBlock(MakeSource makeSource, StreamText text) {
+    auto measured = makeSource();
+    const std::size_t size = measureItemStream(measured, text);
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block) return nullptr;
     char* destination = static_cast<char*>(::GlobalLock(block));
@@ -29,8 +50,25 @@ HGLOBAL itemStreamBlock(const Collection& collection, const BookmarkNode& node) 
         ::GlobalFree(block);
         return nullptr;
     }
-    writeNodeStream(collection, node, destination);
+    auto written = makeSource();
+    writeItemStream(written, destination, text);
     ::GlobalUnlock(block);
+    return block;
+}
+
+HGLOBAL nodeStreamBlock(const BookmarkNode& node) {
+    const ChildPosition first = Collection::positionOf(&node);
+    return itemStreamBlock([&] { return CollectionWalker(first, first.next()); }, StreamText::Utf8);
+}
+
+// The older versions' format, made from the UTF-8 stream (the tree may have
+// changed since the object was made).
+HGLOBAL ansiStreamBlock(HGLOBAL utf8Stream) {
+    const auto* stream = static_cast<const char*>(::GlobalLock(utf8Stream));
+    if (!stream) return nullptr;
+    const SIZE_T size = ::GlobalSize(utf8Stream);
+    HGLOBAL block = itemStreamBlock([&] { return ItemStreamSource(stream, size); }, StreamText::Ansi);
+    ::GlobalUnlock(utf8Stream);
     return block;
 }
 
@@ -41,8 +79,8 @@ HGLOBAL shortcutBlock(const std::string& url) {
 }
 }  // namespace
 
-BookmarkDataObject::BookmarkDataObject(const Collection& collection, const BookmarkNode& node)
-    : ownFormatBlock_(itemStreamBlock(collection, node)),
+BookmarkDataObject::BookmarkDataObject(const Collection&, const BookmarkNode& node)
+    : ownFormatBlock_(nodeStreamBlock(node)),
       isLink_(node.asLink() != nullptr),
       url_(isLink_ ? node.asLink()->url.str() : std::string()),
       title_(node.title.str()) {}
@@ -52,21 +90,25 @@ BookmarkDataObject::~BookmarkDataObject() {
 }
 
 HRESULT BookmarkDataObject::checkRequest(const FORMATETC& format) const {
-    const ClipboardFormats& formats = clipboardFormats();
     if (!indexAllowed(format)) return DV_E_LINDEX;
     if (!(format.tymed & TYMED_HGLOBAL)) return DV_E_TYMED;
     if (format.dwAspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-    if (format.cfFormat == formats.own || format.cfFormat == CF_TEXT) return S_OK;
-    const bool linkFormat = format.cfFormat == formats.url || format.cfFormat == formats.fileDescriptor ||
-                            format.cfFormat == formats.fileContents;
-    return linkFormat && isLink_ ? S_OK : DV_E_CLIPFORMAT;
+    const auto& offered = clipboardFormats().offered;
+    const auto end = offered.begin() + (isLink_ ? kLinkFormatCount : kFolderFormatCount);
+    return std::find(offered.begin(), end, format.cfFormat) != end ? S_OK : DV_E_CLIPFORMAT;
 }
 
 HGLOBAL BookmarkDataObject::makeBlock(CLIPFORMAT format) const {
     const ClipboardFormats& formats = clipboardFormats();
-    if (format == CF_TEXT) return textBlock(isLink_ ? url_ : title_);
-    if (format == formats.url) return textBlock(url_);
-    if (format == formats.fileDescriptor) return shortcutDescriptorBlock(title_);
+    const std::string& text = isLink_ ? url_ : title_;
+    if (format == CF_UNICODETEXT) return wideTextBlock(text);
+    if (format == CF_TEXT) return ansiTextBlock(text);
+    if (format == CF_LOCALE) return localeBlock();
+    if (format == formats.ownAnsi) return ownFormatBlock_ ? ansiStreamBlock(ownFormatBlock_) : nullptr;
+    if (format == formats.urlWide) return wideTextBlock(url_);
+    if (format == formats.url) return ansiTextBlock(url_);
+    if (format == formats.fileDescriptorWide) return shortcutDescriptorBlock(title_, DescriptorName::Wide);
+    if (format == formats.fileDescriptor) return shortcutDescriptorBlock(title_, DescriptorName::Ansi);
     if (format == formats.fileContents) return shortcutBlock(url_);
     return nullptr;
 }
@@ -117,7 +159,7 @@ HRESULT STDMETHODCALLTYPE BookmarkDataObject::EnumFormatEtc(DWORD direction, IEn
     *enumerator = nullptr;
     if (direction == DATADIR_SET) return E_NOTIMPL;
     *enumerator = new (std::nothrow)
-        FormatEnumerator(isLink_ ? FormatEnumerator::kLinkFormats : FormatEnumerator::kFolderFormats);
+        FormatEnumerator(isLink_ ? kLinkFormatCount : kFolderFormatCount);
     return *enumerator ? S_OK : E_OUTOFMEMORY;
 }
 

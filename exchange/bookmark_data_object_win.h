@@ -1,10 +1,12 @@
 #pragma once
 
 // One tree item as clipboard and drag data. Every item is offered in the
-// program's own format (an item stream holding its whole subtree) and as
-// CF_TEXT (a link's address, a folder's name); a link also as
-// "UniformResourceLocator" and as a virtual .url file ("FileGroupDescriptor"
-// and "FileContents"), so that a link dropped into a folder window becomes a
+// program's own format (an item stream holding its whole subtree, in UTF-8
+// and in the ANSI form older versions read) and as text (a link's address, a
+// folder's name: CF_UNICODETEXT, and CF_TEXT with its CF_LOCALE); a link
+// also as "UniformResourceLocatorW" and "UniformResourceLocator", and as a
+// virtual .url file ("FileGroupDescriptorW" or "FileGroupDescriptor", and
+// "FileContents"), so that a link dropped into a folder window becomes a
 // shortcut file.
 
 #include <ole2.h>
@@ -40,7 +42,7 @@ private:
     // when the item has nothing for it or memory is short.
     HGLOBAL makeBlock(CLIPFORMAT format) const;
 
-    HGLOBAL ownFormatBlock_;  // handed out by reference, freed with the object
+    HGLOBAL ownFormatBlock_;  // UTF-8, handed out by reference, freed with the object
     bool isLink_;
     std::string url_;  // empty for a folder
     std::string title_;

@@ -12,7 +12,9 @@ FORMATETC globalMemoryRequest(CLIPFORMAT format) { return {format, nullptr, DVAS
 }  // namespace
 
 DataObjectImport::DataObjectImport(IDataObject* data) {
-    if (!data || readOwnFormat(data) || readFileList(data)) return;
+    if (!data || readOwnFormat(data, clipboardFormats().own, StreamText::Utf8) ||
+        readOwnFormat(data, clipboardFormats().ownAnsi, StreamText::Ansi) || readFileList(data))
+        return;
     ItemFields fields;
     if (readLinkFields(data, fields)) source_ = std::make_unique<SingleLinkSource>(std::move(fields));
 }
@@ -33,8 +35,8 @@ bool DataObjectImport::obtain(IDataObject* data, CLIPFORMAT format) {
     return false;
 }
 
-bool DataObjectImport::readOwnFormat(IDataObject* data) {
-    if (!obtain(data, clipboardFormats().own)) return false;
+bool DataObjectImport::readOwnFormat(IDataObject* data, CLIPFORMAT format, StreamText text) {
+    if (!obtain(data, format)) return false;
     lockedBlock_ = ::GlobalLock(medium_.hGlobal);
     if (!lockedBlock_) {
         ::ReleaseStgMedium(&medium_);
@@ -42,7 +44,7 @@ bool DataObjectImport::readOwnFormat(IDataObject* data) {
         return false;
     }
     source_ = std::make_unique<ItemStreamSource>(static_cast<const char*>(lockedBlock_),
-                                                 ::GlobalSize(medium_.hGlobal));
+                                                 ::GlobalSize(medium_.hGlobal), text);
     return true;
 }
 
@@ -55,13 +57,15 @@ bool DataObjectImport::readFileList(IDataObject* data) {
 bool canAccept(IDataObject* data, bool& ownFormat) {
     ownFormat = false;
     if (!data) return false;
-    FORMATETC request = globalMemoryRequest(clipboardFormats().own);
-    ownFormat = data->QueryGetData(&request) == S_OK;
+    const ClipboardFormats& formats = clipboardFormats();
+    const auto offers = [data](CLIPFORMAT format) {
+        FORMATETC request = globalMemoryRequest(format);
+        return data->QueryGetData(&request) == S_OK;
+    };
+    ownFormat = offers(formats.own) || offers(formats.ownAnsi);
     if (ownFormat) return true;
-    for (CLIPFORMAT format : {clipboardFormats().url, static_cast<CLIPFORMAT>(CF_HDROP),
-                              static_cast<CLIPFORMAT>(CF_TEXT)}) {
-        request = globalMemoryRequest(format);
-        if (data->QueryGetData(&request) == S_OK) return true;
-    }
+    for (CLIPFORMAT format : {static_cast<CLIPFORMAT>(CF_HDROP), formats.urlWide, formats.url,
+                              static_cast<CLIPFORMAT>(CF_UNICODETEXT), static_cast<CLIPFORMAT>(CF_TEXT)})
+        if (offers(format)) return true;
     return false;
 }

@@ -1,15 +1,17 @@
 #pragma once
 
 // Reads bookmarks out of a dropped or pasted data object, in the best format
-// it offers: the program's own item stream, else a list of files (bookmark
-// files, hotlists, shortcuts and folders of them), else one link from a
-// browser's address format or from plain text.
+// it offers: the program's own item stream (UTF-8, else the ANSI one of
+// older versions), else a list of files (bookmark files, hotlists, shortcuts
+// and folders of them), else one link from a browser's address format or
+// from plain text (readLinkFields).
 
 #include <ole2.h>
 
 #include <memory>
 
 #include "core/item_source.h"
+#include "exchange/item_stream.h"
 
 class DataObjectImport {
 public:
@@ -23,7 +25,7 @@ public:
     ItemSource* source() const { return source_.get(); }
 
 private:
-    bool readOwnFormat(IDataObject* data);
+    bool readOwnFormat(IDataObject* data, CLIPFORMAT format, StreamText text);
     bool readFileList(IDataObject* data);
     // Gets the format in global memory into medium_; false when there is none.
     bool obtain(IDataObject* data, CLIPFORMAT format);
@@ -34,8 +36,8 @@ private:
     std::unique_ptr<ItemSource> source_;
 };
 
-// Whether the tree accepts what the data object offers: the own format, a
-// browser's address, a file list or plain text. `ownFormat` tells whether
-// the own format is among them (dragged items of the program are moved,
-// other data is copied).
+// Whether the tree accepts what the data object offers: an own format, a
+// file list, a browser's address or plain text. `ownFormat` tells whether an
+// own format (of this version or an older one) is among them (dragged items
+// of the program are moved, other data is copied).
 bool canAccept(IDataObject* data, bool& ownFormat);

@@ -4,22 +4,13 @@
 
 #include "exchange/clipboard_formats_win.h"
 
-namespace {
-CLIPFORMAT formatAt(int index) {
-    const ClipboardFormats& formats = clipboardFormats();
-    const CLIPFORMAT list[FormatEnumerator::kLinkFormats] = {formats.own, CF_TEXT, formats.url,
-                                                             formats.fileDescriptor, formats.fileContents};
-    return list[index];
-}
-}  // namespace
-
 HRESULT STDMETHODCALLTYPE FormatEnumerator::Next(ULONG count, FORMATETC* records, ULONG* fetched) {
     if (fetched) *fetched = 0;
     if (index_ >= count_) return S_FALSE;
     if (!records) return E_POINTER;
     ULONG given = 0;
     for (; given < count && index_ < count_; ++given, ++index_)
-        records[given] = {formatAt(index_), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        records[given] = {clipboardFormats().offered[index_], nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
     if (fetched) *fetched = given;
     return S_OK;
 }

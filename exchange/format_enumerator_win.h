@@ -1,9 +1,9 @@
 #pragma once
 
-// Lists the formats a BookmarkDataObject offers: the own format and CF_TEXT
-// for every item, then "UniformResourceLocator", "FileGroupDescriptor" and
-// "FileContents" for a link. Every entry asks for DVASPECT_CONTENT, index -1
-// and global memory, with no target device.
+// Lists the formats a BookmarkDataObject offers (ClipboardFormats::offered:
+// the first kFolderFormatCount for a folder, all for a link). Every entry
+// asks for DVASPECT_CONTENT, index -1 and global memory, with no target
+// device.
 
 #include <ole2.h>
 
@@ -13,9 +13,6 @@
 
 class FormatEnumerator final : public ComObject<IEnumFORMATETC> {
 public:
-    static constexpr std::uint16_t kLinkFormats = 5;
-    static constexpr std::uint16_t kFolderFormats = 2;
-
     // Starts with one reference, the caller's.
     explicit FormatEnumerator(std::uint16_t count, std::uint16_t index = 0) : index_(index), count_(count) {}
     HRESULT STDMETHODCALLTYPE Next(ULONG count, FORMATETC* records, ULONG* fetched) override;

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/code_page.h"
 #include "core/collection_walker.h"
+#include "core/unicode_text.h"
 
 namespace {
 constexpr char kEnd = 0x00;
@@ -31,23 +33,33 @@ struct Writer {
     }
 };
 
+// The string as the stream carries it; `converted` holds an ANSI form.
+const std::string& streamed(const std::string& text, StreamText encoding, std::string& converted) {
+    if (encoding == StreamText::Utf8) return text;
+    converted.clear();
+    utf8ToCodePage(ansiCodePage(), text, converted);
+    return converted;
+}
+
 template <class Output>
-void emit(ItemSource& source, Output& output) {
+void emit(ItemSource& source, StreamText text, Output& output) {
+    std::string converted;
+    const auto put = [&](const std::string& field) { output.text(streamed(field, text, converted)); };
     for (std::size_t depth = 0;;) {
         ItemCode code = source.next();
         ItemFields fields;
         if (code == ItemCode::FolderItem) {
             source.folder(fields);
             output.code(kFolder);
-            output.text(fields.title);
-            output.text(fields.description);
+            put(fields.title);
+            put(fields.description);
             ++depth;
         } else if (code == ItemCode::LinkItem) {
             source.link(fields);
             output.code(kLink);
-            output.text(fields.title);
-            output.text(fields.url);
-            output.text(fields.description);
+            put(fields.title);
+            put(fields.url);
+            put(fields.description);
         } else {
             output.code(kEnd);
             if (depth-- == 0) return;
@@ -63,15 +75,15 @@ std::uint32_t readCount(const char* at) {
 }
 }  // namespace
 
-std::size_t measureItemStream(ItemSource& source) {
+std::size_t measureItemStream(ItemSource& source, StreamText text) {
     Counter counter;
-    emit(source, counter);
+    emit(source, text, counter);
     return counter.size;
 }
 
-void writeItemStream(ItemSource& source, char* destination) {
+void writeItemStream(ItemSource& source, char* destination, StreamText text) {
     Writer writer{destination};
-    emit(source, writer);
+    emit(source, text, writer);
 }
 
 std::size_t measureNodeStream(const Collection&, const BookmarkNode& node) {
@@ -123,9 +135,11 @@ ItemCode ItemStreamSource::next() {
 std::string ItemStreamSource::readString() {
     const std::uint32_t size = readCount(position_);
     position_ += 4;
-    std::string text(position_, size);
+    const std::string_view raw(position_, size);
     position_ += size;
-    return text;
+    std::string text;
+    if (text_ == StreamText::Ansi && codePageToUtf8(ansiCodePage(), raw, text)) return text;
+    return repairedUtf8(raw);
 }
 
 void ItemStreamSource::folder(ItemFields& fields) {

@@ -1,8 +1,10 @@
 #pragma once
 
 // A link read from a data object of another program: an address from the
-// "UniformResourceLocator" format (titled by the file name of a
-// "FileGroupDescriptor"), or else from plain text.
+// "UniformResourceLocatorW" or "UniformResourceLocator" format (titled by the
+// file name of a "FileGroupDescriptorW" or "FileGroupDescriptor"), or else
+// from plain text (CF_UNICODETEXT, else CF_TEXT). The W forms are read first;
+// the A forms are taken to be in the ANSI code page.
 
 #include <objidl.h>
 

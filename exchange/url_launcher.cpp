@@ -1,11 +1,19 @@
 #include "exchange/url_launcher.h"
 
+#include <string_view>
+
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-bool breaksArgument(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return c == '"' || c == ' ' || byte < 0x20 || byte == 0x7F;
+// How many bytes at the start of `text` make a character that could end or
+// split an argument: a quote, a blank or a control character (C0, DEL, and
+// the C1 controls U+0080 to U+009F, two bytes in UTF-8); 0 for any other.
+std::size_t argumentBreakerLength(std::string_view text) {
+    const auto byte = static_cast<unsigned char>(text[0]);
+    if (byte == '"' || byte == ' ' || byte < 0x20 || byte == 0x7F) return 1;
+    const bool c1Control = byte == 0xC2 && text.size() > 1 && static_cast<unsigned char>(text[1]) >= 0x80 &&
+                           static_cast<unsigned char>(text[1]) <= 0x9F;
+    return c1Control ? 2 : 0;
 }
 
 // Backslashes before a quote are escapes when a program splits its command
@@ -21,13 +29,14 @@ std::string encodeArgumentBreakers(const std::string& address) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string encoded;
     encoded.reserve(address.size());
-    for (char c : address) {
-        if (breaksArgument(c)) {
+    for (std::size_t at = 0; at < address.size();) {
+        std::size_t length = argumentBreakerLength(std::string_view(address).substr(at));
+        if (length == 0) encoded += address[at++];
+        for (; length > 0; --length, ++at) {
+            const auto byte = static_cast<unsigned char>(address[at]);
             encoded += '%';
-            encoded += kHex[static_cast<unsigned char>(c) >> 4];
-            encoded += kHex[static_cast<unsigned char>(c) & 0xF];
-        } else {
-            encoded += c;
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0xF];
         }
     }
     return encoded;

@@ -17,6 +17,7 @@ struct BrowserCommand {
 // argument.
 BrowserCommand splitBrowserCommand(const std::string& command, const std::string& address);
 
-// The address with double quote, space, tab, CR, LF and every other control
-// character percent-encoded.
+// The UTF-8 address with double quote, space, tab, CR, LF and every other
+// control character (C1 included) percent-encoded, byte by byte. Other
+// characters stay as they are, for the browser to encode.
 std::string encodeArgumentBreakers(const std::string& address);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "core/unicode_text.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/clipboard_formats_win.h"
 #include "exchange/data_object_import_win.h"
@@ -42,6 +43,22 @@ HRESULT getData(IDataObject* data, CLIPFORMAT format, std::string& bytes, LONG i
         ::ReleaseStgMedium(&medium);
     }
     return result;
+}
+
+// UTF-16 text as the W formats carry it, with its terminating NUL.
+std::string wideBytes(const std::string& utf8) {
+    const std::u16string wide = utf8ToUtf16(utf8) + u'\0';
+    return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
+}
+
+// A one-file group descriptor of `size` bytes: archive and normal attributes
+// (the only field declared valid) and the name in the form's own bytes.
+std::string descriptorBytes(std::size_t size, const std::string& name) {
+    std::string descriptor(size, '\0');
+    descriptor[0] = 1;
+    descriptor[4] = 4;
+    descriptor[40] = '\xA0';
+    return descriptor.replace(76, name.size(), name);
 }
 
 // Every item a source yields, one a line: F name, L title url, E.
@@ -184,47 +201,61 @@ TEST_F(DataObject, RequestsAreCheckedInOrder) {
     EXPECT_EQ(OLE_E_ADVISENOTSUPPORTED, data->EnumDAdvise(nullptr));
 }
 
-TEST_F(DataObject, FolderOffersOwnFormatAndItsNameAsText) {
+TEST_F(DataObject, FolderOffersOwnFormatsAndItsNameAsText) {
+    c.setTitle(folder, "Tools 工具");
     Held data = dataOf(folder);
     std::string bytes;
+    EXPECT_EQ(S_OK, getData(data, CF_UNICODETEXT, bytes));
+    EXPECT_EQ(wideBytes("Tools 工具"), bytes);
     EXPECT_EQ(S_OK, getData(data, CF_TEXT, bytes));
-    EXPECT_EQ(std::string("Tools\0", 6), bytes);
+    EXPECT_EQ(std::string("Tools ??\0", 9), bytes);
     EXPECT_EQ(S_OK, getData(data, formats().own, bytes));
     EXPECT_EQ(streamOf(folder), bytes);
-    for (CLIPFORMAT linkOnly : {formats().url, formats().fileDescriptor, formats().fileContents})
+    for (CLIPFORMAT linkOnly : {formats().urlWide, formats().url, formats().fileDescriptorWide,
+                                formats().fileDescriptor, formats().fileContents})
         EXPECT_EQ(DV_E_CLIPFORMAT, getData(data, linkOnly, bytes));
 
     IEnumFORMATETC* list = nullptr;
     ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    FORMATETC got[5];
+    FORMATETC got[6];
     ULONG fetched = 0;
-    EXPECT_EQ(S_OK, list->Next(5, got, &fetched));
-    EXPECT_EQ(2u, fetched);
-    EXPECT_EQ(formats().own, got[0].cfFormat);
-    EXPECT_EQ(CF_TEXT, got[1].cfFormat);
+    EXPECT_EQ(S_OK, list->Next(6, got, &fetched));
+    ASSERT_EQ(5u, fetched);
+    const CLIPFORMAT expected[] = {formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE};
+    for (ULONG i = 0; i < fetched; ++i) EXPECT_EQ(expected[i], got[i].cfFormat) << i;
     EXPECT_EQ(S_FALSE, list->Next(1, got, &fetched));
     list->Release();
     EXPECT_EQ(E_NOTIMPL, data->EnumFormatEtc(DATADIR_SET, &list));
 }
 
 TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
-    Held data = dataOf(link);
     std::string bytes;
-    EXPECT_EQ(S_OK, getData(data, CF_TEXT, bytes));
-    EXPECT_EQ(std::string("http://example.org/\0", 20), bytes);
-    EXPECT_EQ(S_OK, getData(data, formats().url, bytes));
-    EXPECT_EQ(std::string("http://example.org/\0", 20), bytes);
-    EXPECT_EQ(S_OK, getData(data, formats().fileContents, bytes, 0));
+    EXPECT_EQ(S_OK, getData(dataOf(link), formats().fileContents, bytes, 0));
     EXPECT_EQ("[InternetShortcut]\r\nURL=http://example.org/\r\n", bytes);
 
-    EXPECT_EQ(S_OK, getData(data, formats().fileDescriptor, bytes));
-    std::string expected(336, '\0');
-    expected[0] = 1;              // one file
-    expected[4] = 4;              // only its attributes are valid
-    expected[40] = '\xA0';        // archive | normal
-    const std::string name = "A _b__ _c_.url";
-    expected.replace(76, name.size(), name);
-    EXPECT_EQ(expected, bytes);
+    c.setTitle(link, "Жж <b> 例え 🔥");
+    c.setUrl(link, "https://例え.jp/パス");
+    Held data = dataOf(link);
+    // The ANSI forms lose what the code page lacks: '?' in text, '_' in a file name.
+    const std::pair<CLIPFORMAT, std::string> cases[] = {
+        {CF_UNICODETEXT, wideBytes("https://例え.jp/パス")},
+        {CF_TEXT, std::string("https://??.jp/??\0", 17)},
+        {formats().urlWide, wideBytes("https://例え.jp/パス")},
+        {formats().url, std::string("https://??.jp/??\0", 17)},
+        {formats().fileDescriptorWide, descriptorBytes(596, wideBytes("Жж _b_ 例え 🔥.url"))},
+        {formats().fileDescriptor, descriptorBytes(336, "__ _b_ __ _.url")},
+    };
+    for (const auto& [format, expected] : cases) {
+        EXPECT_EQ(S_OK, getData(data, format, bytes));
+        EXPECT_EQ(expected, bytes) << format;
+    }
+    // CF_LOCALE names a locale whose ANSI code page is the one of CF_TEXT.
+    ASSERT_EQ(S_OK, getData(data, CF_LOCALE, bytes));
+    ASSERT_EQ(sizeof(LCID), bytes.size());
+    DWORD codePage = 0;
+    ::GetLocaleInfoW(*reinterpret_cast<const LCID*>(bytes.data()), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                     reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t));
+    EXPECT_EQ(::GetACP(), codePage);
 
     IEnumFORMATETC* list = nullptr;
     ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
@@ -238,8 +269,9 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
         listed.push_back(one.cfFormat);
     }
     list->Release();
-    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, CF_TEXT, formats().url, formats().fileDescriptor,
-                                       formats().fileContents}),
+    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE,
+                                       formats().urlWide, formats().url, formats().fileDescriptorWide,
+                                       formats().fileDescriptor, formats().fileContents}),
               listed);
 }
 
@@ -294,7 +326,7 @@ TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
     Held data = dataOf(link);
     IEnumFORMATETC* list = nullptr;
     ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    EXPECT_EQ(S_OK, list->Skip(3));
+    EXPECT_EQ(S_OK, list->Skip(8));
     EXPECT_EQ(S_FALSE, list->Skip(3));  // would pass the end: stays
     IEnumFORMATETC* copy = nullptr;
     ASSERT_EQ(S_OK, list->Clone(&copy));
@@ -340,26 +372,59 @@ TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
     EXPECT_FALSE(ownFormat);
     EXPECT_EQ("L Site http://site/\nE\n", itemsOf(*DataObjectImport(&fileList).source()));
 
-    ForeignData browserLink;
-    browserLink.blocks[formats().url] = std::string("http://b/\0junk", 14);
-    browserLink.blocks[CF_TEXT] = std::string("ignored\0", 8);
-    EXPECT_EQ("L http://b/ http://b/\nE\n", itemsOf(*DataObjectImport(&browserLink).source()));
-    std::string descriptor(336, '\0');
-    descriptor[0] = 1;
-    descriptor.replace(76, 19, std::string("Dir\\Page.title.url\0", 19));
-    browserLink.blocks[formats().fileDescriptor] = descriptor;
-    EXPECT_EQ("L Page.title http://b/\nE\n", itemsOf(*DataObjectImport(&browserLink).source()));
-
-    ForeignData text;
-    text.blocks[CF_TEXT] = std::string("Example\r\nwww.example.org\0", 25);
-    EXPECT_EQ("L Example www.example.org\nE\n", itemsOf(*DataObjectImport(&text).source()));
-
     ForeignData blank, picture;
     blank.blocks[CF_TEXT] = std::string(" \r\n\0", 4);
     picture.blocks[CF_BITMAP] = "x";
     EXPECT_EQ(nullptr, DataObjectImport(&blank).source());
     EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
     EXPECT_FALSE(canAccept(&picture, ownFormat));
+}
+
+TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
+    c.setTitle(link, "Café 例え 🔥");
+    c.setUrl(link, "https://例え.jp/パス");
+    Held data = dataOf(link);
+    std::string own, ownAnsi;
+    ASSERT_EQ(S_OK, getData(data, formats().own, own));
+    ASSERT_EQ(S_OK, getData(data, formats().ownAnsi, ownAnsi));
+    const std::string wideDescriptor = descriptorBytes(596, wideBytes("Dir\\Сайт.例え.url"));
+    const std::string ansiDescriptor = descriptorBytes(336, "Caf\xE9.url");
+    const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
+    struct Case {
+        const char* name;
+        std::map<CLIPFORMAT, std::string> blocks;
+        std::string items;
+        bool ownFormat;
+    };
+    const Case cases[] = {
+        {"own", {{formats().own, own}, {formats().ownAnsi, ownAnsi}},
+         "L Café 例え 🔥 https://例え.jp/パス about\nE\n", true},
+        {"older own", {{formats().ownAnsi, ownAnsi}, {CF_UNICODETEXT, wideBytes("x")}},
+         "L Café ?? ? https://??.jp/?? about\nE\n", true},
+        {"W address", {{formats().urlWide, wideBytes("https://例え.jp/")}, {formats().url, ansiUrl}},
+         "L https://例え.jp/ https://例え.jp/\nE\n", false},
+        {"A address", {{formats().url, ansiUrl}, {CF_UNICODETEXT, wideBytes("x")}},
+         "L http://b/café http://b/café\nE\n", false},
+        {"W file name",
+         {{formats().urlWide, wideBytes("http://b/café")}, {formats().fileDescriptorWide, wideDescriptor},
+          {formats().fileDescriptor, ansiDescriptor}},
+         "L Сайт.例え http://b/café\nE\n", false},
+        {"A file name", {{formats().url, ansiUrl}, {formats().fileDescriptor, ansiDescriptor}},
+         "L Café http://b/café\nE\n", false},
+        {"W text", {{CF_UNICODETEXT, wideBytes("Пример https://例え.jp/")}, {CF_TEXT, "x.org"}},
+         "L Пример https://例え.jp/\nE\n", false},
+        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "L Café www.example.org\nE\n", false},
+    };
+    for (const Case& test : cases) {
+        ForeignData foreign;
+        foreign.blocks = test.blocks;
+        bool ownFormat = !test.ownFormat;
+        EXPECT_TRUE(canAccept(&foreign, ownFormat)) << test.name;
+        EXPECT_EQ(test.ownFormat, ownFormat) << test.name;
+        DataObjectImport import(&foreign);
+        ASSERT_NE(nullptr, import.source()) << test.name;
+        EXPECT_EQ(test.items, itemsOf(*import.source())) << test.name;
+    }
 }
 
 TEST_F(DataObject, DamagedOwnFormatEndsTheItems) {

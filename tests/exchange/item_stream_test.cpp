@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "exchange/single_link_source.h"
 #include "tree_text.h"
 
 namespace {
@@ -69,7 +70,7 @@ protected:
         c.setTitle(inner, "l");
         c.setUrl(inner, "x");
         Folder* empty = c.appendFolder(folder).node()->asFolder();
-        c.setTitle(empty, std::string("\0\xFF\r\n", 4));
+        c.setTitle(empty, std::string("\0\xC3\xBF\r\n", 5));
     }
 };
 }  // namespace
@@ -79,7 +80,7 @@ TEST_F(ItemStream, ExactBytes) {
     EXPECT_EQ("\x02" + counted("ab") + counted("u") + counted("d") + std::string(1, '\0'), streamOf(c, link));
     EXPECT_EQ("\x01" + counted("f") + counted("fd") +                          // the folder
                   "\x02" + counted("l") + counted("x") + counted("") +         // its link
-                  "\x01" + counted(std::string("\0\xFF\r\n", 4)) + counted("") +  // an empty folder
+                  "\x01" + counted(std::string("\0\xC3\xBF\r\n", 5)) + counted("") +  // an empty folder
                   std::string(1, '\0') +                                       // ends the empty folder
                   std::string(1, '\0') +                                       // ends f
                   std::string(1, '\0'),                                        // the final end
@@ -140,5 +141,28 @@ TEST_F(ItemStream, HostileBlocks) {
         EXPECT_EQ(test.tree, treeText(copy)) << test.name;
         EXPECT_EQ(ResultStatus::Damaged, source.result().status) << test.name;
         EXPECT_EQ(test.damagedAt, source.result().offset) << test.name;
+    }
+}
+
+TEST(ItemStreamText, Utf8AndTheAnsiFormOlderVersionsRead) {
+    const struct {
+        StreamText form;
+        std::string title, streamed, readBack;
+    } cases[] = {
+        {StreamText::Utf8, "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81"},
+        {StreamText::Utf8, "a\xFF\xE4\xBDz", "a\xFF\xE4\xBDz", "a\xEF\xBF\xBD\xEF\xBF\xBDz"},  // repaired when read
+        {StreamText::Ansi, "Café — Привет 🔥", "Caf\xE9 \x97 ?????? ?", "Café — ?????? ?"},
+    };
+    for (const auto& test : cases) {
+        SingleLinkSource measured({test.title, "d", "ü"}), written({test.title, "d", "ü"});
+        std::string stream(measureItemStream(measured, test.form), '\x7F');
+        writeItemStream(written, stream.data(), test.form);
+        const std::string url = test.form == StreamText::Ansi ? "\xFC" : "ü";
+        EXPECT_EQ("\x02" + counted(test.streamed) + counted(url) + counted("d") + std::string(1, '\0'), stream);
+        ItemStreamSource source(stream.data(), stream.size(), test.form);
+        ItemFields fields;
+        ASSERT_EQ(ItemCode::LinkItem, source.next());
+        source.link(fields);
+        EXPECT_EQ(test.readBack + " d ü", fields.title + " " + fields.description + " " + fields.url);
     }
 }

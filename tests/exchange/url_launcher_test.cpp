@@ -39,7 +39,9 @@ TEST(SplitBrowserCommand, AddressCannotAddArgumentsOfItsOwn) {
         {"http://a.example/\" --user-data-dir=C:\\x \"", "\"http://a.example/%22%20--user-data-dir=C:\\x%20%22\""},
         {"http://a.example/a b", "\"http://a.example/a%20b\""},
         {"http://a.example/\t\r\n", "\"http://a.example/%09%0D%0A\""},
-        {"http://a.example/\x01\x1F\x7F\x80", "\"http://a.example/%01%1F%7F\x80\""},
+        // Control characters, C1 (U+0085) too; no-break space and é stay.
+        {"http://a.example/\x01\x1F\x7F\xC2\x85\xC2\xA0\xC3\xA9",
+         "\"http://a.example/%01%1F%7F%C2%85\xC2\xA0\xC3\xA9\""},
         {"http://a/dir\\", "\"http://a/dir\\\\\""},  // read as one backslash, not as a quote
         {"http://a/d\\ir\\\\", "\"http://a/d\\ir\\\\\\\\\""},
         {"http://a.example/50%25?q=%1", "\"http://a.example/50%25?q=%1\""},  // other bytes stay as written
