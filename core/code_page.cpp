@@ -1,5 +1,11 @@
 #include "code_page.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "core/code_page_platform.h"
 #include "core/unicode_text.h"
 
@@ -16,6 +22,112 @@ bool asciiCompatible(unsigned codePage) {
         return codePage < 20273 || codePage > 20871;  // the EBCDIC range
     }
 }
+
+// The ANSI code page, when it has one byte per character, as a table taken
+// once from the platform's conversion: collection files and everything else
+// in that code page convert without a call into the system per string.
+class SingleByteTable {
+public:
+    explicit SingleByteTable(unsigned codePage) : codePage_(codePage) {
+        if (!asciiCompatible(codePage)) return;
+        std::string all, joined;
+        for (int byte = 0; byte < 256; ++byte) {
+            all += static_cast<char>(byte);
+            std::string utf8;
+            if (!platformCodePageToUtf8(codePage, std::string(1, static_cast<char>(byte)), utf8) || utf8.size() > 3)
+                return;
+            joined += utf8;
+            Utf8Form& form = utf8_[static_cast<std::size_t>(byte)];
+            utf8.copy(form.bytes, utf8.size());
+            form.length = static_cast<unsigned char>(utf8.size());
+            char32_t only = 0;
+            int count = 0;
+            decodeUtf8(utf8, [&](char32_t codePoint) { only = codePoint, ++count; });
+            if (count != 1) return;
+            if (byte < 0x80 || only == kReplacementCharacter) continue;
+            if (only < lowBytes_.size())
+                lowBytes_[only] = static_cast<std::int16_t>(byte);
+            else
+                bytes_.emplace_back(only, static_cast<char>(byte));
+        }
+        // A lead byte of a multi-byte code page reads differently before another byte.
+        std::string whole;
+        if (!platformCodePageToUtf8(codePage, all, whole) || whole != joined) return;
+        std::sort(bytes_.begin(), bytes_.end());
+        usable_ = true;
+    }
+
+    bool holds(unsigned codePage) const { return usable_ && codePage == codePage_; }
+
+    void toUtf8(std::string_view text, std::string& out) const {
+        std::size_t size = text.size();
+        for (char c : text)
+            if (static_cast<unsigned char>(c) >= 0x80) size += utf8_[static_cast<unsigned char>(c)].length - 1u;
+        out.resize(size);
+        char* next = out.data();
+        for (char c : text) {
+            if (static_cast<unsigned char>(c) < 0x80) {
+                *next++ = c;
+                continue;
+            }
+            const Utf8Form& form = utf8_[static_cast<unsigned char>(c)];
+            for (unsigned char i = 0; i < form.length; ++i) *next++ = form.bytes[i];
+        }
+    }
+
+    bool fromUtf8(std::string_view text, std::string& out, const MissingCharacter& missing) const {
+        out.clear();
+        out.reserve(text.size());
+        bool held = true;
+        decodeUtf8(text, [&](char32_t codePoint) {
+            if (codePoint < 0x80) {
+                out += static_cast<char>(codePoint);
+                return;
+            }
+            if (codePoint < lowBytes_.size() && lowBytes_[codePoint] >= 0) {
+                out += static_cast<char>(lowBytes_[codePoint]);
+                return;
+            }
+            const auto found = std::lower_bound(bytes_.begin(), bytes_.end(), codePoint,
+                                                [](const auto& entry, char32_t wanted) { return entry.first < wanted; });
+            if (found != bytes_.end() && found->first == codePoint) {
+                out += found->second;
+                return;
+            }
+            held = false;
+            if (missing)
+                missing(codePoint, out);
+            else
+                out += '?';
+        });
+        return held;
+    }
+
+private:
+    struct Utf8Form {
+        char bytes[3];
+        unsigned char length;
+    };
+
+    unsigned codePage_;
+    bool usable_ = false;
+    std::array<Utf8Form, 256> utf8_{};
+    // The byte of each code point below U+0800 (Latin, Greek, Cyrillic,
+    // Hebrew, Arabic), -1 where there is none; the others sorted.
+    std::array<std::int16_t, 0x800> lowBytes_ = filled(-1);
+    std::vector<std::pair<char32_t, char>> bytes_;
+
+    static std::array<std::int16_t, 0x800> filled(std::int16_t value) {
+        std::array<std::int16_t, 0x800> all;
+        all.fill(value);
+        return all;
+    }
+};
+
+const SingleByteTable& ansiTable() {
+    static const SingleByteTable table(ansiCodePage());
+    return table;
+}
 }  // namespace
 
 bool codePageToUtf8(unsigned codePage, std::string_view text, std::string& out) {
@@ -25,6 +137,10 @@ bool codePageToUtf8(unsigned codePage, std::string_view text, std::string& out) 
     }
     if (asciiCompatible(codePage) && isAscii(text)) {
         out.assign(text);
+        return true;
+    }
+    if (ansiTable().holds(codePage)) {
+        ansiTable().toUtf8(text, out);
         return true;
     }
     return platformCodePageToUtf8(codePage, text, out);
@@ -39,6 +155,11 @@ bool utf8ToCodePage(unsigned codePage, std::string_view text, std::string& out, 
     }
     if (asciiCompatible(codePage) && isAscii(text)) {
         out.assign(text);
+        return true;
+    }
+    if (ansiTable().holds(codePage)) {
+        const bool held = ansiTable().fromUtf8(text, out, missing);
+        if (lossless) *lossless = held;
         return true;
     }
     std::string converted;

@@ -23,40 +23,6 @@ constexpr std::int32_t kUtf8Version = 2;
 constexpr std::uint16_t kLinkKind = 0;
 constexpr std::uint16_t kFolderKind = 1;
 
-// Calls `visit` for each node below `root`, depth first, without recursion.
-template <typename Visit>
-bool everyNodeBelow(const Folder& root, Visit&& visit) {
-    std::vector<ChildPosition> levels{root.childrenBegin()};
-    while (!levels.empty()) {
-        ChildPosition& position = levels.back();
-        if (position.isEnd()) {
-            levels.pop_back();
-            continue;
-        }
-        const BookmarkNode* node = position.node();
-        ++position;
-        if (!visit(*node)) return false;
-        if (const Folder* folder = node->asFolder()) levels.push_back(folder->childrenBegin());
-    }
-    return true;
-}
-
-bool fitsCodePage(unsigned codePage, std::string_view text, std::string& scratch) {
-    bool lossless = false;
-    return isAscii(text) || (utf8ToCodePage(codePage, text, scratch, &lossless) && lossless);
-}
-
-// Whether every string of the tree converts to the code page without loss.
-bool treeFitsCodePage(const Folder& root, unsigned codePage) {
-    std::string scratch;
-    auto fits = [&](const BookmarkNode& node) {
-        if (!fitsCodePage(codePage, node.title, scratch) || !fitsCodePage(codePage, node.description, scratch))
-            return false;
-        const Link* link = node.asLink();
-        return !link || fitsCodePage(codePage, link->url, scratch);
-    };
-    return fits(root) && everyNodeBelow(root, fits);
-}
 }  // namespace
 
 // The byte streams of one collection file, which know how its strings are
@@ -77,15 +43,16 @@ public:
             fail(ResultStatus::Damaged, start);
             return false;
         }
-        if (!readBytes(text.resize(size), size)) return false;
-        const std::string_view bytes = text.view();
-        if (isAscii(bytes)) return true;
-        if (utf8_) {
-            if (!isValidUtf8(bytes)) text = repairedUtf8(bytes);
-        } else if (codePageToUtf8(codePage_, bytes, scratch_)) {
-            text = scratch_;
+        // Read beside the node, so that a string that must be converted costs
+        // the node one allocation like any other.
+        raw_.resize(size);
+        if (!readBytes(raw_.data(), size)) return false;
+        if (isAscii(raw_) || (utf8_ && isValidUtf8(raw_))) {
+            text = raw_;
+        } else if (utf8_ || !codePageToUtf8(codePage_, raw_, converted_)) {
+            text = repairedUtf8(raw_);
         } else {
-            text = repairedUtf8(bytes);
+            text = converted_;
         }
         return true;
     }
@@ -93,24 +60,35 @@ public:
 private:
     const unsigned codePage_ = ansiCodePage();
     bool utf8_ = false;
-    std::string scratch_;
+    std::string raw_;
+    std::string converted_;
 };
 
 class CollectionFileWriter : public BinaryWriter {
 public:
     CollectionFileWriter(ByteSink& sink, bool utf8) : BinaryWriter(sink), utf8_(utf8) {}
 
+    // In the code page, a string that it cannot hold whole is not written:
+    // writing stops, and lacksCharacters() tells why.
     bool writeText(const NodeText& text) {
         std::string_view bytes = text.view();
-        // Only a tree that fits the code page is written in it.
-        if (!utf8_ && !isAscii(bytes) && utf8ToCodePage(codePage_, bytes, scratch_)) bytes = scratch_;
+        if (!utf8_ && !isAscii(bytes)) {
+            bool lossless = false;
+            if (!utf8ToCodePage(codePage_, bytes, scratch_, &lossless) || !lossless) {
+                lacksCharacters_ = true;
+                return false;
+            }
+            bytes = scratch_;
+        }
         if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) return false;
         return writeU32(static_cast<std::uint32_t>(bytes.size())) && writeBytes(bytes.data(), bytes.size());
     }
+    bool lacksCharacters() const { return lacksCharacters_; }
 
 private:
     const unsigned codePage_ = ansiCodePage();
     bool utf8_;
+    bool lacksCharacters_ = false;
     std::string scratch_;
 };
 
@@ -247,17 +225,36 @@ Result Collection::readFile(ByteSource& source) {
     return in.result();
 }
 
-Result Collection::writeFile(ByteSink& sink) const {
-    const bool utf8 = !treeFitsCodePage(*this, ansiCodePage());
+namespace {
+// Writes the whole file with its strings in UTF-8 or in the code page. In the
+// code page it stops at the first string the code page cannot hold, with
+// `lacksCharacters` set.
+Result writeCollection(const Collection& collection, ByteSink& sink, bool utf8, bool& lacksCharacters) {
     CollectionFileWriter out(sink, utf8);
     if (!out.writeU32(kMagic) || !out.writeI32(utf8 ? kUtf8Version : kCodePageVersion) || !out.writeU32(0) ||
         !out.writeU32(0))
         return Result::failure(ResultStatus::WriteFailed);
     // Folder::write refuses, without a failed write, only what the format
     // cannot hold: above all a tree deeper than a load accepts.
-    if (!write(out)) return Result::failure(out.failed() ? ResultStatus::WriteFailed : ResultStatus::TooDeep);
+    const bool written = collection.Folder::write(out);
+    lacksCharacters = out.lacksCharacters();
+    if (!written) return Result::failure(out.failed() ? ResultStatus::WriteFailed : ResultStatus::TooDeep);
     if (!out.flush()) return Result::failure(ResultStatus::WriteFailed);
     return {};
+}
+
+// A sink that only counts: for finding out whether the tree fits the code page.
+class NoSink final : public ByteSink {
+public:
+    bool write(const char*, std::size_t) override { return true; }
+};
+}  // namespace
+
+Result Collection::writeFile(ByteSink& sink) const {
+    bool lacksCharacters = false;
+    NoSink trial;
+    writeCollection(*this, trial, false, lacksCharacters);
+    return writeCollection(*this, sink, lacksCharacters, lacksCharacters);
 }
 
 Result Collection::load(const std::string& path) {
@@ -270,7 +267,14 @@ Result Collection::load(const std::string& path) {
 Result Collection::save(const std::string& path) {
     ReplacingFile file(path);
     if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
-    Result written = writeFile(file);
+    // Most trees fit the code page: written in it at once, and only started
+    // again in UTF-8 when a string turns out not to fit.
+    bool lacksCharacters = false;
+    Result written = writeCollection(*this, file, false, lacksCharacters);
+    if (lacksCharacters) {
+        if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
+        written = writeCollection(*this, file, true, lacksCharacters);
+    }
     if (!written) return written.at(path);
     if (!file.commit()) return Result::failure(ResultStatus::WriteFailed, path);
     modified = false;
