@@ -22,7 +22,6 @@ constexpr std::int32_t kCodePageVersion = 1;
 constexpr std::int32_t kUtf8Version = 2;
 constexpr std::uint16_t kLinkKind = 0;
 constexpr std::uint16_t kFolderKind = 1;
-
 }  // namespace
 
 // The byte streams of one collection file, which know how its strings are
