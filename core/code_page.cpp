@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -60,46 +61,44 @@ public:
     bool holds(unsigned codePage) const { return usable_ && codePage == codePage_; }
 
     void toUtf8(std::string_view text, std::string& out) const {
-        std::size_t size = text.size();
-        for (char c : text)
-            if (static_cast<unsigned char>(c) >= 0x80) size += utf8_[static_cast<unsigned char>(c)].length - 1u;
-        out.resize(size);
+        // One pass into room for the longest form, cut to size after.
+        out.resize(text.size() * 3 + 1);
         char* next = out.data();
         for (char c : text) {
-            if (static_cast<unsigned char>(c) < 0x80) {
-                *next++ = c;
-                continue;
-            }
             const Utf8Form& form = utf8_[static_cast<unsigned char>(c)];
-            for (unsigned char i = 0; i < form.length; ++i) *next++ = form.bytes[i];
+            std::memcpy(next, form.bytes, 3);
+            next += form.length;
         }
+        out.resize(static_cast<std::size_t>(next - out.data()));
     }
 
     bool fromUtf8(std::string_view text, std::string& out, const MissingCharacter& missing) const {
         out.clear();
         out.reserve(text.size());
         bool held = true;
-        decodeUtf8(text, [&](char32_t codePoint) {
-            if (codePoint < 0x80) {
-                out += static_cast<char>(codePoint);
-                return;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+        const std::size_t size = text.size();
+        std::size_t i = 0;
+        while (i < size) {
+            const std::size_t ascii = i;
+            while (i < size && bytes[i] < 0x80) ++i;
+            out.append(text.data() + ascii, i - ascii);
+            if (i == size) break;
+            // Most letters of a single-byte code page take two bytes in UTF-8.
+            if (bytes[i] >= 0xC2 && bytes[i] <= 0xDF && i + 1 < size && (bytes[i + 1] & 0xC0) == 0x80) {
+                const std::int16_t byte = lowBytes_[(bytes[i] & 0x1Fu) << 6 | (bytes[i + 1] & 0x3Fu)];
+                if (byte >= 0) {
+                    out += static_cast<char>(byte);
+                    i += 2;
+                    continue;
+                }
             }
-            if (codePoint < lowBytes_.size() && lowBytes_[codePoint] >= 0) {
-                out += static_cast<char>(lowBytes_[codePoint]);
-                return;
-            }
-            const auto found = std::lower_bound(bytes_.begin(), bytes_.end(), codePoint,
-                                                [](const auto& entry, char32_t wanted) { return entry.first < wanted; });
-            if (found != bytes_.end() && found->first == codePoint) {
-                out += found->second;
-                return;
-            }
-            held = false;
-            if (missing)
-                missing(codePoint, out);
-            else
-                out += '?';
-        });
+            // The rest of the run, up to the next ASCII byte (never inside a sequence), in full.
+            const std::size_t other = i;
+            while (i < size && bytes[i] >= 0x80) ++i;
+            decodeUtf8(text.substr(other, i - other),
+                       [&](char32_t codePoint) { held = appendByteOf(codePoint, out, missing) && held; });
+        }
         return held;
     }
 
@@ -116,6 +115,25 @@ private:
     // Hebrew, Arabic), -1 where there is none; the others sorted.
     std::array<std::int16_t, 0x800> lowBytes_ = filled(-1);
     std::vector<std::pair<char32_t, char>> bytes_;
+
+    // Appends the byte of `codePoint`; false, with what `missing` gives, when there is none.
+    bool appendByteOf(char32_t codePoint, std::string& out, const MissingCharacter& missing) const {
+        if (codePoint < lowBytes_.size() && lowBytes_[codePoint] >= 0) {
+            out += static_cast<char>(lowBytes_[codePoint]);
+            return true;
+        }
+        const auto found = std::lower_bound(bytes_.begin(), bytes_.end(), codePoint,
+                                            [](const auto& entry, char32_t wanted) { return entry.first < wanted; });
+        if (found != bytes_.end() && found->first == codePoint) {
+            out += found->second;
+            return true;
+        }
+        if (missing)
+            missing(codePoint, out);
+        else
+            out += '?';
+        return false;
+    }
 
     static std::array<std::int16_t, 0x800> filled(std::int16_t value) {
         std::array<std::int16_t, 0x800> all;

@@ -42,24 +42,27 @@ public:
             fail(ResultStatus::Damaged, start);
             return false;
         }
-        // Read beside the node, so that a string that must be converted costs
-        // the node one allocation like any other.
-        raw_.resize(size);
-        if (!readBytes(raw_.data(), size)) return false;
-        if (isAscii(raw_) || (utf8_ && isValidUtf8(raw_))) {
-            text = raw_;
-        } else if (utf8_ || !codePageToUtf8(codePage_, raw_, converted_)) {
-            text = repairedUtf8(raw_);
-        } else {
-            text = converted_;
+        std::string_view bytes;
+        if (!readBytesInPlace(size, bytes)) {
+            // Longer than what is buffered: read into the node itself.
+            char* into = text.resize(size);
+            if (!readBytes(into, size)) return false;
+            bytes = std::string_view(into, size);
+            if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes))) return true;
         }
+        // ASCII, and valid UTF-8 in version 2, are kept as they are.
+        if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes)))
+            text = bytes;
+        else if (!utf8_ && codePageToUtf8(codePage_, bytes, converted_))
+            text = converted_;
+        else
+            text = repairedUtf8(bytes);
         return true;
     }
 
 private:
     const unsigned codePage_ = ansiCodePage();
     bool utf8_ = false;
-    std::string raw_;
     std::string converted_;
 };
 

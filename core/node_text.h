@@ -34,9 +34,11 @@ public:
 
     friend bool operator==(const NodeText& a, std::string_view b) { return a.view() == b; }
 
-private:
-    // Replaces the text with `size` bytes to be filled through the pointer.
+    // Replaces the text with `size` bytes that the caller then fills through
+    // the returned pointer (used by the file reader to avoid a copy).
     char* resize(std::size_t size);
+
+private:
     void release();
 
     char* block_ = nullptr;
