@@ -1,5 +1,8 @@
 #include "cli/browser_command_command.h"
 
+#include <string>
+
+#include "cli/console_output.h"
 #include "exchange/launch_decision.h"
 #include "exchange/url_launcher.h"
 
@@ -11,8 +14,7 @@ int runBrowserCommandCommand(const std::vector<std::string>& arguments, std::FIL
     const std::string& address = arguments[1];
     switch (launchDecision(address)) {
     case LaunchDecision::Refuse:
-        std::fprintf(err, "not opened: %s does not begin with a scheme such as http:\n",
-                     encodeArgumentBreakers(address).c_str());
+        writeText(err, "not opened: " + encodeArgumentBreakers(address) + " does not begin with a scheme such as http:\n");
         return 1;
     case LaunchDecision::Ask:
         std::fputs("asks first: the scheme is not http, https, ftp or mailto\n", out);
@@ -22,8 +24,8 @@ int runBrowserCommandCommand(const std::vector<std::string>& arguments, std::FIL
     }
     const BrowserCommand split = splitBrowserCommand(arguments[0], address);
     if (split.program.empty())  // the launch hands the address to the shell
-        std::fprintf(out, "shell: %s\n", encodeArgumentBreakers(address).c_str());
+        writeText(out, "shell: " + encodeArgumentBreakers(address) + "\n");
     else
-        std::fprintf(out, "program: %s\narguments: %s\n", split.program.c_str(), split.arguments.c_str());
+        writeText(out, "program: " + split.program + "\narguments: " + split.arguments + "\n");
     return 0;
 }

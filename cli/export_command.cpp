@@ -18,12 +18,12 @@ int runExportCommand(const std::vector<std::string>& arguments, std::FILE*, std:
     // A damaged collection is not exported in part: the output would look complete.
     const Result loaded = collection.load(collectionPath);
     if (!loaded) {
-        std::fputs(("linkhaven-cli: cannot read the collection " + describe(loaded) + "\n").c_str(), err);
+        writeText(err, "linkhaven-cli: cannot read the collection " + describe(loaded) + "\n");
         return 1;
     }
     const Result exported = exportCollection(collection, templatePath, outputPath, collectionPath);
     if (!exported) {
-        writeAnsiText(err, "linkhaven-cli: " + UrlExport::exportMessage(exported, templatePath, outputPath) + "\n");
+        writeText(err, "linkhaven-cli: " + UrlExport::exportMessage(exported, templatePath, outputPath) + "\n");
         return 1;
     }
     return 0;

@@ -1,5 +1,8 @@
 #include "import_command.h"
 
+#include <string>
+
+#include "cli/console_output.h"
 #include "core/collection.h"
 #include "import/file_list_importer.h"
 #include "import/item_insertion.h"
@@ -19,22 +22,22 @@ int runImportCommand(const std::vector<std::string>& arguments, std::FILE* out, 
         const InsertedCounts counts = insertItems(collection, &collection, importer);
         const Result imported = importer.result();
         if (imported.status == ResultStatus::NotRecognized) {
-            std::fputs(("linkhaven-cli: skipped " + describe(imported) + "\n").c_str(), err);
+            writeText(err, "linkhaven-cli: skipped " + describe(imported) + "\n");
         } else if (!imported) {
-            std::fputs(("linkhaven-cli: cannot import " + describe(imported) + "\n").c_str(), err);
+            writeText(err, "linkhaven-cli: cannot import " + describe(imported) + "\n");
             return 1;
         } else if (counts.folders + counts.links == 0) {
-            std::fputs(("linkhaven-cli: no bookmarks found in " + *path + "\n").c_str(), err);
+            writeText(err, "linkhaven-cli: no bookmarks found in " + *path + "\n");
         }
         total.folders += counts.folders;
         total.links += counts.links;
     }
     const Result saved = collection.save(outputPath);
     if (!saved) {
-        std::fputs(("linkhaven-cli: cannot save " + describe(saved) + "\n").c_str(), err);
+        writeText(err, "linkhaven-cli: cannot save " + describe(saved) + "\n");
         return 1;
     }
-    std::fprintf(out, "%zu folders, %zu links imported into '%s'\n", total.folders, total.links,
-                 outputPath.c_str());
+    writeText(out, std::to_string(total.folders) + " folders, " + std::to_string(total.links) +
+                       " links imported into '" + outputPath + "'\n");
     return 0;
 }

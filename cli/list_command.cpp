@@ -38,11 +38,11 @@ void printCollection(const Collection& collection, std::FILE* out) {
             text += "- " + oneLine(fields.title) + " <" + oneLine(fields.url) + ">\n";
         }
         if (text.size() > (1 << 16)) {
-            writeAnsiText(out, text);
+            writeText(out, text);
             text.clear();
         }
     }
-    writeAnsiText(out, text);
+    writeText(out, text);
 }
 
 int runListCommand(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err) {
@@ -56,12 +56,12 @@ int runListCommand(const std::vector<std::string>& arguments, std::FILE* out, st
     // Nothing was read from these: an empty tree would only mislead.
     if (loaded.status == ResultStatus::NotFound || loaded.status == ResultStatus::NoAccess ||
         loaded.status == ResultStatus::NotRecognized) {
-        std::fputs(("linkhaven-cli: cannot open " + describe(loaded) + "\n").c_str(), err);
+        writeText(err, "linkhaven-cli: cannot open " + describe(loaded) + "\n");
         return 1;
     }
     printCollection(collection, out);
     if (loaded) return 0;
     std::fflush(out);
-    std::fputs(("linkhaven-cli: " + describe(loaded) + "; shown is what could be read\n").c_str(), err);
+    writeText(err, "linkhaven-cli: " + describe(loaded) + "; shown is what could be read\n");
     return 1;
 }

@@ -1,11 +1,11 @@
 // linkhaven-cli: the collection core, importers and export from the command line.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli/browser_command_command.h"
+#include "cli/command_line_arguments.h"
 #include "cli/export_command.h"
 #include "cli/import_command.h"
 #include "cli/list_command.h"
@@ -47,9 +47,11 @@ int main(int argc, char** argv) {
     // the tool's folder or the current one.
     ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 #endif
-    if (argc < 2) return usage();
-    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    std::vector<std::string> arguments = commandLineArguments(argc, argv);
+    if (arguments.empty()) return usage();
+    const std::string name = arguments.front();
+    arguments.erase(arguments.begin());
     for (const Command& command : kCommands)
-        if (std::strcmp(argv[1], command.name) == 0) return command.run(arguments, stdout, stderr);
+        if (name == command.name) return command.run(arguments, stdout, stderr);
     return usage();
 }

@@ -60,6 +60,14 @@ bool BinaryReader::readBytes(char* destination, std::size_t size) {
     return true;
 }
 
+bool BinaryReader::readBytesInPlace(std::size_t size, std::string_view& bytes) {
+    if (end_ - begin_ < size) return false;
+    bytes = std::string_view(buffer_.get() + begin_, size);
+    begin_ += size;
+    consumed_ += size;
+    return true;
+}
+
 bool BinaryReader::readU16(std::uint16_t& value) {
     unsigned char bytes[2];
     if (!readBytes(reinterpret_cast<char*>(bytes), 2)) return false;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "file_io.h"
 
@@ -19,6 +20,10 @@ public:
     bool readI32(std::int32_t& value);
     // Reads exactly `size` bytes; false (and the reader failed) on a short read.
     bool readBytes(char* destination, std::size_t size);
+    // Reads `size` bytes without copying them when the buffer holds them
+    // whole: a view valid until the next read. False, reading nothing, when
+    // it does not.
+    bool readBytesInPlace(std::size_t size, std::string_view& bytes);
     // Bytes not yet read, as far as the source's size tells.
     std::uint64_t remaining() const { return total_ - consumed_; }
     // Bytes read so far: the offset of the next byte.

@@ -9,8 +9,8 @@
 
 #include "node_text.h"
 
-class BinaryReader;
-class BinaryWriter;
+class CollectionFileReader;
+class CollectionFileWriter;
 class Folder;
 class Link;
 
@@ -26,8 +26,8 @@ public:
     const Link* asLink() const { return const_cast<BookmarkNode*>(this)->asLink(); }
 
     // The node's body in the collection file format.
-    virtual bool write(BinaryWriter& out) const;
-    virtual bool read(BinaryReader& in);
+    virtual bool write(CollectionFileWriter& out) const;
+    virtual bool read(CollectionFileReader& in);
 
     Folder* parent = nullptr;
     NodeText title;
@@ -73,8 +73,8 @@ public:
     Folder* asFolder() override { return this; }
     // Writes and reads the whole subtree without recursion, so any depth the
     // file allows fits on the stack.
-    bool write(BinaryWriter& out) const override;
-    bool read(BinaryReader& in) override;
+    bool write(CollectionFileWriter& out) const override;
+    bool read(CollectionFileReader& in) override;
 
     ChildPosition childrenBegin() const { return ChildPosition(firstChild_); }
     ChildPosition childrenEnd() const { return ChildPosition(); }
@@ -104,8 +104,8 @@ public:
 
     using BookmarkNode::asLink;
     Link* asLink() override { return this; }
-    bool write(BinaryWriter& out) const override;
-    bool read(BinaryReader& in) override;
+    bool write(CollectionFileWriter& out) const override;
+    bool read(CollectionFileReader& in) override;
 
     NodeText url;
 };

@@ -1,5 +1,9 @@
 // The collection file: a 16-byte header, then the root folder's body, depth
 // first. Integers are little-endian; a string is a 32-bit length and its bytes.
+// Version 1 holds its strings in the ANSI code page, version 2 (the same
+// layout) in UTF-8. A tree whose text the code page holds whole is saved as
+// version 1, so that such files stay as they always were; any other as
+// version 2, which readers of version 1 refuse.
 
 #include "collection.h"
 
@@ -8,42 +12,99 @@
 #include <vector>
 
 #include "binary_stream.h"
+#include "code_page.h"
 #include "replacing_file.h"
+#include "unicode_text.h"
 
 namespace {
 constexpr std::uint32_t kMagic = 0x00005FA9;
-constexpr std::int32_t kVersion = 1;
+constexpr std::int32_t kCodePageVersion = 1;
+constexpr std::int32_t kUtf8Version = 2;
 constexpr std::uint16_t kLinkKind = 0;
 constexpr std::uint16_t kFolderKind = 1;
+}  // namespace
 
-bool writeText(BinaryWriter& out, const NodeText& text) {
-    if (text.size() > std::numeric_limits<std::uint32_t>::max()) return false;
-    return out.writeU32(static_cast<std::uint32_t>(text.size())) &&
-           out.writeBytes(text.data(), text.size());
-}
+// The byte streams of one collection file, which know how its strings are
+// encoded. ASCII is the same in both encodings and is never converted.
+class CollectionFileReader : public BinaryReader {
+public:
+    explicit CollectionFileReader(ByteSource& source) : BinaryReader(source) {}
 
-bool readText(BinaryReader& in, NodeText& text) {
-    const std::uint64_t start = in.offset();
-    std::uint32_t size;
-    if (!in.readU32(size)) return false;
-    // A length the rest of the file cannot hold fails like the short read it would be.
-    if (size > in.remaining()) {
-        in.fail(ResultStatus::Damaged, start);
-        return false;
+    // Strings in UTF-8 rather than the code page, from here on.
+    void readUtf8(bool utf8) { utf8_ = utf8; }
+
+    bool readText(NodeText& text) {
+        const std::uint64_t start = offset();
+        std::uint32_t size;
+        if (!readU32(size)) return false;
+        // A length the rest of the file cannot hold fails like the short read it would be.
+        if (size > remaining()) {
+            fail(ResultStatus::Damaged, start);
+            return false;
+        }
+        std::string_view bytes;
+        if (!readBytesInPlace(size, bytes)) {
+            // Longer than what is buffered: read into the node itself.
+            char* into = text.resize(size);
+            if (!readBytes(into, size)) return false;
+            bytes = std::string_view(into, size);
+            if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes))) return true;
+        }
+        // ASCII, and valid UTF-8 in version 2, are kept as they are.
+        if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes)))
+            text = bytes;
+        else if (!utf8_ && codePageToUtf8(codePage_, bytes, converted_))
+            text = converted_;
+        else
+            text = repairedUtf8(bytes);
+        return true;
     }
-    return in.readBytes(text.resize(size), size);
-}
 
+private:
+    const unsigned codePage_ = ansiCodePage();
+    bool utf8_ = false;
+    std::string converted_;
+};
+
+class CollectionFileWriter : public BinaryWriter {
+public:
+    CollectionFileWriter(ByteSink& sink, bool utf8) : BinaryWriter(sink), utf8_(utf8) {}
+
+    // In the code page, a string that it cannot hold whole is not written:
+    // writing stops, and lacksCharacters() tells why.
+    bool writeText(const NodeText& text) {
+        std::string_view bytes = text.view();
+        if (!utf8_ && !isAscii(bytes)) {
+            bool lossless = false;
+            if (!utf8ToCodePage(codePage_, bytes, scratch_, &lossless) || !lossless) {
+                lacksCharacters_ = true;
+                return false;
+            }
+            bytes = scratch_;
+        }
+        if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) return false;
+        return writeU32(static_cast<std::uint32_t>(bytes.size())) && writeBytes(bytes.data(), bytes.size());
+    }
+    bool lacksCharacters() const { return lacksCharacters_; }
+
+private:
+    const unsigned codePage_ = ansiCodePage();
+    bool utf8_;
+    bool lacksCharacters_ = false;
+    std::string scratch_;
+};
+
+namespace {
 // A folder's own fields: title, description, child count.
-bool writeFolderHead(BinaryWriter& out, const Folder& folder) {
+bool writeFolderHead(CollectionFileWriter& out, const Folder& folder) {
     if (folder.childCount() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         return false;
-    return writeText(out, folder.title) && writeText(out, folder.description) &&
+    return out.writeText(folder.title) && out.writeText(folder.description) &&
            out.writeI32(static_cast<std::int32_t>(folder.childCount()));
 }
 
-bool readFolderHead(BinaryReader& in, Folder& folder, std::int32_t& childCount) {
-    if (!readText(in, folder.title) || !readText(in, folder.description)) return false;
+bool readFolderHead(CollectionFileReader& in, Folder& folder, std::int32_t& childCount) {
+    if (!in.readText(folder.title) || !in.readText(folder.description)) return false;
     const std::uint64_t start = in.offset();
     if (!in.readI32(childCount)) return false;
     if (childCount < 0) in.fail(ResultStatus::Damaged, start);
@@ -51,19 +112,17 @@ bool readFolderHead(BinaryReader& in, Folder& folder, std::int32_t& childCount) 
 }
 }  // namespace
 
-bool BookmarkNode::write(BinaryWriter& out) const {
-    return writeText(out, title) && writeText(out, description);
+bool BookmarkNode::write(CollectionFileWriter& out) const {
+    return out.writeText(title) && out.writeText(description);
 }
 
-bool BookmarkNode::read(BinaryReader& in) {
-    return readText(in, title) && readText(in, description);
-}
+bool BookmarkNode::read(CollectionFileReader& in) { return in.readText(title) && in.readText(description); }
 
-bool Link::write(BinaryWriter& out) const { return BookmarkNode::write(out) && writeText(out, url); }
+bool Link::write(CollectionFileWriter& out) const { return BookmarkNode::write(out) && out.writeText(url); }
 
-bool Link::read(BinaryReader& in) { return BookmarkNode::read(in) && readText(in, url); }
+bool Link::read(CollectionFileReader& in) { return BookmarkNode::read(in) && in.readText(url); }
 
-bool Folder::write(BinaryWriter& out) const {
+bool Folder::write(CollectionFileWriter& out) const {
     if (!writeFolderHead(out, *this)) return false;
     // One position per open folder level; the back is the folder being written.
     std::vector<ChildPosition> levels{childrenBegin()};
@@ -87,7 +146,7 @@ bool Folder::write(BinaryWriter& out) const {
     return true;
 }
 
-bool Folder::read(BinaryReader& in) {
+bool Folder::read(CollectionFileReader& in) {
     destroyChildren();
     title = std::string_view();
     description = std::string_view();
@@ -152,7 +211,7 @@ bool Folder::read(BinaryReader& in) {
 Result Collection::readFile(ByteSource& source) {
     clear();
     modified = false;
-    BinaryReader in(source);
+    CollectionFileReader in(source);
     std::uint32_t magic, reserved1, reserved2;
     std::int32_t version;
     // Too short for a magic number is no collection file either.
@@ -161,20 +220,43 @@ Result Collection::readFile(ByteSource& source) {
         return Result::failure(ResultStatus::NotRecognized);
     }
     if (!in.readI32(version)) return in.result();
-    if (version > kVersion) return Result::failure(ResultStatus::NotRecognized, {}, 4);
+    // Versions below 1 were always read as version 1.
+    if (version > kUtf8Version) return Result::failure(ResultStatus::NotRecognized, {}, 4);
+    in.readUtf8(version == kUtf8Version);
     if (in.readU32(reserved1) && in.readU32(reserved2)) read(in);
     return in.result();
 }
 
-Result Collection::writeFile(ByteSink& sink) const {
-    BinaryWriter out(sink);
-    if (!out.writeU32(kMagic) || !out.writeI32(kVersion) || !out.writeU32(0) || !out.writeU32(0))
+namespace {
+// Writes the whole file with its strings in UTF-8 or in the code page. In the
+// code page it stops at the first string the code page cannot hold, with
+// `lacksCharacters` set.
+Result writeCollection(const Collection& collection, ByteSink& sink, bool utf8, bool& lacksCharacters) {
+    CollectionFileWriter out(sink, utf8);
+    if (!out.writeU32(kMagic) || !out.writeI32(utf8 ? kUtf8Version : kCodePageVersion) || !out.writeU32(0) ||
+        !out.writeU32(0))
         return Result::failure(ResultStatus::WriteFailed);
     // Folder::write refuses, without a failed write, only what the format
     // cannot hold: above all a tree deeper than a load accepts.
-    if (!write(out)) return Result::failure(out.failed() ? ResultStatus::WriteFailed : ResultStatus::TooDeep);
+    const bool written = collection.Folder::write(out);
+    lacksCharacters = out.lacksCharacters();
+    if (!written) return Result::failure(out.failed() ? ResultStatus::WriteFailed : ResultStatus::TooDeep);
     if (!out.flush()) return Result::failure(ResultStatus::WriteFailed);
     return {};
+}
+
+// A sink that only counts: for finding out whether the tree fits the code page.
+class NoSink final : public ByteSink {
+public:
+    bool write(const char*, std::size_t) override { return true; }
+};
+}  // namespace
+
+Result Collection::writeFile(ByteSink& sink) const {
+    bool lacksCharacters = false;
+    NoSink trial;
+    writeCollection(*this, trial, false, lacksCharacters);
+    return writeCollection(*this, sink, lacksCharacters, lacksCharacters);
 }
 
 Result Collection::load(const std::string& path) {
@@ -187,7 +269,14 @@ Result Collection::load(const std::string& path) {
 Result Collection::save(const std::string& path) {
     ReplacingFile file(path);
     if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
-    Result written = writeFile(file);
+    // Most trees fit the code page: written in it at once, and only started
+    // again in UTF-8 when a string turns out not to fit.
+    bool lacksCharacters = false;
+    Result written = writeCollection(*this, file, false, lacksCharacters);
+    if (lacksCharacters) {
+        if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
+        written = writeCollection(*this, file, true, lacksCharacters);
+    }
     if (!written) return written.at(path);
     if (!file.commit()) return Result::failure(ResultStatus::WriteFailed, path);
     modified = false;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "core/wide_text_win.h"
+
 namespace {
 HANDLE toHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 std::intptr_t fromHandle(HANDLE handle) { return reinterpret_cast<std::intptr_t>(handle); }
@@ -11,7 +13,7 @@ std::intptr_t fromHandle(HANDLE handle) { return reinterpret_cast<std::intptr_t>
 
 Result InputFile::open(const std::string& path) {
     close();
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = ::CreateFileW(wideText(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
@@ -50,8 +52,8 @@ void InputFile::close() {
 
 bool OutputFile::createNew(const std::string& path) {
     close();
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileW(wideText(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     handle_ = fromHandle(file);
     return true;
@@ -87,16 +89,17 @@ bool replaceFile(const std::string& source, const std::string& target) {
     // ReplaceFile gives the new content the target's own ACL, attributes and
     // streams, which a move would drop. When they cannot be carried over the
     // content is still replaced: losing the save would be worse.
-    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    const std::wstring from = wideText(source), to = wideText(target);
+    const DWORD attributes = ::GetFileAttributesW(to.c_str());
     // Wine's ReplaceFile would put the file in the place of a folder.
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
     if (attributes != INVALID_FILE_ATTRIBUTES)
-        return ::ReplaceFileA(target.c_str(), source.c_str(), nullptr,
+        return ::ReplaceFileW(to.c_str(), from.c_str(), nullptr,
                               REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
                               nullptr) != 0;
-    return ::MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool removeFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
+bool removeFile(const std::string& path) { return ::DeleteFileW(wideText(path).c_str()) != 0; }
 
 unsigned long currentProcessId() { return ::GetCurrentProcessId(); }

@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-// The byte string a node holds (title, description, address).
+// The text a node holds (title, description, address), in UTF-8 like all
+// text inside the program.
 //
 // A collection can hold millions of these, so the value is one pointer: an
 // empty text allocates nothing, any other text is one block holding its
@@ -23,10 +24,6 @@ public:
 
     // Replaces the text with a copy of `text`.
     void assign(std::string_view text);
-    // Replaces the text with `size` bytes that the caller then fills through
-    // the returned pointer (used by the file reader to avoid a copy).
-    char* resize(std::size_t size);
-
     std::size_t size() const;
     bool empty() const { return block_ == nullptr; }
     const char* data() const;
@@ -36,6 +33,10 @@ public:
     std::string str() const { return std::string(view()); }
 
     friend bool operator==(const NodeText& a, std::string_view b) { return a.view() == b; }
+
+    // Replaces the text with `size` bytes that the caller then fills through
+    // the returned pointer (used by the file reader to avoid a copy).
+    char* resize(std::size_t size);
 
 private:
     void release();

@@ -10,7 +10,7 @@
 
 struct RegistryValue {
     DWORD type;
-    std::string data;  // the bytes as stored
+    std::string data;  // the bytes as stored; a string (REG_SZ) in UTF-8, without its NUL
 };
 
 class RegistryKey {
@@ -31,7 +31,8 @@ public:
     explicit operator bool() const { return key_ != nullptr; }
 
     // One value (an empty name for the key's default value), read into at
-    // most `capacity` bytes; none when it is missing or larger.
+    // most `capacity` bytes as stored (a string's UTF-16 with its NUL); none
+    // when it is missing or larger.
     std::optional<RegistryValue> value(const char* name, DWORD capacity) const;
     bool setString(const char* name, const std::string& text) const;
     bool setNumber(const char* name, DWORD number) const;

@@ -1,8 +1,9 @@
 #include "core/settings.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <limits>
+
+#include "core/unicode_text.h"
 
 Settings settings;
 
@@ -74,11 +75,19 @@ void Settings::loadFrom(const SettingsSource& source, ScreenSize screen) {
         scale(Height, screen.height, storedHeight);
     }
 
+    // A string value is UTF-16, as the registry stores REG_SZ; it ends at its
+    // first NUL or with the value.
     for (const StringField& text : kStrings) {
-        char buffer[kStringCapacity];
+        unsigned char buffer[kStringCapacity * 2];
         std::uint32_t size = 0;
         if (!source.readValue(text.name, buffer, sizeof buffer, size)) continue;
-        this->*text.field = std::string(buffer, strnlen(buffer, size < sizeof buffer ? size : sizeof buffer));
+        std::u16string units;
+        for (std::uint32_t i = 0; i + 1 < size && i + 1 < sizeof buffer; i += 2) {
+            const char16_t unit = static_cast<char16_t>(buffer[i] | buffer[i + 1] << 8);
+            if (unit == 0) break;
+            units += unit;
+        }
+        this->*text.field = utf16ToUtf8(units);
     }
 }
 

@@ -17,7 +17,8 @@ public:
                            std::uint32_t& size) const = 0;
 };
 
-// Where settings go: 32-bit numbers and NUL-terminated strings.
+// Where settings go: 32-bit numbers and NUL-terminated strings (UTF-8 here,
+// stored as UTF-16 as the registry keeps REG_SZ).
 class SettingsSink {
 public:
     virtual ~SettingsSink() = default;
@@ -33,7 +34,7 @@ struct ScreenSize {
 class Settings {
 public:
     static constexpr std::int32_t kUseDefault = INT32_MIN;  // CW_USEDEFAULT
-    static constexpr std::uint32_t kStringCapacity = 260;
+    static constexpr std::uint32_t kStringCapacity = 260;  // UTF-16 units, the NUL included
     static constexpr const char* kRegistryKey = "Software\\Oakbridge\\Linkhaven";
 
     std::int32_t Left = kUseDefault;

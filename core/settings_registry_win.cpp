@@ -3,16 +3,18 @@
 #include <windows.h>
 
 #include "core/registry_key_win.h"
+#include "core/wide_text_win.h"
 
 namespace {
 class RegistrySource : public SettingsSource {
 public:
     explicit RegistrySource(HKEY key) : key_(key) {}
-    // RegQueryValueExA answers ERROR_MORE_DATA, and fills nothing usable,
+    // RegQueryValueExW answers ERROR_MORE_DATA, and fills nothing usable,
     // when the value is larger than the buffer: such a value is skipped.
+    // Strings come as the registry keeps them, in UTF-16.
     bool readValue(const char* name, void* buffer, std::uint32_t capacity, std::uint32_t& size) const override {
         DWORD length = capacity;
-        if (::RegQueryValueExA(key_, name, nullptr, nullptr, static_cast<BYTE*>(buffer), &length) != ERROR_SUCCESS)
+        if (::RegQueryValueExW(key_, wideText(name).c_str(), nullptr, nullptr, static_cast<BYTE*>(buffer), &length) != ERROR_SUCCESS)
             return false;
         size = length;
         return true;

@@ -23,17 +23,17 @@ void appendUtf8(std::string& out, char32_t codePoint) {
 }
 
 bool isAscii(std::string_view text) {
-    // Eight bytes at a time: an export asks this of every value it writes.
-    const char* p = text.data();
-    std::size_t left = text.size();
-    std::uint64_t bits = 0;
-    for (; left >= 8; p += 8, left -= 8) {
+    // Eight bytes at a time: every string passes here when a collection is
+    // saved or loaded and when an export writes it.
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
         std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        bits |= word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & 0x8080808080808080u) return false;
     }
-    for (; left > 0; ++p, --left) bits |= static_cast<unsigned char>(*p);
-    return (bits & 0x8080808080808080u) == 0;
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
 }
 
 bool isValidUtf8(std::string_view text) {

@@ -29,7 +29,7 @@ protected:
 
 TEST_F(ListCommand, PrintsOneNodeALineInUtf8) {
     Collection c;
-    c.setTitle(&c, "Caf\xE9 \x80");
+    c.setTitle(&c, "Caf\xC3\xA9 \xE2\x82\xAC");
     Folder* news = c.appendFolder(&c).node()->asFolder();
     c.setTitle(news, "News\r\nand more");
     Link* link = c.appendLink(news).node()->asLink();
@@ -37,7 +37,7 @@ TEST_F(ListCommand, PrintsOneNodeALineInUtf8) {
     c.setUrl(link, "http://example.com/");
     c.setDescription(link, "not shown");
     c.appendFolder(news);
-    c.setTitle(c.appendLink(&c).node(), "\x93quoted\x94");
+    c.setTitle(c.appendLink(&c).node(), "\xE2\x80\x9C\xE4\xB9\xA6\xF0\x9F\x94\xA5\xE2\x80\x9D");  // “书🔥”
     const std::string path = folder.file("c.lhv");
     ASSERT_TRUE(c.save(path));
 
@@ -46,7 +46,7 @@ TEST_F(ListCommand, PrintsOneNodeALineInUtf8) {
               "  + News  and more\n"
               "    - Example <http://example.com/>\n"
               "    + \n"
-              "  - \xE2\x80\x9Cquoted\xE2\x80\x9D <>\n",
+              "  - \xE2\x80\x9C\xE4\xB9\xA6\xF0\x9F\x94\xA5\xE2\x80\x9D <>\n",
               out);
     EXPECT_EQ("", err);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "core/unicode_text.h"
 #include "test_files.h"
 #include "tree_text.h"
 
@@ -43,6 +44,11 @@ struct Bytes {
 
 const char* const kEmptyTree = "F \"\" \"\"\n";
 
+// The file of a tree that is only a root with the title `title`.
+std::string fileOfTitle(const std::string& title, std::uint32_t version) {
+    return Bytes().header(0x5FA9, version).folder(title, 0).data;
+}
+
 class CollectionFile : public testing::Test {
 protected:
     TemporaryFolder folder;
@@ -66,7 +72,7 @@ protected:
         Link* link = c.appendLink(news).node()->asLink();
         c.setTitle(link, "Example");
         c.setUrl(link, "http://example.com/?a=1&b=2");
-        c.setDescription(link, "An \xE9xample");
+        c.setDescription(link, "An \xC3\xA9xample");
         c.appendFolder(news);
         Link* top = c.appendLink(&c).node()->asLink();
         c.setTitle(top, "Top");
@@ -113,48 +119,98 @@ TEST_F(CollectionFile, GoldenBytes) {
     EXPECT_EQ("F \"\" \"\"\n  F \"f\" \"\"\n    L \"l\" \"\" \"u\"\n", treeText(c));
 }
 
-TEST_F(CollectionFile, RoundTripsEveryByteInEveryString) {
+TEST_F(CollectionFile, Version1IsInTheCodePageAndSavesAgainByteForByte) {
+    // Code page 1252 defines all 256 bytes, as Windows converts it.
     std::string everyByte;
     for (int i = 0; i < 256; ++i) everyByte += static_cast<char>(i);
-    c.setTitle(&c, everyByte);
-    c.setDescription(&c, everyByte + "\r\n\n\r");
-    Folder* f = c.appendFolder(&c).node()->asFolder();
-    c.setTitle(f, everyByte);
-    c.setDescription(f, std::string(1, '\0'));
-    Link* l = c.appendLink(f).node()->asLink();
-    c.setTitle(l, everyByte);
-    c.setDescription(l, everyByte);
-    c.setUrl(l, everyByte);
-    const std::string before = treeText(c);
-    const std::string bytes = savedBytes();
+    const std::string file =
+        Bytes().header().folder(everyByte, 1, everyByte + "\r\n").u16(0).link(everyByte, everyByte, "\x80").data;
+    ASSERT_TRUE(loadBytes(file));
+    EXPECT_EQ("\xE2\x82\xAC", c.childrenBegin().node()->description);  // the euro sign
+    EXPECT_TRUE(isValidUtf8(c.title));
+    EXPECT_EQ(256u, characterCount(c.title));
+    EXPECT_EQ(file, savedBytes());
+}
 
-    Collection other;
-    ASSERT_TRUE(other.load(path));
-    EXPECT_EQ(before, treeText(other));
-    EXPECT_FALSE(other.modified);
-    ASSERT_TRUE(other.save(path));
-    EXPECT_EQ(bytes, readFileBytes(path));
+TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
+    struct Case {
+        const char* name;
+        std::string text;      // UTF-8
+        std::string version1;  // empty: saved as version 2
+    };
+    const std::vector<Case> cases = {
+        {"ASCII", "News", "News"},
+        {"code page 1252", "Caf\xC3\xA9 \xE2\x82\xAC \xC5\x93", "Caf\xE9 \x80 \x9C"},
+        {"Latin outside 1252", "\xC4\x8C", ""},                 // Č
+        {"CJK", "\xE4\xB9\xA6\xE7\xAD\xBE", ""},                // 书签
+        {"emoji outside the BMP", "\xF0\x9F\x94\xA5 Deals", ""},
+        {"combining mark", "e\xCC\x81", ""},                    // e and an acute accent
+        {"Cyrillic", "\xD0\x9F\xD1\x80\xD0\xB8", ""},           // При
+    };
+    for (const Case& test : cases) {
+        c.clear();
+        c.setTitle(&c, test.text);
+        const std::string bytes = savedBytes();
+        EXPECT_EQ(test.version1.empty() ? fileOfTitle(test.text, 2) : fileOfTitle(test.version1, 1), bytes)
+            << test.name;
+        Collection other;
+        ASSERT_TRUE(other.load(path)) << test.name;
+        EXPECT_EQ(test.text, other.title) << test.name;
+    }
+
+    // One character anywhere in the tree decides; once it is gone, version 1 again.
+    c.clear();
+    Link* link = c.appendLink(c.appendFolder(&c).node()->asFolder()).node()->asLink();
+    c.setUrl(link, "https://ru.wikipedia.org/wiki/\xD0\x97");
+    EXPECT_EQ('\2', savedBytes()[4]);
+    c.setUrl(link, "https://example.com/\xC3\xA9");
+    EXPECT_EQ(Bytes().header().folder("", 1).u16(1).folder("", 1).u16(0).link("", "https://example.com/\xE9").data,
+              savedBytes());
+}
+
+TEST_F(CollectionFile, InvalidUtf8InVersion2IsRepaired) {
+    ASSERT_TRUE(loadBytes(fileOfTitle("a\xFF" "b\xE4\xB9" "c\xED\xA0\x80", 2)));
+    EXPECT_EQ("a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", c.title);
 }
 
 TEST_F(CollectionFile, RoundTripsARandomTree) {
+    // Characters of one to four bytes in UTF-8. The first half of the tree
+    // is ASCII, so a few of the saves below are version 1.
+    const char32_t characters[] = {'a', '"', 0xE9, 0x3A3, 0x4E66, 0x301, 0x1F525, '\n'};
     std::mt19937 random(7);
     std::vector<Folder*> folders{&c};
     for (int i = 0; i < 3000; ++i) {
         Folder* parent = folders[random() % folders.size()];
         ChildPosition at = random() % 2 ? parent->childrenEnd() : parent->childrenBegin();
         BookmarkNode* node = random() % 4 ? c.insertLink(parent, at).node() : c.insertFolder(parent, at).node();
-        std::string text(random() % 40, 'a');
-        for (char& ch : text) ch = static_cast<char>(random());
+        std::string text;
+        for (std::size_t length = random() % 40; length > 0; --length)
+            appendUtf8(text, characters[random() % (i < 1500 ? 2 : std::size(characters))]);
         c.setTitle(node, text);
         if (random() % 3 == 0) c.setDescription(node, text + text);
         if (Link* link = node->asLink()) c.setUrl(link, "http://" + text);
         if (Folder* added = node->asFolder()) folders.push_back(added);
+        if (i == 1499 || i == 2999) {
+            const std::string before = treeText(c);
+            EXPECT_EQ(i == 1499 ? '\1' : '\2', savedBytes()[4]);
+            Collection other;
+            ASSERT_TRUE(other.load(path));
+            EXPECT_EQ(before, treeText(other));
+        }
     }
-    const std::string before = treeText(c);
-    savedBytes();
+}
+
+TEST_F(CollectionFile, OpensAndSavesInAFolderNamedInAnyScript) {
+    // Закладки 书签/🔥.lhv
+    const std::string named = folder.path() + "/\xD0\x97\xD0\xB0\xD0\xBA\xD0\xBB\xD0\xB0\xD0\xB4\xD0\xBA\xD0\xB8 \xE4\xB9\xA6\xE7\xAD\xBE";
+    ASSERT_TRUE(std::filesystem::create_directory(std::filesystem::path(reinterpret_cast<const char8_t*>(named.c_str()))));
+    const std::string file = named + "/\xF0\x9F\x94\xA5.lhv";
+    fillSample();
+    ASSERT_TRUE(c.save(file));
+    ASSERT_TRUE(c.save(file));  // replacing the file now there
     Collection other;
-    ASSERT_TRUE(other.load(path));
-    EXPECT_EQ(before, treeText(other));
+    ASSERT_TRUE(other.load(file));
+    EXPECT_EQ(treeText(c), treeText(other));
 }
 
 TEST_F(CollectionFile, HeaderRules) {
@@ -174,7 +230,8 @@ TEST_F(CollectionFile, HeaderRules) {
         {"most negative version", Bytes().header(0x5FA9, 0x80000000).data + body, Ok, 0},
         {"reserved words set", Bytes().header(0x5FA9, 1, 7, 0xFFFFFFFF).data + body, Ok, 0},
         {"trailing bytes", Bytes().header().data + body + "garbage", Ok, 0},
-        {"version 2", Bytes().header(0x5FA9, 2).data + body, NotRecognized, 4},
+        {"version 2", Bytes().header(0x5FA9, 2).data + body, Ok, 0},
+        {"version 3", Bytes().header(0x5FA9, 3).data + body, NotRecognized, 4},
         {"largest version", Bytes().header(0x5FA9, 0x7FFFFFFF).data + body, NotRecognized, 4},
         {"other magic", Bytes().header(0xA95F).data + body, NotRecognized, 0},
         {"empty file", "", NotRecognized, 0},

@@ -9,6 +9,10 @@
 #include <string>
 
 namespace {
+// C:\Закладки 书签\🔥.lht: no ANSI code page holds it.
+const std::string kScriptsPath =
+    "C:\\\xD0\x97\xD0\xB0\xD0\xBA\xD0\xBB\xD0\xB0\xD0\xB4\xD0\xBA\xD0\xB8 \xE4\xB9\xA6\xE7\xAD\xBE\\\xF0\x9F\x94\xA5.lht";
+
 void deleteSettingsKey() { ::RegDeleteTreeA(HKEY_CURRENT_USER, Settings::kRegistryKey); }
 
 HKEY createSettingsKey() {
@@ -62,7 +66,7 @@ TEST_F(SettingsRegistry, RoundTripAtTheSameScreen) {
     saved.FontItalic = 1;
     saved.Language = 0x407;
     saved.FontName = "Courier New";
-    saved.LastTemplate = "C:\\templates\\list.lht";
+    saved.LastTemplate = kScriptsPath;
     ASSERT_EQ(0, saved.save());
 
     Settings loaded;
@@ -76,7 +80,7 @@ TEST_F(SettingsRegistry, RoundTripAtTheSameScreen) {
     EXPECT_EQ(1, loaded.FontItalic);
     EXPECT_EQ(0x407, loaded.Language);
     EXPECT_EQ("Courier New", loaded.FontName);
-    EXPECT_EQ("C:\\templates\\list.lht", loaded.LastTemplate);
+    EXPECT_EQ(kScriptsPath, loaded.LastTemplate);
     EXPECT_EQ("", loaded.LastExport);
 
     DWORD type = 0;

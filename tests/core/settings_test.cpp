@@ -26,6 +26,13 @@ public:
     }
 };
 
+// A string value as the registry stores it: UTF-16, little-endian.
+std::string utf16Bytes(std::u16string_view units) {
+    std::string bytes;
+    for (char16_t unit : units) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    return bytes;
+}
+
 class RecordingSink : public SettingsSink {
 public:
     std::vector<std::pair<std::string, std::string>> writes;
@@ -103,9 +110,9 @@ TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
     MemorySource source;
     source.values["FontSize"] = std::string("\x64\0", 2);          // shorter than a number
     source.values["FontWeight"] = std::string("\x2c\x01\0\0\0", 5);  // longer than a number
-    source.values["FontName"] = std::string(261, 'A');              // longer than 260 bytes
-    source.values["LastTemplate"] = std::string(260, 'B');          // exactly 260, no NUL
-    source.values["LastExport"] = std::string("out.txt\0junk", 12);
+    source.values["FontName"] = utf16Bytes(std::u16string(261, u'A'));  // longer than 260 units
+    source.values["LastTemplate"] = utf16Bytes(std::u16string(260, u'\x0411'));  // exactly 260, no NUL
+    source.values["LastExport"] = utf16Bytes(std::u16string(u"out\x00E9.txt\0junk", 13));
     source.setNumber("Language", 0x407);
     Settings loaded;
     loaded.FontName = "Tahoma";
@@ -113,8 +120,10 @@ TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
     EXPECT_EQ(80, loaded.FontSize);
     EXPECT_EQ(400, loaded.FontWeight);
     EXPECT_EQ("Tahoma", loaded.FontName);
-    EXPECT_EQ(std::string(260, 'B'), loaded.LastTemplate);
-    EXPECT_EQ("out.txt", loaded.LastExport);
+    std::string bes;
+    for (int i = 0; i < 260; ++i) bes += "\xD0\x91";  // Б
+    EXPECT_EQ(bes, loaded.LastTemplate);
+    EXPECT_EQ("out\xC3\xA9.txt", loaded.LastExport);
     EXPECT_EQ(0x407, loaded.Language);
 }
 

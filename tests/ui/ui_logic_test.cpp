@@ -37,14 +37,29 @@ TEST(FirstArgument, QuotesBlanksAndTheRest) {
     }
 }
 
-TEST(CompareTitles, CaseAndPrefixes) {
-    EXPECT_EQ(0, compareTitles("News", "nEWS"));
-    EXPECT_EQ(0, compareTitles("News", "Newspaper"));  // the shorter ends first
-    EXPECT_EQ(0, compareTitles("", "anything"));
-    EXPECT_LT(compareTitles("apple", "Banana"), 0);
-    EXPECT_EQ('a' - 'b', compareTitles("Apple", "b"));
-    EXPECT_GT(compareTitles("\xC9t\xE9", "zebra"), 0);   // bytes above 0x7F sort after ASCII
-    EXPECT_EQ(0, compareTitles("\xC9T\xC9", "\xE9t\xE9"));  // É lowers to é
+TEST(CompareTitles, CaseAndOrderInEveryScript) {
+    const struct {
+        const char* a;
+        const char* b;
+        int order;
+    } cases[] = {
+        {"News", "nEWS", 0},
+        {"News", "Newspaper", -1},  // the shorter first
+        {"", "anything", -1},
+        {"apple", "Banana", -1},
+        {"\xC3\x89T\xC3\x89", "\xC3\xA9t\xC3\xA9", 0},  // ÉTÉ, été
+        {"\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2", "\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", 0},  // ПРИВЕТ, привет
+        {"\xD0\x91\xD0\xB0\xD0\xBD\xD0\xB0\xD0\xBD", "\xD1\x8F\xD0\xB1\xD0\xBB\xD0\xBE\xD0\xBA\xD0\xBE", -1},  // Банан, яблоко
+        {"zebra", "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1", -1},  // Latin before Greek (Αθήνα)
+#ifdef _WIN32
+        {"Part 9", "part 10", -1},  // numbers by their value, as Explorer orders
+#endif
+    };
+    for (const auto& test : cases) {
+        const int forward = compareTitles(test.a, test.b), backward = compareTitles(test.b, test.a);
+        EXPECT_EQ(test.order, (forward > 0) - (forward < 0)) << test.a << " / " << test.b;
+        EXPECT_EQ(-test.order, (backward > 0) - (backward < 0)) << test.b << " / " << test.a;
+    }
 }
 
 TEST(PaneLayout, QuarterRuleAndStoredHeight) {
@@ -72,8 +87,26 @@ TEST(FieldMatches, CaseAndMasks) {
     state.flags |= SearchFlag::IgnoreCase;
     EXPECT_TRUE(fieldMatches("daily nEWS", state, SearchFlag::Titles));
     EXPECT_FALSE(fieldMatches("New", state, SearchFlag::Titles));
-    state.text = "\xC9T\xC9";  // ÉTÉ, lowered byte by byte in code page 1252
-    EXPECT_TRUE(fieldMatches("l'\xE9t\xE9", state, SearchFlag::Titles));
+    const struct {
+        const char* text;
+        const char* field;
+        bool found;
+    } cases[] = {
+        {"\xC3\x89T\xC3\x89", "l'\xC3\xA9t\xC3\xA9", true},                     // ÉTÉ in l'été
+        {"\xD0\x9F\xD0\xA0\xD0\x98\xD0\x92\xD0\x95\xD0\xA2", "\xD0\xBF\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xD0\xBC\xD0\xB8\xD1\x80", true},  // ПРИВЕТ in привет мир
+        {"\xCE\xA3\xCE\x9F\xCE\xA6\xCE\x99\xCE\x91", "\xCF\x83\xCE\xBF\xCF\x86\xCE\xB9\xCE\xB1", true},  // ΣΟΦΙΑ in σοφια
+        {"\xCE\x9B\xCE\x9F\xCE\x93\xCE\x9F\xCE\xA3", "\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82", false},  // ΛΟΓΟΣ: λόγος has an accent
+        {"\xCE\xBB\xCE\xBF\xCE\xB3\xCE\xBF\xCE\xA3", "\xCE\x9B\xCE\x9F\xCE\x93\xCE\x9F\xCF\x82!", true},  // final sigma
+        {"caf\xC3\xA9", "CAFE", false},
+        {"\xF0\x9F\x94\xA5 deals", "\xF0\x9F\x94\xA5 DEALS", true},  // emoji outside the BMP
+        {"\xE4\xB9\xA6", "\xE4\xB9\xA6\xE7\xAD\xBE", true},      // 书 in 书签
+        {"\xD0\xB9", "\xD0\xB8\xCC\x86", false},                  // й is not и with a combining breve
+        {"\xD1\x80", "\xD0\xA0\xFF", true},                        // invalid UTF-8 in the field
+    };
+    for (const auto& test : cases) {
+        state.text = test.text;
+        EXPECT_EQ(test.found, fieldMatches(test.field, state, SearchFlag::Titles)) << test.text << " in " << test.field;
+    }
     state.text = "ss";
     EXPECT_TRUE(fieldMatches("glass", state, SearchFlag::Titles));  // the match ending at the last byte
 }

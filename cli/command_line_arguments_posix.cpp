@@ -1,0 +1,5 @@
+#include "command_line_arguments.h"
+
+std::vector<std::string> commandLineArguments(int argc, char** argv) {
+    return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
+}
