@@ -90,7 +90,8 @@ TEST(LanguageModules, WithoutEnglishTheFirstInTheListIsLoaded) {
 
 TEST(LanguageModules, FoldersAndFilesNamedInAnyScriptAreFound) {
     TemporaryFolder folder;
-    const std::string inner = folder.file("\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA"), name = "\xD0\xBD\xD0\xB5\xD0\xBC.dll";  // Язык, нем.dll
+    // Язык\нем.dll, joined here: std::filesystem would read the UTF-8 as bytes of another encoding.
+    const std::string inner = folder.path() + "\\\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA", name = "\xD0\xBD\xD0\xB5\xD0\xBC.dll";
     ASSERT_TRUE(::CreateDirectoryW(wideText(inner).c_str(), nullptr));
     ASSERT_TRUE(::CopyFileW(wideText(kProgramFolder + "lang-de.dll").c_str(), wideText(inner + "\\" + name).c_str(), FALSE));
     LanguageModules modules(inner);

@@ -51,7 +51,8 @@ protected:
     static void putTextOnClipboard(const std::string& text);
     static void emptyClipboard();
 
-    std::string folderPath(const std::string& name) const { return files_.file(name); }
+    // Joined here: std::filesystem would read a UTF-8 name as bytes of another encoding.
+    std::string folderPath(const std::string& name) const { return files_.path() + "\\" + name; }
 
 private:
     HWND window_ = nullptr;

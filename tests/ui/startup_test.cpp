@@ -162,7 +162,7 @@ TEST_F(Startup, AMissingClosingQuoteTakesTheRestOfTheLine) {
 
 TEST_F(Startup, AnUnquotedPathWithABlankIsCutThereAndReported) {
     // "Мои файлы": the command line reaches the program whole in any script.
-    const std::string folder = folder_.file("\xD0\x9C\xD0\xBE\xD0\xB8 \xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB\xD1\x8B");
+    const std::string folder = folder_.path() + "\\\xD0\x9C\xD0\xBE\xD0\xB8 \xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB\xD1\x8B";
     ::CreateDirectoryW(wideText(folder).c_str(), nullptr);
     const std::string path = saveCollectionTitled(folder + "\\c.lhv", "never shown");
     start(windowsPath(path));
