@@ -50,11 +50,14 @@ std::string windowsPath(const std::string& path) {
     return narrowText(full);
 }
 
+// The document type is written as REG_SZ with the W functions, and read back the same way.
 std::string classesRootValue(const char* key) {
-    char value[512] = "";
-    LONG size = sizeof value;
-    if (::RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS) return "(missing)";
-    return value;
+    wchar_t value[512] = L"";
+    DWORD size = sizeof value;
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, wideText(key).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+        return "(missing)";
+    return narrowText(value);
 }
 
 DWORD storedNumber(const char* name) {
