@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "core/wide_text_win.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -17,6 +19,9 @@
 namespace {
 // Under Wine the classes root does not take this from the user's classes: the
 // prefix's own entry (Wine's browser frame) is replaced for the test and put back.
+// The titled page's title, in UTF-8: "Café Мир page".
+const std::string kTitle = "Caf\xC3\xA9 \xD0\x9C\xD0\xB8\xD1\x80 page";
+
 const char kServerKey[] = "CLSID\\{9BA05972-F6A8-11CF-A442-00A0C90A8F39}\\InprocServer32";
 
 std::string serverValue(const char* name) {
@@ -61,12 +66,12 @@ protected:
         HMENU bar = ::GetMenu(mainWindow());
         HMENU bookmarks = ::GetSubMenu(bar, 2);
         HMENU windows = ::GetSubMenu(bookmarks, ::GetMenuItemCount(bookmarks) - 1);
-        ::SendMessageA(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windows), 2);
+        ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windows), 2);
         std::vector<std::string> labels;
         for (int i = 0; i < ::GetMenuItemCount(windows); ++i) {
-            char text[128] = "";
-            ::GetMenuStringA(windows, i, text, sizeof text, MF_BYPOSITION);
-            labels.push_back(std::to_string(::GetMenuItemID(windows, i)) + " " + text);
+            wchar_t text[128] = L"";
+            ::GetMenuStringW(windows, i, text, std::size(text), MF_BYPOSITION);
+            labels.push_back(std::to_string(::GetMenuItemID(windows, i)) + " " + narrowText(text));
         }
         return labels;
     }
@@ -77,7 +82,7 @@ TEST_F(BrowserCapture, ListsThePagesOfBrowserWindowsOnly) {
     BrowserWindowCapture capture;
     ASSERT_TRUE(capture.capture());
     ASSERT_EQ(2u, capture.count());
-    EXPECT_EQ("Caf\xE9 page", capture.title(0));
+    EXPECT_EQ(kTitle, capture.title(0));
     EXPECT_EQ("http://titled.example/", capture.url(0));
     EXPECT_EQ("http://untitled.example/", capture.title(1));  // no title: the address
     EXPECT_EQ("http://untitled.example/", capture.url(1));
@@ -88,7 +93,7 @@ TEST_F(BrowserCapture, ListsThePagesOfBrowserWindowsOnly) {
 TEST_F(BrowserCapture, TheMenuListsThemAndAddsTheChosenOne) {
     BrowserWindowCapture capture;
     theApp.browserWindowCapture = &capture;
-    EXPECT_EQ((std::vector<std::string>{"42000 &1) Caf\xE9 page", "42001 &2) http://untitled.example/"}),
+    EXPECT_EQ((std::vector<std::string>{"42000 &1) " + kTitle, "42001 &2) http://untitled.example/"}),
               browserMenu());
     addLink(&theApp.collection, "existing", "http://existing/");
     refresh();

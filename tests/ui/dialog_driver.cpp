@@ -1,6 +1,9 @@
 #include "dialog_driver.h"
 
+#include <iterator>
 #include <utility>
+
+#include "core/wide_text_win.h"
 
 namespace {
 DialogDriver* activeDriver = nullptr;
@@ -8,9 +11,9 @@ DialogDriver* activeDriver = nullptr;
 // The dialog that takes input: visible and enabled (a dialog under a message
 // box is disabled). Thread windows come topmost first.
 BOOL CALLBACK findInputDialog(HWND window, LPARAM found) {
-    char className[16];
-    ::GetClassNameA(window, className, sizeof className);
-    if (::lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+    wchar_t className[16];
+    ::GetClassNameW(window, className, std::size(className));
+    if (::lstrcmpW(className, L"#32770") == 0 && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
@@ -18,12 +21,12 @@ BOOL CALLBACK findInputDialog(HWND window, LPARAM found) {
 }
 
 BOOL CALLBACK collectStaticText(HWND child, LPARAM found) {
-    char className[16];
-    ::GetClassNameA(child, className, sizeof className);
-    if (::lstrcmpiA(className, "Static") == 0) {
-        char text[1024];
-        const int length = ::GetWindowTextA(child, text, sizeof text);
-        auto* longest = reinterpret_cast<std::string*>(found);
+    wchar_t className[16];
+    ::GetClassNameW(child, className, std::size(className));
+    if (::lstrcmpiW(className, L"Static") == 0) {
+        wchar_t text[1024];
+        const int length = ::GetWindowTextW(child, text, std::size(text));
+        auto* longest = reinterpret_cast<std::wstring*>(found);
         if (length > static_cast<int>(longest->size())) longest->assign(text, length);
     }
     return TRUE;
@@ -57,18 +60,18 @@ void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void pressButton(HWND window, int id) {
-    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+    ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }
 
 std::string messageBoxText(HWND box) {
-    std::string longest;
+    std::wstring longest;
     ::EnumChildWindows(box, collectStaticText, reinterpret_cast<LPARAM>(&longest));
-    return longest;
+    return narrowText(longest);
 }
 
 std::string windowCaption(HWND window) {
-    char text[256];
-    return std::string(text, ::GetWindowTextA(window, text, sizeof text));
+    wchar_t text[256];
+    return narrowText(std::wstring_view(text, ::GetWindowTextW(window, text, std::size(text))));
 }
 
 int focusedControlId() { return ::GetDlgCtrlID(::GetFocus()); }

@@ -37,7 +37,7 @@ private:
 
 // Presses a button of a dialog or message box.
 void pressButton(HWND window, int id);
-// The text of a message box and its caption.
+// The text of a message box and its caption, in UTF-8.
 std::string messageBoxText(HWND box);
 std::string windowCaption(HWND window);
 // The control identifier of the window that has the keyboard focus.

@@ -19,7 +19,7 @@ namespace {
 // The search dialog's behaviour comes with the search; this only shows its template.
 INT_PTR CALLBACK templateOnly(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
-        ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "example");
+        ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, L"example");
         for (int box : {IDC_SEARCH_IGNORE_CASE, IDC_SEARCH_URLS, IDC_SEARCH_TITLES})
             ::CheckDlgButton(dialog, box, BST_CHECKED);
         return TRUE;
@@ -45,10 +45,10 @@ int main(int argc, char** argv) {
     if (which == "title") editCollectionTitle(nullptr, title);
     if (which == "about") showAbout(nullptr);
     if (which == "search")
-        ::DialogBoxParamA(languageModules().module(), MAKEINTRESOURCEA(IDD_SEARCH), nullptr, templateOnly, 0);
+        ::DialogBoxParamW(languageModules().module(), MAKEINTRESOURCEW(IDD_SEARCH), nullptr, templateOnly, 0);
     if (which.rfind("menu", 0) == 0) {  // "menu2": the third popup of the main menu, dropped down
-        HWND window = ::CreateWindowExA(0, "STATIC", "Linkhaven", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 420,
-                                        nullptr, ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_MAIN)),
+        HWND window = ::CreateWindowExW(0, L"STATIC", L"Linkhaven", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 420,
+                                        nullptr, ::LoadMenuW(languageModules().module(), MAKEINTRESOURCEW(IDM_MAIN)),
                                         nullptr, nullptr);
         HMENU popup = ::GetSubMenu(::GetMenu(window), std::atoi(which.c_str() + 4));
         ::TrackPopupMenu(popup, TPM_LEFTALIGN, 20, 60, 0, window, nullptr);

@@ -58,9 +58,9 @@ void withHand(const std::function<void()>& hand) {
     });
     MSG message;
     for (int idle = 0; idle < 30;) {
-        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         } else {
             ::Sleep(10);
             if (done) ++idle;
@@ -152,7 +152,7 @@ protected:
         for (int index = 0; index < ::GetMenuItemCount(bar); ++index) {
             HMENU popup = ::GetSubMenu(bar, index);
             if (::GetMenuState(popup, IDM_PASTE, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
-            ::SendMessageA(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
+            ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
             return !(::GetMenuState(popup, IDM_PASTE, MF_BYCOMMAND) & MF_GRAYED);
         }
         ADD_FAILURE() << "no Paste in the menu";
@@ -325,7 +325,7 @@ TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
     // Where the menu shows, once it does.
     const auto menuRect = [](RECT& rect) {
         for (int wait = 0; wait < 300; ++wait) {
-            HWND menu = ::FindWindowA("#32768", nullptr);
+            HWND menu = ::FindWindowW(L"#32768", nullptr);
             if (menu && ::IsWindowVisible(menu)) {
                 ::GetWindowRect(menu, &rect);
                 return;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
@@ -23,7 +24,7 @@ protected:
 };
 
 std::string controlText(HWND dialog, int id) { return windowText(::GetDlgItem(dialog, id)); }
-void setControl(HWND dialog, int id, const std::string& text) { ::SetDlgItemTextA(dialog, id, text.c_str()); }
+void setControl(HWND dialog, int id, const std::string& text) { ::SetDlgItemTextW(dialog, id, wideText(text).c_str()); }
 
 // A step that notes a message box's text and caption and confirms it.
 DialogDriver::Step answerMessage(std::vector<std::string>& seen) {
@@ -78,13 +79,15 @@ TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
         answerMessage(messages),
         [](HWND dialog) { pressButton(dialog, IDCANCEL); },
     });
-    ItemFields fields{"Title", "Notes", "http://example.org/"};
+    // "Τίτλος" and "http://例え.jp/": the fields show in any script.
+    const std::string title = "\xCE\xA4\xCE\xAF\xCF\x84\xCE\xBB\xCE\xBF\xCF\x82", url = "http://\xE4\xBE\x8B\xE3\x81\x88.jp/";
+    ItemFields fields{title, "Notes", url};
     EXPECT_FALSE(editLink(nullptr, fields));
-    EXPECT_EQ((std::vector<std::string>{"Title", "http://example.org/", "Notes"}), shown);
+    EXPECT_EQ((std::vector<std::string>{title, url, "Notes"}), shown);
     EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
-    EXPECT_EQ("Title", fields.title);
+    EXPECT_EQ(title, fields.title);
     EXPECT_EQ("Notes", fields.description);
-    EXPECT_EQ("http://example.org/", fields.url);
+    EXPECT_EQ(url, fields.url);
 }
 
 TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
@@ -151,5 +154,5 @@ TEST_F(ItemDialogs, GermanModuleSpeaksGerman) {
     ItemFields fields;
     EXPECT_FALSE(editFolder(nullptr, fields));
     EXPECT_EQ("Ordner", caption);
-    EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xfcllen Sie dieses Feld aus."}), messages);
+    EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus."}), messages);  // ü
 }

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
-#include <tuple>
 #include <string>
+#include <tuple>
 
+#include "core/wide_text_win.h"
 #include "export/url_export_error.h"
 #include "test_files.h"
 #include "ui/shell/help_pages.h"
@@ -19,9 +21,9 @@ void copyInto(const TemporaryFolder& folder, const std::string& source, const st
 }
 
 std::string moduleText(HMODULE module, unsigned id) {
-    char text[256];
-    const int length = ::LoadStringA(module, id, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
+    wchar_t text[256];
+    const int length = ::LoadStringW(module, id, text, std::size(text));
+    return narrowText(std::wstring_view(text, length > 0 ? length : 0));
 }
 
 void collectCommands(HMENU menu, std::set<unsigned>& commands, std::set<unsigned>& popupFirstItems) {
@@ -66,8 +68,7 @@ TEST(LanguageModules, ListsModulesSortedAndPrefersEnglish) {
     EXPECT_TRUE(modules.select(0));
     EXPECT_EQ(0, modules.currentIndex());
     EXPECT_EQ("linkhaven-de.html", moduleText(modules.module(), IDS_HELP_FILE));
-    // German text arrives in the ANSI code page (1252 here): "ge\xe4ndert" is "geändert".
-    EXPECT_NE(std::string::npos, moduleText(modules.module(), IDS_ASK_SAVE).find("ge\xe4ndert"));
+    EXPECT_NE(std::string::npos, moduleText(modules.module(), IDS_ASK_SAVE).find("ge\xC3\xA4ndert"));  // geändert
     EXPECT_TRUE(modules.select(2));
     EXPECT_EQ("0x410", moduleText(modules.module(), IDS_LANGUAGE_ID));
 
@@ -87,6 +88,18 @@ TEST(LanguageModules, WithoutEnglishTheFirstInTheListIsLoaded) {
     EXPECT_FALSE(fileExists(folder.file("zz-probe.dll.ran")));
 }
 
+TEST(LanguageModules, FoldersAndFilesNamedInAnyScriptAreFound) {
+    TemporaryFolder folder;
+    // Язык\нем.dll, joined here: std::filesystem would read the UTF-8 as bytes of another encoding.
+    const std::string inner = folder.path() + "\\\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA", name = "\xD0\xBD\xD0\xB5\xD0\xBC.dll";
+    ASSERT_TRUE(::CreateDirectoryW(wideText(inner).c_str(), nullptr));
+    ASSERT_TRUE(::CopyFileW(wideText(kProgramFolder + "lang-de.dll").c_str(), wideText(inner + "\\" + name).c_str(), FALSE));
+    LanguageModules modules(inner);
+    ASSERT_EQ(1, modules.count());
+    EXPECT_EQ(name, modules.fileName(0));
+    EXPECT_EQ("Deutsch", moduleText(modules.module(), IDS_LANGUAGE_NAME));
+}
+
 TEST(LanguageModules, UnnamedModuleTakesTheSystemsNameAndDllsWithoutALangIdAreSkipped) {
     TemporaryFolder folder;
     copyInto(folder, UNNAMED_MODULE, "unnamed.dll");
@@ -96,9 +109,9 @@ TEST(LanguageModules, UnnamedModuleTakesTheSystemsNameAndDllsWithoutALangIdAreSk
     ASSERT_EQ(2, modules.count());
     const int unnamed = modules.findByLangId(0x407);  // "1031", read as a decimal number
     ASSERT_NE(-1, unnamed);
-    char systemName[64];
-    ASSERT_NE(0u, ::VerLanguageNameA(0x407, systemName, sizeof systemName));
-    EXPECT_EQ(systemName, modules.displayName(unnamed));
+    wchar_t systemName[64];
+    ASSERT_NE(0u, ::VerLanguageNameW(0x407, systemName, std::size(systemName)));
+    EXPECT_EQ(narrowText(systemName), modules.displayName(unnamed));
     EXPECT_EQ("unnamed.dll", modules.fileName(unnamed));
 }
 
@@ -149,7 +162,7 @@ TEST(LanguageModules, TheProbeRunsCodeWhenLoadedAsAProgramLibrary) {
 class ShippedModule : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        module_ = ::LoadLibraryExA((kProgramFolder + GetParam()).c_str(), nullptr,
+        module_ = ::LoadLibraryExW(wideText(kProgramFolder + GetParam()).c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
         ASSERT_NE(nullptr, module_);
     }
@@ -165,7 +178,7 @@ TEST_P(ShippedModule, HasEveryString) {
 }
 
 TEST_P(ShippedModule, MainMenuHoldsEveryCommandAndBothLists) {
-    HMENU menu = ::LoadMenuA(module_, MAKEINTRESOURCEA(IDM_MAIN));
+    HMENU menu = ::LoadMenuW(module_, MAKEINTRESOURCEW(IDM_MAIN));
     ASSERT_NE(nullptr, menu);
     std::set<unsigned> commands, popupFirstItems;
     collectCommands(menu, commands, popupFirstItems);
@@ -180,17 +193,17 @@ TEST_P(ShippedModule, MainMenuHoldsEveryCommandAndBothLists) {
     EXPECT_EQ(1u, popupFirstItems.count(IDM_LANGUAGE_FIRST));
     EXPECT_EQ(1u, popupFirstItems.count(IDM_BROWSER_WINDOW_FIRST));
 
-    HMENU context = ::LoadMenuA(module_, MAKEINTRESOURCEA(IDM_TREE_CONTEXT));
+    HMENU context = ::LoadMenuW(module_, MAKEINTRESOURCEW(IDM_TREE_CONTEXT));
     ASSERT_NE(nullptr, context);
     EXPECT_NE(nullptr, ::GetSubMenu(context, 0));
     ::DestroyMenu(context);
 }
 
 TEST_P(ShippedModule, AcceleratorsGiveTheUsualKeys) {
-    HACCEL table = ::LoadAcceleratorsA(module_, MAKEINTRESOURCEA(IDA_MAIN));
+    HACCEL table = ::LoadAcceleratorsW(module_, MAKEINTRESOURCEW(IDA_MAIN));
     ASSERT_NE(nullptr, table);
     ACCEL keys[64];
-    const int count = ::CopyAcceleratorTableA(table, keys, 64);
+    const int count = ::CopyAcceleratorTableW(table, keys, 64);
     std::set<std::tuple<int, int, int>> present;  // modifiers, key, command
     for (int i = 0; i < count; ++i)
         present.insert({keys[i].fVirt & (FCONTROL | FSHIFT | FALT), keys[i].key, keys[i].cmd});
@@ -210,27 +223,27 @@ TEST_P(ShippedModule, AcceleratorsGiveTheUsualKeys) {
 
 TEST_P(ShippedModule, HasImagesDialogsAndMessages) {
     HBITMAP images = static_cast<HBITMAP>(
-        ::LoadImageA(module_, MAKEINTRESOURCEA(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        ::LoadImageW(module_, MAKEINTRESOURCEW(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(nullptr, images);
     BITMAP info;
-    ::GetObjectA(images, sizeof info, &info);
+    ::GetObjectW(images, sizeof info, &info);
     EXPECT_EQ(48, info.bmWidth);
     EXPECT_EQ(16, info.bmHeight);
     ::DeleteObject(images);
 
     for (unsigned dialog : {IDD_LINK, IDD_FOLDER, IDD_COLLECTION_TITLE, IDD_ABOUT, IDD_SEARCH})
-        EXPECT_NE(nullptr, ::FindResourceA(module_, MAKEINTRESOURCEA(dialog), MAKEINTRESOURCEA(5)))
+        EXPECT_NE(nullptr, ::FindResourceW(module_, MAKEINTRESOURCEW(dialog), MAKEINTRESOURCEW(5)))
             << "dialog " << dialog;
 
     for (DWORD code = 1; code <= UrlExport::OutputIsCollection; ++code) {
-        const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>("C:\\t.lht"), 17,
-                                     reinterpret_cast<DWORD_PTR>("C:\\out.html")};
-        char text[512];
-        const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module_,
-                                              IDMSG_EXPORT_ERROR_BASE + code, 0, text, sizeof text,
+        const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(L"C:\\t.lht"), 17,
+                                     reinterpret_cast<DWORD_PTR>(L"C:\\out.html")};
+        wchar_t text[512];
+        const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module_,
+                                              IDMSG_EXPORT_ERROR_BASE + code, 0, text, std::size(text),
                                               reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
         ASSERT_NE(0u, length) << "message " << code;
-        const std::string message(text, length);
+        const std::string message = narrowText(std::wstring_view(text, length));
         const bool namesAFile = message.find("C:\\t.lht") != std::string::npos ||
                                 message.find("C:\\out.html") != std::string::npos;
         EXPECT_TRUE(namesAFile) << message;
@@ -245,6 +258,21 @@ TEST_P(ShippedModule, HelpPagesLieBesideTheProgram) {
     EXPECT_TRUE(fileExists(contents)) << contents;
     for (int topic = HELP_TOPIC_COLLECTION_TITLE; topic <= HELP_TOPIC_SEARCH; ++topic)
         EXPECT_TRUE(fileExists(helpTopicPath(contents, topic))) << helpTopicPath(contents, topic);
+}
+
+TEST(GermanModule, MessageTableHoldsUtf16) {
+    HMODULE module = ::LoadLibraryExW(wideText(kProgramFolder + "lang-de.dll").c_str(), nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(nullptr, module);
+    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(L"\x0444.lht"), 0, 0};  // ф.lht
+    wchar_t text[512];
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module,
+                                          IDMSG_EXPORT_ERROR_BASE + UrlExport::TemplateNotReadable, 0, text,
+                                          std::size(text), reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
+    ::FreeLibrary(module);
+    const std::string message = narrowText(std::wstring_view(text, length));
+    // "Die Vorlage ф.lht kann nicht geöffnet werden."
+    EXPECT_EQ(0u, message.find("Die Vorlage \xD1\x84.lht kann nicht ge\xC3\xB6""ffnet werden.")) << message;
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, ShippedModule, testing::Values("lang-en.dll", "lang-de.dll"));

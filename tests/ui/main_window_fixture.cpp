@@ -3,9 +3,11 @@
 #include <ole2.h>
 
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "core/settings.h"
+#include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -16,16 +18,18 @@
 #include "ui/shell/ui_services.h"
 
 namespace {
-std::string itemText(HWND tree, HTREEITEM item) {
-    char text[1024] = "";
-    TVITEMA query{};
+std::wstring wideItemText(HWND tree, HTREEITEM item) {
+    wchar_t text[1024] = L"";
+    TVITEMW query{};
     query.mask = TVIF_TEXT;
     query.hItem = item;
     query.pszText = text;
-    query.cchTextMax = sizeof text;
-    ::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query));
+    query.cchTextMax = std::size(text);
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
     return text;
 }
+
+std::string itemText(HWND tree, HTREEITEM item) { return narrowText(wideItemText(tree, item)); }
 
 void appendItems(HWND tree, HTREEITEM first, int depth, std::string& out) {
     for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
@@ -55,7 +59,7 @@ HTREEITEM findItem(HWND tree, HTREEITEM first, const std::string& title) {
 void MainWindowFixture::SetUpTestSuite() {
     ::OleInitialize(nullptr);
     languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
-    registerMainWindowClass(::GetModuleHandleA(nullptr));
+    registerMainWindowClass(::GetModuleHandleW(nullptr));
 }
 
 void MainWindowFixture::SetUp() {
@@ -70,7 +74,7 @@ void MainWindowFixture::SetUp() {
     theApp.mainWindowState = MainWindowState();
     theApp.acceleratorsEnabled = true;
     emptyClipboard();
-    window_ = createMainWindow(::GetModuleHandleA(nullptr));
+    window_ = createMainWindow(::GetModuleHandleW(nullptr));
     ASSERT_NE(nullptr, window_);
     ::ShowWindow(window_, SW_SHOW);
     ::UpdateWindow(window_);
@@ -82,7 +86,7 @@ void MainWindowFixture::TearDown() {
     if (window_) ::DestroyWindow(window_);
     // The window's end posts the quit message, which would end the next test's dialogs.
     MSG message;
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
     theApp.collection.clear();
 }
@@ -105,13 +109,15 @@ Folder* MainWindowFixture::addFolder(Folder* folder, const std::string& title) {
 
 void MainWindowFixture::refresh() { refreshAll(window_); }
 
-void MainWindowFixture::runCommand(int id) { ::SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void MainWindowFixture::runCommand(int id) { ::SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 void MainWindowFixture::select(const std::string& title) {
     HTREEITEM item = findItem(tree(), TreeView_GetRoot(tree()), title);
     ASSERT_NE(nullptr, item) << title;
     TreeView_SelectItem(tree(), item);
 }
+
+std::wstring MainWindowFixture::wideItemTextOf(HTREEITEM item) const { return wideItemText(tree(), item); }
 
 std::string MainWindowFixture::selectedTitle() const {
     HTREEITEM item = TreeView_GetSelection(tree());
@@ -132,7 +138,7 @@ void MainWindowFixture::renameTo(const std::string& text, std::function<void(HWN
     HWND edit = TreeView_EditLabel(tree(), TreeView_GetSelection(tree()));
     ASSERT_NE(nullptr, edit);
     EXPECT_FALSE(theApp.acceleratorsEnabled);
-    ::SetWindowTextA(edit, text.c_str());
+    ::SetWindowTextW(edit, wideText(text).c_str());
     std::vector<DialogDriver::Step> steps;
     if (onMessage) steps.push_back(onMessage);
     DialogDriver driver(steps);
@@ -145,7 +151,7 @@ void MainWindowFixture::clickTreeAt(int x, int y) {
     ::ClientToScreen(tree(), &point);
     ::SetCursorPos(point.x, point.y);
     NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_CLICK)};
-    ::SendMessageA(window_, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+    ::SendMessageW(window_, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
 }
 
 int MainWindowFixture::treeClientHeight() const {
@@ -157,10 +163,12 @@ int MainWindowFixture::treeClientHeight() const {
 void MainWindowFixture::putTextOnClipboard(const std::string& text) {
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    const std::wstring wide = wideText(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(block), wide.c_str(), bytes);
     ::GlobalUnlock(block);
-    if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
+    if (!::SetClipboardData(CF_UNICODETEXT, block)) ::GlobalFree(block);
     ::CloseClipboard();
 }
 

@@ -33,6 +33,8 @@ protected:
     // Selects the first item (depth first) whose text is `title`.
     void select(const std::string& title);
     std::string selectedTitle() const;
+    // The item's text as the control holds it, read with TVM_GETITEMW.
+    std::wstring wideItemTextOf(HTREEITEM item) const;
     static std::string titleAt(const BookmarkNode* node) { return node->title.str(); }
     // The control's items as treeText() shows a tree: each item's text, and
     // the description and address of the node it points to.
@@ -40,7 +42,7 @@ protected:
     std::string descriptionText() const;
     static std::string dialogText(HWND dialog, int id);
 
-    // Edits the selected item's label to `text`; `onMessage` answers a message box.
+    // Edits the selected item's label to `text` (typed as UTF-16); `onMessage` answers a message box.
     void renameTo(const std::string& text, std::function<void(HWND)> onMessage);
     // A click at a point of the tree's client area.
     void clickTreeAt(int x, int y);
@@ -49,7 +51,8 @@ protected:
     static void putTextOnClipboard(const std::string& text);
     static void emptyClipboard();
 
-    std::string folderPath(const std::string& name) const { return files_.file(name); }
+    // Joined here: std::filesystem would read a UTF-8 name as bytes of another encoding.
+    std::string folderPath(const std::string& name) const { return files_.path() + "\\" + name; }
 
 private:
     HWND window_ = nullptr;

@@ -5,26 +5,30 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "core/settings.h"
+#include "core/wide_text_win.h"
 #include "ui/shell/browser_window_capture.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
 #include "ui/shell/language_modules.h"
+#include "ui/shell/ui_services.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 
 namespace {
 class MainWindow : public MainWindowFixture {
 protected:
-    std::string caption() const {
-        char text[256] = "";
-        ::GetWindowTextA(mainWindow(), text, sizeof text);
-        return text;
+    std::string caption() const { return windowText(mainWindow()); }
+    // The text of a menu item, read with GetMenuStringW.
+    static std::string menuText(HMENU menu, UINT item, UINT flags) {
+        wchar_t text[128] = L"";
+        return narrowText(std::wstring_view(text, ::GetMenuStringW(menu, item, text, std::size(text), flags)));
     }
     RECT childRect(HWND child) const {
         RECT rect;
@@ -34,13 +38,11 @@ protected:
     }
     // The states of a popup's items after the window brought it up to date.
     std::vector<std::string> popupItems(HMENU popup) {
-        ::SendMessageA(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 1);
+        ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 1);
         std::vector<std::string> items;
         for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
-            char text[128] = "";
-            ::GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
             const UINT state = ::GetMenuState(popup, i, MF_BYPOSITION);
-            items.push_back(std::to_string(::GetMenuItemID(popup, i)) + " " + text +
+            items.push_back(std::to_string(::GetMenuItemID(popup, i)) + " " + menuText(popup, i, MF_BYPOSITION) +
                             (state & MF_GRAYED ? " grayed" : "") + (state & MF_CHECKED ? " checked" : ""));
         }
         return items;
@@ -68,7 +70,7 @@ TEST_F(MainWindow, LayoutKeepsAQuarterWhenTheStoredHeightDoesNotFit) {
     RECT client;
     ::GetClientRect(mainWindow(), &client);
     settings.Descr = client.bottom + 50;
-    ::SendMessageA(mainWindow(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    ::SendMessageW(mainWindow(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     EXPECT_EQ(client.bottom / 4, settings.Descr);
     const RECT pane = childRect(descriptionPane());
     EXPECT_EQ(client.bottom - client.bottom / 4, pane.top);
@@ -80,23 +82,23 @@ TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeight) {
     RECT client;
     ::GetClientRect(mainWindow(), &client);
     const int strip = childRect(descriptionPane()).top - 1;
-    ::SendMessageA(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
-    ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, client.bottom - 100));
-    ::SendMessageA(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, client.bottom - 100));
+    ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
+    ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, client.bottom - 100));
+    ::SendMessageW(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, client.bottom - 100));
     EXPECT_EQ(100, settings.Descr);
     EXPECT_EQ(client.bottom - 100, childRect(descriptionPane()).top);
     EXPECT_EQ(nullptr, ::GetCapture());
 
     // Dragged to the very top: the full height, which the next layout turns into a quarter.
-    ::SendMessageA(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
-    ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 0));
-    ::SendMessageA(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, 0));
+    ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
+    ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 0));
+    ::SendMessageW(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, 0));
     EXPECT_EQ(client.bottom / 4, settings.Descr);
 
     // A cancelled drag changes nothing.
-    ::SendMessageA(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
-    ::SendMessageA(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
-    ::SendMessageA(mainWindow(), WM_CANCELMODE, 0, 0);
+    ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
+    ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
+    ::SendMessageW(mainWindow(), WM_CANCELMODE, 0, 0);
     EXPECT_EQ(client.bottom / 4, settings.Descr);
     EXPECT_FALSE(theApp.mainWindowState.splitterDragging);
 }
@@ -119,12 +121,15 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedWithItsCauseAndTheWindowShowsW
     ASSERT_TRUE(theApp.collection.save(good));
     writeFileBytes(folderPath("damaged.lhv"), readFileBytes(good).substr(0, 30));  // the link's title is cut
     writeFileBytes(folderPath("text.lhv"), "just some text");
-    ASSERT_TRUE(::CreateDirectoryA(folderPath("folder.lhv").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryW(wideText(folderPath("folder.lhv")).c_str(), nullptr));
     const char* const cases[][2] = {
         {"missing.lhv", "missing.lhv\" was not found."},
         {"folder.lhv", "folder.lhv\" cannot be opened"},
         {"text.lhv", "text.lhv\" is not a Linkhaven collection file"},
         {"damaged.lhv", "damaged.lhv\" is damaged at byte 30. What could be read"},
+        // The name in another script comes through whole: "пропал.lhv".
+        {"\xD0\xBF\xD1\x80\xD0\xBE\xD0\xBF\xD0\xB0\xD0\xBB.lhv",
+         "\xD0\xBF\xD1\x80\xD0\xBE\xD0\xBF\xD0\xB0\xD0\xBB.lhv\" was not found."},
     };
     for (const auto& [name, expected] : cases) {
         std::vector<std::string> messages;
@@ -173,7 +178,7 @@ TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
         ++dialogs;
         pressButton(dialog, IDCANCEL);  // the save-as dialog
     }});
-    ::SendMessageA(mainWindow(), WM_CLOSE, 0, 0);
+    ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
     EXPECT_EQ(1, dialogs);
     EXPECT_TRUE(::IsWindow(mainWindow()));
     EXPECT_TRUE(theApp.collection.modified);
@@ -236,12 +241,10 @@ TEST_F(MainWindow, TheLanguageMenuListsTheModulesAndSwitches) {
 
     runCommand(IDM_LANGUAGE_FIRST);  // Deutsch
     EXPECT_EQ("Deutsch", languageModules().displayName(languageModules().currentIndex()));
-    char text[64] = "";
-    ::GetMenuStringA(::GetMenu(mainWindow()), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_EQ("&Datei", std::string(text));
+    EXPECT_EQ("&Datei", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
+    EXPECT_EQ("\xC3\x96&ffnen...\tStrg+O", menuText(::GetMenu(mainWindow()), IDM_OPEN, MF_BYCOMMAND));  // Ö
     runCommand(IDM_LANGUAGE_FIRST + 1);
-    ::GetMenuStringA(::GetMenu(mainWindow()), 0, text, sizeof text, MF_BYPOSITION);
-    EXPECT_EQ("&File", std::string(text));
+    EXPECT_EQ("&File", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
 }
 
 TEST_F(MainWindow, WithoutBrowserWindowsTheMenuShowsItsPlaceholder) {
@@ -270,7 +273,7 @@ TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
     EXPECT_EQ(height, settings.Height);
     const int left = settings.Left;
     ::ShowWindow(mainWindow(), SW_MINIMIZE);
-    ::SendMessageA(mainWindow(), WM_MOVE, 0, MAKELPARAM(-32000, -32000));
+    ::SendMessageW(mainWindow(), WM_MOVE, 0, MAKELPARAM(-32000, -32000));
     EXPECT_EQ(left, settings.Left);
     ::ShowWindow(mainWindow(), SW_RESTORE);
 }

@@ -14,9 +14,9 @@
 TEST_F(RecordedBrowser, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
-    HWND window = ::CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
-                                    nullptr, nullptr, nullptr);
-    HWND tree = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, window, nullptr,
+    HWND window = ::CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
+    HWND tree = ::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200, window, nullptr,
                                   nullptr, nullptr);
     Collection collection;
     Link* link = collection.appendLink(&collection).node()->asLink();
@@ -27,11 +27,11 @@ TEST_F(RecordedBrowser, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess)
     settings.MinOnUse = 1;
 
     EXPECT_FALSE(openSelectedLink(window, tree, true));  // nothing selected
-    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(folderItem));
+    ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(folderItem));
     EXPECT_FALSE(openSelectedLink(window, tree, true));  // folders are never launched
     EXPECT_FALSE(::IsIconic(window));
 
-    ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(linkItem));
+    ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(linkItem));
     EXPECT_TRUE(openSelectedLink(window, tree, true));
     EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitArgumentRecord(record_));
     EXPECT_TRUE(::IsIconic(window));

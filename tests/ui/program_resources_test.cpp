@@ -27,12 +27,12 @@ protected:
 
 TEST_F(ProgramResources, IconInEverySize) {
     for (int size : {16, 32, 48}) {
-        HICON icon = static_cast<HICON>(::LoadImageA(program_, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(::LoadImageW(program_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
         ASSERT_NE(nullptr, icon) << size;
         ICONINFO info;
         ASSERT_TRUE(::GetIconInfo(icon, &info));
         BITMAP bitmap;
-        ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
         EXPECT_EQ(size, bitmap.bmWidth);
         ::DeleteObject(info.hbmColor);
         ::DeleteObject(info.hbmMask);
@@ -41,7 +41,7 @@ TEST_F(ProgramResources, IconInEverySize) {
 }
 
 TEST_F(ProgramResources, ManifestAsksForVisualStylesAndSystemDpi) {
-    HRSRC found = ::FindResourceA(program_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    HRSRC found = ::FindResourceW(program_, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     ASSERT_NE(nullptr, found);
     const char* data = static_cast<const char*>(::LockResource(::LoadResource(program_, found)));
     const std::string manifest(data, ::SizeofResource(program_, found));
@@ -53,10 +53,10 @@ TEST(ProgramVersion, AboutTextsInBothLanguages) {
     const auto english = readAboutTexts(kProgram, 0x409);
     ASSERT_TRUE(english.has_value());
     EXPECT_EQ("Linkhaven 0.1", english->product);
-    EXPECT_EQ("Copyright \xa9 2026 Oakbridge. All rights reserved.", english->copyright);
+    EXPECT_EQ("Copyright \xC2\xA9 2026 Oakbridge. All rights reserved.", english->copyright);
     const auto german = readAboutTexts(kProgram, 0x407);
     ASSERT_TRUE(german.has_value());
-    EXPECT_EQ("Copyright \xa9 2026 Oakbridge. Alle Rechte vorbehalten.", german->copyright);
+    EXPECT_EQ("Copyright \xC2\xA9 2026 Oakbridge. Alle Rechte vorbehalten.", german->copyright);
     const auto french = readAboutTexts(kProgram, 0x40C);  // no French block: the first one
     ASSERT_TRUE(french.has_value());
     EXPECT_EQ(english->copyright, french->copyright);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
 #include "ui/application.h"
@@ -32,7 +33,7 @@ protected:
     // A step answering the search dialog with a text (the boxes as they are).
     static DialogDriver::Step confirm(const std::string& text) {
         return [=](HWND dialog) {
-            ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, text.c_str());
+            ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, wideText(text).c_str());
             pressButton(dialog, IDOK);
         };
     }
@@ -93,7 +94,7 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
     EXPECT_EQ(SearchFlag::Titles | SearchFlag::Folders, theApp.searchState.flags);
     {
         DialogDriver driver({[&](HWND dialog) {
-            ::SendMessageA(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);  // unchecks Titles
+            ::SendMessageW(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);  // unchecks Titles
             enabledAfter = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
             pressButton(dialog, IDOK);
         }});
@@ -104,7 +105,7 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
 
     SearchState before = theApp.searchState;
     DialogDriver cancel({[](HWND dialog) {
-        ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, "changed");
+        ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, L"changed");
         pressButton(dialog, IDCANCEL);
     }});
     EXPECT_FALSE(searchDialog(mainWindow(), theApp.searchState));

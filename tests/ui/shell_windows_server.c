@@ -1,7 +1,7 @@
 /* An in-process server for the shell's window list, registered by tests in
    their own Wine prefix: it lists four windows the way Internet Explorer's
    automation objects describe them.
-     0  a page with a title (not ASCII)
+     0  a page with a title outside every ANSI code page
      1  a page without a title
      2  a folder window: no HTML document
      3  a window whose address cannot be read
@@ -91,7 +91,7 @@ static IWebBrowserVtbl browserVtbl;
 static IShellWindowsVtbl windowsVtbl;
 static IClassFactoryVtbl factoryVtbl;
 
-static Document titledDocument = {&documentVtbl, L"Caf\x00e9 page"};
+static Document titledDocument = {&documentVtbl, L"Caf\x00e9 \x041C\x0438\x0440 page"}; /* Café Мир */
 static Document untitledDocument = {&documentVtbl, L""};
 static Browser browsers[] = {
     {&browserVtbl, L"http://titled.example/", &titledDocument},

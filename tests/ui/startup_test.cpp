@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 
 #include "core/collection.h"
+#include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "test_files.h"
 
@@ -23,9 +25,10 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
     auto* found = reinterpret_cast<FoundWindow*>(parameter);
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
-    char className[64] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    if (process != found->process || found->className != className || !::IsWindowVisible(window)) return TRUE;
+    wchar_t className[64] = L"";
+    ::GetClassNameW(window, className, std::size(className));
+    if (process != found->process || found->className != narrowText(className) || !::IsWindowVisible(window))
+        return TRUE;
     found->window = window;
     return FALSE;
 }
@@ -42,16 +45,19 @@ HWND waitForWindow(DWORD process, const char* className) {
 }
 
 std::string windowsPath(const std::string& path) {
-    char full[MAX_PATH] = "";
-    ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return full;
+    wchar_t full[MAX_PATH] = L"";
+    ::GetFullPathNameW(wideText(path).c_str(), std::size(full), full, nullptr);
+    return narrowText(full);
 }
 
+// The document type is written as REG_SZ with the W functions, and read back the same way.
 std::string classesRootValue(const char* key) {
-    char value[512] = "";
-    LONG size = sizeof value;
-    if (::RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) != ERROR_SUCCESS) return "(missing)";
-    return value;
+    wchar_t value[512] = L"";
+    DWORD size = sizeof value;
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, wideText(key).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+        return "(missing)";
+    return narrowText(value);
 }
 
 DWORD storedNumber(const char* name) {
@@ -74,25 +80,25 @@ protected:
 
     // Starts the program with `arguments` after its name.
     void start(const std::string& arguments) {
-        std::string commandLine = "\"" + windowsPath(program_) + "\" " + arguments;
-        STARTUPINFOA startup{};
+        std::wstring commandLine = wideText("\"" + windowsPath(program_) + "\" " + arguments);
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        ASSERT_TRUE(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+        ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                      &startup, &process_));
     }
     HWND mainWindow() { return waitForWindow(process_.dwProcessId, "Linkhaven"); }
     // Closes the window and waits for the program to end; answers its exit code.
     DWORD close(HWND window) {
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process_.hProcess, 20000));
         DWORD code = 99;
         ::GetExitCodeProcess(process_.hProcess, &code);
         return code;
     }
     static std::string caption(HWND window) {
-        char text[256] = "";
-        ::GetWindowTextA(window, text, sizeof text);
-        return text;
+        wchar_t text[256] = L"";
+        ::GetWindowTextW(window, text, std::size(text));
+        return narrowText(text);
     }
 
     TemporaryFolder folder_;
@@ -158,13 +164,14 @@ TEST_F(Startup, AMissingClosingQuoteTakesTheRestOfTheLine) {
 }
 
 TEST_F(Startup, AnUnquotedPathWithABlankIsCutThereAndReported) {
-    const std::string folder = folder_.file("My Files");
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    // "Мои файлы": the command line reaches the program whole in any script.
+    const std::string folder = folder_.path() + "\\\xD0\x9C\xD0\xBE\xD0\xB8 \xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB\xD1\x8B";
+    ::CreateDirectoryW(wideText(folder).c_str(), nullptr);
     const std::string path = saveCollectionTitled(folder + "\\c.lhv", "never shown");
     start(windowsPath(path));
     HWND box = waitForWindow(process_.dwProcessId, "#32770");
     ASSERT_NE(nullptr, box);
-    EXPECT_NE(std::string::npos, messageBoxText(box).find("\\My\" was not found")) << messageBoxText(box);
+    EXPECT_NE(std::string::npos, messageBoxText(box).find("\\\xD0\x9C\xD0\xBE\xD0\xB8\" was not found")) << messageBoxText(box);
     pressButton(box, IDOK);
     HWND window = mainWindow();
     ASSERT_NE(nullptr, window);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "exchange/argument_record.h"
 #include "main_window_fixture.h"
@@ -18,6 +19,7 @@
 #include "ui/application.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/open_link.h"
+#include "ui/window/main_window.h"
 
 namespace {
 class TreeView : public MainWindowFixture {
@@ -35,8 +37,8 @@ protected:
     // A step answering the link dialog with an address and a title.
     static DialogDriver::Step fillLink(const char* url, const char* title) {
         return [=](HWND dialog) {
-            ::SetDlgItemTextA(dialog, IDC_URL, url);
-            ::SetDlgItemTextA(dialog, IDC_NAME, title);
+            ::SetDlgItemTextW(dialog, IDC_URL, wideText(url).c_str());
+            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(title).c_str());
             pressButton(dialog, IDOK);
         };
     }
@@ -46,6 +48,32 @@ protected:
 TEST_F(TreeView, MirrorsTheCollectionItemForItem) {
     EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ(nullptr, selectedItem(tree()));
+}
+
+TEST_F(TreeView, ShowsTitlesAndDescriptionsInEveryScript) {
+    // UTF-8 in the collection, UTF-16 in the control; the emoji lies outside the BMP.
+    const struct {
+        const char* utf8;
+        const wchar_t* utf16;
+    } titles[] = {
+        {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", L"\x041F\x0440\x0438\x0432\x0435\x0442"},  // Привет
+        {"\xE4\xB9\xA6\xE7\xAD\xBE", L"\x4E66\x7B7E"},                                                  // 书签
+        {"\xF0\x9F\x94\xA5 Deals", L"\xD83D\xDD25 Deals"},                                                // 🔥 Deals
+    };
+    theApp.collection.clear();
+    for (const auto& title : titles) addLink(&theApp.collection, title.utf8, "http://x/");
+    const std::string description = "\xD0\x9E\xD0\xBF\xD0\xB8\xD1\x81\xD0\xB0\xD0\xBD\xD0\xB8\xD0\xB5";  // Описание
+    theApp.collection.setDescription(theApp.collection.childrenBegin().node(), description);
+    refresh();
+
+    HTREEITEM item = TreeView_GetRoot(tree());
+    for (const auto& title : titles) {
+        ASSERT_NE(nullptr, item);
+        EXPECT_EQ(std::wstring(title.utf16), wideItemTextOf(item)) << title.utf8;
+        item = TreeView_GetNextSibling(tree(), item);
+    }
+    select(titles[0].utf8);
+    EXPECT_EQ(description, descriptionText());
 }
 
 TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
@@ -61,7 +89,7 @@ TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
         runCommand(IDM_NEW_LINK);
     }
     {
-        ::SendMessageA(tree(), TVM_SELECTITEM, TVGN_CARET, 0);
+        ::SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, 0);
         DialogDriver driver({fillLink("http://end/", "end")});
         runCommand(IDM_NEW_LINK);
     }
@@ -143,12 +171,20 @@ TEST_F(TreeView, RenamingToNothingIsRefused) {
     EXPECT_EQ("a", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
 
+    // Typed in other scripts, the name reaches the collection as UTF-8 and comes back from its file.
+    const std::string renamed = "\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87 \xE9\x8D\xB5 \xF0\x9F\x94\x91";  // Ключ 鍵 🔑
     theApp.collection.modified = false;
-    renameTo("renamed", nullptr);
-    EXPECT_EQ("renamed", selectedTitle());
+    renameTo(renamed, nullptr);
+    EXPECT_EQ(renamed, selectedTitle());
+    EXPECT_EQ(renamed, selectedTreeNode(tree())->title.str());
     EXPECT_TRUE(theApp.collection.modified);
     EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_TRUE(theApp.acceleratorsEnabled);
+
+    const std::string shown = controlText(), path = folderPath("renamed.lhv");
+    ASSERT_TRUE(theApp.collection.save(path));
+    openCollection(mainWindow(), path);
+    EXPECT_EQ(shown, controlText());
 }
 
 TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
@@ -230,12 +266,12 @@ TEST_F(TreeView, EnterTogglesAFolder) {
     select("F");
     HTREEITEM item = selectedItem(tree());
     const auto expanded = [&] {
-        return (::SendMessageA(tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
+        return (::SendMessageW(tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
                 TVIS_EXPANDED) != 0;
     };
     EXPECT_FALSE(expanded());
     NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_RETURN)};
-    ::SendMessageA(mainWindow(), WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+    ::SendMessageW(mainWindow(), WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
     EXPECT_TRUE(expanded());
 }
 
@@ -275,7 +311,7 @@ private:
 
 LRESULT notifyTree(HWND mainWindow, HWND tree, UINT code) {
     NMHDR header{tree, IDC_TREE, code};
-    return ::SendMessageA(mainWindow, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+    return ::SendMessageW(mainWindow, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
 }
 }  // namespace
 
@@ -315,7 +351,7 @@ protected:
             select(c.address);
             if (c.answer == IDYES) ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", folderPath("yes.txt").c_str());
             DialogDriver driver({[&](HWND box) {
-                const LONG style = ::GetWindowLongA(::GetDlgItem(box, c.answer == IDOK ? IDOK : IDNO), GWL_STYLE);
+                const LONG style = ::GetWindowLongW(::GetDlgItem(box, c.answer == IDOK ? IDOK : IDNO), GWL_STYLE);
                 EXPECT_EQ(BS_DEFPUSHBUTTON, style & BS_TYPEMASK);
                 EXPECT_NE(std::string::npos, messageBoxText(box).find(c.shown)) << messageBoxText(box);
                 pressButton(box, c.answer);

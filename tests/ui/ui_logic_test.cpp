@@ -120,6 +120,14 @@ TEST(BrowserMenuLabel, MnemonicAndLength) {
     EXPECT_EQ("10) " + std::string(23, 't') + "...", browserMenuLabel(9, forty));
     EXPECT_EQ("&1) " + std::string(27, 'x'), browserMenuLabel(0, std::string(27, 'x')));  // exactly 30 fits
     EXPECT_EQ("&1) " + std::string(24, 'x') + "...", browserMenuLabel(0, std::string(28, 'x')));
+    // Characters count, not bytes: 27 Cyrillic letters fit, 28 are cut between two letters.
+    const auto cyrillic = [](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) text += "\xD0\xAF";  // Я
+        return text;
+    };
+    EXPECT_EQ("&1) " + cyrillic(27), browserMenuLabel(0, cyrillic(27)));
+    EXPECT_EQ("&1) " + cyrillic(24) + "...", browserMenuLabel(0, cyrillic(28)));
 }
 
 TEST(WindowPlacement, StoredPlacesAreBroughtOntoTheWorkArea) {

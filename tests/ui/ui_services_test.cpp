@@ -9,6 +9,7 @@
 
 #include "core/collection.h"
 #include "core/settings.h"
+#include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "test_files.h"
 #include "ui/tree/description_pane.h"
@@ -25,25 +26,25 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
         ::InitCommonControlsEx(&controls);
-        window_ = ::CreateWindowExA(0, "STATIC", "main", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+        window_ = ::CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                                     nullptr, nullptr);
-        tree_ = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 200, window_,
+        tree_ = ::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 200, window_,
                                   reinterpret_cast<HMENU>(IDC_TREE), nullptr, nullptr);
         pane_ = createDescriptionPane(window_, RECT{0, 200, 400, 300});
     }
     void TearDown() override { ::DestroyWindow(window_); }
 
     HTREEITEM addItem(BookmarkNode* node) {
-        TVINSERTSTRUCTA insert{};
+        TVINSERTSTRUCTW insert{};
         insert.hParent = TVI_ROOT;
         insert.hInsertAfter = TVI_LAST;
         insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-        insert.item.pszText = const_cast<char*>("item");
+        insert.item.pszText = const_cast<wchar_t*>(L"item");
         insert.item.lParam = reinterpret_cast<LPARAM>(node);
-        return reinterpret_cast<HTREEITEM>(::SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        return reinterpret_cast<HTREEITEM>(::SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     }
     std::string paneAfterSelecting(HTREEITEM item) {
-        ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
         showDescription(window_);
         return windowText(pane_);
     }
@@ -57,7 +58,7 @@ TEST_F(MainWindowFixture, PaneShowsTheSelectedItem) {
     EXPECT_EQ(pane_, childById(window_, IDC_DESCRIPTION_PANE));
     EXPECT_EQ(tree_, childById(window_, IDC_TREE));
     EXPECT_EQ(nullptr, childById(window_, 3));
-    EXPECT_TRUE(::GetWindowLongA(pane_, GWL_STYLE) & ES_READONLY);
+    EXPECT_TRUE(::GetWindowLongW(pane_, GWL_STYLE) & ES_READONLY);
 
     showDescription(window_);
     EXPECT_EQ("", windowText(pane_));  // nothing selected
@@ -76,9 +77,9 @@ TEST_F(MainWindowFixture, PaneShowsTheSelectedItem) {
     EXPECT_EQ("", paneAfterSelecting(folderItem));
     EXPECT_EQ("About this link", paneAfterSelecting(describedItem));
 
-    ::SendMessageA(pane_, EM_SETSEL, 0, 0);
+    ::SendMessageW(pane_, EM_SETSEL, 0, 0);
     EXPECT_FALSE(descriptionHasSelection(pane_));
-    ::SendMessageA(pane_, EM_SETSEL, 2, 6);
+    ::SendMessageW(pane_, EM_SETSEL, 2, 6);
     EXPECT_TRUE(descriptionHasSelection(pane_));
 }
 
@@ -89,25 +90,27 @@ TEST_F(MainWindowFixture, FontComesFromTheSettings) {
     settings.FontItalic = 5;
     settings.FontScript = 0x1EE;  // only the low byte counts
     settings.FontName = std::string(40, 'F');
-    const LOGFONTA font = paneLogFont();
+    const LOGFONTW font = paneLogFont();
     EXPECT_EQ(-13, font.lfHeight);  // 10 points at 96 dots per inch
     EXPECT_EQ(700, font.lfWeight);
     EXPECT_EQ(1, font.lfItalic);
     EXPECT_EQ(0xEE, font.lfCharSet);
-    EXPECT_EQ(std::string(31, 'F'), font.lfFaceName);
+    EXPECT_EQ(std::wstring(31, L'F'), font.lfFaceName);
+    settings.FontName = "\xE5\xAE\x8B\xE4\xBD\x93";  // 宋体, a face named in Chinese
+    EXPECT_STREQ(L"\x5B8B\x4F53", paneLogFont().lfFaceName);
 
     settings.FontName = "Tahoma";
     applyFont(window_, false);
-    const auto paneFont = reinterpret_cast<HFONT>(::SendMessageA(pane_, WM_GETFONT, 0, 0));
+    const auto paneFont = reinterpret_cast<HFONT>(::SendMessageW(pane_, WM_GETFONT, 0, 0));
     ASSERT_NE(nullptr, paneFont);
-    EXPECT_EQ(paneFont, reinterpret_cast<HFONT>(::SendMessageA(tree_, WM_GETFONT, 0, 0)));
-    LOGFONTA applied;
-    ::GetObjectA(paneFont, sizeof applied, &applied);
+    EXPECT_EQ(paneFont, reinterpret_cast<HFONT>(::SendMessageW(tree_, WM_GETFONT, 0, 0)));
+    LOGFONTW applied;
+    ::GetObjectW(paneFont, sizeof applied, &applied);
     EXPECT_EQ(-13, applied.lfHeight);
-    EXPECT_STREQ("Tahoma", applied.lfFaceName);
+    EXPECT_STREQ(L"Tahoma", applied.lfFaceName);
 
     applyFont(window_, true);  // replaces, and deletes, the font before
-    EXPECT_EQ(0, ::GetObjectA(paneFont, sizeof applied, &applied));
+    EXPECT_EQ(0, ::GetObjectW(paneFont, sizeof applied, &applied));
     settings = saved;
 }
 
@@ -134,16 +137,16 @@ TEST_F(MainWindowFixture, FontDialogChangesTheSettingsOnlyOnOk) {
     // A face that is not installed: the dialog shows the face the panes are
     // really drawn with, and OK without a change keeps the settings.
     settings.FontName = "No Such Face Installed";
-    char shownFace[LF_FACESIZE] = {};
+    wchar_t shownFace[LF_FACESIZE] = {};
     {
         DialogDriver driver({[&](HWND dialog) {
-            ::GetDlgItemTextA(dialog, cmb1, shownFace, LF_FACESIZE);
+            ::GetDlgItemTextW(dialog, cmb1, shownFace, LF_FACESIZE);
             pressButton(dialog, IDOK);
         }});
         EXPECT_TRUE(chooseFont(window_));
     }
-    EXPECT_STRNE("", shownFace);
-    EXPECT_STRNE("No Such Face Installed", shownFace);
+    EXPECT_STRNE(L"", shownFace);
+    EXPECT_STRNE(L"No Such Face Installed", shownFace);
     EXPECT_EQ("No Such Face Installed", settings.FontName);
     EXPECT_EQ(120, settings.FontSize);
     settings = saved;
@@ -156,10 +159,10 @@ protected:
 };
 
 std::string filterOf(const FileDialog& dialog) {
-    const char* list = dialog.record().lpstrFilter;
+    const wchar_t* list = dialog.record().lpstrFilter;
     std::size_t length = 0;
     while (list[length] || list[length + 1]) ++length;
-    return std::string(list, length + 2);
+    return narrowText(std::wstring_view(list, length + 2));
 }
 
 // Types a name into a file dialog and confirms it.
@@ -167,7 +170,7 @@ DialogDriver::Step typeFileName(const std::string& name) {
     return [name](HWND dialog) {
         HWND edit = ::GetDlgItem(dialog, edt1);
         if (!edit) edit = ::GetDlgItem(dialog, cmb13);
-        ::SetWindowTextA(edit, name.c_str());
+        ::SetWindowTextW(edit, wideText(name).c_str());
         pressButton(dialog, IDOK);
     };
 }
@@ -177,24 +180,28 @@ TEST_F(FileDialogs, RecordsOfTheThreeRows) {
     using namespace std::string_literals;
     const FileDialog collection(nullptr, FileType::Collection, FileDialog::Mode::Open);
     EXPECT_EQ("Linkhaven collections (*.lhv)\0*.lhv\0\0"s, filterOf(collection));
-    EXPECT_STREQ("lhv", collection.record().lpstrDefExt);
+    EXPECT_STREQ(L"lhv", collection.record().lpstrDefExt);
     EXPECT_EQ(nullptr, collection.record().lpstrTitle);
     EXPECT_EQ(static_cast<DWORD>(0x81004), collection.record().Flags);
-    EXPECT_EQ(static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A), collection.record().lStructSize);
+    EXPECT_EQ(static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400W), collection.record().lStructSize);
     EXPECT_EQ(1u, collection.record().nFilterIndex);
     EXPECT_EQ("", collection.fileName());
 
     const FileDialog templates(nullptr, FileType::Template, FileDialog::Mode::Open, "C:\\t\\list.lht");
     EXPECT_EQ("Export templates (*.lht)\0*.lht\0All files (*.*)\0*.*\0\0"s, filterOf(templates));
-    EXPECT_STREQ("Choose an Export Template", templates.record().lpstrTitle);
+    EXPECT_STREQ(L"Choose an Export Template", templates.record().lpstrTitle);
     EXPECT_EQ("C:\\t\\list.lht", templates.fileName());
 
     const FileDialog output(nullptr, FileType::ExportOutput, FileDialog::Mode::Save, std::string(400, 'x'));
     EXPECT_EQ("All files (*.*)\0*.*\0\0"s, filterOf(output));
     EXPECT_EQ(nullptr, output.record().lpstrDefExt);
-    EXPECT_STREQ("Export To", output.record().lpstrTitle);
+    EXPECT_STREQ(L"Export To", output.record().lpstrTitle);
     EXPECT_EQ(static_cast<DWORD>(0x80806), output.record().Flags);
     EXPECT_EQ(std::string(MAX_PATH - 1, 'x'), output.fileName());  // cut to the buffer
+    std::string emoji;  // two UTF-16 units each: the cut falls between two of them
+    for (int i = 0; i < 200; ++i) emoji += "\xF0\x9F\x94\xA5";
+    const FileDialog cut(nullptr, FileType::ExportOutput, FileDialog::Mode::Save, emoji);
+    EXPECT_EQ(emoji.substr(0, 4 * ((MAX_PATH - 1) / 2)), cut.fileName());
 }
 
 // Wine's open dialog checks that the typed name exists before it adds the
@@ -214,7 +221,7 @@ TEST_F(FileDialogs, DefaultExtensionIsAddedOnlyWhereTheRowHasOne) {
     };
     const Case cases[] = {
         {FileType::Template, FileDialog::Mode::Open, "list.lht", "list.lht"},
-        {FileType::Collection, FileDialog::Mode::Save, "mine", "mine.lhv"},
+        {FileType::Collection, FileDialog::Mode::Save, "\xD0\xBC\xD0\xBE\xD0\xB9", "\xD0\xBC\xD0\xBE\xD0\xB9.lhv"},  // мой
         {FileType::ExportOutput, FileDialog::Mode::Save, "bookmarks", "bookmarks"},
     };
     for (const Case& c : cases) {

@@ -1,8 +1,9 @@
 #include "ui/dialogs/about_dialog.h"
 
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
+#include "core/wide_text_win.h"
 #include "ui/shell/language_modules.h"
 #include "ui/shell/system_library.h"
 #include "ui/resource_ids.h"
@@ -11,31 +12,31 @@
 
 namespace {
 // version.dll is no KnownDLL: see system_library.h.
-DWORD fileVersionInfoSize(const char* file) {
+DWORD fileVersionInfoSize(const wchar_t* file) {
     static const auto function =
-        systemFunction<decltype(::GetFileVersionInfoSizeA)>(L"version.dll", "GetFileVersionInfoSizeA");
+        systemFunction<decltype(::GetFileVersionInfoSizeW)>(L"version.dll", "GetFileVersionInfoSizeW");
     DWORD handle = 0;
     return function ? function(file, &handle) : 0;
 }
 
-bool fileVersionInfo(const char* file, DWORD size, void* resource) {
+bool fileVersionInfo(const wchar_t* file, DWORD size, void* resource) {
     static const auto function =
-        systemFunction<decltype(::GetFileVersionInfoA)>(L"version.dll", "GetFileVersionInfoA");
+        systemFunction<decltype(::GetFileVersionInfoW)>(L"version.dll", "GetFileVersionInfoW");
     return function && function(file, 0, size, resource);
 }
 
-bool queryVersionValue(const void* resource, const char* path, void** value, UINT* length) {
-    static const auto function = systemFunction<decltype(::VerQueryValueA)>(L"version.dll", "VerQueryValueA");
-    return function && function(resource, path, value, length);
+bool queryVersionValue(const void* resource, const std::string& path, void** value, UINT* length) {
+    static const auto function = systemFunction<decltype(::VerQueryValueW)>(L"version.dll", "VerQueryValueW");
+    return function && function(resource, wideText(path).c_str(), value, length);
 }
 
 std::string versionString(const std::vector<char>& resource, const std::string& block, const char* name) {
     const std::string path = "\\StringFileInfo\\" + block + "\\" + name;
-    char* text = nullptr;
-    UINT length = 0;
-    if (!queryVersionValue(resource.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
+    wchar_t* text = nullptr;
+    UINT length = 0;  // in characters
+    if (!queryVersionValue(resource.data(), path, reinterpret_cast<void**>(&text), &length) || !text)
         return {};
-    return std::string(text, ::strnlen(text, length));
+    return narrowText(std::wstring_view(text, ::wcsnlen(text, length)));
 }
 
 WORD currentLanguage() {
@@ -46,11 +47,12 @@ WORD currentLanguage() {
 INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     switch (message) {
     case WM_INITDIALOG: {
-        HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
-        if (icon) ::SendDlgItemMessageA(dialog, IDC_ABOUT_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
+        if (icon) ::SendDlgItemMessageW(dialog, IDC_ABOUT_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
         if (auto texts = readAboutTexts(programPath(), currentLanguage())) {
-            ::SetDlgItemTextA(dialog, IDC_ABOUT_PRODUCT, texts->product.c_str());
-            if (!texts->copyright.empty()) ::SetDlgItemTextA(dialog, IDC_ABOUT_COPYRIGHT, texts->copyright.c_str());
+            ::SetDlgItemTextW(dialog, IDC_ABOUT_PRODUCT, wideText(texts->product).c_str());
+            if (!texts->copyright.empty())
+                ::SetDlgItemTextW(dialog, IDC_ABOUT_COPYRIGHT, wideText(texts->copyright).c_str());
         }
         return TRUE;
     }
@@ -63,10 +65,11 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 std::optional<AboutTexts> readAboutTexts(const std::string& file, WORD language) {
-    const DWORD size = fileVersionInfoSize(file.c_str());
+    const std::wstring path = wideText(file);
+    const DWORD size = fileVersionInfoSize(path.c_str());
     if (size == 0) return std::nullopt;
     std::vector<char> resource(size);
-    if (!fileVersionInfo(file.c_str(), size, resource.data())) return std::nullopt;
+    if (!fileVersionInfo(path.c_str(), size, resource.data())) return std::nullopt;
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedLength = 0;
@@ -91,5 +94,5 @@ std::optional<AboutTexts> readAboutTexts(const std::string& file, WORD language)
 }
 
 void showAbout(HWND owner) {
-    ::DialogBoxParamA(languageModules().module(), MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutProc, 0);
+    ::DialogBoxParamW(languageModules().module(), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc, 0);
 }

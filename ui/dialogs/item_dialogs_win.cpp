@@ -1,5 +1,6 @@
 #include "ui/dialogs/item_dialogs.h"
 
+#include "core/wide_text_win.h"
 #include "ui/shell/help.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
@@ -23,10 +24,10 @@ int helpTopicOf(DialogKind kind) {
 }
 
 void fill(HWND dialog, const DialogState& state) {
-    ::SetDlgItemTextA(dialog, IDC_NAME, state.fields.title.c_str());
+    ::SetDlgItemTextW(dialog, IDC_NAME, wideText(state.fields.title).c_str());
     if (state.kind == DialogKind::CollectionTitle) return;
-    ::SetDlgItemTextA(dialog, IDC_DESCRIPTION, state.fields.description.c_str());
-    if (state.kind == DialogKind::Link) ::SetDlgItemTextA(dialog, IDC_URL, state.fields.url.c_str());
+    ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(state.fields.description).c_str());
+    if (state.kind == DialogKind::Link) ::SetDlgItemTextW(dialog, IDC_URL, wideText(state.fields.url).c_str());
 }
 
 // A required field that is empty: say so and put the caret there.
@@ -34,7 +35,7 @@ bool requireText(HWND dialog, int control, std::string& text) {
     text = windowText(::GetDlgItem(dialog, control));
     if (!text.empty()) return true;
     showMessageId(dialog, IDS_FIELD_REQUIRED, MB_OK | MB_ICONHAND);
-    ::SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, control)), TRUE);
+    ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(dialog, control)), TRUE);
     return false;
 }
 
@@ -53,10 +54,10 @@ bool accept(HWND dialog, DialogState& state) {
 }
 
 INT_PTR CALLBACK itemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<DialogState*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+    auto* state = reinterpret_cast<DialogState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
-        ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         fill(dialog, *reinterpret_cast<DialogState*>(lParam));
         return TRUE;
     case WM_HELP:
@@ -80,7 +81,7 @@ INT_PTR CALLBACK itemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }
 
 bool runDialog(HWND owner, int templateId, DialogState& state) {
-    return ::DialogBoxParamA(languageModules().module(), MAKEINTRESOURCEA(templateId), owner, itemDialogProc,
+    return ::DialogBoxParamW(languageModules().module(), MAKEINTRESOURCEW(templateId), owner, itemDialogProc,
                              reinterpret_cast<LPARAM>(&state)) == IDOK;
 }
 }  // namespace

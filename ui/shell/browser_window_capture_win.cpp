@@ -6,6 +6,7 @@
 #include <oleauto.h>
 
 #include "core/com_pointer_win.h"
+#include "core/wide_text_win.h"
 
 namespace {
 // Frees a BSTR when it goes out of scope.
@@ -22,16 +23,8 @@ private:
     BSTR text_ = nullptr;
 };
 
-// The whole zero-terminated text in the ANSI code page; empty when it cannot be converted.
-std::string toAnsi(BSTR text) {
-    if (!text) return {};
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return {};
-    std::string ansi(static_cast<std::size_t>(size), '\0');
-    if (::WideCharToMultiByte(CP_ACP, 0, text, -1, ansi.data(), size, nullptr, nullptr) <= 0) return {};
-    ansi.resize(static_cast<std::size_t>(size - 1));
-    return ansi;
-}
+// The whole zero-terminated text in UTF-8.
+std::string utf8Text(BSTR text) { return text ? narrowText(text) : std::string(); }
 
 // The title and address of the window at `index`; false when it shows no HTML page.
 bool readWindow(IShellWindows* windows, long index, std::string& title, std::string& url) {
@@ -51,8 +44,8 @@ bool readWindow(IShellWindows* windows, long index, std::string& title, std::str
     if (FAILED(document->QueryInterface(IID_IHTMLDocument2, html.outVoid())) || !html) return false;
     Bstr pageTitle;
     if (FAILED(html->get_title(pageTitle.out()))) return false;
-    url = toAnsi(location.get());
-    title = ::SysStringLen(pageTitle.get()) > 0 ? toAnsi(pageTitle.get()) : url;
+    url = utf8Text(location.get());
+    title = ::SysStringLen(pageTitle.get()) > 0 ? utf8Text(pageTitle.get()) : url;
     return true;
 }
 }  // namespace

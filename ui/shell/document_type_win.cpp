@@ -1,25 +1,28 @@
 #include "ui/shell/document_type.h"
 
+#include <windows.h>
+
 #include <string>
 
-#include "core/registry_key_win.h"
+#include "core/wide_text_win.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/language_modules.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
-// Sets the default value of a key under HKEY_CLASSES_ROOT, creating the key.
+// Sets the default value of a key under HKEY_CLASSES_ROOT as REG_SZ, creating the key.
 bool setClassesRootValue(const std::string& keyName, const std::string& value) {
-    RegistryKey key;
-    return key.create(HKEY_CLASSES_ROOT, keyName.c_str(), KEY_WRITE) == ERROR_SUCCESS && key.setString(nullptr, value);
+    const std::wstring text = wideText(value);
+    return ::RegSetKeyValueW(HKEY_CLASSES_ROOT, wideText(keyName).c_str(), nullptr, REG_SZ, text.c_str(),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 }  // namespace
 
 void registerDocumentType() {
     if (!setClassesRootValue(".lhv", "LinkhavenDoc")) return;
     if (!setClassesRootValue("LinkhavenDoc", loadText(IDS_DOCUMENT_TYPE))) return;
-    char program[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    const std::string program = programPath();
     // Quoted: unquoted, a path with blanks ("C:\Program Files\...") could start "C:\Program.exe".
-    setClassesRootValue("LinkhavenDoc\\shell\\open\\command", "\"" + std::string(program) + "\" \"%1\"");
-    setClassesRootValue("LinkhavenDoc\\DefaultIcon", std::string(program) + ",0");
+    setClassesRootValue("LinkhavenDoc\\shell\\open\\command", "\"" + program + "\" \"%1\"");
+    setClassesRootValue("LinkhavenDoc\\DefaultIcon", program + ",0");
 }

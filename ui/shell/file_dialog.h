@@ -13,20 +13,22 @@ class FileDialog {
 public:
     enum class Mode { Open, Save };
 
-    // An initial name longer than the file buffer is cut to fit.
+    // An initial name longer than the file buffer is cut to fit, never
+    // inside a character.
     FileDialog(HWND owner, FileType type, Mode mode, const std::string& initialName = {});
     FileDialog(const FileDialog&) = delete;
     FileDialog& operator=(const FileDialog&) = delete;
 
     // Shows the dialog; true when the user chose a file.
     bool show();
-    std::string fileName() const { return file_; }
-    const OPENFILENAMEA& record() const { return record_; }
+    std::string fileName() const;
+    const OPENFILENAMEW& record() const { return record_; }
 
 private:
     Mode mode_;
-    char file_[MAX_PATH] = {};
-    std::string filter_;
-    std::string title_;
-    OPENFILENAMEA record_{};
+    wchar_t file_[MAX_PATH] = {};
+    std::wstring filter_;
+    std::wstring title_;
+    std::wstring extension_;
+    OPENFILENAMEW record_{};
 };

@@ -1,7 +1,10 @@
 #include "ui/shell/help.h"
 
+#include <shellapi.h>
+
 #include <string>
 
+#include "core/wide_text_win.h"
 #include "ui/shell/help_pages.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
@@ -15,9 +18,15 @@ std::string contentsPath() {
 
 bool openPage(HWND owner, const std::string& path) {
     if (path.empty()) return false;
-    const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteA(owner, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return result > 32;
+    const std::wstring file = wideText(path);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI;  // as ShellExecute: the shell shows no error box
+    request.hwnd = owner;
+    request.lpVerb = L"open";
+    request.lpFile = file.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    return ::ShellExecuteExW(&request) != FALSE;
 }
 }  // namespace
 

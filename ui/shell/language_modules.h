@@ -54,7 +54,7 @@ private:
 // The program's modules, those beside the program.
 LanguageModules& languageModules();
 
-// A string of the current module (at most 255 bytes), empty when missing.
+// A string of the current module, whole, in UTF-8; empty when missing.
 std::string loadText(unsigned id);
 
 // The folder of the running program, with its trailing backslash.

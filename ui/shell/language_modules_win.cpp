@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
+#include "core/ascii_case.h"
+#include "core/wide_text_win.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
 
@@ -14,23 +17,23 @@ constexpr std::uint16_t kEnglish = 0x09;
 // Loaded as data only: no entry point runs and nothing is imported, so a DLL
 // that is not a language module cannot run code in the program.
 HMODULE loadResourceModule(const std::string& path) {
-    return ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    return ::LoadLibraryExW(wideText(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
 }
 
-bool hasDllExtension(const char* name) {
-    const std::size_t length = std::strlen(name);
-    return length > 4 && ::lstrcmpiA(name + length - 4, ".dll") == 0;
+bool hasDllExtension(std::string_view name) {
+    return name.size() > 4 && equalsIgnoringAsciiCase(name.substr(name.size() - 4), ".dll");
 }
 
-std::string moduleString(HMODULE module, unsigned id, int capacity) {
-    std::string text(capacity, '\0');
-    const int length = ::LoadStringA(module, id, text.data(), capacity);
-    text.resize(length > 0 ? length : 0);
-    return text;
+// The whole string, read where the module holds it (a zero buffer size asks
+// for its place rather than a copy).
+std::string moduleString(HMODULE module, unsigned id) {
+    const wchar_t* text = nullptr;
+    const int length = ::LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 && text ? narrowText(std::wstring_view(text, static_cast<std::size_t>(length))) : std::string();
 }
 
 struct RequiredResource {
-    LPCSTR type;
+    LPCSTR type;  // RT_..., an integer resource
     unsigned id;
 };
 
@@ -40,14 +43,14 @@ struct RequiredResource {
 // name may be missing; the system names the language then.
 bool hasEverythingNeeded(HMODULE module) {
     for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
-        if (id != IDS_LANGUAGE_NAME && moduleString(module, id, 2).empty()) return false;
+        if (id != IDS_LANGUAGE_NAME && moduleString(module, id).empty()) return false;
     static const RequiredResource kResources[] = {
         {RT_MENU, IDM_MAIN},         {RT_MENU, IDM_TREE_CONTEXT},       {RT_ACCELERATOR, IDA_MAIN},
         {RT_BITMAP, IDB_TREE_IMAGES}, {RT_DIALOG, IDD_LINK},             {RT_DIALOG, IDD_FOLDER},
         {RT_DIALOG, IDD_COLLECTION_TITLE}, {RT_DIALOG, IDD_ABOUT},      {RT_DIALOG, IDD_SEARCH},
     };
     for (const RequiredResource& resource : kResources)
-        if (!::FindResourceA(module, MAKEINTRESOURCEA(resource.id), resource.type)) return false;
+        if (!::FindResourceW(module, MAKEINTRESOURCEW(resource.id), wideResource(resource.type))) return false;
     return true;
 }
 }  // namespace
@@ -91,30 +94,31 @@ LanguageModules::~LanguageModules() {
 HMODULE LanguageModules::load(const std::string& fileName) const { return loadResourceModule(folder_ + fileName); }
 
 void LanguageModules::enumerate() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder_ + "*.dll").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW(wideText(folder_ + "*.dll").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     std::size_t heldEntry = SIZE_MAX;
     do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !hasDllExtension(found.cFileName)) continue;
-        HMODULE candidate = load(found.cFileName);
+        const std::string fileName = narrowText(found.cFileName);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !hasDllExtension(fileName)) continue;
+        HMODULE candidate = load(fileName);
         if (!candidate) continue;
-        const std::string idText = moduleString(candidate, IDS_LANGUAGE_ID, 32);
+        const std::string idText = moduleString(candidate, IDS_LANGUAGE_ID);
         if (idText.empty() || !hasEverythingNeeded(candidate)) {
             ::FreeLibrary(candidate);
             continue;
         }
         LanguageModule entry;
         entry.langId = static_cast<std::uint16_t>(std::strtol(idText.c_str(), nullptr, 0));
-        entry.displayName = moduleString(candidate, IDS_LANGUAGE_NAME, 64);
+        entry.displayName = moduleString(candidate, IDS_LANGUAGE_NAME);
         if (entry.displayName.empty()) {
-            // The count VerLanguageNameA answers includes the NUL on some
+            // The count VerLanguageNameW answers includes the NUL on some
             // systems: the name ends at the first NUL.
-            char systemName[64] = {};
-            const bool named = ::VerLanguageNameA(entry.langId, systemName, sizeof systemName - 1) > 0;
-            entry.displayName = named ? std::string(systemName) : idText;
+            wchar_t systemName[64] = {};
+            const bool named = ::VerLanguageNameW(entry.langId, systemName, std::size(systemName) - 1) > 0;
+            entry.displayName = named ? narrowText(systemName) : idText;
         }
-        entry.fileName = found.cFileName;
+        entry.fileName = fileName;
         if (!module_ && (entry.langId & 0x3FF) == kEnglish) {
             module_ = candidate;
             heldEntry = entries_.size();
@@ -122,10 +126,10 @@ void LanguageModules::enumerate() {
             ::FreeLibrary(candidate);
         }
         entries_.push_back(std::move(entry));
-    } while (::FindNextFileA(search, &found));
+    } while (::FindNextFileW(search, &found));
     ::FindClose(search);
 
-    // Sort by display name, byte by byte, and follow the held module to its
+    // Sort by display name, byte by byte (in UTF-8, by code point), and follow the held module to its
     // new place: another module with the same LANGID must not be taken for it.
     std::vector<std::size_t> order(entries_.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
@@ -168,5 +172,5 @@ LanguageModules& languageModules() {
 
 std::string loadText(unsigned id) {
     HMODULE module = languageModules().module();
-    return module ? moduleString(module, id, 256) : std::string();
+    return module ? moduleString(module, id) : std::string();
 }

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // The settings' font for the display: height from the point size in tenths.
-LOGFONTA paneLogFont();
+LOGFONTW paneLogFont();
 // Gives every child of the main window the settings' font, then deletes the
 // font it replaces.
 void applyFont(HWND mainWindow, bool redraw);

@@ -14,11 +14,16 @@ int showMessageId(HWND owner, unsigned textId, UINT style);
 // The full path of the running program's file.
 std::string programPath();
 
+// An integer resource (RT_MENU, IDC_WAIT, ...) for the W functions: the
+// headers spell those in their A form, yet both forms are the same number.
+inline LPCWSTR wideResource(LPCSTR integerResource) {
+    return MAKEINTRESOURCEW(reinterpret_cast<ULONG_PTR>(integerResource));
+}
+
 // The first child window (in GetWindow order) with control identifier `id`.
 HWND childById(HWND parent, int id);
 
-class BookmarkNode;
-// The whole text of a window, of any length.
+// The whole text of a window, of any length, in UTF-8.
 std::string windowText(HWND window);
 
 // Stops a window from painting while it lives.
@@ -33,7 +38,7 @@ public:
 // Shows the hourglass while it lives.
 class WaitCursor {
 public:
-    WaitCursor() : previous_(::SetCursor(::LoadCursor(nullptr, IDC_WAIT))) {}
+    WaitCursor() : previous_(::SetCursor(::LoadCursorW(nullptr, wideResource(IDC_WAIT)))) {}
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
     ~WaitCursor() { ::SetCursor(previous_); }

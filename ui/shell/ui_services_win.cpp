@@ -2,17 +2,24 @@
 
 #include <commctrl.h>
 
+#include "core/wide_text_win.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 
 std::string programPath() {
-    char path[MAX_PATH];
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);  // a cut path is no path
+    // Grown until the whole path fits: a cut path is no path.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) return narrowText(std::wstring_view(path.data(), length));
+        if (path.size() >= 32768) return {};
+        path.resize(path.size() * 2);
+    }
 }
 
 int showMessage(HWND owner, const std::string& text, UINT style) {
-    return ::MessageBoxA(owner, text.c_str(), loadText(IDS_APP_TITLE).c_str(), style);
+    return ::MessageBoxW(owner, wideText(text).c_str(), wideText(loadText(IDS_APP_TITLE)).c_str(), style);
 }
 
 int showMessageId(HWND owner, unsigned textId, UINT style) { return showMessage(owner, loadText(textId), style); }
@@ -24,7 +31,7 @@ HWND childById(HWND parent, int id) {
 }
 
 std::string windowText(HWND window) {
-    std::string text(::GetWindowTextLengthA(window) + 1, '\0');
-    text.resize(::GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-    return text;
+    std::wstring text(::GetWindowTextLengthW(window) + 1, L'\0');
+    text.resize(::GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return narrowText(text);
 }

@@ -41,5 +41,5 @@ void AutoScroller::stop() {
 }
 
 void CALLBACK AutoScroller::onTimer(HWND window, UINT, UINT_PTR, DWORD) {
-    ::SendMessageA(window, WM_VSCROLL, autoScroller().direction_, 0);
+    ::SendMessageW(window, WM_VSCROLL, autoScroller().direction_, 0);
 }

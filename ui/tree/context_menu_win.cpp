@@ -16,7 +16,7 @@ bool selectionCentre(HWND tree, POINT& centre) {
     // The message takes the item in the rectangle's place.
     RECT rect;
     std::memcpy(&rect, &item, sizeof item);
-    if (!::SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect))) return false;
+    if (!::SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect))) return false;
     centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ::ClientToScreen(tree, &centre);
     return true;
@@ -24,13 +24,13 @@ bool selectionCentre(HWND tree, POINT& centre) {
 }  // namespace
 
 void showContextMenu(HWND tree, bool byMouse) {
-    HMENU menu = ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_TREE_CONTEXT));
+    HMENU menu = ::LoadMenuW(languageModules().module(), MAKEINTRESOURCEW(IDM_TREE_CONTEXT));
     if (!menu) return;
     if (HMENU popup = ::GetSubMenu(menu, 0)) {
         POINT at;
         ::GetCursorPos(&at);
         if (byMouse)
-            ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+            ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET,
                            reinterpret_cast<LPARAM>(itemAtScreenPoint(tree, at.x, at.y)));
         else
             selectionCentre(tree, at);

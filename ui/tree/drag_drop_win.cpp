@@ -75,11 +75,11 @@ private:
 
     HTREEITEM highlightTarget(POINTL point) const {
         HTREEITEM target = itemAtScreenPoint(tree_, point.x, point.y);
-        ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
+        ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
         return target;
     }
 
-    void removeHighlight() const { ::SendMessageA(tree_, TVM_SELECTITEM, TVGN_DROPHILITE, 0); }
+    void removeHighlight() const { ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_DROPHILITE, 0); }
 
     HWND tree_;
     bool acceptable_ = false;

@@ -1,7 +1,9 @@
 #include "tree_view.h"
 
+#include <string>
 #include <vector>
 
+#include "core/wide_text_win.h"
 #include "exchange/link_fields.h"
 #include "ui/application.h"
 #include "ui/tree/context_menu.h"
@@ -22,11 +24,11 @@ constexpr COLORREF kImageMaskColour = RGB(128, 0, 0);
 // alone leaves bulk inserts quadratic under Wine; WM_SETREDRAW does not.
 class RedrawOff {
 public:
-    explicit RedrawOff(HWND window) : window_(window) { ::SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
+    explicit RedrawOff(HWND window) : window_(window) { ::SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
     RedrawOff(const RedrawOff&) = delete;
     RedrawOff& operator=(const RedrawOff&) = delete;
     ~RedrawOff() {
-        ::SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        ::SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(window_, nullptr, TRUE);
     }
 
@@ -36,7 +38,7 @@ private:
 
 HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation) {
     return reinterpret_cast<HTREEITEM>(
-        ::SendMessageA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+        ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
 int folderDepth(const Folder* folder) {
@@ -46,11 +48,12 @@ int folderDepth(const Folder* folder) {
 }
 
 void setItemText(HWND tree, HTREEITEM item, const BookmarkNode* node) {
-    TVITEMA change{};
+    std::wstring title = wideText(node->title);
+    TVITEMW change{};
     change.mask = TVIF_TEXT;
     change.hItem = item;
-    change.pszText = const_cast<char*>(node->title.c_str());
-    ::SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&change));
+    change.pszText = title.data();
+    ::SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
 }
 
 HWND mainWindowOf(HWND tree) { return ::GetParent(tree); }
@@ -86,17 +89,17 @@ HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTR
     return item;
 }
 
-void onEndLabelEdit(HWND tree, NMTVDISPINFOA* info, LRESULT& result) {
+void onEndLabelEdit(HWND tree, NMTVDISPINFOW* info, LRESULT& result) {
     theApp.acceleratorsEnabled = true;
     result = FALSE;
     if (!info->item.pszText) return;  // editing cancelled
-    if (info->item.pszText[0] == '\0') {
+    if (info->item.pszText[0] == L'\0') {
         showMessageId(mainWindowOf(tree), IDS_FIELD_REQUIRED, MB_OK | MB_ICONHAND);
         return;
     }
     BookmarkNode* node = nodeOfItem(tree, info->item.hItem);
     if (!node) return;
-    theApp.collection.setTitle(node, info->item.pszText);
+    theApp.collection.setTitle(node, narrowText(info->item.pszText));
     result = TRUE;
 }
 
@@ -111,16 +114,19 @@ int CALLBACK compareItemTitles(LPARAM first, LPARAM second, LPARAM) {
 HWND createTreeView(HWND parent, const RECT& rect) {
     // The class is registered by the library, which nothing imports.
     if (!initCommonControls(ICC_TREEVIEW_CLASSES)) return nullptr;
-    HWND tree = ::CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+    HWND tree = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | TVS_HASBUTTONS |
                                       TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS,
                                   rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TREE)),
-                                  ::GetModuleHandleA(nullptr), nullptr);
+                                  ::GetModuleHandleW(nullptr), nullptr);
     if (!tree) return nullptr;
+    // Its notifications come in their W form whatever the parent answers
+    // when the control asks it (WM_NOTIFYFORMAT).
+    ::SendMessageW(tree, CCM_SETUNICODEFORMAT, TRUE, 0);
     theApp.itemsByNode.clear();
-    HBITMAP images = static_cast<HBITMAP>(::LoadImageA(languageModules().module(),
-                                                       MAKEINTRESOURCEA(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0,
+    HBITMAP images = static_cast<HBITMAP>(::LoadImageW(languageModules().module(),
+                                                       MAKEINTRESOURCEW(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0,
                                                        LR_SHARED));
     HIMAGELIST list = images ? createImageList(16, 16, ILC_MASK | ILC_COLOR24, 0, 4) : nullptr;
     if (!list || addMaskedImages(list, images, kImageMaskColour) < 0) {
@@ -128,22 +134,22 @@ HWND createTreeView(HWND parent, const RECT& rect) {
         ::DestroyWindow(tree);
         return nullptr;
     }
-    ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list));
+    ::SendMessageW(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(list));
     return tree;
 }
 
 void destroyTreeImages(HWND tree) {
     const auto list = reinterpret_cast<HIMAGELIST>(
-        ::SendMessageA(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nullptr)));
+        ::SendMessageW(tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(nullptr)));
     if (list) destroyImageList(list);
 }
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {
     if (!item) return nullptr;
-    TVITEMA query{};
+    TVITEMW query{};
     query.mask = TVIF_PARAM;
     query.hItem = item;
-    if (!::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&query))) return nullptr;
+    if (!::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return nullptr;
     return reinterpret_cast<BookmarkNode*>(query.lParam);
 }
 
@@ -160,7 +166,7 @@ HTREEITEM itemAtScreenPoint(HWND tree, int screenX, int screenY) {
     TVHITTESTINFO hit{};
     hit.pt = {screenX, screenY};
     ::ScreenToClient(tree, &hit.pt);
-    ::SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    ::SendMessageW(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
     return hit.flags & (TVHT_ONITEM | TVHT_ONITEMBUTTON) ? hit.hItem : nullptr;
 }
 
@@ -171,26 +177,27 @@ bool isInSubtree(HWND tree, HTREEITEM item, HTREEITEM ancestor) {
 }
 
 HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM insertAfter, bool select) {
-    TVINSERTSTRUCTA insert{};
+    std::wstring title = wideText(node->title);
+    TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = insertAfter;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
-    insert.item.pszText = const_cast<char*>(node->title.c_str());
+    insert.item.pszText = title.data();
     insert.item.lParam = reinterpret_cast<LPARAM>(node);
     const bool folder = node->asFolder() != nullptr;
     insert.item.iImage = folder ? ClosedFolderImage : LinkImage;
     insert.item.iSelectedImage = folder ? OpenFolderImage : LinkImage;
     auto item = reinterpret_cast<HTREEITEM>(
-        ::SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        ::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     if (item) theApp.itemsByNode[node] = item;
-    if (item && select) ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    if (item && select) ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     return item;
 }
 
 void rebuildTree(HWND tree) {
     UpdateLock lock(tree);
     RedrawOff quiet(tree);
-    ::SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     theApp.itemsByNode.clear();
     theApp.itemsByNode.reserve(static_cast<std::size_t>(theApp.collection.childCount()) * 4);
     // Depth first without recursion: one (next child, item) pair per open folder.
@@ -286,7 +293,7 @@ void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm) {
         showMessageId(mainWindowOf(tree), IDS_CONFIRM_DELETE_FOLDER, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) !=
             IDYES)
         return;
-    ::SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
     theApp.collection.remove(node);
     refreshDescriptionOf(tree);
 }
@@ -327,7 +334,7 @@ void deleteSelected(HWND tree) { deleteItem(tree, selectedItem(tree), false); }
 
 void renameSelected(HWND tree) {
     if (HTREEITEM item = selectedItem(tree))
-        ::SendMessageA(tree, TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
+        ::SendMessageW(tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(item));
 }
 
 void sortChildren(HWND tree) {
@@ -344,7 +351,7 @@ void sortChildren(HWND tree) {
         folder = node->parent ? node->parent : &theApp.collection;
     }
     TVSORTCB sort{parentItem, compareItemTitles, 0};
-    if (!::SendMessageA(tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort))) return;
+    if (!::SendMessageW(tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort))) return;
     HTREEITEM child = nextItem(tree, parentItem == TVI_ROOT ? nullptr : parentItem,
                                parentItem == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD);
     theApp.collection.reorderChildren(folder, [&]() -> BookmarkNode* {
@@ -357,22 +364,22 @@ void sortChildren(HWND tree) {
 LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
     HWND tree = header->hwndFrom;
     switch (header->code) {
-    case TVN_BEGINLABELEDITA:
+    case TVN_BEGINLABELEDITW:
         theApp.acceleratorsEnabled = false;
         return 0;
-    case TVN_ENDLABELEDITA: {
+    case TVN_ENDLABELEDITW: {
         LRESULT result;
-        onEndLabelEdit(tree, reinterpret_cast<NMTVDISPINFOA*>(header), result);
+        onEndLabelEdit(tree, reinterpret_cast<NMTVDISPINFOW*>(header), result);
         return result;
     }
-    case TVN_DELETEITEMA: {
-        const TVITEMA& gone = reinterpret_cast<NMTREEVIEWA*>(header)->itemOld;
+    case TVN_DELETEITEMW: {
+        const TVITEMW& gone = reinterpret_cast<NMTREEVIEWW*>(header)->itemOld;
         theApp.itemsByNode.erase(reinterpret_cast<const BookmarkNode*>(gone.lParam));
         // The focus must never come back to an item that is gone.
         if (gone.hItem == theApp.mainWindowState.rememberedSelection) theApp.mainWindowState.rememberedSelection = nullptr;
         return 0;
     }
-    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW:
         showDescription(mainWindow);
         return 1;
     case NM_KILLFOCUS:
@@ -381,20 +388,20 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
     case NM_SETFOCUS:
         // Also when there was none: the control itself would select its first item.
         theApp.mainWindowState.focusedPane = tree;
-        ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET,
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET,
                        reinterpret_cast<LPARAM>(theApp.mainWindowState.rememberedSelection));
         return 1;
     case NM_RETURN: {
         if (openSelectedLink(mainWindow, tree, shiftHeld())) return 1;
         HTREEITEM item = selectedItem(tree);
         if (!item) return 0;
-        ::SendMessageA(tree, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
+        ::SendMessageW(tree, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
         return 1;
     }
     case NM_DBLCLK:
         return openSelectedLink(mainWindow, tree, shiftHeld()) ? 1 : 0;
-    case TVN_BEGINDRAGA:
-        beginDrag(tree, reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
+    case TVN_BEGINDRAGW:
+        beginDrag(tree, reinterpret_cast<NMTREEVIEWW*>(header)->itemNew.hItem);
         return 1;
     case NM_RCLICK:
         showContextMenu(tree, true);
@@ -403,7 +410,7 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
         POINT cursor;
         ::GetCursorPos(&cursor);
         if (itemAtScreenPoint(tree, cursor.x, cursor.y)) return 0;
-        ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, 0);
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, 0);
         showDescription(mainWindow);
         return 1;
     }

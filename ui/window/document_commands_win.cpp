@@ -7,6 +7,7 @@
 
 #include "core/result.h"
 #include "core/settings.h"
+#include "core/wide_text_win.h"
 #include "export/export_collection.h"
 #include "export/url_export_error.h"
 #include "ui/application.h"
@@ -68,7 +69,7 @@ void reportFailedSave(HWND mainWindow, const Result& result) {
 void clearTree(HWND mainWindow) {
     HWND tree = treeOf(mainWindow);
     UpdateLock lock(tree);
-    ::SendMessageA(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 }  // namespace
 
@@ -76,7 +77,7 @@ void updateCaption(HWND mainWindow) {
     std::string caption = theApp.collection.title.str();
     if (caption.empty()) caption = fileNameOf(theApp.mainWindowState.currentPath);
     if (caption.empty()) caption = loadText(IDS_APP_TITLE);
-    ::SetWindowTextA(mainWindow, caption.c_str());
+    ::SetWindowTextW(mainWindow, wideText(caption).c_str());
 }
 
 void refreshAll(HWND mainWindow) {
@@ -166,9 +167,7 @@ void exportCommand(HWND mainWindow) {
     if (!exported) {
         // The export leaves no partial output and keeps a file that was
         // already there, so nothing needs deleting here.
-        char text[512];
-        UrlExport::formatExportMessage(exported, text, sizeof text, templatePath, outputPath);
-        showMessage(mainWindow, text, MB_OK | MB_ICONHAND);
+        showMessage(mainWindow, UrlExport::exportMessage(exported, templatePath, outputPath), MB_OK | MB_ICONHAND);
         return;
     }
     settings.LastTemplate = templatePath;

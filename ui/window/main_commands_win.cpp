@@ -38,7 +38,7 @@ void switchPane(HWND mainWindow) {
 void switchLanguage(HWND mainWindow, int index) {
     if (!languageModules().select(index)) return;
     UrlExport::setMessageModule(languageModules().module());
-    HMENU menu = ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_MAIN));
+    HMENU menu = ::LoadMenuW(languageModules().module(), MAKEINTRESOURCEW(IDM_MAIN));
     HMENU previous = ::GetMenu(mainWindow);
     if (menu && ::SetMenu(mainWindow, menu) && previous) ::DestroyMenu(previous);
     loadAccelerators();
@@ -80,7 +80,7 @@ void runCommand(HWND mainWindow, int id) {
     HWND tree = treeOf(mainWindow);
     if (treeFocused(mainWindow) && runTreeCommand(tree, id)) return;
     switch (id) {
-    case IDM_EXIT: ::SendMessageA(mainWindow, WM_CLOSE, 0, 0); break;
+    case IDM_EXIT: ::SendMessageW(mainWindow, WM_CLOSE, 0, 0); break;
     case IDM_ABOUT: showAbout(mainWindow); break;
     case IDM_SAVE_AS: saveCollectionAs(mainWindow); break;
     case IDM_HELP: helpContents(mainWindow); break;
@@ -90,7 +90,7 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_SAVE: saveCollection(mainWindow); break;
     case IDM_SWITCH_PANE: switchPane(mainWindow); break;
     case IDM_COPY:
-        if (!treeFocused(mainWindow)) ::SendMessageA(theApp.mainWindowState.focusedPane, WM_COPY, 0, 0);
+        if (!treeFocused(mainWindow)) ::SendMessageW(theApp.mainWindowState.focusedPane, WM_COPY, 0, 0);
         break;
     case IDM_FONT: changeFont(mainWindow); break;
     case IDM_MINIMIZE_ON_USE: Settings::toggle(settings.MinOnUse); break;

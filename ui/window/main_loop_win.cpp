@@ -33,12 +33,12 @@ void chooseLanguage(std::uint32_t langId) {
 
 int messageLoop() {
     MSG message;
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (theApp.acceleratorsEnabled && theApp.accelerators &&
-            ::TranslateAcceleratorA(theApp.mainWindow, theApp.accelerators, &message))
+            ::TranslateAcceleratorW(theApp.mainWindow, theApp.accelerators, &message))
             continue;
         ::TranslateMessage(&message);
-        ::DispatchMessageA(&message);
+        ::DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -46,7 +46,7 @@ int messageLoop() {
 
 void loadAccelerators() {
     // Tables loaded from a module are freed with it; nothing to destroy here.
-    theApp.accelerators = ::LoadAcceleratorsA(languageModules().module(), MAKEINTRESOURCEA(IDA_MAIN));
+    theApp.accelerators = ::LoadAcceleratorsW(languageModules().module(), MAKEINTRESOURCEW(IDA_MAIN));
 }
 
 int runProgram(HINSTANCE instance, const char* commandLine, int showState) {

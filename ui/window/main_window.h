@@ -9,7 +9,7 @@
 
 #include <string>
 
-extern const char kMainWindowClass[];
+extern const wchar_t kMainWindowClass[];
 
 bool registerMainWindowClass(HINSTANCE instance);
 // The window with the settings' position and size, first brought onto a

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/settings.h"
+#include "core/wide_text_win.h"
 #include "ui/application.h"
 #include "ui/tree/context_menu.h"
 #include "ui/tree/description_pane.h"
@@ -17,7 +18,7 @@
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
 
-const char kMainWindowClass[] = "Linkhaven";
+const wchar_t kMainWindowClass[] = L"Linkhaven";
 
 namespace {
 constexpr UINT kControlSetFocus = 0x100;  // EN_SETFOCUS
@@ -62,7 +63,7 @@ void endSplitterDrag(HWND window) {
     state.splitterPen.reset();
 }
 
-bool onCreate(HWND window, const CREATESTRUCTA* create) {
+bool onCreate(HWND window, const CREATESTRUCTW* create) {
     RECT treeRect{0, 0, 0, 0}, descriptionRect{0, 0, 0, 0};
     if (create->cy != CW_USEDEFAULT && create->cy > 0) {
         const PaneLayout layout = computePaneLayout(create->cx, create->cy, settings.Descr,
@@ -114,14 +115,14 @@ LRESULT onColour(HDC dc) {
 }  // namespace
 
 bool registerMainWindowClass(HINSTANCE instance) {
-    WNDCLASSA windowClass{};
+    WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = mainWindowProcedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_SIZENS);
+    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+    windowClass.hCursor = ::LoadCursorW(nullptr, wideResource(IDC_SIZENS));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_ACTIVEBORDER + 1);
     windowClass.lpszClassName = kMainWindowClass;
-    return ::RegisterClassA(&windowClass) != 0;
+    return ::RegisterClassW(&windowClass) != 0;
 }
 
 namespace {
@@ -139,7 +140,7 @@ void fitStoredPlacement() {
                               : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!::GetMonitorInfoA(monitor, &info)) return;
+    if (!::GetMonitorInfoW(monitor, &info)) return;
     const WindowBox box = fitWindowToWorkArea({settings.Left, settings.Top, settings.Width, settings.Height},
                                               {info.rcWork.left, info.rcWork.top, info.rcWork.right,
                                                info.rcWork.bottom});
@@ -152,10 +153,10 @@ void fitStoredPlacement() {
 
 HWND createMainWindow(HINSTANCE instance) {
     fitStoredPlacement();
-    HMENU menu = ::LoadMenuA(languageModules().module(), MAKEINTRESOURCEA(IDM_MAIN));
-    HWND window = ::CreateWindowExA(0, kMainWindowClass, loadText(IDS_APP_TITLE).c_str(), WS_OVERLAPPEDWINDOW,
-                                    settings.Left, settings.Top, settings.Width, settings.Height, nullptr, menu,
-                                    instance, nullptr);
+    HMENU menu = ::LoadMenuW(languageModules().module(), MAKEINTRESOURCEW(IDM_MAIN));
+    HWND window = ::CreateWindowExW(0, kMainWindowClass, wideText(loadText(IDS_APP_TITLE)).c_str(),
+                                    WS_OVERLAPPEDWINDOW, settings.Left, settings.Top, settings.Width,
+                                    settings.Height, nullptr, menu, instance, nullptr);
     if (!window && menu) ::DestroyMenu(menu);
     return window;
 }
@@ -175,7 +176,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     MainWindowState& state = theApp.mainWindowState;
     switch (message) {
     case WM_CREATE:
-        return onCreate(window, reinterpret_cast<CREATESTRUCTA*>(lParam)) ? 0 : -1;
+        return onCreate(window, reinterpret_cast<CREATESTRUCTW*>(lParam)) ? 0 : -1;
     case WM_SIZE:
         onSize(window, wParam, LOWORD(lParam), HIWORD(lParam));
         return 0;
@@ -196,7 +197,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return header->idFrom == IDC_TREE ? handleTreeNotification(window, header) : 0;
     }
     case WM_CONTEXTMENU:
-        if (reinterpret_cast<HWND>(wParam) != treeOf(window)) return ::DefWindowProcA(window, message, wParam, lParam);
+        if (reinterpret_cast<HWND>(wParam) != treeOf(window)) return ::DefWindowProcW(window, message, wParam, lParam);
         showContextMenu(treeOf(window), false);
         return 0;
     case WM_HELP:
@@ -231,8 +232,8 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return 0;
     case WM_CANCELMODE:
         if (state.splitterDragging) endSplitterDrag(window);
-        return ::DefWindowProcA(window, message, wParam, lParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
     default:
-        return ::DefWindowProcA(window, message, wParam, lParam);
+        return ::DefWindowProcW(window, message, wParam, lParam);
     }
 }

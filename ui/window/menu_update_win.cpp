@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "core/wide_text_win.h"
 #include "ui/application.h"
 #include "ui/shell/browser_window_capture.h"
 #include "ui/shell/browser_menu_label.h"
@@ -26,15 +27,15 @@ constexpr int kMaxNumbered = 100;
 template <class Label>
 void rebuildNumberedMenu(HMENU popup, UINT first, int count, Label label, int checked) {
     for (int i = 0; i < count; ++i) {
-        const std::string text = label(i);
+        const std::wstring text = wideText(label(i));
         const UINT flags = MF_BYPOSITION | MF_STRING | (i == checked ? MF_CHECKED : MF_UNCHECKED);
         if (i < ::GetMenuItemCount(popup))
-            ::ModifyMenuA(popup, i, flags, first + i, text.c_str());
+            ::ModifyMenuW(popup, i, flags, first + i, text.c_str());
         else
-            ::AppendMenuA(popup, flags & ~MF_BYPOSITION, first + i, text.c_str());
+            ::AppendMenuW(popup, flags & ~MF_BYPOSITION, first + i, text.c_str());
     }
     while (::GetMenuItemCount(popup) > count) ::DeleteMenu(popup, count, MF_BYPOSITION);
-    if (count == 0) ::AppendMenuA(popup, MF_STRING | kGrayed, first, loadText(IDS_MENU_EMPTY).c_str());
+    if (count == 0) ::AppendMenuW(popup, MF_STRING | kGrayed, first, wideText(loadText(IDS_MENU_EMPTY)).c_str());
 }
 
 void enableItems(HWND mainWindow, HMENU popup) {

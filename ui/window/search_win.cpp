@@ -1,6 +1,7 @@
 #include "search.h"
 
 #include "core/bookmark_node.h"
+#include "core/wide_text_win.h"
 #include "ui/application.h"
 #include "ui/shell/help.h"
 #include "ui/shell/language_modules.h"
@@ -41,12 +42,12 @@ void acceptSearch(HWND dialog, SearchState& state) {
 }
 
 INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<SearchState*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+    auto* state = reinterpret_cast<SearchState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
         state = reinterpret_cast<SearchState*>(lParam);
-        ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        ::SetDlgItemTextA(dialog, IDC_SEARCH_TEXT, state->text.c_str());
+        ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, wideText(state->text).c_str());
         for (const auto& box : kOptionBoxes)
             ::CheckDlgButton(dialog, box.control, state->flags & box.bit ? BST_CHECKED : BST_UNCHECKED);
         enableFoldersBox(dialog);
@@ -93,7 +94,7 @@ bool searchesSomething(const SearchState& state) {
 
 bool searchDialog(HWND owner, SearchState& state) {
     SearchState edited = state;
-    if (::DialogBoxParamA(languageModules().module(), MAKEINTRESOURCEA(IDD_SEARCH), owner, searchDialogProc,
+    if (::DialogBoxParamW(languageModules().module(), MAKEINTRESOURCEW(IDD_SEARCH), owner, searchDialogProc,
                           reinterpret_cast<LPARAM>(&edited)) != IDOK)
         return false;
     state = std::move(edited);
@@ -133,7 +134,7 @@ bool findInTree(HWND tree, const SearchState& state, bool continuing) {
         const BookmarkNode* node = walker.currentNode();
         walker.advance();
         if (nodeMatches(*node, state)) {
-            ::SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(walker.lastItem()));
+            ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(walker.lastItem()));
             return true;
         }
     }
