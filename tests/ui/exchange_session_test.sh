@@ -176,6 +176,14 @@ check "the copied link is still on the clipboard after its program ended" clipbo
 keys "$b" Home ctrl+v ctrl+s
 check "and pastes into the other Linkhaven" \
     eventually lists "$work/b.lhv" "- Project Gutenberg <https://www.gutenberg.org/>"
+# Text in other scripts both ways: UTF-8 on the X side, the same characters here.
+printf '\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82 \xe4\xb8\x96\xe7\x95\x8c\nhttps://\xd0\xbf\xd1\x80\xd0\xb8\xd0\xbc\xd0\xb5\xd1\x80.\xd1\x80\xd1\x84/' |
+    xclip -selection clipboard >/dev/null 2>&1
+keys "$b" End ctrl+v ctrl+s
+check "text in Cyrillic and Chinese pasted as a link" \
+    eventually lists "$work/b.lhv" "- Привет 世界 <https://пример.рф/>"
+keys "$b" End Up ctrl+c
+check "and copied back, its address reads the same on the X side" eventually clipboardIs "https://пример.рф/"
 closeWindow "$b"
 wine reg delete 'HKCU\Software\Oakbridge\Linkhaven' /f >/dev/null 2>&1
 
