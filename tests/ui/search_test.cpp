@@ -15,15 +15,17 @@
 #include "ui/tree/tree_view.h"
 
 namespace {
+const char kOldNews[] = "old news, \xD1\x81\xD1\x82\xD0\xB0\xD1\x80\xD1\x8B\xD0\xB5";  // старые
+
 class Search : public MainWindowFixture {
 protected:
     // Top level: link "News one", folder "Archive" (collapsed, holding link
-    // "old news" with description "kept for later"), link "News two".
+    // kOldNews with description "kept for later"), link "News two".
     void SetUp() override {
         MainWindowFixture::SetUp();
         addLink(&theApp.collection, "News one", "http://one/");
         Folder* archive = addFolder(&theApp.collection, "Archive");
-        Link* old = addLink(archive, "old news", "http://old/");
+        Link* old = addLink(archive, kOldNews, "http://old/");
         theApp.collection.setDescription(old, "kept for later");
         addLink(&theApp.collection, "News two", "http://two/");
         refresh();
@@ -73,9 +75,9 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
 TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
     theApp.searchState.flags |= SearchFlag::IgnoreCase;
     select("News one");
-    DialogDriver driver({confirm("OLD NEWS")});
+    DialogDriver driver({confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")});  // СТАРЫЕ
     runCommand(IDM_FIND);
-    EXPECT_EQ("old news", selectedTitle());
+    EXPECT_EQ(kOldNews, selectedTitle());
     HTREEITEM archive = TreeView_GetParent(tree(), TreeView_GetSelection(tree()));
     EXPECT_TRUE(TreeView_GetItemState(tree(), archive, TVIS_EXPANDED) & TVIS_EXPANDED);
 }
@@ -122,7 +124,7 @@ TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
     }
     EXPECT_EQ("(none)", selectedTitle());
     runCommand(IDM_FIND_NEXT);
-    EXPECT_EQ("old news", selectedTitle());
+    EXPECT_EQ(kOldNews, selectedTitle());
 }
 
 TEST_F(Search, FindNextWithoutATextOpensTheDialog) {
