@@ -61,11 +61,20 @@ public:
     bool holds(unsigned codePage) const { return usable_ && codePage == codePage_; }
 
     void toUtf8(std::string_view text, std::string& out) const {
-        // One pass into room for the longest form, cut to size after.
-        out.resize(text.size() * 3 + 1);
+        // One pass into room for the longest form, cut to size after. Most
+        // text is mostly ASCII: eight such bytes are copied at once.
+        out.resize(text.size() * 3 + 8);
         char* next = out.data();
-        for (char c : text) {
-            const Utf8Form& form = utf8_[static_cast<unsigned char>(c)];
+        const char* from = text.data();
+        const char* const end = from + text.size();
+        while (from < end) {
+            std::uint64_t eight;
+            if (end - from >= 8 && (std::memcpy(&eight, from, 8), (eight & 0x8080808080808080u) == 0)) {
+                std::memcpy(next, from, 8);
+                next += 8, from += 8;
+                continue;
+            }
+            const Utf8Form& form = utf8_[static_cast<unsigned char>(*from++)];
             std::memcpy(next, form.bytes, 3);
             next += form.length;
         }
