@@ -89,7 +89,10 @@ public:
         const std::size_t size = text.size();
         std::size_t i = 0;
         while (i < size) {
+            // The ASCII run, eight bytes at a time while it lasts.
             const std::size_t ascii = i;
+            std::uint64_t eight;
+            while (size - i >= 8 && (std::memcpy(&eight, bytes + i, 8), (eight & 0x8080808080808080u) == 0)) i += 8;
             while (i < size && bytes[i] < 0x80) ++i;
             out.append(text.data() + ascii, i - ascii);
             if (i == size) break;
