@@ -165,12 +165,13 @@ bool codePageToUtf8(unsigned codePage, std::string_view text, std::string& out) 
         out = repairedUtf8(text);
         return true;
     }
-    if (asciiCompatible(codePage) && isAscii(text)) {
-        out.assign(text);
-        return true;
-    }
+    // The ANSI code page's table copies ASCII as fast as a check for it would.
     if (ansiTable().holds(codePage)) {
         ansiTable().toUtf8(text, out);
+        return true;
+    }
+    if (asciiCompatible(codePage) && isAscii(text)) {
+        out.assign(text);
         return true;
     }
     return platformCodePageToUtf8(codePage, text, out);
@@ -183,13 +184,13 @@ bool utf8ToCodePage(unsigned codePage, std::string_view text, std::string& out, 
         out = repairedUtf8(text);
         return true;
     }
-    if (asciiCompatible(codePage) && isAscii(text)) {
-        out.assign(text);
-        return true;
-    }
     if (ansiTable().holds(codePage)) {
         const bool held = ansiTable().fromUtf8(text, out, missing);
         if (lossless) *lossless = held;
+        return true;
+    }
+    if (asciiCompatible(codePage) && isAscii(text)) {
+        out.assign(text);
         return true;
     }
     std::string converted;
