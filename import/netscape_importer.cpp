@@ -194,10 +194,16 @@ bool NetscapeImporter::resolveHref(const std::string& value, std::string& addres
     const std::size_t mark = value.find_first_of(":./");
     if (mark == 0 && value[0] == '/') return false;  // from the root of a host the base may not name
     const bool hasScheme = mark != std::string::npos && value[mark] == ':';
+    // Only a base with a host part ("http://...") resolves a relative
+    // address: javascript: and other opaque bases resolve nothing.
+    if (!hasScheme && baseUrl_.compare(addressScheme(baseUrl_).size(), 3, "://") != 0) return false;
     // The base comes from the same untrusted file: only the whole address counts.
     std::string resolved = hasScheme ? value : baseUrl_ + value;
     const std::string_view scheme = addressScheme(resolved);
-    if (!equalsIgnoringAsciiCase(scheme, "http") && !equalsIgnoringAsciiCase(scheme, "https")) return false;
+    // Every real bookmark comes in (ftp:, file:, mailto:, javascript:, ...);
+    // opening asks first where it must. Firefox's place: queries mean
+    // nothing outside it.
+    if (scheme.empty() || equalsIgnoringAsciiCase(scheme, "place")) return false;
     address = std::move(resolved);
     return true;
 }

@@ -24,8 +24,9 @@ public:
     Result result() const override;
 
     // The link address an HREF value gives, or false when the anchor is not
-    // imported: when, with the base applied, it is no absolute address of
-    // the schemes http or https, or it is a path from the root.
+    // imported: when, with the base applied, it is no absolute address with
+    // a scheme of two or more characters, when it is a place: query, or when
+    // it is a path from the root. A relative value needs a base with a host.
     bool resolveHref(const std::string& value, std::string& address) const;
 
 private:

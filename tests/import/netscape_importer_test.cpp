@@ -56,8 +56,9 @@ TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
         bool accepted;
         const char* address;
     } withoutBase[] = {
-        {"http://x/", true, "http://x/"}, {"HtTpS://x/", true, "HtTpS://x/"}, {"ftp://x/", false, ""},
-        {"javascript:alert(1)", false, ""}, {"place:sort=8", false, ""}, {"C:\\x.html", false, ""},
+        {"http://x/", true, "http://x/"}, {"HtTpS://x/", true, "HtTpS://x/"}, {"ftp://x/", true, "ftp://x/"},
+        {"javascript:alert(1)", true, "javascript:alert(1)"}, {"mailto:a@b", true, "mailto:a@b"},
+        {"place:sort=8", false, ""}, {"C:\\x.html", false, ""},
         {"page.html", false, ""}, {"calc.exe", false, ""}, {"/root", false, ""}, {"plain", false, ""}, {"", false, ""},
     };
     for (const Case& c : withoutBase) {
@@ -72,7 +73,7 @@ TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
               imported(std::string(kDoctype) +
                        "<BASE HREF=\"http://base/dir/\"><DL><DT><A HREF=page.html>page</A>"
                        "<DT><A HREF=plain>plain</A><DT><A HREF=sub/x></A><DT><A HREF=/abs>abs</A></DL>"));
-    // The base is checked with the address: it cannot bring in a path or a script.
+    // A base without a host part resolves nothing: it cannot bring in a path or a script.
     for (const char* base : {"C:\\Windows\\System32\\calc.", "javascript:alert(1)//", "\\\\host\\share\\"})
         EXPECT_EQ("E\n", imported(std::string(kDoctype) + "<BASE HREF=\"" + base +
                                   "\"><DL><DT><A HREF=\"exe\">exe</A><DT><A HREF=x.html>x</A></DL>"))
@@ -89,7 +90,7 @@ TEST(NetscapeImporter, RejectedAnchorsLeaveNoTraceAndDoNotEndTheFolder) {
                        "<DL><DT><H3>Firefox</H3><DL>"
                        "<DT><A HREF=\"place:sort=8\">Most Visited</A>"
                        "<DT><A HREF=\"https://start/\">Getting Started</A></DL>"
-                       "<A HREF=\"javascript:x\">outside</A>"
+                       "<A HREF=\"C:x\">outside</A>"
                        "<DT><A HREF=\"http://after/\">after</A></DL>"));
 }
 
