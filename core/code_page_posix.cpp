@@ -14,20 +14,12 @@ unsigned oemCodePage() { return 437; }
 namespace {
 // Code page 1252 as Windows converts it: the five bytes it leaves undefined
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the control character of the same
-// value, both ways.
+// value.
 constexpr char16_t kWindows1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-// The byte for `codePoint` in code page 1252, or -1.
-int windows1252Byte(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) return static_cast<int>(codePoint);
-    for (int i = 0; i < 32; ++i)
-        if (kWindows1252High[i] == codePoint) return 0x80 + i;
-    return -1;
-}
 
 // The other code pages, by iconv's names: those that Windows' conversion
 // handles under Wine as well, so that both give the same text.
@@ -111,34 +103,26 @@ bool platformCodePageToUtf8(unsigned codePage, std::string_view text, std::strin
 
 bool platformUtf8ToCodePage(unsigned codePage, std::string_view text, std::string& out,
                             const MissingCharacter& missing) {
+    // Code page 1252, the ANSI one here, goes back through code_page.cpp's
+    // table, which is built from the conversion above.
+    const char* name = iconvName(codePage);
+    if (!name) return false;
+    const Iconv fromUnicode(name, "UTF-32LE");
+    if (!fromUnicode.open()) return false;
     std::string converted;
     converted.reserve(text.size());
-    if (codePage == 1252) {
-        decodeUtf8(text, [&](char32_t codePoint) {
-            const int byte = windows1252Byte(codePoint);
-            if (byte >= 0)
-                converted += static_cast<char>(byte);
-            else
-                missing(codePoint, converted);
-        });
-    } else {
-        const char* name = iconvName(codePage);
-        if (!name) return false;
-        const Iconv fromUnicode(name, "UTF-32LE");
-        if (!fromUnicode.open()) return false;
-        decodeUtf8(text, [&](char32_t codePoint) {
-            char bytes[8];
-            char* in = reinterpret_cast<char*>(&codePoint);
-            std::size_t inLeft = sizeof codePoint;
-            char* outPointer = bytes;
-            std::size_t outLeft = sizeof bytes;
-            iconv(fromUnicode.get(), nullptr, nullptr, nullptr, nullptr);
-            if (iconv(fromUnicode.get(), &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1))
-                missing(codePoint, converted);
-            else
-                converted.append(bytes, static_cast<std::size_t>(outPointer - bytes));
-        });
-    }
+    decodeUtf8(text, [&](char32_t codePoint) {
+        char bytes[8];
+        char* in = reinterpret_cast<char*>(&codePoint);
+        std::size_t inLeft = sizeof codePoint;
+        char* outPointer = bytes;
+        std::size_t outLeft = sizeof bytes;
+        iconv(fromUnicode.get(), nullptr, nullptr, nullptr, nullptr);
+        if (iconv(fromUnicode.get(), &in, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1))
+            missing(codePoint, converted);
+        else
+            converted.append(bytes, static_cast<std::size_t>(outPointer - bytes));
+    });
     out.swap(converted);
     return true;
 }
