@@ -29,6 +29,10 @@ public:
     virtual bool write(CollectionFileWriter& out) const;
     virtual bool read(CollectionFileReader& in);
 
+    // The node's neighbours in its folder's list; null at either end.
+    BookmarkNode* previousSibling() const { return previousSibling_; }
+    BookmarkNode* nextSibling() const { return nextSibling_; }
+
     Folder* parent = nullptr;
     NodeText title;
     NodeText description;

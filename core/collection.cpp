@@ -45,6 +45,17 @@ void Collection::remove(BookmarkNode* node) {
     modified = true;
 }
 
+void Collection::link(Folder* folder, ChildPosition position, BookmarkNode* node) {
+    folder->insertChild(position, node);
+    modified = true;
+}
+
+BookmarkNode* Collection::unlink(BookmarkNode* node) {
+    node->parent->unlinkChild(node);
+    modified = true;
+    return node;
+}
+
 bool Collection::reorderChildren(Folder* folder, const std::function<BookmarkNode*()>& nextNode) {
     modified = true;
     std::vector<BookmarkNode*> order;

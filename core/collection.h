@@ -40,6 +40,13 @@ public:
     // Never the root.
     void remove(BookmarkNode* node);
 
+    // Links a node that is in no folder (with its subtree) just before
+    // `position` in `folder`; the collection owns it from then on.
+    void link(Folder* folder, ChildPosition position, BookmarkNode* node);
+    // Unlinks the node from its folder without destroying it: the caller
+    // owns it and its subtree. Never the root.
+    BookmarkNode* unlink(BookmarkNode* node);
+
     // Puts the folder's children in the order `nextNode` yields them. It must
     // yield every current child exactly once; an enumeration that does not
     // (a stranger, a repeat, too few) leaves the order as it was and answers
