@@ -2,37 +2,61 @@
 
 #include <vector>
 
-InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& source) {
+InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t levels) {
+    struct Level {
+        Folder* folder;
+        std::size_t skippedFolders;  // not made at this level, still open in the source
+    };
     InsertedCounts counts;
-    std::vector<Folder*> open{folder};
+    std::vector<Level> open{{&staging, 0}};
     ItemFields fields;
     while (!open.empty()) {
         fields.title.clear();
         fields.description.clear();
         fields.url.clear();
+        Level& level = open.back();
+        BookmarkNode* node = nullptr;
         switch (source.next()) {
         case ItemCode::EndOfFolder:
-            open.pop_back();
-            break;
-        case ItemCode::FolderItem: {
+            if (level.skippedFolders > 0)
+                --level.skippedFolders;
+            else
+                open.pop_back();
+            continue;
+        case ItemCode::FolderItem:
             source.folder(fields);
-            Folder* added = collection.appendFolder(open.back()).node()->asFolder();
-            collection.setTitle(added, fields.title);
-            collection.setDescription(added, fields.description);
-            open.push_back(added);
+            if (open.size() > levels) {
+                ++level.skippedFolders;
+                continue;
+            }
+            node = new Folder;
             ++counts.folders;
             break;
-        }
         case ItemCode::LinkItem: {
             source.link(fields);
-            Link* added = collection.appendLink(open.back()).node()->asLink();
-            collection.setTitle(added, fields.title);
-            collection.setDescription(added, fields.description);
-            collection.setUrl(added, fields.url);
+            Link* link = new Link;
+            link->url = fields.url;
+            node = link;
             ++counts.links;
             break;
         }
         }
+        node->title = fields.title;
+        node->description = fields.description;
+        level.folder->insertChild(level.folder->childrenEnd(), node);
+        if (Folder* folder = node->asFolder()) open.push_back({folder, 0});
+    }
+    return counts;
+}
+
+InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& source) {
+    std::size_t depth = 0;
+    for (const Folder* above = folder; above->parent; above = above->parent) ++depth;
+    Folder staging;
+    const InsertedCounts counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0);
+    while (BookmarkNode* node = staging.childrenBegin().node()) {
+        staging.unlinkChild(node);
+        collection.link(folder, folder->childrenEnd(), node);
     }
     return counts;
 }

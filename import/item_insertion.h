@@ -1,8 +1,6 @@
 #pragma once
 
-// Builds items from a source into the collection: the consumer side of an
-// import where there is no tree view (the command-line tool, tests,
-// benchmarks).
+// Builds the items of a source into nodes: the consumer side of an import.
 
 #include <cstddef>
 
@@ -14,6 +12,13 @@ struct InsertedCounts {
     std::size_t links = 0;
 };
 
-// Appends every item of `source` to `folder`, nested as the source nests
-// them, until the EndOfFolder that closes the source's top level.
+// Builds every item of `source` into `staging`, a folder outside any
+// collection, nested as the source nests them but never more than `levels`
+// folders deep: the items of deeper folders go into the deepest one allowed.
+// Ends at the EndOfFolder that closes the source's top level.
+InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t levels);
+
+// Appends every item of `source` to `folder`, nested within the depth a
+// collection file allows (where there is no tree view: the command-line
+// tool, tests, benchmarks).
 InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& source);

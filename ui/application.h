@@ -13,6 +13,7 @@
 
 #include "core/collection.h"
 #include "core/com_pointer_win.h"
+#include "core/edit_history.h"
 #include "core/gdi_object_win.h"
 #include "ui/search_match.h"
 
@@ -31,6 +32,8 @@ struct MainWindowState {
 
 struct Application {
     Collection collection;
+    // Every change to the collection goes through it, to be undone.
+    EditHistory history{collection};
 
     HWND mainWindow = nullptr;  // the program's, once start-up made it
     MainWindowState mainWindowState;

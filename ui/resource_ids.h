@@ -35,7 +35,26 @@
 /* Why a link is not opened, or whether it should be: %1 the address. */
 #define IDS_LINK_REFUSED 126
 #define IDS_LINK_ASK 127
-#define IDS_LAST_STRING IDS_LINK_ASK
+// The Undo and Redo commands: the menu texts, plain and naming a step (%1),
+// and the steps' names (%1 the item concerned).
+#define IDS_UNDO 128
+#define IDS_UNDO_STEP 129
+#define IDS_REDO 130
+#define IDS_REDO_STEP 131
+#define IDS_STEP_NEW_LINK 132
+#define IDS_STEP_NEW_FOLDER 133
+#define IDS_STEP_PROPERTIES 134
+#define IDS_STEP_RENAME 135
+#define IDS_STEP_COLLECTION_TITLE 136
+#define IDS_STEP_DELETE 137
+#define IDS_STEP_CUT 138
+#define IDS_STEP_PASTE 139
+#define IDS_STEP_DROP 140
+#define IDS_STEP_MOVE 141
+#define IDS_STEP_COPY 142
+#define IDS_STEP_SORT 143
+#define IDS_STEP_ADD_PAGE 144
+#define IDS_LAST_STRING IDS_STEP_ADD_PAGE
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102
@@ -97,6 +116,8 @@
 #define IDM_FIND_NEXT 40026
 #define IDM_EXPORT 40027
 #define IDM_SORT 40029
+#define IDM_UNDO 40030
+#define IDM_REDO 40031
 #define IDM_LANGUAGE_FIRST 41000
 #define IDM_LANGUAGE_LAST 41100
 #define IDM_BROWSER_WINDOW_FIRST 42000

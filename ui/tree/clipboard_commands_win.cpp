@@ -4,6 +4,7 @@
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
 #include "ui/application.h"
+#include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
 
@@ -13,7 +14,10 @@ bool copyToClipboard(HWND tree, bool cut) {
     if (!node) return false;
     const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theApp.collection, *node));
     const bool taken = SUCCEEDED(::OleSetClipboard(data.get()));
-    if (taken && cut) deleteItem(tree, item, true);
+    if (taken && cut) {
+        EditStep step(theApp.history, {IDS_STEP_CUT, node->title.str()});
+        deleteItem(tree, item, true);
+    }
     return taken;
 }
 
@@ -29,6 +33,7 @@ bool insertFromDataObject(HWND tree, IDataObject* data, HTREEITEM target, bool i
 void pasteFromClipboard(HWND tree) {
     ComPointer<IDataObject> data;
     if (FAILED(::OleGetClipboard(data.out())) || !data) return;
+    EditStep step(theApp.history, {IDS_STEP_PASTE, {}});
     insertFromDataObject(tree, data.get(), selectedItem(tree), true);
 }
 

@@ -7,6 +7,7 @@
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
 #include "ui/application.h"
+#include "ui/resource_ids.h"
 #include "ui/tree/auto_scroller.h"
 #include "ui/tree/clipboard_commands.h"
 #include "ui/tree/tree_view.h"
@@ -50,6 +51,8 @@ public:
         const HTREEITEM target = highlightTarget(point);
         // Never a folder into itself: the move would delete what was inserted.
         // And without items inserted the source must not delete its own.
+        // (A drag from this window has its own step, which this one joins.)
+        EditStep step(theApp.history, {IDS_STEP_DROP, {}});
         if (!acceptable_ || movesIntoDraggedFolder(allowed, target) ||
             !insertFromDataObject(tree_, data, target, !(keys & MK_ALT)))
             *effect = DROPEFFECT_NONE;
@@ -114,12 +117,17 @@ bool beginDrag(HWND tree, HTREEITEM item) {
     const BookmarkNode* node = item ? nodeOfItem(tree, item) : nullptr;
     if (!node) return false;
     theApp.draggedFolder = node->asFolder() ? item : nullptr;
+    // The drop into this window and the removal of a move are one step.
+    EditStep step(theApp.history, {IDS_STEP_COPY, node->title.str()});
     const auto data = ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(theApp.collection, *node));
     const auto source = ComPointer<BookmarkDropSource>::adopt(new BookmarkDropSource);
     DWORD effect = DROPEFFECT_NONE;
     const HRESULT result = ::DoDragDrop(data.get(), source.get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
     // A later drag from another program must not be measured against this one.
     theApp.draggedFolder = nullptr;
-    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) deleteItem(tree, item, true);
+    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) {
+        theApp.history.relabelStep({IDS_STEP_MOVE, node->title.str()});
+        deleteItem(tree, item, true);
+    }
     return result == DRAGDROP_S_DROP;
 }

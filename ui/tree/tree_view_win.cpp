@@ -1,10 +1,13 @@
 #include "tree_view.h"
 
+#include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/wide_text_win.h"
 #include "exchange/link_fields.h"
+#include "import/item_insertion.h"
 #include "ui/application.h"
 #include "ui/tree/context_menu.h"
 #include "ui/tree/drag_drop.h"
@@ -20,73 +23,52 @@
 namespace {
 constexpr COLORREF kImageMaskColour = RGB(128, 0, 0);
 
-// Keeps a control from painting while many items change. LockWindowUpdate
-// alone leaves bulk inserts quadratic under Wine; WM_SETREDRAW does not.
-class RedrawOff {
-public:
-    explicit RedrawOff(HWND window) : window_(window) { ::SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
-    RedrawOff(const RedrawOff&) = delete;
-    RedrawOff& operator=(const RedrawOff&) = delete;
-    ~RedrawOff() {
-        ::SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(window_, nullptr, TRUE);
-    }
-
-private:
-    HWND window_;
-};
-
 HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation) {
     return reinterpret_cast<HTREEITEM>(
         ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
 }
 
-int folderDepth(const Folder* folder) {
-    int depth = 0;
+std::size_t folderDepth(const Folder* folder) {
+    std::size_t depth = 0;
     for (const Folder* parent = folder->parent; parent; parent = parent->parent) ++depth;
     return depth;
-}
-
-void setItemText(HWND tree, HTREEITEM item, const BookmarkNode* node) {
-    std::wstring title = wideText(node->title);
-    TVITEMW change{};
-    change.mask = TVIF_TEXT;
-    change.hItem = item;
-    change.pszText = title.data();
-    ::SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
 }
 
 HWND mainWindowOf(HWND tree) { return ::GetParent(tree); }
 
 void refreshDescriptionOf(HWND tree) { showDescription(mainWindowOf(tree)); }
 
-struct InsertedItem {
-    HTREEITEM item;
-    BookmarkNode* node;
-};
+void selectItem(HWND tree, HTREEITEM item) {
+    ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
 
 // Makes a link or folder of the fields at the insert point, in the
 // collection and in the control.
-InsertedItem insertFieldsAt(HWND tree, const InsertPoint& point, const ItemFields& fields, bool folder, bool select) {
-    BookmarkNode* node = folder ? theApp.collection.insertFolder(point.folder, point.position).node()
-                                : theApp.collection.insertLink(point.folder, point.position).node();
-    theApp.collection.setTitle(node, fields.title);
-    theApp.collection.setDescription(node, fields.description);
-    if (Link* link = node->asLink()) theApp.collection.setUrl(link, fields.url);
-    HTREEITEM item = insertItem(tree, node, point.parentItem, point.insertAfter, select);
-    if (!item) {
-        theApp.collection.remove(node);
-        return {nullptr, nullptr};
-    }
-    return {item, node};
-}
-
 HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTREEITEM selected,
                            InsertOptions options) {
-    HTREEITEM item =
-        insertFieldsAt(tree, resolveInsertPoint(tree, selected, options.into), fields, folder, options.select).item;
+    const InsertPoint point = resolveInsertPoint(tree, selected, options.into);
+    BookmarkNode* node = folder ? static_cast<BookmarkNode*>(new Folder) : new Link;
+    node->title = fields.title;
+    node->description = fields.description;
+    if (Link* link = node->asLink()) link->url = fields.url;
+    theApp.history.insert(point.folder, point.position, node);
+    HTREEITEM item = itemOfNode(node);
+    if (item && options.select) selectItem(tree, item);
     if (item && options.refreshDescription && !options.select) refreshDescriptionOf(tree);
     return item;
+}
+
+// The label of a step that concerns `node`.
+StepLabel stepOn(unsigned textId, const BookmarkNode* node) { return {textId, node ? node->title.str() : ""}; }
+
+std::size_t positionIn(const std::unordered_map<const BookmarkNode*, std::size_t>& ranks, LPARAM node) {
+    return ranks.at(reinterpret_cast<const BookmarkNode*>(node));
+}
+
+int CALLBACK compareRanks(LPARAM first, LPARAM second, LPARAM ranks) {
+    const auto& rankOf = *reinterpret_cast<const std::unordered_map<const BookmarkNode*, std::size_t>*>(ranks);
+    const std::size_t a = positionIn(rankOf, first), b = positionIn(rankOf, second);
+    return a < b ? -1 : a > b ? 1 : 0;
 }
 
 void onEndLabelEdit(HWND tree, NMTVDISPINFOW* info, LRESULT& result) {
@@ -99,16 +81,12 @@ void onEndLabelEdit(HWND tree, NMTVDISPINFOW* info, LRESULT& result) {
     }
     BookmarkNode* node = nodeOfItem(tree, info->item.hItem);
     if (!node) return;
-    theApp.collection.setTitle(node, narrowText(info->item.pszText));
+    EditStep step(theApp.history, stepOn(IDS_STEP_RENAME, node));
+    theApp.history.setText(node, NodeField::Title, narrowText(info->item.pszText));
     result = TRUE;
 }
 
 bool shiftHeld() { return (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0; }
-
-int CALLBACK compareItemTitles(LPARAM first, LPARAM second, LPARAM) {
-    return compareTitles(reinterpret_cast<BookmarkNode*>(first)->title,
-                         reinterpret_cast<BookmarkNode*>(second)->title);
-}
 }  // namespace
 
 HWND createTreeView(HWND parent, const RECT& rect) {
@@ -190,18 +168,25 @@ HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM 
     auto item = reinterpret_cast<HTREEITEM>(
         ::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     if (item) theApp.itemsByNode[node] = item;
-    if (item && select) ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    if (item && select) selectItem(tree, item);
     return item;
 }
 
-void rebuildTree(HWND tree) {
-    UpdateLock lock(tree);
-    RedrawOff quiet(tree);
-    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    theApp.itemsByNode.clear();
-    theApp.itemsByNode.reserve(static_cast<std::size_t>(theApp.collection.childCount()) * 4);
+void setItemText(HWND tree, HTREEITEM item, const BookmarkNode* node) {
+    std::wstring title = wideText(node->title);
+    TVITEMW change{};
+    change.mask = TVIF_TEXT;
+    change.hItem = item;
+    change.pszText = title.data();
+    ::SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+HTREEITEM insertSubtree(HWND tree, BookmarkNode* root, HTREEITEM rootParent, HTREEITEM insertAfter) {
+    HTREEITEM top = insertItem(tree, root, rootParent, insertAfter, false);
+    Folder* folder = root->asFolder();
+    if (!top || !folder) return top;
     // Depth first without recursion: one (next child, item) pair per open folder.
-    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{theApp.collection.childrenBegin(), TVI_ROOT}};
+    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{folder->childrenBegin(), top}};
     while (!open.empty()) {
         auto& [position, parentItem] = open.back();
         if (position.isEnd()) {
@@ -211,8 +196,29 @@ void rebuildTree(HWND tree) {
         BookmarkNode* node = position.node();
         ++position;
         HTREEITEM item = insertItem(tree, node, parentItem, TVI_LAST, false);
-        if (Folder* folder = node->asFolder(); folder && item) open.emplace_back(folder->childrenBegin(), item);
+        if (Folder* inner = node->asFolder(); inner && item) open.emplace_back(inner->childrenBegin(), item);
     }
+    return top;
+}
+
+void reorderItems(HWND tree, Folder* folder) {
+    HTREEITEM parentItem = folder == &theApp.collection ? TVI_ROOT : itemOfNode(folder);
+    if (!parentItem) return;
+    std::unordered_map<const BookmarkNode*, std::size_t> ranks;
+    ranks.reserve(folder->childCount());
+    for (ChildPosition at = folder->childrenBegin(); !at.isEnd(); ++at) ranks.emplace(at.node(), ranks.size());
+    TVSORTCB sort{parentItem, compareRanks, reinterpret_cast<LPARAM>(&ranks)};
+    ::SendMessageW(tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+}
+
+void rebuildTree(HWND tree) {
+    UpdateLock lock(tree);
+    RedrawOff quiet(tree);
+    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    theApp.itemsByNode.clear();
+    theApp.itemsByNode.reserve(static_cast<std::size_t>(theApp.collection.childCount()) * 4);
+    for (ChildPosition at = theApp.collection.childrenBegin(); !at.isEnd(); ++at)
+        insertSubtree(tree, at.node(), TVI_ROOT, TVI_LAST);
 }
 
 InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into) {
@@ -240,49 +246,18 @@ HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM select
 }
 
 void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst) {
-    // One entry per open level, with the place of its next item (the position
-    // in the collection's folder stays the same, as each item goes before it).
-    // The place is carried along rather than asked of the control, where each
-    // question about an item costs a search of all items under Wine.
-    // A folder too deep to be made opens no level of its own: its items go on
-    // into the level that would have held it.
-    struct Level {
-        InsertPoint point;
-        int depth;           // of the folder the items of this level go into
-        int skippedFolders;  // folders not made at this level, still open in the source
-    };
-    RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
-    const InsertPoint start = resolveInsertPoint(tree, target, into);
-    std::vector<Level> levels{{start, folderDepth(start.folder), 0}};
-    bool select = selectFirst;
-    while (!levels.empty()) {
-        Level& level = levels.back();
-        const ItemCode code = source.next();
-        ItemFields fields;
-        if (code == ItemCode::LinkItem || code == ItemCode::FolderItem) {
-            const bool folder = code == ItemCode::FolderItem;
-            if (folder)
-                source.folder(fields);
-            else
-                source.link(fields);
-            if (folder && level.depth + 1 > static_cast<int>(Folder::kMaxDepth)) {
-                ++level.skippedFolders;
-                continue;
-            }
-            const InsertedItem inserted = insertFieldsAt(tree, level.point, fields, folder, select);
-            if (!inserted.item) return;
-            select = false;
-            // The next item goes right after this one; at the end of a folder
-            // that is the end still, which the control finds without a search.
-            if (level.point.insertAfter != TVI_LAST) level.point.insertAfter = inserted.item;
-            if (Folder* made = inserted.node->asFolder())
-                levels.push_back({{inserted.item, TVI_LAST, made, made->childrenEnd()}, level.depth + 1, 0});
-        } else if (level.skippedFolders > 0) {
-            --level.skippedFolders;
-        } else {
-            levels.pop_back();
-        }
+    // The items are built apart first and go in as one step, so an undo
+    // takes back the whole import.
+    const InsertPoint point = resolveInsertPoint(tree, target, into);
+    const std::size_t depth = folderDepth(point.folder);
+    Folder staging;
+    stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0);
+    BookmarkNode* first = staging.childrenBegin().node();
+    {
+        RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
+        theApp.history.insertChildrenOf(staging, point.folder, point.position);
     }
+    if (HTREEITEM item = first && selectFirst ? itemOfNode(first) : nullptr) selectItem(tree, item);
 }
 
 void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm) {
@@ -293,8 +268,7 @@ void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm) {
         showMessageId(mainWindowOf(tree), IDS_CONFIRM_DELETE_FOLDER, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) !=
             IDYES)
         return;
-    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
-    theApp.collection.remove(node);
+    theApp.history.remove(node);
     refreshDescriptionOf(tree);
 }
 
@@ -302,12 +276,16 @@ void newLink(HWND tree) {
     ItemFields fields;
     readClipboardLinkFields(fields);
     if (fields.url.empty()) fields.url = "http://";
-    if (editLink(mainWindowOf(tree), fields)) insertLinkItem(tree, fields, selectedItem(tree), kNewItemOptions);
+    if (!editLink(mainWindowOf(tree), fields)) return;
+    EditStep step(theApp.history, {IDS_STEP_NEW_LINK, fields.title});
+    insertLinkItem(tree, fields, selectedItem(tree), kNewItemOptions);
 }
 
 void newFolder(HWND tree) {
     ItemFields fields;
-    if (editFolder(mainWindowOf(tree), fields)) insertFolderItem(tree, fields, selectedItem(tree), kNewItemOptions);
+    if (!editFolder(mainWindowOf(tree), fields)) return;
+    EditStep step(theApp.history, {IDS_STEP_NEW_FOLDER, fields.title});
+    insertFolderItem(tree, fields, selectedItem(tree), kNewItemOptions);
 }
 
 void editProperties(HWND tree) {
@@ -315,22 +293,20 @@ void editProperties(HWND tree) {
     BookmarkNode* node = nodeOfItem(tree, item);
     if (!node) return;
     ItemFields fields{node->title.str(), node->description.str(), {}};
-    if (Link* link = node->asLink()) {
-        fields.url = link->url.str();
-        if (!editLink(mainWindowOf(tree), fields)) return;
-        theApp.collection.setDescription(link, fields.description);
-        theApp.collection.setTitle(link, fields.title);
-        theApp.collection.setUrl(link, fields.url);
-    } else {
-        if (!editFolder(mainWindowOf(tree), fields)) return;
-        theApp.collection.setDescription(node, fields.description);
-        theApp.collection.setTitle(node, fields.title);
-    }
-    setItemText(tree, item, node);
-    refreshDescriptionOf(tree);
+    Link* link = node->asLink();
+    if (link) fields.url = link->url.str();
+    if (!(link ? editLink(mainWindowOf(tree), fields) : editFolder(mainWindowOf(tree), fields))) return;
+    EditStep step(theApp.history, stepOn(IDS_STEP_PROPERTIES, node));
+    theApp.history.setText(node, NodeField::Description, fields.description);
+    theApp.history.setText(node, NodeField::Title, fields.title);
+    if (link) theApp.history.setText(link, NodeField::Url, fields.url);
 }
 
-void deleteSelected(HWND tree) { deleteItem(tree, selectedItem(tree), false); }
+void deleteSelected(HWND tree) {
+    HTREEITEM item = selectedItem(tree);
+    EditStep step(theApp.history, stepOn(IDS_STEP_DELETE, nodeOfItem(tree, item)));
+    deleteItem(tree, item, false);
+}
 
 void renameSelected(HWND tree) {
     if (HTREEITEM item = selectedItem(tree))
@@ -338,27 +314,42 @@ void renameSelected(HWND tree) {
 }
 
 void sortChildren(HWND tree) {
-    HTREEITEM selected = selectedItem(tree);
-    BookmarkNode* node = nodeOfItem(tree, selected);
-    HTREEITEM parentItem = TVI_ROOT;
-    Folder* folder = &theApp.collection;
-    if (node && node->asFolder()) {
-        parentItem = selected;
-        folder = node->asFolder();
-    } else if (node) {
-        HTREEITEM above = nextItem(tree, selected, TVGN_PARENT);
-        parentItem = above ? above : TVI_ROOT;
-        folder = node->parent ? node->parent : &theApp.collection;
-    }
-    TVSORTCB sort{parentItem, compareItemTitles, 0};
-    if (!::SendMessageW(tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort))) return;
-    HTREEITEM child = nextItem(tree, parentItem == TVI_ROOT ? nullptr : parentItem,
-                               parentItem == TVI_ROOT ? TVGN_ROOT : TVGN_CHILD);
-    theApp.collection.reorderChildren(folder, [&]() -> BookmarkNode* {
-        BookmarkNode* next = nodeOfItem(tree, child);
-        child = nextItem(tree, child, TVGN_NEXT);
-        return next;
+    BookmarkNode* node = selectedTreeNode(tree);
+    Folder* folder = node && node->asFolder() ? node->asFolder() : node && node->parent ? node->parent : &theApp.collection;
+    std::vector<BookmarkNode*> order;
+    order.reserve(folder->childCount());
+    for (ChildPosition at = folder->childrenBegin(); !at.isEnd(); ++at) order.push_back(at.node());
+    std::stable_sort(order.begin(), order.end(), [](const BookmarkNode* a, const BookmarkNode* b) {
+        return compareTitles(a->title, b->title) < 0;
     });
+    EditStep step(theApp.history, {IDS_STEP_SORT, {}});
+    theApp.history.reorder(folder, order);
+}
+
+void showStepResult(HWND tree, BookmarkNode* node) {
+    if (HTREEITEM item = itemOfNode(node)) {
+        selectItem(tree, item);
+        ::SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    }
+    refreshDescriptionOf(tree);
+}
+
+void undoStep(HWND tree) {
+    BookmarkNode* shown;
+    {
+        RedrawOff quiet(tree);
+        shown = theApp.history.undo();
+    }
+    showStepResult(tree, shown);
+}
+
+void redoStep(HWND tree) {
+    BookmarkNode* shown;
+    {
+        RedrawOff quiet(tree);
+        shown = theApp.history.redo();
+    }
+    showStepResult(tree, shown);
 }
 
 LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {

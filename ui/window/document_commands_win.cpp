@@ -93,10 +93,11 @@ void openCollection(HWND mainWindow, const std::string& path) {
     // to the end; then the old path must go, or Save would write what was
     // read over the file the collection came from.
     const Result loaded = theApp.collection.load(path);
+    const bool opened = loaded.status != ResultStatus::NotFound && loaded.status != ResultStatus::NoAccess;
+    if (opened) theApp.history.clear();
     if (loaded) {
         theApp.mainWindowState.currentPath = path;
     } else {
-        const bool opened = loaded.status != ResultStatus::NotFound && loaded.status != ResultStatus::NoAccess;
         if (opened) theApp.mainWindowState.currentPath.clear();
         showMessage(mainWindow, resultText(openFailureTextId(loaded.status), loaded), MB_OK);
     }
@@ -110,7 +111,10 @@ void saveCollection(HWND mainWindow) {
     }
     WaitCursor wait;
     const Result saved = theApp.collection.save(theApp.mainWindowState.currentPath);
-    if (!saved) reportFailedSave(mainWindow, saved);
+    if (saved)
+        theApp.history.markSaved();
+    else
+        reportFailedSave(mainWindow, saved);
 }
 
 void saveCollectionAs(HWND mainWindow) {
@@ -123,6 +127,7 @@ void saveCollectionAs(HWND mainWindow) {
         reportFailedSave(mainWindow, saved);
         return;
     }
+    theApp.history.markSaved();
     theApp.mainWindowState.currentPath = path;
     updateCaption(mainWindow);
 }
@@ -141,6 +146,7 @@ void newCollection(HWND mainWindow) {
     if (!querySave(mainWindow)) return;
     clearTree(mainWindow);
     theApp.collection.clear();
+    theApp.history.clear();
     theApp.mainWindowState.currentPath.clear();
     refreshAll(mainWindow);
 }

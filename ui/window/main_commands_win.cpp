@@ -25,8 +25,8 @@ bool treeFocused(HWND mainWindow) { return theApp.mainWindowState.focusedPane ==
 void editTitle(HWND mainWindow) {
     std::string title = theApp.collection.title.str();
     if (!editCollectionTitle(mainWindow, title)) return;
-    theApp.collection.setTitle(&theApp.collection, title);
-    updateCaption(mainWindow);
+    EditStep step(theApp.history, {IDS_STEP_COLLECTION_TITLE, {}});
+    theApp.history.setText(&theApp.collection, NodeField::Title, title);
 }
 
 void switchPane(HWND mainWindow) {
@@ -51,6 +51,7 @@ void addBrowserWindow(HWND mainWindow, int index) {
     if (!windows || index < 0 || static_cast<std::size_t>(index) >= windows->count()) return;
     const ItemFields fields{windows->title(index), "", windows->url(index)};
     HWND tree = treeOf(mainWindow);
+    EditStep step(theApp.history, {IDS_STEP_ADD_PAGE, fields.title});
     insertLinkItem(tree, fields, selectedItem(tree), kNewItemOptions);
 }
 
@@ -99,6 +100,8 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_EXPORT: exportCommand(mainWindow); break;
     case IDM_FIND: find(mainWindow); break;
     case IDM_FIND_NEXT: findNext(mainWindow); break;
+    case IDM_UNDO: undoStep(tree); break;
+    case IDM_REDO: redoStep(tree); break;
     default:
         if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) switchLanguage(mainWindow, id - IDM_LANGUAGE_FIRST);
         if (id >= IDM_BROWSER_WINDOW_FIRST && id <= IDM_BROWSER_WINDOW_LAST)

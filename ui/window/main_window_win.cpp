@@ -16,6 +16,7 @@
 #include "ui/window/window_placement.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
+#include "ui/window/tree_sync.h"
 #include "ui/shell/ui_services.h"
 
 const wchar_t kMainWindowClass[] = L"Linkhaven";
@@ -77,6 +78,7 @@ bool onCreate(HWND window, const CREATESTRUCTW* create) {
     applyFont(window, false);
     theApp.mainWindowState.focusedPane = tree;
     refreshAll(window);
+    followCollection(tree);
     registerDropTarget(tree);
     return true;
 }
@@ -101,6 +103,7 @@ void onMove(HWND window) {
 }
 
 void onDestroy(HWND window) {
+    stopFollowingCollection();
     shutdownDragDrop(treeOf(window));
     destroyTreeImages(treeOf(window));
     helpQuit(window);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/settings.h"
+#include "core/unicode_text.h"
 #include "core/wide_text_win.h"
 #include "ui/application.h"
 #include "ui/shell/browser_window_capture.h"
@@ -21,6 +22,42 @@ namespace {
 constexpr UINT kGrayed = MF_GRAYED | MF_DISABLED;
 // Each numbered menu has a range of 100 command identifiers.
 constexpr int kMaxNumbered = 100;
+// A step's name shows this much of its item's title.
+constexpr std::size_t kMaxSubject = 40;
+
+std::string withFirstArgument(std::string text, std::string_view value) {
+    const std::size_t at = text.find("%1");
+    if (at != std::string::npos) text.replace(at, 2, value);
+    return text;
+}
+
+// An item's title as a menu shows it literally: shortened, on one line, and
+// with each & doubled so that it marks no access key.
+std::string menuSubject(std::string_view title) {
+    const std::string_view shown = firstCharacters(title, kMaxSubject);
+    std::string subject;
+    for (char c : shown) {
+        if (c == '&') subject += '&';
+        subject += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    }
+    if (shown.size() < title.size()) subject += "\xE2\x80\xA6";  // …
+    return subject;
+}
+
+// The Undo or Redo item, naming the step it would take back or make again.
+void setStepItem(HMENU popup, int position, UINT id) {
+    const bool redo = id == IDM_REDO;
+    const bool possible = redo ? theApp.history.canRedo() : theApp.history.canUndo();
+    const StepLabel& label = redo ? theApp.history.redoLabel() : theApp.history.undoLabel();
+    std::string text;
+    if (possible && label.textId != 0)
+        text = withFirstArgument(loadText(redo ? IDS_REDO_STEP : IDS_UNDO_STEP),
+                                 withFirstArgument(loadText(label.textId), menuSubject(label.subject)));
+    else
+        text = loadText(redo ? IDS_REDO : IDS_UNDO);
+    ::ModifyMenuW(popup, position, MF_BYPOSITION | MF_STRING | (possible ? MF_ENABLED : kGrayed), id,
+                  wideText(text).c_str());
+}
 
 // Makes the popup hold exactly `labels`, with identifiers first, first + 1, ...;
 // a placeholder (disabled, string 115) when there are none.
@@ -46,6 +83,10 @@ void enableItems(HWND mainWindow, HMENU popup) {
         const UINT id = ::GetMenuItemID(popup, position);
         bool enabled;
         switch (id) {
+        case IDM_UNDO:
+        case IDM_REDO:
+            setStepItem(popup, position, id);
+            continue;
         case IDM_NEW_FOLDER: case IDM_NEW_LINK: case IDM_FIND: case IDM_FIND_NEXT: case IDM_SORT:
             enabled = treeFocused;
             break;
