@@ -246,6 +246,11 @@ TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
                        "    L \"a1\" \"\" \"http://a1/\"\n"),
               controlText());
     EXPECT_EQ(treeText(theApp.collection), controlText());
+    // The move is one step, the copy another.
+    runCommand(IDM_UNDO);
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(topLevel(std::string(kA) + "  F \"B\" \"\"\n  L \"L\" \"\" \"http://l/\"\n"), controlText());
+    EXPECT_EQ("L", selectedTitle());
 }
 
 TEST_F(Exchange, FolderIsNotDroppedIntoItself) {

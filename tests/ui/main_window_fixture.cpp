@@ -65,6 +65,7 @@ void MainWindowFixture::SetUpTestSuite() {
 void MainWindowFixture::SetUp() {
     ASSERT_GE(languageModules().currentIndex(), 0) << "no language module in " LINKHAVEN_PROGRAM_DIR;
     theApp.collection.clear();
+    theApp.history.clear();
     settings = Settings();
     settings.Left = 10;
     settings.Top = 10;
@@ -89,6 +90,7 @@ void MainWindowFixture::TearDown() {
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     }
     theApp.collection.clear();
+    theApp.history.clear();
 }
 
 HWND MainWindowFixture::tree() const { return childById(window_, IDC_TREE); }

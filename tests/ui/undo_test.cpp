@@ -1,0 +1,169 @@
+// Undo and Redo in the real main window with the English module: each
+// command is one step, the menu names it, the item comes back selected, and
+// the modified mark follows the saved state.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+
+#include "core/file_io.h"
+#include "core/wide_text_win.h"
+#include "dialog_driver.h"
+#include "main_window_fixture.h"
+#include "tree_text.h"
+#include "ui/application.h"
+#include "ui/resource_ids.h"
+#include "ui/window/main_window.h"
+
+namespace {
+class Undo : public MainWindowFixture {
+protected:
+    // Top level: folder "F" (links "c", "a", "b"), open; link "x".
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        Folder* folder = addFolder(&theApp.collection, "F");
+        for (const char* title : {"c", "a", "b"}) addLink(folder, title, std::string("http://") + title + "/");
+        addLink(&theApp.collection, "x", "http://x/");
+        refresh();
+        select("F");
+        TreeView_Expand(tree(), TreeView_GetSelection(tree()), TVE_EXPAND);
+        original_ = controlText();
+    }
+
+    // The Undo or Redo item's text as the Edit menu shows it when it drops down.
+    std::string menuText(int id) {
+        HMENU edit = ::GetSubMenu(::GetMenu(mainWindow()), 1);
+        ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), MAKELPARAM(1, FALSE));
+        wchar_t text[200] = L"";
+        ::GetMenuStringW(edit, id, text, 200, MF_BYCOMMAND);
+        const bool grayed = ::GetMenuState(edit, id, MF_BYCOMMAND) & MF_GRAYED;
+        return (grayed ? "(grayed) " : "") + narrowText(text);
+    }
+
+    bool selectedIsExpanded() const {
+        return TreeView_GetItemState(tree(), TreeView_GetSelection(tree()), TVIS_EXPANDED) & TVIS_EXPANDED;
+    }
+
+    void expectControlMatchesCollection() { EXPECT_EQ(treeText(theApp.collection), controlText()); }
+
+    std::string original_;
+};
+
+TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
+    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", menuText(IDM_UNDO));
+    {
+        DialogDriver driver({[](HWND box) { pressButton(box, IDYES); }});
+        runCommand(IDM_DELETE);
+    }
+    EXPECT_EQ("&Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", menuText(IDM_UNDO));
+    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", menuText(IDM_REDO));
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(original_, controlText());
+    EXPECT_EQ("F", selectedTitle());
+    EXPECT_TRUE(selectedIsExpanded());
+    EXPECT_EQ("Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", menuText(IDM_REDO));
+    runCommand(IDM_REDO);
+    EXPECT_EQ("F \"\" \"\"\n  L \"x\" \"\" \"http://x/\"\n", controlText());
+    EXPECT_EQ("x", selectedTitle());
+    expectControlMatchesCollection();
+}
+
+TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
+    select("a");
+    renameTo("a & more", nullptr);
+    select("F");
+    runCommand(IDM_SORT);
+    EXPECT_EQ("&Undo Sort\tCtrl+Z", menuText(IDM_UNDO));
+    const std::string sorted = controlText();
+    runCommand(IDM_UNDO);
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(original_, controlText());
+    EXPECT_EQ("a", selectedTitle());
+    EXPECT_EQ("Re&do Rename \xE2\x80\x9C" "a\xE2\x80\x9D\tCtrl+Y", menuText(IDM_REDO));
+    runCommand(IDM_REDO);
+    EXPECT_EQ("a & more", selectedTitle());
+    EXPECT_EQ("Re&do Sort\tCtrl+Y", menuText(IDM_REDO));
+    runCommand(IDM_REDO);
+    EXPECT_EQ(sorted, controlText());
+    expectControlMatchesCollection();
+
+    // A new change after undoing leaves nothing to redo.
+    runCommand(IDM_UNDO);
+    select("x");
+    {
+        DialogDriver driver({[](HWND dialog) {
+            ::SetDlgItemTextW(dialog, IDC_NAME, L"y && z");
+            pressButton(dialog, IDOK);
+        }});
+        runCommand(IDM_PROPERTIES);
+    }
+    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", menuText(IDM_REDO));
+    EXPECT_EQ("&Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", menuText(IDM_UNDO));
+    runCommand(IDM_UNDO);
+    EXPECT_EQ("x", selectedTitle());
+    expectControlMatchesCollection();
+}
+
+TEST_F(Undo, APastedBookmarkFileIsOneStep) {
+    const std::string file = folderPath("bookmarks.html");
+    writeFileBytes(file,
+                   "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Imported</H3>\n<DL><p>\n"
+                   "<DT><A HREF=\"http://one/\">one</A>\n<DT><A HREF=\"ftp://two/\">two</A>\n</DL><p>\n"
+                   "<DT><A HREF=\"http://three/\">three</A>\n</DL><p>\n");
+    // DROPFILES (whose header would clash with the tree's names) and the path.
+    const std::wstring path = wideText(file);
+    struct {
+        DWORD pFiles;
+        POINT pt;
+        BOOL fNC;
+        BOOL fWide;
+    } header{sizeof header, {}, FALSE, TRUE};
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + (path.size() + 2) * sizeof(wchar_t));
+    char* bytes = static_cast<char*>(::GlobalLock(block));
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, path.c_str(), path.size() * sizeof(wchar_t));
+    ::GlobalUnlock(block);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_HDROP, block);
+    ::CloseClipboard();
+
+    select("x");
+    runCommand(IDM_PASTE);  // before the selected link
+    const std::string imported = "  F \"Imported\" \"\"\n    L \"one\" \"\" \"http://one/\"\n"
+                                 "    L \"two\" \"\" \"ftp://two/\"\n  L \"three\" \"\" \"http://three/\"\n";
+    const std::size_t x = original_.find("  L \"x\"");
+    EXPECT_EQ(original_.substr(0, x) + imported + original_.substr(x), controlText());
+    EXPECT_EQ("&Undo Paste\tCtrl+Z", menuText(IDM_UNDO));
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(original_, controlText());
+    EXPECT_EQ("x", selectedTitle());
+    expectControlMatchesCollection();
+}
+
+TEST_F(Undo, UndoingBackToTheSavedStateLeavesNothingToSave) {
+    const std::string path = folderPath("saved.lhv");
+    ASSERT_TRUE(theApp.collection.save(path));
+    openCollection(mainWindow(), path);
+    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", menuText(IDM_UNDO));  // opening forgets the steps
+    select("x");
+    {
+        DialogDriver driver({[](HWND box) { pressButton(box, IDYES); }});
+        runCommand(IDM_DELETE);
+    }
+    EXPECT_TRUE(theApp.collection.modified);
+    runCommand(IDM_UNDO);
+    EXPECT_FALSE(theApp.collection.modified);
+    runCommand(IDM_REDO);
+    EXPECT_TRUE(theApp.collection.modified);
+    runCommand(IDM_UNDO);
+
+    DialogDriver none({});
+    ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, none.unexpectedWindows());
+    EXPECT_FALSE(::IsWindow(mainWindow()));
+}
+}  // namespace
