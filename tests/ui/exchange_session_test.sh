@@ -167,6 +167,38 @@ keys "$a" ctrl+s  # a move would have changed the collection
 sleep 1
 check "the dragged link was copied, not moved" lists "$work/a.lhv" "- Stack Overflow"
 
+# A folder moved by dragging from one Linkhaven into the other: each side
+# takes back its own half with Ctrl+Z and makes it again with Ctrl+Y.
+count() { listing "$1" | grep -c -- "^  + $2\$"; }
+counts() { [ "$(count "$work/a.lhv" Reference) $(count "$work/b.lhv" Reference)" = "$1" ]; }
+dragFolderAcross() {
+    local toX toY
+    keys "$a" Home
+    read -r fromX fromY < <(row "$a" 0)
+    read -r toX toY < <(row "$b" 6)  # below the items: the end of the top level
+    xdotool mousemove "$fromX" "$fromY" mousedown 1
+    sleep 0.3
+    for step in $(seq 10); do
+        xdotool mousemove $((fromX + (toX - fromX) * step / 10)) $((fromY + (toY - fromY) * step / 10))
+        sleep 0.15
+    done
+    sleep 0.5
+    xdotool mouseup 1
+    sleep 1
+    keys "$a" ctrl+s
+    keys "$b" ctrl+s
+    eventually counts "0 2" || { echo "  counts: $(count "$work/a.lhv" Reference) $(count "$work/b.lhv" Reference)"; false; }
+}
+check "a folder dragged into the other Linkhaven moves" eval "dragFolderAcross || dragFolderAcross"
+keys "$b" ctrl+z ctrl+s
+check "the receiving side undoes its insertion alone" eventually counts "0 1"
+keys "$a" ctrl+z ctrl+s
+check "the giving side undoes its removal alone" eventually counts "1 1"
+keys "$b" ctrl+y ctrl+s
+check "and redoes its insertion" eventually counts "1 2"
+keys "$b" ctrl+z ctrl+s  # as before the drag, for what follows
+check "which it undoes again" eventually counts "1 1"
+
 # A copied link outlives its program while another Wine program runs.
 keys "$a" End Up ctrl+c
 check "another link copied" eventually clipboardIs "https://www.gutenberg.org/"
