@@ -2,6 +2,7 @@
 
 // The scheme that makes an address absolute: "http" of "http://x/".
 
+#include <string>
 #include <string_view>
 
 // The scheme of `address`: a letter, then letters, digits, '+', '-' or '.',
@@ -15,3 +16,11 @@ std::string_view addressScheme(std::string_view address);
 // may make a link of. Any other scheme (javascript:, data:, file:), an address
 // without one, or one with anything before its scheme is not a web address.
 bool isWebAddress(std::string_view address);
+
+// Whether the text is a host name, with a port and a path perhaps, that was
+// meant as a web address: "example.org/page", "www.example.org:8080".
+bool looksLikeHostAddress(std::string_view text);
+
+// The address as typed, with "https://" in front when it is a host name
+// without a scheme (looksLikeHostAddress); anything else stays as it is.
+std::string withAssumedScheme(std::string_view typed);

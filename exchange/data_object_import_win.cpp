@@ -64,8 +64,9 @@ bool canAccept(IDataObject* data, bool& ownFormat) {
     };
     ownFormat = offers(formats.own) || offers(formats.ownAnsi);
     if (ownFormat) return true;
-    for (CLIPFORMAT format : {static_cast<CLIPFORMAT>(CF_HDROP), formats.urlWide, formats.url,
-                              static_cast<CLIPFORMAT>(CF_UNICODETEXT), static_cast<CLIPFORMAT>(CF_TEXT)})
+    for (CLIPFORMAT format : {static_cast<CLIPFORMAT>(CF_HDROP), formats.urlWide, formats.url})
         if (offers(format)) return true;
-    return false;
+    // Text only when it holds an address: other text would make a junk link.
+    ItemFields fields;
+    return readLinkFields(data, fields);
 }

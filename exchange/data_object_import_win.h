@@ -37,7 +37,8 @@ private:
 };
 
 // Whether the tree accepts what the data object offers: an own format, a
-// file list, a browser's address or plain text. `ownFormat` tells whether an
-// own format (of this version or an older one) is among them (dragged items
-// of the program are moved, other data is copied).
+// file list, a browser's address or plain text holding an address (see
+// textToLink). `ownFormat` tells whether an own format (of this version or an
+// older one) is among them (dragged items of the program are moved, other
+// data is copied).
 bool canAccept(IDataObject* data, bool& ownFormat);

@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "core/address_scheme.h"
+#include "core/ascii_case.h"
+
 namespace {
 bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -21,6 +24,20 @@ int addressScore(std::string_view word) {
             state = 0;
     }
     return state == 3 ? score + 10 : score;
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view start) {
+    return text.size() >= start.size() && equalsIgnoringAsciiCase(text.substr(0, start.size()), start);
+}
+
+// The address the word is, or nothing.
+std::string addressOf(std::string_view word) {
+    const std::string_view scheme = addressScheme(word);
+    const std::string_view rest = word.substr(scheme.empty() ? 0 : scheme.size() + 1);
+    if (!scheme.empty() && (rest.substr(0, 2) == "//" || (equalsIgnoringAsciiCase(scheme, "mailto") && !rest.empty())))
+        return std::string(word);
+    if (startsWithIgnoringCase(word, "www.") && looksLikeHostAddress(word)) return withAssumedScheme(word);
+    return {};
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -52,14 +69,14 @@ bool textToLink(std::string_view text, ItemFields& fields) {
             while (wordEnd < text.size() && !isAsciiSpace(text[wordEnd])) ++wordEnd;
             if (wordEnd == at) break;
             std::string_view word = text.substr(at, wordEnd - at);
-            if (int score = addressScore(word); score > bestScore) {
+            if (int score = addressScore(word); score > bestScore && !addressOf(word).empty()) {
                 best = word;
                 bestScore = score;
             }
             at = wordEnd;
         }
         if (bestScore >= 0) {
-            fields.url = std::string(best);
+            fields.url = addressOf(best);
             const std::size_t wordStart = static_cast<std::size_t>(best.data() - text.data());
             place(text.substr(0, wordStart), fields);
             remaining = text.substr(wordStart + best.size());

@@ -413,7 +413,7 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
          "L Café http://b/café\nE\n", false},
         {"W text", {{CF_UNICODETEXT, wideBytes("Пример https://例え.jp/")}, {CF_TEXT, "x.org"}},
          "L Пример https://例え.jp/\nE\n", false},
-        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "L Café www.example.org\nE\n", false},
+        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "L Café https://www.example.org\nE\n", false},
     };
     for (const Case& test : cases) {
         ForeignData foreign;

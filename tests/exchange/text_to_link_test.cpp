@@ -1,5 +1,7 @@
 #include "exchange/text_to_link.h"
 
+#include "core/address_scheme.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -15,17 +17,22 @@ TEST(TextToLink, ChoosesTheAddressAndPlacesTheRest) {
     const std::vector<Case> cases = {
         {"Example site\r\nhttp://example.com/", true, "Example site", "", "http://example.com/"},
         {"http://example.com/", true, "http://example.com/", "", "http://example.com/"},
-        {"  word  ", true, "word", "", "word"},
+        {"  word  ", false, "word", "", ""},
+        {"hello world, not a link", false, "hello world, not a link", "", ""},
         {"Some title http://a.example/x trailing words", true, "Some title", "trailing words", "http://a.example/x"},
         {"http://a.example/ then more", true, "then more", "", "http://a.example/"},
         // A scheme mark beats more dots: www.x.y.z.example scores 4, http://b/ 3 + 10.
         {"see www.x.y.z.example or http://b/", true, "see www.x.y.z.example or", "", "http://b/"},
+        {"Docs www.example.org/docs", true, "Docs", "", "https://www.example.org/docs"},
+        {"write to mailto:me@example.org", true, "write to", "", "mailto:me@example.org"},
         // Equal scores: the earlier word.
-        {"a.b c.d", true, "c.d", "", "a.b"},
+        {"ftp://a/ ftp://b/", true, "ftp://b/", "", "ftp://a/"},
         // Bytes of 0x80 and above belong to words.
-        {"Caf\xE9\xA0menu example.com/caf\xE9", true, "Caf\xE9\xA0menu", "", "example.com/caf\xE9"},
+        {"Caf\xE9\xA0menu http://example.com/caf\xE9", true, "Caf\xE9\xA0menu", "", "http://example.com/caf\xE9"},
         // Only CR LF pairs become two blanks.
         {"first\r\nsecond\nthird http://x/ one\r\ntwo", true, "first  second\nthird", "one  two", "http://x/"},
+        // No address: a host without www., a path, a scheme without "//", a drive letter.
+        {"just words example.org C:\\x javascript:alert(1) news:x", false, "just words example.org C:\\x javascript:alert(1) news:x", "", ""},
         {"", false, "", "", ""},
         {" \r\n\t ", false, "", "", ""},
     };
@@ -38,22 +45,21 @@ TEST(TextToLink, ChoosesTheAddressAndPlacesTheRest) {
     }
 }
 
-TEST(TextToLink, ScoresTheSchemeWalk) {
-    struct Case {
-        const char* text;
-        const char* url;
+TEST(TextToLink, AHostNameTypedWithoutASchemeBecomesAWebAddress) {
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"example.org/page", "https://example.org/page"},
+        {"www.example.org:8080", "https://www.example.org:8080"},
+        {"sub-1.example.co.uk?q=1", "https://sub-1.example.co.uk?q=1"},
+        {"http://example.org", "http://example.org"},
+        {"mailto:me@example.org", "mailto:me@example.org"},
+        {"localhost:8080", "localhost:8080"},
+        {"10.0.0.1/admin", "10.0.0.1/admin"},
+        {"example.org:http", "example.org:http"},
+        {"just words", "just words"},
+        {"C:\\tools\\x.exe", "C:\\tools\\x.exe"},
+        {"a..b", "a..b"},
     };
-    const std::vector<Case> cases = {
-        {"a:/./ b:x//", "b:x//"},  // "." breaks the walk (4 points); letters do not (3 + 10)
-        {"x:y/z/ ab://", "x:y/z/"},  // 13 each: the earlier word
-        {"1.2.3.4.5.6.7.8.9.10.11.12.13.14.15 h://", "1.2.3.4.5.6.7.8.9.10.11.12.13.14.15"},  // 14 beats 13
-        {"::// z", ":://"},  // a second ':' breaks the walk: 4 points, no bonus
-    };
-    for (const Case& test : cases) {
-        ItemFields fields;
-        EXPECT_TRUE(textToLink(test.text, fields));
-        EXPECT_EQ(test.url, fields.url) << test.text;
-    }
+    for (const auto& [typed, address] : cases) EXPECT_EQ(address, withAssumedScheme(typed)) << typed;
 }
 
 TEST(TextToLink, KeepsFieldsAlreadyGiven) {

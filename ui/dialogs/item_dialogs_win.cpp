@@ -1,5 +1,6 @@
 #include "ui/dialogs/item_dialogs.h"
 
+#include "core/address_scheme.h"
 #include "core/wide_text_win.h"
 #include "ui/shell/help.h"
 #include "ui/shell/language_modules.h"
@@ -46,6 +47,8 @@ bool accept(HWND dialog, DialogState& state) {
         read.title = windowText(::GetDlgItem(dialog, IDC_NAME));
     } else {
         if (state.kind == DialogKind::Link && !requireText(dialog, IDC_URL, read.url)) return false;
+        // "example.org/page" was meant as a web address.
+        read.url = withAssumedScheme(read.url);
         if (!requireText(dialog, IDC_NAME, read.title)) return false;
         read.description = windowText(::GetDlgItem(dialog, IDC_DESCRIPTION));
     }
