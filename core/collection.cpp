@@ -74,6 +74,21 @@ bool Collection::reorderChildren(Folder* folder, const std::function<BookmarkNod
     return true;
 }
 
+Result Collection::checkFileKind(const std::string& path) {
+    InputFile file;
+    if (Result opened = file.open(path); !opened) return opened;
+    unsigned char head[4] = {};
+    std::size_t got = 0;
+    while (got < sizeof head) {
+        const std::size_t chunk = file.read(reinterpret_cast<char*>(head) + got, sizeof head - got);
+        if (chunk == 0) break;
+        got += chunk;
+    }
+    const std::uint32_t magic = head[0] | head[1] << 8 | head[2] << 16 | static_cast<std::uint32_t>(head[3]) << 24;
+    if (got == sizeof head && magic == kFileMagic) return {};
+    return Result::failure(ResultStatus::NotRecognized, path);
+}
+
 ChildPosition Collection::positionOf(const BookmarkNode* node) {
     if (!node->parent) return ChildPosition();
     ChildPosition position = node->parent->childrenBegin();

@@ -4,6 +4,7 @@
 // collection's title) and whether it changed since it was last cleared,
 // loaded or saved. Every change to the tree goes through it.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,9 @@
 class Collection : public Folder {
 public:
     Collection() = default;
+
+    // The first four bytes of every collection file.
+    static constexpr std::uint32_t kFileMagic = 0x00005FA9;
 
     bool modified = false;
 
@@ -64,6 +68,9 @@ public:
     // reading stopped (then the tree holds what was read before). `modified`
     // is false afterwards unless the file could not be opened.
     Result load(const std::string& path);
+    // Ok when the file begins as a collection file does; NotRecognized when
+    // it is another kind of file; NotFound or NoAccess when it cannot be read.
+    static Result checkFileKind(const std::string& path);
     // Writes the whole tree to the file through a temporary beside it, so a
     // failure leaves an existing file whole: WriteFailed, or TooDeep for a
     // tree nested deeper than load() accepts.

@@ -51,6 +51,7 @@ bool DataObjectImport::readOwnFormat(IDataObject* data, CLIPFORMAT format, Strea
 bool DataObjectImport::readFileList(IDataObject* data) {
     if (!obtain(data, CF_HDROP)) return false;
     source_ = std::make_unique<FileListImporter>(std::make_unique<DroppedFileList>(medium_.hGlobal));
+    holdsFiles_ = true;
     return true;
 }
 

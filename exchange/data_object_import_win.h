@@ -23,6 +23,8 @@ public:
     // The items the data holds; null when it offers nothing the tree takes.
     // Valid while this object lives.
     ItemSource* source() const { return source_.get(); }
+    // Whether the items come from a list of files and folders.
+    bool holdsFiles() const { return holdsFiles_; }
 
 private:
     bool readOwnFormat(IDataObject* data, CLIPFORMAT format, StreamText text);
@@ -34,6 +36,7 @@ private:
     bool holdsMedium_ = false;
     const void* lockedBlock_ = nullptr;  // medium_'s block while an item stream reads it
     std::unique_ptr<ItemSource> source_;
+    bool holdsFiles_ = false;
 };
 
 // Whether the tree accepts what the data object offers: an own format, a

@@ -6,12 +6,13 @@
 #include <commdlg.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/shell/file_dialog_filter.h"
 
 class FileDialog {
 public:
-    enum class Mode { Open, Save };
+    enum class Mode { Open, OpenSeveral, Save };
 
     // An initial name longer than the file buffer is cut to fit, never
     // inside a character.
@@ -22,11 +23,13 @@ public:
     // Shows the dialog; true when the user chose a file.
     bool show();
     std::string fileName() const;
+    // Every file chosen, with its folder.
+    std::vector<std::string> fileNames() const;
     const OPENFILENAMEW& record() const { return record_; }
 
 private:
     Mode mode_;
-    wchar_t file_[MAX_PATH] = {};
+    std::vector<wchar_t> file_;
     std::wstring filter_;
     std::wstring title_;
     std::wstring extension_;

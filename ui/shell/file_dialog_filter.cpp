@@ -7,6 +7,8 @@ const FileTypeRow kRows[] = {
     {"lhv", IDS_FILTER_COLLECTIONS, 0, false},
     {"lht", IDS_FILTER_TEMPLATES, IDS_TEMPLATE_DIALOG_TITLE, true},
     {"", 0, IDS_EXPORT_DIALOG_TITLE, true},
+    // Chromium's bookmark file is "Bookmarks", without an extension.
+    {"", IDS_FILTER_BOOKMARK_FILES, IDS_IMPORT_DIALOG_TITLE, true, "*.html;*.htm;*.adr;*.url;Bookmarks"},
 };
 }  // namespace
 

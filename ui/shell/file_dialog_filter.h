@@ -4,13 +4,14 @@
 
 #include <string>
 
-enum class FileType { Collection = 0, Template = 1, ExportOutput = 2 };
+enum class FileType { Collection = 0, Template = 1, ExportOutput = 2, BookmarkFiles = 3 };
 
 struct FileTypeRow {
     const char* extension;   // default extension, empty for none
     unsigned filterNameId;   // string of the filter's name, 0 for none
     unsigned titleId;        // string of the dialog title, 0 for the system's
     bool addsAllFiles;
+    const char* patterns = nullptr;  // the filter's patterns when not "*.<extension>"
 };
 
 const FileTypeRow& fileTypeRow(FileType type);

@@ -4,6 +4,7 @@
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/data_object_import_win.h"
 #include "ui/application.h"
+#include "ui/tree/import_summary.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 #include "ui/shell/ui_services.h"
@@ -24,9 +25,16 @@ bool copyToClipboard(HWND tree, bool cut) {
 bool insertFromDataObject(HWND tree, IDataObject* data, HTREEITEM target, bool into) {
     DataObjectImport import(data);
     if (!import.source()) return false;
-    WaitCursor wait;
-    UpdateLock lock(tree);
-    insertFromSource(tree, *import.source(), target, into, true);
+    ImportSummary summary;
+    {
+        WaitCursor wait;
+        UpdateLock lock(tree);
+        summary.counts = insertFromSource(tree, *import.source(), target, into, true);
+    }
+    if (import.holdsFiles()) {
+        summary.result = import.source()->result();
+        postImportSummary(::GetParent(tree), summary);
+    }
     return true;
 }
 

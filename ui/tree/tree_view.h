@@ -10,6 +10,7 @@
 
 #include "core/bookmark_node.h"
 #include "core/item_source.h"
+#include "import/item_insertion.h"
 
 
 // Keeps a control from painting while many items change. LockWindowUpdate
@@ -81,7 +82,8 @@ HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM select
 // their contents, as one step; only the first top-level item may be selected.
 // Folders are never made more than Folder::kMaxDepth levels deep: the items
 // of deeper folders go into the deepest allowed one.
-void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst);
+// Answers what came in.
+InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst);
 // Removes the item's node, after asking for a folder with contents unless
 // `skipConfirm`; the caller names the step.
 void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm);

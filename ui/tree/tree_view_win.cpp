@@ -245,19 +245,20 @@ HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM select
     return insertFieldsItem(tree, fields, true, selected, options);
 }
 
-void insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst) {
+InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst) {
     // The items are built apart first and go in as one step, so an undo
     // takes back the whole import.
     const InsertPoint point = resolveInsertPoint(tree, target, into);
     const std::size_t depth = folderDepth(point.folder);
     Folder staging;
-    stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0);
+    const InsertedCounts counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0);
     BookmarkNode* first = staging.childrenBegin().node();
     {
         RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
         theApp.history.insertChildrenOf(staging, point.folder, point.position);
     }
     if (HTREEITEM item = first && selectFirst ? itemOfNode(first) : nullptr) selectItem(tree, item);
+    return counts;
 }
 
 void deleteItem(HWND tree, HTREEITEM item, bool skipConfirm) {

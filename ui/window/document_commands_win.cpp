@@ -14,6 +14,7 @@
 #include "ui/tree/description_pane.h"
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
+#include "ui/window/import_commands.h"
 #include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
@@ -87,6 +88,17 @@ void refreshAll(HWND mainWindow) {
 }
 
 void openCollection(HWND mainWindow, const std::string& path) {
+    // Another kind of file never replaces what is open; a bookmark file may
+    // come in instead.
+    if (const Result kind = Collection::checkFileKind(path); kind.status == ResultStatus::NotRecognized) {
+        if (!isBookmarkFileName(path)) {
+            showMessage(mainWindow, resultText(IDS_OPEN_NOT_RECOGNIZED, kind), MB_OK);
+        } else if (showMessage(mainWindow, resultText(IDS_OPEN_OFFERS_IMPORT, kind),
+                               MB_YESNO | MB_ICONQUESTION) == IDYES) {
+            importPaths(mainWindow, {path});
+        }
+        return;
+    }
     clearTree(mainWindow);
     WaitCursor wait;
     // A file that opens replaces the collection even when it cannot be read

@@ -10,6 +10,7 @@
 #include "ui/application.h"
 #include "ui/tree/description_pane.h"
 #include "ui/window/document_commands.h"
+#include "ui/window/import_commands.h"
 #include "ui/shell/help.h"
 #include "ui/dialogs/item_dialogs.h"
 #include "ui/shell/language_modules.h"
@@ -98,6 +99,8 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_MAXIMIZED_BROWSER: Settings::toggle(settings.MaxURL); break;
     case IDM_SAVE_AUTOMATICALLY: Settings::toggle(settings.AutoSave); break;
     case IDM_EXPORT: exportCommand(mainWindow); break;
+    case IDM_IMPORT: importFilesCommand(mainWindow); break;
+    case IDM_IMPORT_FOLDER: importFolderCommand(mainWindow); break;
     case IDM_FIND: find(mainWindow); break;
     case IDM_FIND_NEXT: findNext(mainWindow); break;
     case IDM_UNDO: undoStep(tree); break;

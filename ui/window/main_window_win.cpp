@@ -15,6 +15,7 @@
 #include "ui/window/pane_layout.h"
 #include "ui/window/window_placement.h"
 #include "ui/resource_ids.h"
+#include "ui/tree/import_summary.h"
 #include "ui/tree/tree_view.h"
 #include "ui/window/tree_sync.h"
 #include "ui/shell/ui_services.h"
@@ -212,6 +213,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             return 0;
         }
         runCommand(window, LOWORD(wParam));
+        return 0;
+    case kImportSummaryMessage:
+        showPostedImportSummary(window);
         return 0;
     case WM_INITMENUPOPUP:
         if (!HIWORD(lParam)) updatePopupMenu(window, reinterpret_cast<HMENU>(wParam));

@@ -1,0 +1,42 @@
+#include "ui/tree/import_summary.h"
+
+#include <string>
+
+#include "ui/resource_ids.h"
+#include "ui/shell/language_modules.h"
+#include "ui/shell/ui_services.h"
+
+namespace {
+std::string filled(unsigned textId, const std::string& first, const std::string& second = {}) {
+    std::string text = loadText(textId);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
+    if (const std::size_t at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
+    return text;
+}
+
+unsigned failureTextId(ResultStatus status) {
+    switch (status) {
+    case ResultStatus::NotFound: return IDS_IMPORT_NOT_FOUND;
+    case ResultStatus::NotRecognized: return IDS_IMPORT_NOT_RECOGNIZED;
+    default: return IDS_IMPORT_UNREADABLE;
+    }
+}
+
+ImportSummary pending;
+}  // namespace
+
+void showImportSummary(HWND owner, const ImportSummary& summary) {
+    const InsertedCounts& counts = summary.counts;
+    std::string text = counts.folders + counts.links == 0
+                           ? loadText(IDS_IMPORT_NOTHING)
+                           : filled(IDS_IMPORT_SUMMARY, std::to_string(counts.folders), std::to_string(counts.links));
+    if (!summary.result) text += "\n\n" + filled(failureTextId(summary.result.status), summary.result.path);
+    showMessage(owner, text, MB_OK | (summary.result ? MB_ICONINFORMATION : MB_ICONWARNING));
+}
+
+void postImportSummary(HWND mainWindow, const ImportSummary& summary) {
+    pending = summary;
+    ::PostMessageW(mainWindow, kImportSummaryMessage, 0, 0);
+}
+
+void showPostedImportSummary(HWND mainWindow) { showImportSummary(mainWindow, pending); }

@@ -1,0 +1,18 @@
+#pragma once
+
+// File > Import and Import Folder: bookmark files, hotlists, shortcuts and
+// folders of them go in at the selection as a drop there would put them, as
+// one step, followed by a summary of what came in.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+void importFilesCommand(HWND mainWindow);
+void importFolderCommand(HWND mainWindow);
+void importPaths(HWND mainWindow, const std::vector<std::string>& paths);
+
+// Whether the importers read the file, by its name: what File > Open offers
+// to import rather than open.
+bool isBookmarkFileName(const std::string& path);
