@@ -47,23 +47,6 @@ public:
 constexpr ScreenSize kScreen{1280, 1024};
 }  // namespace
 
-TEST(Settings, EmptyStoreKeepsEveryDefault) {
-    Settings loaded;
-    loaded.loadFrom(MemorySource(), kScreen);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Left);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Height);
-    EXPECT_EQ(0, loaded.Descr);
-    EXPECT_EQ(1, loaded.MaxURL);
-    EXPECT_EQ(1, loaded.MinOnUse);
-    EXPECT_EQ(0, loaded.AutoSave);
-    EXPECT_EQ(80, loaded.FontSize);
-    EXPECT_EQ(400, loaded.FontWeight);
-    EXPECT_EQ(1, loaded.FontScript);
-    EXPECT_EQ(13, loaded.SearchFlags);
-    EXPECT_EQ(0, loaded.Language);
-    EXPECT_EQ("", loaded.FontName);
-}
-
 TEST(Settings, GeometryIsScaledToTheCurrentScreen) {
     struct Case {
         std::uint32_t xRes, yRes;
