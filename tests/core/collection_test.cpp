@@ -95,7 +95,7 @@ TEST(Collection, EveryChangeSetsModifiedAndClearResetsIt) {
     c.setTitle(&c, "title");
     c.clear();
     EXPECT_FALSE(c.modified);
-    EXPECT_EQ("F \"\" \"\"\n", treeText(c));
+    EXPECT_EQ("{}", treeText(c));
     c.clear();
     EXPECT_FALSE(c.modified);
     EXPECT_EQ(0u, c.childCount());

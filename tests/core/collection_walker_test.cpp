@@ -6,24 +6,14 @@
 
 #include "core/collection.h"
 #include "item_log.h"
+#include "tree_text.h"
 
 TEST(CollectionWalker, WalksOneNodeOrARangeWithOneEndPerLevel) {
     Collection c;
-    Folder* empty = c.appendFolder(&c).node()->asFolder();
-    c.setTitle(empty, "empty");
-    Folder* full = c.appendFolder(&c).node()->asFolder();
-    c.setTitle(full, "full");
-    c.setDescription(full, "d");
-    Link* a = c.appendLink(full).node()->asLink();
-    c.setTitle(a, "a");
-    c.setUrl(a, "http://a/");
-    c.setDescription(a, "x\r\ny");
-    Folder* sub = c.appendFolder(full).node()->asFolder();
-    c.setTitle(sub, "sub");
-    Link* b = c.appendLink(sub).node()->asLink();
-    c.setTitle(b, "b");
-    Link* last = c.appendLink(&c).node()->asLink();
-    c.setTitle(last, "last");
+    buildTree(c, "{empty{}, full \"d\"{a \"x\\x0D\\x0Ay\" <http://a/>, sub{b <>}}, last <>}");
+    BookmarkNode* empty = c.childrenBegin().node();
+    Folder* full = c.childrenBegin().next().node()->asFolder();
+    BookmarkNode* a = full->childrenBegin().node();
 
     CollectionWalker overEmpty(Collection::positionOf(empty), Collection::positionOf(empty).next());
     EXPECT_EQ("F empty | \nE\nE\n", itemLog(overEmpty));

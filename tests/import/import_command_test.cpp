@@ -28,9 +28,7 @@ TEST(ImportCommand, ImportsThePathsInOrderIntoANewCollection) {
 
     Collection collection;
     ASSERT_TRUE(collection.load(output));
-    EXPECT_EQ("F \"\" \"\"\n"
-              "  L \"b\" \"\" \"http://b/\"\n"
-              "  L \"a\" \"\" \"http://a/\"\n",
+    EXPECT_EQ("{b <http://b/>, a <http://a/>}",
               treeText(collection));
 }
 
