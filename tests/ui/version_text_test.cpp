@@ -25,8 +25,3 @@ TEST(ChooseTranslation, PrefersTheLastMatchAfterTheFirst) {
     EXPECT_EQ(0, chooseTranslation({{0x407, 1252}}, 0x407));
     EXPECT_EQ(-1, chooseTranslation({}, 0x409));
 }
-
-TEST(TranslationBlockName, IsEightLowerCaseHexDigits) {
-    EXPECT_EQ("040904e4", translationBlockName({0x409, 0x4E4}));
-    EXPECT_EQ("000004b0", translationBlockName({0, 1200}));
-}
