@@ -8,8 +8,6 @@
 
 #include <string>
 
-#include "registry_override_win.h"
-
 namespace {
 // C:\Закладки 书签\🔥.lht: no ANSI code page holds it.
 const std::string kScriptsPath =
@@ -67,17 +65,6 @@ TEST_F(SettingsRegistry, RoundTripAtTheSameScreen) {
     const DWORD width = ::GetSystemMetrics(SM_CXSCREEN);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&width), 4), rawValue("XRes", type));
     EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-}
-
-TEST_F(SettingsRegistry, TooLongFontNameKeepsThePreviousName) {
-    RegistryOverride fontName(HKEY_CURRENT_USER, Settings::kRegistryKey, "FontName", std::string(300, 'F'));
-    RegistryOverride lastExport(HKEY_CURRENT_USER, Settings::kRegistryKey, "LastExport", "C:\\out.html");
-
-    Settings loaded;
-    loaded.FontName = "Arial";
-    loaded.load();
-    EXPECT_EQ("Arial", loaded.FontName);
-    EXPECT_EQ("C:\\out.html", loaded.LastExport);
 }
 
 TEST(MulDivAgainstWindows, AgreesWithTheSystem) {
