@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "test_files.h"
+
 namespace {
 // An in-memory store with the registry's rules: a value larger than the
 // reader's buffer is not read.
@@ -29,13 +31,6 @@ public:
         return true;
     }
 };
-
-// A string value as the registry stores it: UTF-16, little-endian.
-std::string utf16Bytes(std::u16string_view units) {
-    std::string bytes;
-    for (char16_t unit : units) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    return bytes;
-}
 
 class RecordingSink : public SettingsSink {
 public:

@@ -47,10 +47,7 @@ HRESULT getData(IDataObject* data, CLIPFORMAT format, std::string& bytes, LONG i
 }
 
 // UTF-16 text as the W formats carry it, with its terminating NUL.
-std::string wideBytes(const std::string& utf8) {
-    const std::u16string wide = utf8ToUtf16(utf8) + u'\0';
-    return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
-}
+std::string wideBytes(const std::string& utf8) { return utf16Bytes(utf8ToUtf16(utf8) + u'\0'); }
 
 // A one-file group descriptor of `size` bytes: archive and normal attributes
 // (the only field declared valid) and the name in the form's own bytes.

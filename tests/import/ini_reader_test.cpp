@@ -2,19 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 namespace {
-std::string utf16le(std::string_view latin1) {
-    std::string out;
-    for (char c : latin1) out += {c, '\0'};
-    return out;
-}
-
-std::string utf16be(std::string_view latin1) {
-    std::string out;
-    for (char c : latin1) out += {'\0', c};
-    return out;
-}
-
 std::string url(std::string_view text) { return readIniValue(text, "InternetShortcut", "URL", 256); }
 }  // namespace
 
@@ -29,8 +19,8 @@ TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
         {"[DEFAULT]\nBASEURL=http://base/\n[InternetShortcut]\nURL=http://a/\n", "http://a/"},
         {"[InternetShortcut]\nIconIndex=0\n", ""},
         {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\xFF\n", "http://caf\xC3\xA9/\xEF\xBF\xBD"},
-        {"\xFF\xFE" + utf16le("[InternetShortcut]\nURL=h\xE9") + std::string("\x3D\xD8\x00\xDE", 4), "h\xC3\xA9\xF0\x9F\x98\x80"},
-        {"\xFE\xFF" + utf16be("[InternetShortcut]\nURL=h\xE9") + "\xD8\x3D",
+        {"\xFF\xFE" + utf16Bytes(u"[InternetShortcut]\nURL=h\u00E9\U0001F600"), "h\xC3\xA9\xF0\x9F\x98\x80"},
+        {"\xFE\xFF" + utf16Bytes(u"[InternetShortcut]\nURL=h\u00E9\xD83D", true),
          "h\xC3\xA9\xEF\xBF\xBD"},
         // No byte-order mark: the ANSI code page.
         {"[InternetShortcut]\nURL=http://caf\xE9/\x80\n", "http://caf\xC3\xA9/\xE2\x82\xAC"},
