@@ -1,5 +1,6 @@
 // The small services with real windows: the description pane under a tree
-// whose items carry their nodes, child lookup, the pane font, file dialogs.
+// whose items carry their nodes, child lookup, opening the selected link
+// (with the recorder as the browser), the pane font, file dialogs.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -11,8 +12,11 @@
 #include "core/settings.h"
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
+#include "exchange/argument_record.h"
+#include "exchange/recorded_browser.h"
 #include "test_files.h"
 #include "ui/tree/description_pane.h"
+#include "ui/tree/open_link.h"
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
 #include "ui/shell/pane_font.h"
@@ -81,6 +85,41 @@ TEST_F(PaneWindow, PaneShowsTheSelectedItem) {
     EXPECT_FALSE(descriptionHasSelection(pane_));
     ::SendMessageW(pane_, EM_SETSEL, 2, 6);
     EXPECT_TRUE(descriptionHasSelection(pane_));
+}
+
+TEST_F(PaneWindow, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
+    TemporaryFolder folder;
+    const std::string record = folder.file("record.txt");
+    StandInBrowser browser(record);
+    ::ShowWindow(window_, SW_SHOW);
+    Collection collection;
+    Link* link = collection.appendLink(&collection).node()->asLink();
+    collection.setUrl(link, "http://example.com/selected");
+    const HTREEITEM linkItem = addItem(link);
+    const HTREEITEM folderItem = addItem(collection.appendFolder(&collection).node());
+    const Settings saved = settings;
+    settings.MinOnUse = 1;
+    settings.MaxURL = 1;
+
+    EXPECT_FALSE(openSelectedLink(window_, tree_, true));  // nothing selected
+    ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(folderItem));
+    EXPECT_FALSE(openSelectedLink(window_, tree_, true));  // folders are never launched
+    EXPECT_FALSE(::IsIconic(window_));
+
+    ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(linkItem));
+    EXPECT_TRUE(openSelectedLink(window_, tree_, true));
+    EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitArgumentRecord(record));
+    EXPECT_TRUE(::IsIconic(window_));
+
+    // A browser command that cannot start: the launch fails, the window stays.
+    ::ShowWindow(window_, SW_RESTORE);
+    registerBrowser("\"C:\\no such folder\\browser.exe\" \"%1\"");
+    {
+        DialogDriver driver({[](HWND box) { pressButton(box, IDOK); }});  // the shell may report it
+        EXPECT_TRUE(openSelectedLink(window_, tree_, true));
+    }
+    EXPECT_FALSE(::IsIconic(window_));
+    settings = saved;
 }
 
 TEST_F(PaneWindow, FontComesFromTheSettings) {
