@@ -50,3 +50,12 @@ void writeFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 bool fileExists(const std::string& path) { return fs::exists(path); }
+
+std::string utf16Bytes(std::u16string_view units, bool bigEndian) {
+    std::string bytes;
+    for (char16_t unit : units) {
+        const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}

@@ -3,6 +3,7 @@
 // Files for tests: a fresh folder per test, and whole-file reads and writes.
 
 #include <string>
+#include <string_view>
 
 class TemporaryFolder {
 public:
@@ -24,3 +25,6 @@ private:
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
+// UTF-16 code units as the bytes a file or the registry holds, little-endian
+// unless `bigEndian`.
+std::string utf16Bytes(std::u16string_view units, bool bigEndian = false);

@@ -4,36 +4,114 @@
 
 #include "core/collection.h"
 
-std::string quotedBytes(std::string_view text) {
-    std::string out = "\"";
+namespace {
+std::string escaped(std::string_view text) {
+    std::string out;
     for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            out += escaped;
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x7F || std::string_view("\\\",<>{}").find(c) != std::string_view::npos) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
         } else {
             out += c;
         }
     }
-    return out + "\"";
+    return out;
 }
 
-namespace {
-void append(std::string& out, const BookmarkNode& node, int depth) {
-    out.append(2 * depth, ' ');
-    if (const Link* link = node.asLink()) {
-        out += "L " + quotedBytes(link->title) + " " + quotedBytes(link->description) + " " + quotedBytes(link->url) + "\n";
-        return;
+void append(std::string& out, const Folder& folder) {
+    out += folderLabel(folder.title, folder.description) + "{";
+    for (ChildPosition p = folder.childrenBegin(); !p.isEnd(); ++p) {
+        if (p != folder.childrenBegin()) out += ", ";
+        if (const Link* link = p.node()->asLink())
+            out += linkText(link->title, link->description, link->url);
+        else
+            append(out, *p.node()->asFolder());
     }
-    const Folder& folder = *node.asFolder();
-    out += "F " + quotedBytes(folder.title) + " " + quotedBytes(folder.description) + "\n";
-    for (ChildPosition p = folder.childrenBegin(); !p.isEnd(); ++p) append(out, *p.node(), depth + 1);
+    out += "}";
 }
+
+// Reads the notation back, one node at a time.
+class TreeParser {
+public:
+    TreeParser(Collection& collection, std::string_view text) : c_(collection), text_(text) {}
+
+    void folderBody(Folder* folder) {
+        expect('{');
+        while (peek() != '}' && peek() != '\0') {
+            const std::string title = until("\"{<,}");
+            std::string description;
+            if (peek() == '"') {
+                ++at_;
+                description = until("\"");
+                expect('"');
+                expect(' ');
+            }
+            BookmarkNode* node;
+            if (peek() == '<') {
+                ++at_;
+                node = c_.appendLink(folder).node();
+                c_.setUrl(node->asLink(), until(">"));
+                expect('>');
+            } else {
+                node = c_.appendFolder(folder).node();
+                folderBody(node->asFolder());
+            }
+            c_.setTitle(node, title);
+            c_.setDescription(node, description);
+            if (peek() == ',') at_ += 2;
+        }
+        expect('}');
+    }
+    void root() {
+        c_.clear();
+        c_.setTitle(&c_, until("\"{"));
+        if (peek() == '"') {
+            ++at_;
+            c_.setDescription(&c_, until("\""));
+            expect('"');
+        }
+        folderBody(&c_);
+    }
+
+private:
+    char peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+    void expect(char c) { at_ += peek() == c; }
+    // The unescaped text up to one of `stops`, without the blank before a quote or bracket.
+    std::string until(std::string_view stops) {
+        std::string out;
+        while (at_ < text_.size() && stops.find(text_[at_]) == std::string_view::npos) {
+            if (text_.substr(at_, 2) == "\\x") {
+                out += static_cast<char>(std::stoi(std::string(text_.substr(at_ + 2, 2)), nullptr, 16));
+                at_ += 4;
+            } else {
+                out += text_[at_++];
+            }
+        }
+        if (!out.empty() && out.back() == ' ' && (peek() == '"' || peek() == '<')) out.pop_back();
+        return out;
+    }
+
+    Collection& c_;
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
 }  // namespace
+
+std::string folderLabel(std::string_view title, std::string_view description) {
+    return escaped(title) + (description.empty() ? "" : " \"" + escaped(description) + "\"");
+}
+
+std::string linkText(std::string_view title, std::string_view description, std::string_view url) {
+    const std::string label = folderLabel(title, description);
+    return label + (label.empty() ? "<" : " <") + escaped(url) + ">";
+}
 
 std::string treeText(const Folder& root) {
     std::string out;
-    append(out, root, 0);
+    append(out, root);
     return out;
 }
+
+void buildTree(Collection& collection, std::string_view text) { TreeParser(collection, text).root(); }

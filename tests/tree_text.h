@@ -1,17 +1,25 @@
 #pragma once
 
-// A readable text of a whole tree, so that tests compare trees with one
-// EXPECT_EQ and a failure shows where they differ. One node a line:
-//   F "title" "description"      a folder, its children indented below it
-//   L "title" "description" "url"
-// Bytes outside printable ASCII appear as \xHH.
+// A whole tree as one line, so that tests build trees and compare them with
+// one EXPECT_EQ, and a failure shows where they differ:
+//   Home{b <http://b/>, F "about F"{inner <http://inner/>}, a <http://a/>}
+// A folder is its title and its children in braces, a link its title and
+// its address in angle brackets; a description, when there is one, follows
+// the title in quotes. The root shows as a folder. Bytes outside printable
+// ASCII, and the notation's own characters \ " , < > { }, appear as \xHH.
 
 #include <string>
 #include <string_view>
 
+class Collection;
 class Folder;
 
 std::string treeText(const Folder& root);
 
-// A text in double quotes, as treeText() shows each field.
-std::string quotedBytes(std::string_view text);
+// The parts treeText() shows of one node: a folder's label (title and
+// description) before its braces, and a link's label and address.
+std::string folderLabel(std::string_view title, std::string_view description);
+std::string linkText(std::string_view title, std::string_view description, std::string_view url);
+
+// Makes `collection` the tree that treeText() shows as `text`.
+void buildTree(Collection& collection, std::string_view text);

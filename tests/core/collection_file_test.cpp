@@ -42,7 +42,7 @@ struct Bytes {
     }
 };
 
-const char* const kEmptyTree = "F \"\" \"\"\n";
+const char* const kEmptyTree = "{}";
 
 // The file of a tree that is only a root with the title `title`.
 std::string fileOfTitle(const std::string& title, std::uint32_t version) {
@@ -116,7 +116,7 @@ TEST_F(CollectionFile, GoldenBytes) {
     EXPECT_EQ(Bytes().header().folder("", 1, "rd").u16(0).link("t", "u", "d").data, savedBytes());
 
     ASSERT_TRUE(loadBytes(nested));
-    EXPECT_EQ("F \"\" \"\"\n  F \"f\" \"\"\n    L \"l\" \"\" \"u\"\n", treeText(c));
+    EXPECT_EQ("{f{l <u>}}", treeText(c));
 }
 
 TEST_F(CollectionFile, Version1IsInTheCodePageAndSavesAgainByteForByte) {
@@ -246,7 +246,7 @@ TEST_F(CollectionFile, HeaderRules) {
         EXPECT_EQ(test.offset, result.offset) << test.name;
         EXPECT_EQ(result ? "" : path, result.path) << test.name;
         EXPECT_FALSE(c.modified) << test.name;
-        EXPECT_EQ(result ? "F \"t\" \"\"\n" : kEmptyTree, treeText(c)) << test.name;
+        EXPECT_EQ(result ? "t{}" : kEmptyTree, treeText(c)) << test.name;
     }
 }
 
@@ -259,24 +259,24 @@ TEST_F(CollectionFile, BodyRules) {
         std::string tree;
     };
     const std::vector<Case> cases = {
-        {"child count 0", Bytes().folder("r", 0).data, 0, "F \"r\" \"\"\n"},
+        {"child count 0", Bytes().folder("r", 0).data, 0, "r{}"},
         {"kind 5 reads as a folder", Bytes().folder("", 1).u16(5).folder("f", 0).data, 0,
-         "F \"\" \"\"\n  F \"f\" \"\"\n"},
-        {"negative child count", Bytes().folder("r", 0xFFFFFFFF).data, 25, "F \"r\" \"\"\n"},
+         "{f{}}"},
+        {"negative child count", Bytes().folder("r", 0xFFFFFFFF).data, 25, "r{}"},
         {"negative count below", Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 0x80000000).data,
-         55, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+         55, "{a <u>}"},
         {"count larger than the children",
          Bytes().folder("", 0x7FFFFFFF).u16(0).link("a", "u").u16(0).link("b", "v").data, 60,
-         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n  L \"b\" \"\" \"v\"\n"},
+         "{a <u>, b <v>}"},
         {"string longer than the file", Bytes().folder("", 1).u16(0).str("t").str("").u32(0xFFFFFFF0).data,
          39, kEmptyTree},
         {"title longer than the file", Bytes().u32(0x7FFFFFFF).data, 16, kEmptyTree},
         {"truncated kind", Bytes().folder("", 2).u16(0).link("a", "u").data + "\x01", 44,
-         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+         "{a <u>}"},
         // The folder whose body failed goes, with everything read into it.
         {"failure inside a folder",
          Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 2).u16(0).link("b", "v").u16(0).str("c").data,
-         82, "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n"},
+         82, "{a <u>}"},
     };
     for (const Case& test : cases) {
         const Result result = loadBytes(Bytes().header().data + test.body);
@@ -349,7 +349,7 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
     const Result tooDeep = loadBytes(nestedFile(1001));
     EXPECT_EQ(ResultStatus::TooDeep, tooDeep.status);
     EXPECT_EQ(nestedFile(1000).size(), tooDeep.offset);  // the kind of the 1001st level
-    EXPECT_EQ("F \"\" \"\"\n  L \"before\" \"\" \"u\"\n", treeText(c));
+    EXPECT_EQ("{before <u>}", treeText(c));
 
     // A tree deeper than a load accepts is not saved: the file could never be opened again.
     Folder* bottom = &c;

@@ -15,22 +15,6 @@ const std::string kScriptsPath =
 
 void deleteSettingsKey() { ::RegDeleteTreeA(HKEY_CURRENT_USER, Settings::kRegistryKey); }
 
-HKEY createSettingsKey() {
-    HKEY key = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, Settings::kRegistryKey, 0, nullptr, 0,
-                                               KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    return key;
-}
-
-void setNumber(HKEY key, const char* name, DWORD value) {
-    ::RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-}
-
-void setString(HKEY key, const char* name, const std::string& text) {
-    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>(text.size() + 1));
-}
-
 std::string rawValue(const char* name, DWORD& type) {
     char buffer[1024];
     DWORD size = sizeof buffer;
@@ -46,14 +30,6 @@ protected:
     void TearDown() override { deleteSettingsKey(); }
 };
 }  // namespace
-
-TEST_F(SettingsRegistry, NoKeyKeepsTheDefaults) {
-    Settings loaded;
-    loaded.load();
-    EXPECT_EQ(Settings::kUseDefault, loaded.Left);
-    EXPECT_EQ(80, loaded.FontSize);
-    EXPECT_EQ(13, loaded.SearchFlags);
-}
 
 TEST_F(SettingsRegistry, RoundTripAtTheSameScreen) {
     Settings saved;
@@ -89,39 +65,6 @@ TEST_F(SettingsRegistry, RoundTripAtTheSameScreen) {
     const DWORD width = ::GetSystemMetrics(SM_CXSCREEN);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&width), 4), rawValue("XRes", type));
     EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-}
-
-TEST_F(SettingsRegistry, GeometryStoredAtAnotherScreenIsScaled) {
-    const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-    HKEY key = createSettingsKey();
-    setNumber(key, "Left", 100);
-    setNumber(key, "Top", 50);
-    setNumber(key, "Width", 800);
-    setNumber(key, "Height", 0x80000000u);
-    setNumber(key, "XRes", 640);
-    setNumber(key, "YRes", 480);
-    ::RegCloseKey(key);
-
-    Settings loaded;
-    loaded.load();
-    EXPECT_EQ(::MulDiv(100, screenWidth, 640), loaded.Left);
-    EXPECT_EQ(::MulDiv(50, screenHeight, 480), loaded.Top);
-    EXPECT_EQ(::MulDiv(800, screenWidth, 640), loaded.Width);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Height);
-}
-
-TEST_F(SettingsRegistry, TooLongFontNameKeepsThePreviousName) {
-    HKEY key = createSettingsKey();
-    setString(key, "FontName", std::string(300, 'F'));
-    setString(key, "LastExport", "C:\\out.html");
-    ::RegCloseKey(key);
-
-    Settings loaded;
-    loaded.FontName = "Arial";
-    loaded.load();
-    EXPECT_EQ("Arial", loaded.FontName);
-    EXPECT_EQ("C:\\out.html", loaded.LastExport);
 }
 
 TEST(MulDivAgainstWindows, AgreesWithTheSystem) {

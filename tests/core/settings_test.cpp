@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "test_files.h"
 
 namespace {
 // An in-memory store with the registry's rules: a value larger than the
@@ -26,13 +32,6 @@ public:
     }
 };
 
-// A string value as the registry stores it: UTF-16, little-endian.
-std::string utf16Bytes(std::u16string_view units) {
-    std::string bytes;
-    for (char16_t unit : units) bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-    return bytes;
-}
-
 class RecordingSink : public SettingsSink {
 public:
     std::vector<std::pair<std::string, std::string>> writes;
@@ -46,23 +45,6 @@ public:
 
 constexpr ScreenSize kScreen{1280, 1024};
 }  // namespace
-
-TEST(Settings, EmptyStoreKeepsEveryDefault) {
-    Settings loaded;
-    loaded.loadFrom(MemorySource(), kScreen);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Left);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Height);
-    EXPECT_EQ(0, loaded.Descr);
-    EXPECT_EQ(1, loaded.MaxURL);
-    EXPECT_EQ(1, loaded.MinOnUse);
-    EXPECT_EQ(0, loaded.AutoSave);
-    EXPECT_EQ(80, loaded.FontSize);
-    EXPECT_EQ(400, loaded.FontWeight);
-    EXPECT_EQ(1, loaded.FontScript);
-    EXPECT_EQ(13, loaded.SearchFlags);
-    EXPECT_EQ(0, loaded.Language);
-    EXPECT_EQ("", loaded.FontName);
-}
 
 TEST(Settings, GeometryIsScaledToTheCurrentScreen) {
     struct Case {
@@ -106,6 +88,7 @@ TEST(Settings, SystemChosenGeometryIsNeverScaled) {
     EXPECT_EQ(21, loaded.Top);  // 10 * 1024 / 480 = 21.33
 }
 
+// Run against the memory store and, on Windows, the registry itself.
 TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
     MemorySource source;
     source.values["FontSize"] = std::string("\x64\0", 2);          // shorter than a number
@@ -114,17 +97,32 @@ TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
     source.values["LastTemplate"] = utf16Bytes(std::u16string(260, u'\x0411'));  // exactly 260, no NUL
     source.values["LastExport"] = utf16Bytes(std::u16string(u"out\x00E9.txt\0junk", 13));
     source.setNumber("Language", 0x407);
-    Settings loaded;
-    loaded.FontName = "Tahoma";
-    loaded.loadFrom(source, kScreen);
-    EXPECT_EQ(80, loaded.FontSize);
-    EXPECT_EQ(400, loaded.FontWeight);
-    EXPECT_EQ("Tahoma", loaded.FontName);
     std::string bes;
     for (int i = 0; i < 260; ++i) bes += "\xD0\x91";  // Б
-    EXPECT_EQ(bes, loaded.LastTemplate);
-    EXPECT_EQ("out\xC3\xA9.txt", loaded.LastExport);
-    EXPECT_EQ(0x407, loaded.Language);
+    for (bool registry : {false, true}) {
+        Settings loaded;
+        loaded.FontName = "Tahoma";
+        if (!registry) {
+            loaded.loadFrom(source, kScreen);
+        } else {
+#ifdef _WIN32
+            ::RegDeleteTreeA(HKEY_CURRENT_USER, Settings::kRegistryKey);
+            for (const auto& [name, bytes] : source.values)
+                ::RegSetKeyValueA(HKEY_CURRENT_USER, Settings::kRegistryKey, name.c_str(), REG_BINARY, bytes.data(),
+                                  static_cast<DWORD>(bytes.size()));
+            loaded.load();
+            ::RegDeleteTreeA(HKEY_CURRENT_USER, Settings::kRegistryKey);
+#else
+            continue;
+#endif
+        }
+        EXPECT_EQ(80, loaded.FontSize) << registry;
+        EXPECT_EQ(400, loaded.FontWeight) << registry;
+        EXPECT_EQ("Tahoma", loaded.FontName) << registry;
+        EXPECT_EQ(bes, loaded.LastTemplate) << registry;
+        EXPECT_EQ("out\xC3\xA9.txt", loaded.LastExport) << registry;
+        EXPECT_EQ(0x407, loaded.Language) << registry;
+    }
 }
 
 TEST(Settings, SaveWritesEveryValueInOrder) {

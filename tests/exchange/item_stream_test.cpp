@@ -125,14 +125,14 @@ TEST_F(ItemStream, HostileBlocks) {
     };
     const std::string end(1, '\0');
     const std::vector<Case> cases = {
-        {"empty block", "", "F \"\" \"\"\n", 0},
-        {"count past the block", "\x02" + counted("ab") + std::string("\xF0\xFF\xFF\xFF", 4) + "u", "F \"\" \"\"\n", 0},
-        {"largest count", "\x01" + std::string("\xFF\xFF\xFF\xFF", 4), "F \"\" \"\"\n", 0},
+        {"empty block", "", "{}", 0},
+        {"count past the block", "\x02" + counted("ab") + std::string("\xF0\xFF\xFF\xFF", 4) + "u", "{}", 0},
+        {"largest count", "\x01" + std::string("\xFF\xFF\xFF\xFF", 4), "{}", 0},
         {"unknown code", "\x02" + counted("a") + counted("u") + counted("") + "\x07" + "\x02" + counted("b") +
                              counted("v") + counted("") + end,
-         "F \"\" \"\"\n  L \"a\" \"\" \"u\"\n", 15},
+         "{a <u>}", 15},
         {"unclosed folders", "\x01" + counted("f") + counted("") + "\x01" + counted("g") + counted(""),
-         "F \"\" \"\"\n  F \"f\" \"\"\n    F \"g\" \"\"\n", 20},
+         "{f{g{}}}", 20},
     };
     for (const Case& test : cases) {
         Collection copy;

@@ -1,5 +1,7 @@
 #include "export_test_trees.h"
 
+#include "tree_text.h"
+
 namespace {
 Link* addLink(Collection& c, Folder* folder, const char* title, const char* url, const char* description = "") {
     Link* link = c.appendLink(folder).node()->asLink();
@@ -17,12 +19,7 @@ Folder* addFolder(Collection& c, Folder* parent, const char* title, const char* 
 }
 }  // namespace
 
-void buildExampleTree(Collection& c) {
-    c.setTitle(&c, "Home");
-    addLink(c, &c, "Alpha", "a.html");
-    Folder* beta = addFolder(c, &c, "Beta");
-    addLink(c, beta, "Gamma", "g.html");
-}
+void buildExampleTree(Collection& c) { buildTree(c, "Home{Alpha <a.html>, Beta{Gamma <g.html>}}"); }
 
 void buildSampleTree(Collection& c) {
     c.setTitle(&c, "Anna's bookmarks");

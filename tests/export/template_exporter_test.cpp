@@ -26,21 +26,7 @@ std::pair<int, int> errorOf(const Folder& root, const std::string& templateText)
     return {result.code, result.line};
 }
 
-const char kExampleTemplate[] =
-    "{title}{nl}{collection}\n"
-    "{folderstart}[{level}{/folderstart}\n"
-    "{folder}F {id} {title} in {parentid}{nl}{/folder}\n"
-    "{url}L {id} {title} = {link} in {parentid}{nl}{/url}\n"
-    "{folderend}]{nl}{/folderend}\n"
-    "{/collection}total {id}{nl}\n";
 }  // namespace
-
-TEST(TemplateExporter, ExpandsTheCollectionBodyOncePerEvent) {
-    Collection c;
-    buildExampleTree(c);
-    EXPECT_EQ("Home\n[1L 1 Alpha = a.html in 0\nF 2 Beta in 0\n[2L 3 Gamma = g.html in 2\n]\n]\ntotal 3\n",
-              expandTemplate(c, kExampleTemplate));
-}
 
 TEST(TemplateExporter, FollowsTheLanguageRules) {
     Collection c;
@@ -165,6 +151,19 @@ TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
         int line;
     };
     const Case cases[] = {
+        {"{a{b}", 3, 1},
+        {"x\n\n{a\n{b}", 3, 4},
+        {"text{", 3, 1},
+        {"one\ntwo\n{", 3, 3},
+        {"{title\n", 3, 2},
+        {"{ title}", 5, 1},
+        {"{title }", 5, 1},
+        {"{ url }", 5, 1},
+        {"{}", 5, 1},
+        {"{tit\nx}", 5, 2},
+        {"\n{nope}", 5, 2},
+        {"{ti\rtle}", 5, 1},  // a lone CR is part of the name
+        {"{title}\n{collectionx}", 5, 2},
         {"{collection}\n{url}x\n", 4, 3},
         {"{collection}\n{folder}x", 4, 2},
         {"{nl:}\n<br>", 4, 2},
@@ -172,7 +171,6 @@ TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
         {"{collection}{folderstart}\n{bad}{/folderstart}{/collection}", 5, 2},
         {"{nl:}<b{Title }>{/nl:}", 5, 1},
         {"{filename}{url}\n\n{x}{/url}{/filename}", 5, 3},
-        {"text\n{title", 3, 2},
         {"\xEF\xBB\xBF\n{bad}", 5, 2},
         // The start, a collection block and two file-name blocks fill the four saved positions.
         {"{collection}\n{filename}{filename}\n{filename}", 6, 3},

@@ -2,46 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 namespace {
-std::string utf16le(std::string_view latin1) {
-    std::string out;
-    for (char c : latin1) out += {c, '\0'};
-    return out;
-}
-
-std::string utf16be(std::string_view latin1) {
-    std::string out;
-    for (char c : latin1) out += {'\0', c};
-    return out;
-}
-
 std::string url(std::string_view text) { return readIniValue(text, "InternetShortcut", "URL", 256); }
 }  // namespace
 
+// The layouts every shortcut has are in the shortcut table (shortcut_url_test),
+// which natively runs through this reader; here what only this reader shows.
 TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
     struct Case {
         std::string text;
         std::string expected;
     } cases[] = {
-        {"[InternetShortcut]\r\nURL=http://a/\r\n", "http://a/"},
-        {"[InternetShortcut]\nURL=http://a/", "http://a/"},
-        {"[internetshortcut]\nurl=http://a/\n", "http://a/"},
-        {"[InternetShortcut]\n  URL  =  http://a/  \n", "http://a/"},
-        {"[InternetShortcut]\nURL=\"http://a/\"\n", "http://a/"},
-        {"[InternetShortcut]\nURL='http://a/'\n", "http://a/"},
         {"[InternetShortcut]\nURL=\"http://a/'\n", "\"http://a/'"},
-        {"[InternetShortcut]\nURL=http://first/\nURL=http://second/\n", "http://first/"},
-        {"[{000214A0-0000-0000-C000-000000000046}]\nProp3=19,2\n[InternetShortcut]\nIDList=\nURL=http://a/\n",
-         "http://a/"},
         {"[DEFAULT]\nBASEURL=http://base/\n[InternetShortcut]\nURL=http://a/\n", "http://a/"},
-        {"[DEFAULT]\nURL=http://a/\n", ""},
-        {"URL=http://a/\n", ""},
-        {"[InternetShortcut]\nURL=\n", ""},
         {"[InternetShortcut]\nIconIndex=0\n", ""},
-        {"[InternetShortcut.A]\nURL=http://a/\n", ""},
         {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\xFF\n", "http://caf\xC3\xA9/\xEF\xBF\xBD"},
-        {"\xFF\xFE" + utf16le("[InternetShortcut]\nURL=h\xE9") + std::string("\x3D\xD8\x00\xDE", 4), "h\xC3\xA9\xF0\x9F\x98\x80"},
-        {"\xFE\xFF" + utf16be("[InternetShortcut]\nURL=h\xE9") + "\xD8\x3D",
+        {"\xFF\xFE" + utf16Bytes(u"[InternetShortcut]\nURL=h\u00E9\U0001F600"), "h\xC3\xA9\xF0\x9F\x98\x80"},
+        {"\xFE\xFF" + utf16Bytes(u"[InternetShortcut]\nURL=h\u00E9\xD83D", true),
          "h\xC3\xA9\xEF\xBF\xBD"},
         // No byte-order mark: the ANSI code page.
         {"[InternetShortcut]\nURL=http://caf\xE9/\x80\n", "http://caf\xC3\xA9/\xE2\x82\xAC"},

@@ -77,14 +77,3 @@ TEST(OperaImporter, BadHeadersAndStrayLines) {
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
 }
-
-TEST(OperaImporter, SplitsKeysAndValues) {
-    std::string key, value;
-    EXPECT_TRUE(splitKeyValue(" \tname =  v=w ", '=', key, value));
-    EXPECT_EQ("NAME ", key);
-    EXPECT_EQ("  v=w ", value);
-    EXPECT_FALSE(splitKeyValue(" \t ", '=', key, value));
-    EXPECT_FALSE(splitKeyValue("no separator", '=', key, value));
-    EXPECT_TRUE(splitKeyValue("=v", '=', key, value));
-    EXPECT_EQ("", key);
-}

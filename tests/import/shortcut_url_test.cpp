@@ -9,12 +9,6 @@
 #include "test_files.h"
 
 namespace {
-std::string utf16le(std::string_view latin1) {
-    std::string out;
-    for (char c : latin1) out += {c, '\0'};
-    return out;
-}
-
 std::string repeated(const std::string& text, int count) {
     std::string out;
     while (count-- > 0) out += text;
@@ -41,7 +35,7 @@ TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
         {"[InternetShortcut]\nURL=\n", ""},
         {"[InternetShortcut.A]\nURL=http://a/\n", ""},
         {"\xEF\xBB\xBF[InternetShortcut]\nURL=http://caf\xC3\xA9/\n", "http://caf\xC3\xA9/"},
-        {"\xFF\xFE" + utf16le("[InternetShortcut]\r\nURL=http://\xE9/\r\n"), "http://\xC3\xA9/"},
+        {"\xFF\xFE" + utf16Bytes(u"[InternetShortcut]\r\nURL=http://\u00E9/\r\n"), "http://\xC3\xA9/"},
         {"[InternetShortcut]\nURL=http://caf\xE9/\n", "http://caf\xC3\xA9/"},
         {"[InternetShortcut]\nURL=http://long/" + std::string(300, 'x') + "\n",
          "http://long/" + std::string(255 - 12, 'x')},

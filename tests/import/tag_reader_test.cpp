@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "item_log.h"
+#include "core/memory_bytes.h"
 
 namespace {
 // Records every report as one line: T[text] or <NAME A=[value] ...>.
@@ -132,7 +132,7 @@ TEST(TagReader, TruncatedInputNeverReportsMoreThanTheWholeAndEnds) {
         "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
         "<DL><p><DT><H3 ADD_DATE=\"1\">F&amp;G</H3>\r\n<DD>x%2<DT><A HREF=\"a&amp;b\">t&#39;</A><!-- c -->";
     for (std::size_t cut = 0; cut <= markup.size(); ++cut) {
-        MemorySource source(markup.substr(0, cut));
+        MemorySource source(std::string_view(markup).substr(0, cut));
         TagReader reader(source);
         RecordingHandler handler;
         EXPECT_TRUE(reader.parse(handler)) << cut;

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/wide_text_win.h"
+#include "registry_override_win.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -24,57 +24,25 @@ const std::string kTitle = "Caf\xC3\xA9 \xD0\x9C\xD0\xB8\xD1\x80 page";
 
 const char kServerKey[] = "CLSID\\{9BA05972-F6A8-11CF-A442-00A0C90A8F39}\\InprocServer32";
 
-std::string serverValue(const char* name) {
-    char value[MAX_PATH] = "";
-    DWORD size = sizeof value;
-    if (::RegGetValueA(HKEY_CLASSES_ROOT, kServerKey, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return {};
-    return value;
-}
-
-void setServerValue(const char* name, const std::string& value) {
-    HKEY key;
-    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    ::RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>(value.size() + 1));
-    ::RegCloseKey(key);
-}
-
 class BrowserCapture : public MainWindowFixture {
 protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        previousServer_ = serverValue(nullptr);
-        previousModel_ = serverValue("ThreadingModel");
         char server[MAX_PATH];
         ::GetFullPathNameA(SHELL_WINDOWS_SERVER, sizeof server, server, nullptr);
-        setServerValue(nullptr, server);
-        setServerValue("ThreadingModel", "Apartment");
+        server_.emplace(HKEY_CLASSES_ROOT, kServerKey, "", server);
+        model_.emplace(HKEY_CLASSES_ROOT, kServerKey, "ThreadingModel", "Apartment");
     }
     void TearDown() override {
         theApp.browserWindowCapture = nullptr;
-        setServerValue(nullptr, previousServer_);
-        setServerValue("ThreadingModel", previousModel_);
+        model_.reset();
+        server_.reset();
         MainWindowFixture::TearDown();
     }
 
-    std::string previousServer_, previousModel_;
+    std::optional<RegistryOverride> server_, model_;
 
-    std::vector<std::string> browserMenu() {
-        HMENU bar = ::GetMenu(mainWindow());
-        HMENU bookmarks = ::GetSubMenu(bar, 2);
-        HMENU windows = ::GetSubMenu(bookmarks, ::GetMenuItemCount(bookmarks) - 1);
-        ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(windows), 2);
-        std::vector<std::string> labels;
-        for (int i = 0; i < ::GetMenuItemCount(windows); ++i) {
-            wchar_t text[128] = L"";
-            ::GetMenuStringW(windows, i, text, std::size(text), MF_BYPOSITION);
-            labels.push_back(std::to_string(::GetMenuItemID(windows, i)) + " " + narrowText(text));
-        }
-        return labels;
-    }
+    std::vector<std::string> browserMenu() { return popupItems(popupHolding(IDM_BROWSER_WINDOW_FIRST)); }
 };
 }  // namespace
 
@@ -99,9 +67,7 @@ TEST_F(BrowserCapture, TheMenuListsThemAndAddsTheChosenOne) {
     refresh();
     select("existing");
     runCommand(IDM_BROWSER_WINDOW_FIRST + 1);
-    EXPECT_EQ("F \"\" \"\"\n"
-              "  L \"http://untitled.example/\" \"\" \"http://untitled.example/\"\n"
-              "  L \"existing\" \"\" \"http://existing/\"\n",
+    EXPECT_EQ("{http://untitled.example/ <http://untitled.example/>, existing <http://existing/>}",
               treeText(theApp.collection));
     EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ("http://untitled.example/", selectedTitle());

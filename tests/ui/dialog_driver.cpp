@@ -1,5 +1,7 @@
 #include "dialog_driver.h"
 
+#include <dlgs.h>
+
 #include <iterator>
 #include <utility>
 
@@ -75,3 +77,12 @@ std::string windowCaption(HWND window) {
 }
 
 int focusedControlId() { return ::GetDlgCtrlID(::GetFocus()); }
+
+DialogDriver::Step typeFileName(const std::string& name) {
+    return [name](HWND dialog) {
+        HWND edit = ::GetDlgItem(dialog, edt1);
+        if (!edit) edit = ::GetDlgItem(dialog, cmb13);
+        ::SetWindowTextW(edit, wideText(name).c_str());
+        pressButton(dialog, IDOK);
+    };
+}

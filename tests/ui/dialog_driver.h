@@ -37,6 +37,8 @@ private:
 
 // Presses a button of a dialog or message box.
 void pressButton(HWND window, int id);
+// A step that types a file name into an open or save dialog and confirms it.
+DialogDriver::Step typeFileName(const std::string& name);
 // The text of a message box and its caption, in UTF-8.
 std::string messageBoxText(HWND box);
 std::string windowCaption(HWND window);

@@ -148,27 +148,11 @@ protected:
     }
 
     bool pasteEnabled() {
-        HMENU bar = ::GetMenu(mainWindow());
-        for (int index = 0; index < ::GetMenuItemCount(bar); ++index) {
-            HMENU popup = ::GetSubMenu(bar, index);
-            if (::GetMenuState(popup, IDM_PASTE, MF_BYCOMMAND) == static_cast<UINT>(-1)) continue;
-            ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, FALSE));
-            return !(::GetMenuState(popup, IDM_PASTE, MF_BYCOMMAND) & MF_GRAYED);
-        }
-        ADD_FAILURE() << "no Paste in the menu";
-        return false;
-    }
-
-    static std::string topLevel(const std::string& lines) {
-        return "F \"\" \"\"\n" + lines;
+        return popupEntry(popupHolding(IDM_PASTE), IDM_PASTE).find(" grayed") == std::string::npos;
     }
 };
 
-const char kA[] =
-    "  F \"A\" \"\"\n"
-    "    L \"a1\" \"\" \"http://a1/\"\n"
-    "    F \"A2\" \"\"\n"
-    "      L \"deep\" \"\" \"http://deep/\"\n";
+const std::string kA = "A{a1 <http://a1/>, A2{deep <http://deep/>}}";
 }  // namespace
 
 TEST_F(Exchange, CutAndPasteMoveAnItemCopyLeavesIt) {
@@ -181,15 +165,7 @@ TEST_F(Exchange, CutAndPasteMoveAnItemCopyLeavesIt) {
     runCommand(IDM_COPY);
     select("L");
     runCommand(IDM_PASTE);  // a link target: before it
-    EXPECT_EQ(topLevel("  F \"A\" \"\"\n"
-                       "    F \"A2\" \"\"\n"
-                       "      L \"deep\" \"\" \"http://deep/\"\n"
-                       "  F \"B\" \"\"\n"
-                       "    L \"a1\" \"\" \"http://a1/\"\n"
-                       "  F \"A2\" \"\"\n"
-                       "    L \"deep\" \"\" \"http://deep/\"\n"
-                       "  L \"L\" \"\" \"http://l/\"\n"),
-              controlText());
+    EXPECT_EQ("{A{A2{deep <http://deep/>}}, B{a1 <http://a1/>}, A2{deep <http://deep/>}, L <http://l/>}", controlText());
     EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
@@ -201,7 +177,7 @@ TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
     ::SetFocus(descriptionPane());
     EXPECT_FALSE(pasteEnabled());
     runCommand(IDM_PASTE);  // not for the description pane
-    EXPECT_EQ(topLevel(std::string(kA) + "  F \"B\" \"\"\n  L \"L\" \"\" \"http://l/\"\n"), controlText());
+    EXPECT_EQ("{" + kA + ", B{}, L <http://l/>}", controlText());
     ::SetFocus(tree());
     select("L");
     runCommand(IDM_PASTE);
@@ -224,12 +200,7 @@ TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
     // Into the folder under the pointer; with Alt after it.
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropAt(foreign.get(), overB, 0));
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropAt(foreign.get(), screenPointOf("B"), MK_ALT));
-    EXPECT_EQ(topLevel(std::string(kA) +
-                       "  F \"B\" \"\"\n"
-                       "    L \"Text page\" \"\" \"http://text/\"\n"
-                       "  L \"Text page\" \"\" \"http://text/\"\n"
-                       "  L \"L\" \"\" \"http://l/\"\n"),
-              controlText());
+    EXPECT_EQ("{" + kA + ", B{Text page <http://text/>}, Text page <http://text/>, L <http://l/>}", controlText());
 
     emptyClipboard();
     ComPointer<IDataObject> nothing;
@@ -240,16 +211,12 @@ TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
 TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
     dragOnScreen(screenPointOf("L"), screenPointOf("B"));
     dragOnScreen(screenPointOf("a1"), screenPointOf("B"), "ctrl");
-    EXPECT_EQ(topLevel(std::string(kA) +
-                       "  F \"B\" \"\"\n"
-                       "    L \"L\" \"\" \"http://l/\"\n"
-                       "    L \"a1\" \"\" \"http://a1/\"\n"),
-              controlText());
+    EXPECT_EQ("{" + kA + ", B{L <http://l/>, a1 <http://a1/>}}", controlText());
     EXPECT_EQ(treeText(theApp.collection), controlText());
     // The move is one step, the copy another.
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
-    EXPECT_EQ(topLevel(std::string(kA) + "  F \"B\" \"\"\n  L \"L\" \"\" \"http://l/\"\n"), controlText());
+    EXPECT_EQ("{" + kA + ", B{}, L <http://l/>}", controlText());
     EXPECT_EQ("L", selectedTitle());
 }
 
@@ -261,14 +228,7 @@ TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
     EXPECT_EQ(before, controlText());
     // A copy may go inside: the data was taken before the drop.
     dragOnScreen(screenPointOf("A2"), screenPointOf("deep"), "ctrl");
-    EXPECT_EQ(topLevel("  F \"A\" \"\"\n"
-                       "    L \"a1\" \"\" \"http://a1/\"\n"
-                       "    F \"A2\" \"\"\n"
-                       "      F \"A2\" \"\"\n"
-                       "        L \"deep\" \"\" \"http://deep/\"\n"
-                       "      L \"deep\" \"\" \"http://deep/\"\n"
-                       "  F \"B\" \"\"\n"
-                       "  L \"L\" \"\" \"http://l/\"\n"),
+    EXPECT_EQ("{A{a1 <http://a1/>, A2{A2{deep <http://deep/>}, deep <http://deep/>}}, B{}, L <http://l/>}",
               controlText());
 }
 

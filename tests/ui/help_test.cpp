@@ -5,35 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "exchange/argument_record.h"
+#include "exchange/recorded_browser.h"
 #include "test_files.h"
 #include "ui/shell/language_modules.h"
 
 namespace {
-std::string readDefault(const char* key) {
-    char value[256];
-    DWORD size = sizeof value;
-    if (::RegGetValueA(HKEY_CLASSES_ROOT, key, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return {};
-    return value;
-}
-
-void writeDefault(const char* key, const std::string& value) {
-    HKEY handle = nullptr;
-    ::RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr);
-    ::RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>(value.size() + 1));
-    ::RegCloseKey(handle);
-}
-
-std::string fullPath(const std::string& path) {
-    char full[MAX_PATH];
-    ::GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return full;
-}
-
 std::string besideThisProgram(const std::string& name) {
     char program[MAX_PATH];
     std::string path(program, ::GetModuleFileNameA(nullptr, program, sizeof program));
@@ -44,13 +24,12 @@ class Help : public testing::Test {
 protected:
     void SetUp() override {
         languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
-        previousHtmlType_ = readDefault(".html");
-        writeDefault(".html", "LinkhavenTestPage");
-        writeDefault("LinkhavenTestPage\\shell\\open\\command", "\"" + fullPath(ARGUMENT_RECORDER) + "\" \"%1\"");
-        ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", record_.c_str());
+        htmlType_.emplace(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
+        browser_.emplace(record_, "LinkhavenTestPage\\shell\\open\\command");
     }
     void TearDown() override {
-        writeDefault(".html", previousHtmlType_);
+        browser_.reset();
+        htmlType_.reset();
         ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LinkhavenTestPage");
         for (const std::string& page : pages_) ::DeleteFileA(page.c_str());
     }
@@ -62,7 +41,8 @@ protected:
     }
     std::string awaitRecord() { return awaitArgumentRecord(record_); }
 
-    std::string previousHtmlType_;
+    std::optional<RegistryOverride> htmlType_;
+    std::optional<StandInBrowser> browser_;
     std::vector<std::string> pages_;
     TemporaryFolder folder_;
     const std::string record_ = folder_.file("record.txt");

@@ -31,19 +31,19 @@ std::wstring wideItemText(HWND tree, HTREEITEM item) {
 
 std::string itemText(HWND tree, HTREEITEM item) { return narrowText(wideItemText(tree, item)); }
 
-void appendItems(HWND tree, HTREEITEM first, int depth, std::string& out) {
+void appendItems(HWND tree, HTREEITEM first, std::string& out) {
     for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+        if (item != first) out += ", ";
         const BookmarkNode* node = nodeOfItem(tree, item);
-        out.append(2 * depth, ' ');
         if (!node) {
-            out += "? " + quotedBytes(itemText(tree, item)) + "\n";
-            continue;
+            out += "?" + folderLabel(itemText(tree, item), "");
+        } else if (const Link* link = node->asLink()) {
+            out += linkText(itemText(tree, item), link->description, link->url);
+        } else {
+            out += folderLabel(itemText(tree, item), node->description) + "{";
+            appendItems(tree, TreeView_GetChild(tree, item), out);
+            out += "}";
         }
-        if (const Link* link = node->asLink())
-            out += "L " + quotedBytes(itemText(tree, item)) + " " + quotedBytes(link->description) + " " + quotedBytes(link->url) + "\n";
-        else
-            out += "F " + quotedBytes(itemText(tree, item)) + " " + quotedBytes(node->description) + "\n";
-        appendItems(tree, TreeView_GetChild(tree, item), depth + 1, out);
     }
 }
 
@@ -127,9 +127,9 @@ std::string MainWindowFixture::selectedTitle() const {
 }
 
 std::string MainWindowFixture::controlText() const {
-    std::string out = "F " + quotedBytes(theApp.collection.title) + " " + quotedBytes(theApp.collection.description) + "\n";
-    appendItems(tree(), TreeView_GetRoot(tree()), 1, out);
-    return out;
+    std::string out = folderLabel(theApp.collection.title, theApp.collection.description) + "{";
+    appendItems(tree(), TreeView_GetRoot(tree()), out);
+    return out + "}";
 }
 
 std::string MainWindowFixture::descriptionText() const { return windowText(descriptionPane()); }
@@ -162,6 +162,38 @@ int MainWindowFixture::treeClientHeight() const {
     return client.bottom;
 }
 
+std::string MainWindowFixture::menuText(HMENU menu, UINT item, UINT flags) {
+    wchar_t text[128] = L"";
+    return narrowText(std::wstring_view(text, ::GetMenuStringW(menu, item, text, std::size(text), flags)));
+}
+
+std::vector<std::string> MainWindowFixture::popupItems(HMENU popup) {
+    ::SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    std::vector<std::string> items;
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+        const UINT state = ::GetMenuState(popup, i, MF_BYPOSITION);
+        items.push_back(std::to_string(::GetMenuItemID(popup, i)) + " " + menuText(popup, i, MF_BYPOSITION) +
+                        (state & MF_GRAYED ? " grayed" : "") + (state & MF_CHECKED ? " checked" : ""));
+    }
+    return items;
+}
+
+std::string MainWindowFixture::popupEntry(HMENU popup, UINT id) {
+    for (const std::string& item : popupItems(popup))
+        if (item.rfind(std::to_string(id) + " ", 0) == 0) return item;
+    return "(missing)";
+}
+
+HMENU MainWindowFixture::popupHolding(UINT id, HMENU menu) {
+    if (!menu) menu = ::GetMenu(window_);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        if (::GetMenuItemID(menu, i) == id) return menu;
+        if (HMENU popup = ::GetSubMenu(menu, i))
+            if (HMENU holding = popupHolding(id, popup)) return holding;
+    }
+    return nullptr;
+}
+
 void MainWindowFixture::putTextOnClipboard(const std::string& text) {
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
@@ -172,6 +204,17 @@ void MainWindowFixture::putTextOnClipboard(const std::string& text) {
     ::GlobalUnlock(block);
     if (!::SetClipboardData(CF_UNICODETEXT, block)) ::GlobalFree(block);
     ::CloseClipboard();
+}
+
+std::string MainWindowFixture::clipboardText() {
+    if (!::OpenClipboard(nullptr)) return "(not opened)";
+    std::string text;
+    if (HGLOBAL block = ::GetClipboardData(CF_UNICODETEXT)) {
+        text = narrowText(static_cast<const wchar_t*>(::GlobalLock(block)));
+        ::GlobalUnlock(block);
+    }
+    ::CloseClipboard();
+    return text;
 }
 
 void MainWindowFixture::emptyClipboard() {

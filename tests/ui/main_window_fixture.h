@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/collection.h"
 #include "test_files.h"
@@ -37,7 +38,8 @@ protected:
     std::wstring wideItemTextOf(HTREEITEM item) const;
     static std::string titleAt(const BookmarkNode* node) { return node->title.str(); }
     // The control's items as treeText() shows a tree: each item's text, and
-    // the description and address of the node it points to.
+    // the description and address of the node it points to ("?text" for an
+    // item without a node).
     std::string controlText() const;
     std::string descriptionText() const;
     static std::string dialogText(HWND dialog, int id);
@@ -48,7 +50,17 @@ protected:
     void clickTreeAt(int x, int y);
     int treeClientHeight() const;
 
+    // The menus as the window shows them: each item of a popup, brought up to
+    // date, as "<command id> <text>[ grayed][ checked]".
+    std::vector<std::string> popupItems(HMENU popup);
+    // The entry of command `id` in the popup, or "(missing)".
+    std::string popupEntry(HMENU popup, UINT id);
+    // The popup of the main menu, at any depth, that holds command `id`.
+    HMENU popupHolding(UINT id, HMENU menu = nullptr);
+    static std::string menuText(HMENU menu, UINT item, UINT flags);
+
     static void putTextOnClipboard(const std::string& text);
+    static std::string clipboardText();
     static void emptyClipboard();
 
     // Joined here: std::filesystem would read a UTF-8 name as bytes of another encoding.

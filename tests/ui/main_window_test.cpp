@@ -25,43 +25,11 @@ namespace {
 class MainWindow : public MainWindowFixture {
 protected:
     std::string caption() const { return windowText(mainWindow()); }
-    // The text of a menu item, read with GetMenuStringW.
-    static std::string menuText(HMENU menu, UINT item, UINT flags) {
-        wchar_t text[128] = L"";
-        return narrowText(std::wstring_view(text, ::GetMenuStringW(menu, item, text, std::size(text), flags)));
-    }
     RECT childRect(HWND child) const {
         RECT rect;
         ::GetWindowRect(child, &rect);
         ::MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
         return rect;
-    }
-    // The states of a popup's items after the window brought it up to date.
-    std::vector<std::string> popupItems(HMENU popup) {
-        ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 1);
-        std::vector<std::string> items;
-        for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
-            const UINT state = ::GetMenuState(popup, i, MF_BYPOSITION);
-            items.push_back(std::to_string(::GetMenuItemID(popup, i)) + " " + menuText(popup, i, MF_BYPOSITION) +
-                            (state & MF_GRAYED ? " grayed" : "") + (state & MF_CHECKED ? " checked" : ""));
-        }
-        return items;
-    }
-    // The entry of command `id` in the popup, brought up to date.
-    std::string popupEntry(HMENU popup, UINT id) {
-        for (const std::string& item : popupItems(popup))
-            if (item.rfind(std::to_string(id) + " ", 0) == 0) return item;
-        return "(missing)";
-    }
-    // The popup of the main menu, at any depth, that holds command `id`.
-    HMENU popupHolding(UINT id, HMENU menu = nullptr) {
-        if (!menu) menu = ::GetMenu(mainWindow());
-        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-            if (::GetMenuItemID(menu, i) == id) return menu;
-            if (HMENU popup = ::GetSubMenu(menu, i))
-                if (HMENU holding = popupHolding(id, popup)) return holding;
-        }
-        return nullptr;
     }
 };
 }  // namespace
@@ -142,7 +110,7 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedWithItsCauseAndTheWindowShowsW
         EXPECT_NE(std::string::npos, messages[0].find("\"" + folderPath(expected))) << messages[0];
     }
     EXPECT_EQ("", theApp.mainWindowState.currentPath);
-    EXPECT_EQ("F \"\" \"\"\n", controlText());  // the damaged file's root, without the cut link
+    EXPECT_EQ("{}", controlText());  // the damaged file's root, without the cut link
 }
 
 TEST_F(MainWindow, AFailedOpenNeverLetsSaveOverwriteTheFileBefore) {
@@ -301,4 +269,137 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     EXPECT_NE(std::string::npos, message.find('3')) << message;
     EXPECT_EQ("previous export", readFileBytes(output));
     EXPECT_EQ(templatePath, settings.LastTemplate);
+    EXPECT_EQ(output, settings.LastExport);
+
+    // Mended, the template exports to another file, and both are remembered.
+    writeFileBytes(templatePath, "{title}");
+    theApp.collection.setTitle(&theApp.collection, "Mine");
+    const std::string other = folderPath("other.html");
+    DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); }, typeFileName(other)});
+    runCommand(IDM_EXPORT);
+    EXPECT_EQ("Mine", readFileBytes(other));
+    EXPECT_EQ(templatePath, settings.LastTemplate);
+    EXPECT_EQ(other, settings.LastExport);
+}
+
+// With unsaved changes and automatic saving off, New, Open and closing ask
+// first: Yes saves (a save that fails keeps everything, with its message),
+// No discards, Cancel keeps the window and the collection.
+TEST_F(MainWindow, UnsavedChangesAreSavedDiscardedOrKeptAsAnswered) {
+    const std::string path = folderPath("c.lhv"), other = folderPath("other.lhv");
+    Collection otherCollection;
+    buildTree(otherCollection, "Other{o <http://o/>}");
+    ASSERT_TRUE(otherCollection.save(other));
+    const struct {
+        const char* name;
+        int command;  // 0: closing the window
+        int answer;
+        bool saveFails;
+        const char* saved;  // the file afterwards
+        const char* shown;  // the window afterwards; nullptr: closed
+    } cases[] = {
+        {"New, Yes", IDM_NEW_COLLECTION, IDYES, false, "{x <http://x/>}", "{}"},
+        {"New, No", IDM_NEW_COLLECTION, IDNO, false, "{}", "{}"},
+        {"New, Cancel", IDM_NEW_COLLECTION, IDCANCEL, false, "{}", "{x <http://x/>}"},
+        {"Open, Yes", IDM_OPEN, IDYES, false, "{x <http://x/>}", "Other{o <http://o/>}"},
+        {"Open, Cancel", IDM_OPEN, IDCANCEL, false, "{}", "{x <http://x/>}"},
+        {"close, Yes", 0, IDYES, false, "{x <http://x/>}", nullptr},
+        {"close, No", 0, IDNO, false, "{}", nullptr},
+        {"close, Cancel", 0, IDCANCEL, false, "{}", "{x <http://x/>}"},
+        {"close, Yes, failing", 0, IDYES, true, "{}", "{x <http://x/>}"},
+    };
+    for (const auto& c : cases) {
+        MainWindowFixture::TearDown();  // a fresh window for each case
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(Collection().save(path));
+        openCollection(mainWindow(), path);
+        addLink(&theApp.collection, "x", "http://x/");
+        refresh();
+        if (c.saveFails) theApp.mainWindowState.currentPath = folderPath("gone\\c.lhv");
+        std::vector<std::string> messages;
+        std::vector<DialogDriver::Step> steps = {[&](HWND box) {
+            messages.push_back(messageBoxText(box));
+            pressButton(box, c.answer);
+        }};
+        if (c.saveFails)
+            steps.push_back([&](HWND box) {
+                messages.push_back(messageBoxText(box));
+                pressButton(box, IDOK);
+            });
+        if (c.command == IDM_OPEN && c.answer != IDCANCEL) steps.push_back(typeFileName(other));
+        DialogDriver driver(steps);
+        if (c.command)
+            runCommand(c.command);
+        else
+            ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(steps.size(), driver.stepsRun()) << c.name;
+        if (c.saveFails) {
+            EXPECT_NE(std::string::npos, messages.back().find("could not be saved")) << messages.back();
+        }
+        Collection saved;
+        ASSERT_TRUE(saved.load(path));
+        EXPECT_EQ(c.saved, treeText(saved)) << c.name;
+        EXPECT_EQ(c.shown != nullptr, ::IsWindow(mainWindow())) << c.name;
+        if (c.shown) {
+            EXPECT_EQ(c.shown, controlText()) << c.name;
+        }
+    }
+}
+
+TEST_F(MainWindow, PropertiesEditTheSelectedItemAndNewFolderAddsOne) {
+    buildTree(theApp.collection, "{F{}, l <http://l/>}");
+    refresh();
+    const auto fill = [](const char* name, const char* description) {
+        return [=](HWND dialog) {
+            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(name).c_str());
+            ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(description).c_str());
+            pressButton(dialog, IDOK);
+        };
+    };
+    std::string shownUrl;
+    select("l");
+    {
+        DialogDriver driver({[&](HWND dialog) {
+            shownUrl = dialogText(dialog, IDC_URL);
+            fill("link", "about")(dialog);
+        }});
+        runCommand(IDM_PROPERTIES);
+    }
+    EXPECT_EQ("http://l/", shownUrl);
+    EXPECT_EQ("about", descriptionText());
+    select("F");
+    {
+        DialogDriver driver({fill("folder", "inside")});
+        runCommand(IDM_PROPERTIES);
+    }
+    select("link");
+    {
+        DialogDriver driver({fill("new", "")});
+        runCommand(IDM_NEW_FOLDER);
+    }
+    EXPECT_EQ("{folder \"inside\"{}, new{}, link \"about\" <http://l/>}", treeText(theApp.collection));
+    EXPECT_EQ(treeText(theApp.collection), controlText());
+}
+
+TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOne) {
+    addLink(&theApp.collection, "x", "http://x/");
+    const std::string path = folderPath("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9");  // новый: the extension comes
+    DialogDriver driver({typeFileName(path)});
+    runCommand(IDM_SAVE_AS);
+    EXPECT_EQ(path + ".lhv", theApp.mainWindowState.currentPath);
+    EXPECT_EQ("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.lhv", caption());
+    EXPECT_FALSE(theApp.collection.modified);
+    Collection saved;
+    ASSERT_TRUE(saved.load(path + ".lhv"));
+    EXPECT_EQ("{x <http://x/>}", treeText(saved));
+}
+
+TEST_F(MainWindow, CopyInTheDescriptionPaneCopiesItsSelectedText) {
+    theApp.collection.setDescription(addLink(&theApp.collection, "x", "http://x/"), "first second");
+    refresh();
+    select("x");
+    runCommand(IDM_SWITCH_PANE);
+    ::SendMessageW(descriptionPane(), EM_SETSEL, 6, 12);
+    runCommand(IDM_COPY);
+    EXPECT_EQ("second", clipboardText());
 }

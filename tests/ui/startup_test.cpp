@@ -152,17 +152,6 @@ TEST_F(Startup, AQuotedPathWithABlankOpensThatFile) {
     EXPECT_EQ(0u, close(window));
 }
 
-TEST_F(Startup, AMissingClosingQuoteTakesTheRestOfTheLine) {
-    const std::string folder = folder_.file("My Files");
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = saveCollectionTitled(folder + "\\c.lhv", "Rest of the line");
-    start("\"" + windowsPath(path));
-    HWND window = mainWindow();
-    ASSERT_NE(nullptr, window);
-    EXPECT_EQ("Rest of the line", caption(window));
-    EXPECT_EQ(0u, close(window));
-}
-
 TEST_F(Startup, AnUnquotedPathWithABlankIsCutThereAndReported) {
     // "Мои файлы": the command line reaches the program whole in any script.
     const std::string folder = folder_.path() + "\\\xD0\x9C\xD0\xBE\xD0\xB8 \xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB\xD1\x8B";

@@ -14,6 +14,7 @@
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "exchange/argument_record.h"
+#include "exchange/recorded_browser.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -94,14 +95,7 @@ TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
         runCommand(IDM_NEW_LINK);
     }
     EXPECT_EQ(treeText(theApp.collection), controlText());
-    EXPECT_EQ("F \"\" \"\"\n"
-              "  L \"b\" \"\" \"http://b/\"\n"
-              "  F \"F\" \"\"\n"
-              "    L \"inner\" \"\" \"http://inner/\"\n"
-              "    L \"last in F\" \"\" \"http://last/\"\n"
-              "  L \"before a\" \"\" \"http://before-a/\"\n"
-              "  L \"a\" \"\" \"http://a/\"\n"
-              "  L \"end\" \"\" \"http://end/\"\n",
+    EXPECT_EQ("{b <http://b/>, F{inner <http://inner/>, last in F <http://last/>}, before a <http://before-a/>, a <http://a/>, end <http://end/>}",
               treeText(theApp.collection));
     EXPECT_EQ("end", selectedTitle());
     EXPECT_TRUE(theApp.collection.modified);
@@ -156,7 +150,7 @@ TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
     select("a");
     runCommand(IDM_DELETE);
     EXPECT_EQ(0, none.unexpectedWindows());
-    EXPECT_EQ("F \"\" \"\"\n  L \"b\" \"\" \"http://b/\"\n", treeText(theApp.collection));
+    EXPECT_EQ("{b <http://b/>}", treeText(theApp.collection));
     EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
@@ -194,13 +188,7 @@ TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
     refresh();
     select("inner");
     runCommand(IDM_SORT);
-    EXPECT_EQ("F \"\" \"\"\n"
-              "  L \"b\" \"\" \"http://b/\"\n"
-              "  F \"F\" \"\"\n"
-              "    L \"alpha\" \"\" \"a\"\n"
-              "    L \"inner\" \"\" \"http://inner/\"\n"
-              "    L \"Zeta\" \"\" \"z\"\n"
-              "  L \"a\" \"\" \"http://a/\"\n",
+    EXPECT_EQ("{b <http://b/>, F{alpha <a>, inner <http://inner/>, Zeta <z>}, a <http://a/>}",
               treeText(theApp.collection));
     select("a");
     runCommand(IDM_SORT);
@@ -276,39 +264,6 @@ TEST_F(TreeView, EnterTogglesAFolder) {
 }
 
 namespace {
-// The browser for http is, during a test, a program that records its arguments.
-class RecordingBrowser {
-public:
-    explicit RecordingBrowser(const std::string& recordFile) : previous_(registered()) {
-        char recorder[MAX_PATH];
-        ::GetFullPathNameA(ARGUMENT_RECORDER, sizeof recorder, recorder, nullptr);
-        setRegistered("\"" + std::string(recorder) + "\" \"%1\"");
-        ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", recordFile.c_str());
-    }
-    ~RecordingBrowser() {
-        if (!previous_.empty()) setRegistered(previous_);
-    }
-
-private:
-    static constexpr const char* kKey = "http\\shell\\open\\command";
-    static std::string registered() {
-        char command[1024];
-        DWORD size = sizeof command;
-        if (::RegGetValueA(HKEY_CLASSES_ROOT, kKey, nullptr, RRF_RT_REG_SZ, nullptr, command, &size) != ERROR_SUCCESS)
-            return {};
-        return command;
-    }
-    static void setRegistered(const std::string& command) {
-        HKEY key;
-        if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return;
-        ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                         static_cast<DWORD>(command.size() + 1));
-        ::RegCloseKey(key);
-    }
-    std::string previous_;
-};
-
 LRESULT notifyTree(HWND mainWindow, HWND tree, UINT code) {
     NMHDR header{tree, IDC_TREE, code};
     return ::SendMessageW(mainWindow, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
@@ -317,7 +272,7 @@ LRESULT notifyTree(HWND mainWindow, HWND tree, UINT code) {
 
 TEST_F(TreeView, DoubleClickAndEnterOpenALinkButNotAFolder) {
     const std::string record = folderPath("record.txt");
-    RecordingBrowser browser(record);
+    StandInBrowser browser(record);
     select("F");
     EXPECT_EQ(0, notifyTree(mainWindow(), tree(), NM_DBLCLK));  // the control toggles the folder itself
     EXPECT_FALSE(fileExists(record));
@@ -337,13 +292,12 @@ protected:
     // Paths (one the recorder itself) are refused with a message naming them; a
     // file: address is asked about with No as the default: No cancels, Yes opens.
     void expectOnlyAllowedLaunches(const std::function<void()>& open) {
-        RecordingBrowser browser(folderPath("never.txt"));
-        char recorder[MAX_PATH];
-        ::GetFullPathNameA(ARGUMENT_RECORDER, sizeof recorder, recorder, nullptr);
-        std::string file = "file:///" + std::string(recorder), unc = "\\\\host\\share\\payload.exe";
+        StandInBrowser browser(folderPath("never.txt"));
+        const std::string recorder = recorderPath();
+        std::string file = "file:///" + recorder, unc = "\\\\host\\share\\payload.exe";
         std::replace(file.begin(), file.end(), '\\', '/');
         const struct { std::string address, shown; int answer; } cases[] = {
-            {recorder, '"' + std::string(recorder) + "\" is not opened", IDOK},
+            {recorder, '"' + recorder + "\" is not opened", IDOK},
             {unc, '"' + unc + "\" is not opened", IDOK}, {file, file, IDNO}, {file, file, IDYES}};
         for (const auto& c : cases) {
             addLink(&theApp.collection, c.address, c.address);

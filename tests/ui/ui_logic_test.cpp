@@ -3,7 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "ui/dialogs/version_text.h"
 #include "ui/shell/browser_menu_label.h"
+#include "ui/shell/help_pages.h"
 #include "ui/window/command_line.h"
 #include "ui/window/pane_layout.h"
 #include "ui/window/window_placement.h"
@@ -147,4 +149,49 @@ TEST(WindowPlacement, StoredPlacesAreBroughtOntoTheWorkArea) {
         const WindowBox f = fitWindowToWorkArea(c.stored, c.area);
         EXPECT_EQ(c.fitted, (std::array{f.left, f.top, f.width, f.height})) << c.stored.left << "," << c.stored.top;
     }
+}
+
+TEST(ProductVersionText, DropsATrailingZeroAndAddsTheBuild) {
+    struct Case {
+        unsigned major, minor, build;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1, 30, 0, "1.3"},  {1, 5, 0, "1.05"},  {2, 10, 7, "2.1-07"}, {1, 0, 0, "1.0"},
+        {3, 45, 123, "3.45-123"}, {1, 100, 0, "1.10"}, {65535, 123, 1, "65535.123-01"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, productVersionText(c.major << 16 | c.minor, c.build << 16 | 99))
+            << c.major << "." << c.minor << " build " << c.build;
+}
+
+TEST(ChooseTranslation, PrefersTheLastMatchAfterTheFirst) {
+    const std::vector<VersionTranslation> list = {{0x409, 1252}, {0x407, 1252}, {0x807, 1252}, {0x40C, 1252}};
+    EXPECT_EQ(2, chooseTranslation(list, 0x407));   // 0x807 is German too, and later
+    EXPECT_EQ(3, chooseTranslation(list, 0x40C));
+    EXPECT_EQ(0, chooseTranslation(list, 0x809));   // English: only the first pair matches, taken by default
+    EXPECT_EQ(0, chooseTranslation(list, 0x410));   // no match
+    EXPECT_EQ(0, chooseTranslation({{0x407, 1252}}, 0x407));
+    EXPECT_EQ(-1, chooseTranslation({}, 0x409));
+}
+
+TEST(HelpPages, ContentsLiesBesideTheProgram) {
+    EXPECT_EQ("C:\\Apps\\Linkhaven\\linkhaven-en.html",
+              helpContentsPath("C:\\Apps\\Linkhaven\\linkhaven.exe", "linkhaven-en.html"));
+    EXPECT_EQ("linkhaven-en.html", helpContentsPath("linkhaven.exe", "linkhaven-en.html"));
+    EXPECT_EQ("C:\\", helpContentsPath("C:\\linkhaven.exe", ""));
+}
+
+TEST(HelpPages, TopicPagesCarryTheirNumber) {
+    EXPECT_EQ("C:\\A\\linkhaven-de-101.html", helpTopicPath("C:\\A\\linkhaven-de.html", 101));
+    EXPECT_EQ("C:\\A.b\\help-100", helpTopicPath("C:\\A.b\\help", 100));  // a dot in the folder is no extension
+    EXPECT_EQ("help-103", helpTopicPath("help", 103));
+    EXPECT_EQ("x.y-102.htm", helpTopicPath("x.y.htm", 102));
+}
+
+TEST(HelpPages, OnlyPlainPageNamesAreOpened) {
+    for (const char* plain : {"linkhaven-de.html", "Hilfe.HTM", "a b.htm"}) EXPECT_TRUE(isPlainHelpPageName(plain));
+    for (const char* bad : {"", "..\\x.exe", "..\\p.html", "help/p.html", "C:p.html", "\\\\server\\p.html", "x.exe",
+                            "p.html.exe", ".html", "p.htm\t", "p*.html"})
+        EXPECT_FALSE(isPlainHelpPageName(bad)) << bad;
 }

@@ -19,19 +19,32 @@
 #include "ui/window/main_window.h"
 
 namespace {
+const char kBookmarkFile[] =
+    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Imported</H3>\n<DL><p>\n"
+    "<DT><A HREF=\"http://one/\">one</A>\n<DT><A HREF=\"ftp://two/\">two</A>\n</DL><p>\n"
+    "<DT><A HREF=\"http://three/\">three</A>\n</DL><p>\n";
+
+void pumpMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
 class Undo : public MainWindowFixture {
 protected:
     // Top level: folder "F" (links "c", "a", "b"), open; link "x".
     void SetUp() override {
         MainWindowFixture::SetUp();
-        Folder* folder = addFolder(&theApp.collection, "F");
-        for (const char* title : {"c", "a", "b"}) addLink(folder, title, std::string("http://") + title + "/");
-        addLink(&theApp.collection, "x", "http://x/");
+        buildTree(theApp.collection, kOriginal);
         refresh();
         select("F");
         TreeView_Expand(tree(), TreeView_GetSelection(tree()), TVE_EXPAND);
-        original_ = controlText();
+        ASSERT_EQ(kOriginal, controlText());
     }
+
+    static constexpr const char* kOriginal = "{F{c <http://c/>, a <http://a/>, b <http://b/>}, x <http://x/>}";
 
     // The Undo or Redo item's text as the Edit menu shows it when it drops down.
     std::string menuText(int id) {
@@ -48,8 +61,6 @@ protected:
     }
 
     void expectControlMatchesCollection() { EXPECT_EQ(treeText(theApp.collection), controlText()); }
-
-    std::string original_;
 };
 
 TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
@@ -61,12 +72,12 @@ TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
     EXPECT_EQ("&Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", menuText(IDM_UNDO));
     EXPECT_EQ("(grayed) Re&do\tCtrl+Y", menuText(IDM_REDO));
     runCommand(IDM_UNDO);
-    EXPECT_EQ(original_, controlText());
+    EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("F", selectedTitle());
     EXPECT_TRUE(selectedIsExpanded());
     EXPECT_EQ("Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", menuText(IDM_REDO));
     runCommand(IDM_REDO);
-    EXPECT_EQ("F \"\" \"\"\n  L \"x\" \"\" \"http://x/\"\n", controlText());
+    EXPECT_EQ("{x <http://x/>}", controlText());
     EXPECT_EQ("x", selectedTitle());
     expectControlMatchesCollection();
 }
@@ -80,7 +91,7 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     const std::string sorted = controlText();
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
-    EXPECT_EQ(original_, controlText());
+    EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("a", selectedTitle());
     EXPECT_EQ("Re&do Rename \xE2\x80\x9C" "a\xE2\x80\x9D\tCtrl+Y", menuText(IDM_REDO));
     runCommand(IDM_REDO);
@@ -107,12 +118,9 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     expectControlMatchesCollection();
 }
 
-TEST_F(Undo, APastedBookmarkFileIsOneStep) {
+TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
     const std::string file = folderPath("bookmarks.html");
-    writeFileBytes(file,
-                   "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Imported</H3>\n<DL><p>\n"
-                   "<DT><A HREF=\"http://one/\">one</A>\n<DT><A HREF=\"ftp://two/\">two</A>\n</DL><p>\n"
-                   "<DT><A HREF=\"http://three/\">three</A>\n</DL><p>\n");
+    writeFileBytes(file, kBookmarkFile);
     // DROPFILES (whose header would clash with the tree's names) and the path.
     const std::wstring path = wideText(file);
     struct {
@@ -132,16 +140,59 @@ TEST_F(Undo, APastedBookmarkFileIsOneStep) {
     ::CloseClipboard();
 
     select("x");
-    runCommand(IDM_PASTE);  // before the selected link
-    const std::string imported = "  F \"Imported\" \"\"\n    L \"one\" \"\" \"http://one/\"\n"
-                                 "    L \"two\" \"\" \"ftp://two/\"\n  L \"three\" \"\" \"http://three/\"\n";
-    const std::size_t x = original_.find("  L \"x\"");
-    EXPECT_EQ(original_.substr(0, x) + imported + original_.substr(x), controlText());
+    std::string summary;
+    {
+        DialogDriver driver({[&](HWND box) {
+            summary = messageBoxText(box);
+            pressButton(box, IDOK);
+        }});
+        runCommand(IDM_PASTE);  // before the selected link
+        pumpMessages();         // the summary comes once the paste is done
+    }
+    EXPECT_EQ("Imported folders: 1; links: 3.", summary);
+    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
+              "three <http://three/>, x <http://x/>}",
+              controlText());
     EXPECT_EQ("&Undo Paste\tCtrl+Z", menuText(IDM_UNDO));
     runCommand(IDM_UNDO);
-    EXPECT_EQ(original_, controlText());
+    EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("x", selectedTitle());
     expectControlMatchesCollection();
+}
+
+TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
+    writeFileBytes(folderPath("one.html"), kBookmarkFile);
+    writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
+    std::string summary;
+    {
+        DialogDriver driver({typeFileName("\"" + folderPath("one.html") + "\" \"" + folderPath("two.url") + "\""),
+                             [&](HWND box) {
+                                 summary = messageBoxText(box);
+                                 pressButton(box, IDOK);
+                             }});
+        runCommand(IDM_IMPORT);
+    }
+    EXPECT_EQ("Imported folders: 1; links: 4.", summary);
+    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
+              "three <http://three/>, two <http://shortcut/>}, x <http://x/>}",
+              controlText());
+    EXPECT_EQ("&Undo Import\tCtrl+Z", menuText(IDM_UNDO));
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(kOriginal, controlText());
+
+    // File > Open of a bookmark file keeps the collection and offers to import it.
+    select("x");
+    std::string question;
+    {
+        DialogDriver driver({[&](HWND box) {
+                                 question = messageBoxText(box);
+                                 pressButton(box, IDYES);
+                             },
+                             [](HWND box) { pressButton(box, IDOK); }});
+        openCollection(mainWindow(), folderPath("one.html"));
+    }
+    EXPECT_NE(std::string::npos, question.find("is not a Linkhaven collection but a bookmark file")) << question;
+    EXPECT_EQ(4u, theApp.collection.childCount());  // F, Imported, three, x
 }
 
 TEST_F(Undo, UndoingBackToTheSavedStateLeavesNothingToSave) {

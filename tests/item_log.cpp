@@ -1,8 +1,5 @@
 #include "item_log.h"
 
-#include <algorithm>
-#include <cstring>
-
 std::string itemLog(ItemSource& source, int limit) {
     std::string log;
     int depth = 0;
@@ -25,11 +22,4 @@ std::string itemLog(ItemSource& source, int limit) {
         }
     }
     return log + "(no end)\n";
-}
-
-std::size_t MemorySource::read(char* buffer, std::size_t capacity) {
-    std::size_t count = std::min(capacity, bytes_.size() - position_);
-    std::memcpy(buffer, bytes_.data() + position_, count);
-    position_ += count;
-    return count;
 }
