@@ -117,7 +117,7 @@ printf 'Example Org\nhttps://example.org/x' | xclip -selection clipboard >/dev/n
 keys "$a" Home ctrl+v ctrl+s
 check "text pasted as a link" eventually lists "$work/a.lhv" "- Example Org <https://example.org/x>"
 printf 'file://%s\r\n' "$work/favs" | xclip -selection clipboard -t text/uri-list >/dev/null 2>&1
-keys "$a" Home ctrl+v ctrl+s
+keys "$a" Home ctrl+v Return ctrl+s  # Return: the summary of what came in
 check "a pasted folder of shortcuts imported" eventually under "$work/a.lhv" "+ favs" 2 "- Two <http://two/>"
 
 # A folder with its subtree from one running Linkhaven into another.

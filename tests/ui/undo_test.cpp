@@ -165,13 +165,16 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
     std::string summary;
     {
-        DialogDriver driver({typeFileName("\"" + folderPath("one.html") + "\" \"" + folderPath("two.url") + "\""),
+        // Several names are typed as the dialog's folder holds them; it starts in the current one.
+        ::SetCurrentDirectoryW(wideText(folderPath("")).c_str());
+        DialogDriver driver({typeFileName("\"one.html\" \"two.url\""),
                              [&](HWND box) {
                                  summary = messageBoxText(box);
                                  pressButton(box, IDOK);
                              }});
         runCommand(IDM_IMPORT);
     }
+    ::SetCurrentDirectoryW(L"C:\\");  // the folder goes at the end
     EXPECT_EQ("Imported folders: 1; links: 4.", summary);
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, two <http://shortcut/>}, x <http://x/>}",
