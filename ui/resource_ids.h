@@ -68,7 +68,12 @@
 #define IDS_SKIPPED_WITHOUT_ADDRESS 155
 #define IDS_SKIPPED_OTHER_FILES 156
 #define IDS_OPEN_OFFERS_IMPORT 157
-#define IDS_LAST_STRING IDS_OPEN_OFFERS_IMPORT
+// File > Import from Browser: a profile's label (%1 the browser, %2 the
+// profile), a Firefox profile without an HTML export, and how to make one.
+#define IDS_BROWSER_PROFILE 158
+#define IDS_FIREFOX_WITHOUT_EXPORT 159
+#define IDS_FIREFOX_HOW_TO_EXPORT 160
+#define IDS_LAST_STRING IDS_FIREFOX_HOW_TO_EXPORT
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102
@@ -136,6 +141,8 @@
 #define IDM_IMPORT_FOLDER 40033
 #define IDM_LANGUAGE_FIRST 41000
 #define IDM_LANGUAGE_LAST 41100
+#define IDM_BROWSER_PROFILE_FIRST 44000
+#define IDM_BROWSER_PROFILE_LAST 44099
 #define IDM_BROWSER_WINDOW_FIRST 42000
 #define IDM_BROWSER_WINDOW_LAST 42099
 

@@ -33,6 +33,7 @@ bool insertFromDataObject(HWND tree, IDataObject* data, HTREEITEM target, bool i
     }
     if (import.holdsFiles()) {
         summary.result = import.source()->result();
+        summary.skipped = import.source()->skipped();
         postImportSummary(::GetParent(tree), summary);
     }
     return true;

@@ -11,6 +11,7 @@
 struct ImportSummary {
     InsertedCounts counts;
     Result result;  // the first failure met, if any
+    SkippedItems skipped;
 };
 
 void showImportSummary(HWND owner, const ImportSummary& summary);

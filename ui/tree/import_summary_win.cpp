@@ -30,6 +30,11 @@ void showImportSummary(HWND owner, const ImportSummary& summary) {
     std::string text = counts.folders + counts.links == 0
                            ? loadText(IDS_IMPORT_NOTHING)
                            : filled(IDS_IMPORT_SUMMARY, std::to_string(counts.folders), std::to_string(counts.links));
+    const SkippedItems& skipped = summary.skipped;
+    for (const auto& [count, textId] : {std::pair{skipped.queries, IDS_SKIPPED_QUERIES},
+                                        std::pair{skipped.withoutAddress, IDS_SKIPPED_WITHOUT_ADDRESS},
+                                        std::pair{skipped.otherFiles, IDS_SKIPPED_OTHER_FILES}})
+        if (count > 0) text += "\n" + filled(textId, std::to_string(count));
     if (!summary.result) text += "\n\n" + filled(failureTextId(summary.result.status), summary.result.path);
     showMessage(owner, text, MB_OK | (summary.result ? MB_ICONINFORMATION : MB_ICONWARNING));
 }

@@ -13,6 +13,11 @@ void importFilesCommand(HWND mainWindow);
 void importFolderCommand(HWND mainWindow);
 void importPaths(HWND mainWindow, const std::vector<std::string>& paths);
 
+// The menu of browser profiles found on this computer: their labels, found
+// anew; and the import of the one at `index`.
+std::vector<std::string> browserProfileLabels();
+void importBrowserProfile(HWND mainWindow, int index);
+
 // Whether the importers read the file, by its name: what File > Open offers
 // to import rather than open.
 bool isBookmarkFileName(const std::string& path);

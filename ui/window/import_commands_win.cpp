@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "core/ascii_case.h"
+#include "core/wide_text_win.h"
+#include "import/browser_profiles.h"
 #include "import/file_list.h"
 #include "import/file_list_importer.h"
 #include "ui/application.h"
@@ -25,6 +27,7 @@ void importPaths(HWND mainWindow, const std::vector<std::string>& paths) {
         summary.counts = insertFromSource(tree, importer, selectedItem(tree), true, true);
     }
     summary.result = importer.result();
+    summary.skipped = importer.skipped();
     showImportSummary(mainWindow, summary);
 }
 
@@ -36,6 +39,41 @@ void importFilesCommand(HWND mainWindow) {
 void importFolderCommand(HWND mainWindow) {
     std::string folder;
     if (chooseFolder(mainWindow, loadText(IDS_IMPORT_FOLDER_TITLE), folder)) importPaths(mainWindow, {folder});
+}
+
+namespace {
+std::vector<BrowserProfile> profiles;  // as the menu last listed them
+
+std::string environmentFolder(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = L"";
+    const DWORD length = ::GetEnvironmentVariableW(name, value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? narrowText(value) : std::string();
+}
+
+std::string filled(unsigned textId, const std::string& first, const std::string& second) {
+    std::string text = loadText(textId);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
+    if (const std::size_t at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
+    return text;
+}
+}  // namespace
+
+std::vector<std::string> browserProfileLabels() {
+    profiles = findBrowserProfiles(environmentFolder(L"LOCALAPPDATA"), environmentFolder(L"APPDATA"));
+    std::vector<std::string> labels;
+    for (const BrowserProfile& profile : profiles)
+        labels.push_back(filled(profile.path.empty() ? IDS_FIREFOX_WITHOUT_EXPORT : IDS_BROWSER_PROFILE,
+                                profile.browser, profile.profile));
+    return labels;
+}
+
+void importBrowserProfile(HWND mainWindow, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= profiles.size()) return;
+    const BrowserProfile& profile = profiles[static_cast<std::size_t>(index)];
+    if (profile.path.empty())
+        showMessageId(mainWindow, IDS_FIREFOX_HOW_TO_EXPORT, MB_OK | MB_ICONINFORMATION);
+    else
+        importPaths(mainWindow, {profile.path});
 }
 
 bool isBookmarkFileName(const std::string& path) {

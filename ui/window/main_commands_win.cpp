@@ -107,6 +107,8 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_REDO: redoStep(tree); break;
     default:
         if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) switchLanguage(mainWindow, id - IDM_LANGUAGE_FIRST);
+        if (id >= IDM_BROWSER_PROFILE_FIRST && id <= IDM_BROWSER_PROFILE_LAST)
+            importBrowserProfile(mainWindow, id - IDM_BROWSER_PROFILE_FIRST);
         if (id >= IDM_BROWSER_WINDOW_FIRST && id <= IDM_BROWSER_WINDOW_LAST)
             addBrowserWindow(mainWindow, id - IDM_BROWSER_WINDOW_FIRST);
         break;

@@ -5,6 +5,7 @@
 #include "ui/window/main_window.h"
 
 #include <string>
+#include <vector>
 
 #include "core/settings.h"
 #include "core/unicode_text.h"
@@ -17,6 +18,7 @@
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
+#include "ui/window/import_commands.h"
 
 namespace {
 constexpr UINT kGrayed = MF_GRAYED | MF_DISABLED;
@@ -124,6 +126,12 @@ void updatePopupMenu(HWND mainWindow, HMENU popup) {
         rebuildNumberedMenu(
             popup, IDM_LANGUAGE_FIRST, modules.count() > kMaxNumbered ? kMaxNumbered : modules.count(),
             [&](int i) { return modules.displayName(i); }, modules.currentIndex());
+    } else if (firstId == IDM_BROWSER_PROFILE_FIRST) {
+        const std::vector<std::string> labels = browserProfileLabels();
+        const int count = static_cast<int>(labels.size());
+        rebuildNumberedMenu(
+            popup, IDM_BROWSER_PROFILE_FIRST, count > kMaxNumbered ? kMaxNumbered : count,
+            [&](int i) { return menuSubject(labels[static_cast<std::size_t>(i)]); }, -1);
     } else if (firstId == IDM_BROWSER_WINDOW_FIRST) {
         // A failed capture counts as no windows.
         BrowserWindowCapture* windows = theApp.browserWindowCapture;
