@@ -22,9 +22,13 @@ int runImport(const std::vector<std::string>& arguments, const TemporaryFolder& 
 TEST(ImportCommand, ImportsThePathsInOrderIntoANewCollection) {
     TemporaryFolder folder;
     writeFileBytes(folder.file("a.url"), "[InternetShortcut]\nURL=http://a/\n");
-    writeFileBytes(folder.file("b.html"), "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://b/\">b</A></DL>");
+    writeFileBytes(folder.file("c.txt"), "notes");
+    writeFileBytes(folder.file("b.html"), "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://b/\">b</A>"
+                                          "<DT><A HREF=\"place:sort=8\">recent</A></DL>");
     const std::string output = folder.file("out.lhv");
-    ASSERT_EQ(0, runImport({output, folder.file("b.html"), folder.file("a.url")}, folder));
+    ASSERT_EQ(0, runImport({output, folder.file("b.html"), folder.file("a.url"), folder.file("c.txt")}, folder));
+    EXPECT_EQ("0 folders, 2 links imported into '" + output + "'\nskipped 1 place: query, 1 other file\n",
+              readFileBytes(folder.file("out.txt")));
 
     Collection collection;
     ASSERT_TRUE(collection.load(output));
