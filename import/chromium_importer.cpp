@@ -18,7 +18,8 @@ std::string readWholeFile(const std::string& path, Result& result) {
     result = file.open(path);
     std::string text;
     if (!result) return text;
-    text.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), std::size_t{1} << 30)));
+    // One block more than the file holds: the read that finds its end needs room too.
+    text.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), std::size_t{1} << 30)) + kReadBlock);
     for (;;) {
         const std::size_t had = text.size();
         text.resize(had + kReadBlock);
