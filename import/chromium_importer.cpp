@@ -10,24 +10,24 @@
 
 namespace {
 using Json = nlohmann::json;
-constexpr std::size_t kReadBlock = 1 << 20;
+// A browser's bookmarks of a million links take some hundred megabytes.
+constexpr std::size_t kLargestFile = std::size_t{1} << 30;
 
-// The file's bytes; what came before a failed read, with `result` saying so.
+// The file's bytes, as many as it held when opened (at most kLargestFile);
+// what came before a failed read, with `result` saying so.
 std::string readWholeFile(const std::string& path, Result& result) {
     InputFile file;
     result = file.open(path);
-    std::string text;
-    if (!result) return text;
-    // One block more than the file holds: the read that finds its end needs room too.
-    text.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), std::size_t{1} << 30)) + kReadBlock);
-    for (;;) {
-        const std::size_t had = text.size();
-        text.resize(had + kReadBlock);
-        const std::size_t got = file.read(text.data() + had, kReadBlock);
-        text.resize(had + got);
-        if (got == 0) break;
+    if (!result) return {};
+    std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestFile)), '\0');
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const std::size_t read = file.read(text.data() + got, text.size() - got);
+        if (read == 0) break;
+        got += read;
     }
-    if (file.failed()) result = Result::failure(ResultStatus::ReadFailed, path, text.size());
+    text.resize(got);
+    if (file.failed()) result = Result::failure(ResultStatus::ReadFailed, path, got);
     return text;
 }
 
