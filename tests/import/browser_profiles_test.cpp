@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "test_files.h"
@@ -12,9 +13,8 @@ TEST(BrowserProfiles, FindsEachProfileWithBookmarksAndFirefoxExports) {
     TemporaryFolder folder;
     const std::string base = folder.path();
     const auto make = [&base](const std::string& relative, const std::string& bytes = "{}") {
-        const fs::path path = fs::path(base) / fs::u8path(relative);
-        fs::create_directories(path.parent_path());
-        writeFileBytes(path.string(), bytes);
+        fs::create_directories((fs::path(base) / relative).parent_path());
+        writeFileBytes(base + "/" + relative, bytes);
     };
     const std::string chrome = "local/Google/Chrome/User Data/";
     make(chrome + "Default/Bookmarks");
@@ -39,8 +39,7 @@ TEST(BrowserProfiles, FindsEachProfileWithBookmarksAndFirefoxExports) {
     std::string found;
     for (const BrowserProfile& profile : findBrowserProfiles(folder.file("local"), folder.file("roaming"))) {
         std::string path = profile.path.empty() ? "-" : profile.path.substr(base.size() + 1);
-        for (char& c : path)
-            if (c == '\\') c = '/';
+        std::replace(path.begin(), path.end(), '\\', '/');
         found += profile.browser + " | " + profile.profile + " | " + path + (profile.firefoxExport ? " | export" : "") + "\n";
     }
     EXPECT_EQ("Google Chrome | Work | " + chrome + "Profile 1/Bookmarks\n"

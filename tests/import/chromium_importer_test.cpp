@@ -44,9 +44,6 @@ std::string linksOf(const std::string& log) {
 std::string url(const std::string& name, const std::string& address) {
     return R"({"name": ")" + name + R"(", "type": "url", "url": ")" + address + "\"}";
 }
-std::string folder(const std::string& name, const std::string& children) {
-    return R"({"children": [)" + children + R"(], "name": ")" + name + R"(", "type": "folder"})";
-}
 }  // namespace
 
 TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
@@ -62,7 +59,7 @@ TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
         {"roots without a name, ids and dates as numbers, an unknown root and type",
          R"({"roots": {"bookmark_bar": {"children": [)" + url("a", "http://a/") +
              R"(], "id": 1, "date_added": 13350000000000000}, "custom_root": {"children": [)" +
-             R"({"type": "separator"}, )" + folder("", "") + R"(]}, "synced": {"children": []}}})",
+             R"({"type": "separator"}, {"children": [], "name": "", "type": "folder"}]}, "synced": {"children": []}}})",
          "F Bookmarks bar | \nL a |  | http://a/\nE\nF custom_root | \nF Folder1 | \nE\nE\nE\n", ResultStatus::Ok, 0},
         {"addresses without a scheme, and invalid UTF-8",
          R"({"roots": {"other": {"children": [)" + url("x", "example.org/page") + "," + url("d", "C:\\\\x") + "," +
@@ -117,14 +114,4 @@ TEST(ChromiumImporter, DeepNestingNeitherOverflowsNorExceedsTheDepthLimit) {
     EXPECT_EQ(Folder::kMaxDepth, counts.folders);
     EXPECT_EQ(static_cast<std::size_t>(kLevels), counts.links);
     EXPECT_TRUE(importer.result());
-}
-
-TEST(ChromiumImporter, KnowsTheFileByItsFirstKey) {
-    EXPECT_TRUE(ChromiumImporter::looksLikeChromiumBookmarks("{\n   \"checksum\": \"0f"));
-    EXPECT_TRUE(ChromiumImporter::looksLikeChromiumBookmarks("\xEF\xBB\xBF{\"roots\""));
-    EXPECT_TRUE(ChromiumImporter::looksLikeChromiumBookmarks("\r\n{ \"version\": 1}"));
-    EXPECT_FALSE(ChromiumImporter::looksLikeChromiumBookmarks("{\"name\": \"roots\"}"));
-    EXPECT_FALSE(ChromiumImporter::looksLikeChromiumBookmarks("<!DOCTYPE NETSCAPE-Bookmark-file-1>"));
-    EXPECT_FALSE(ChromiumImporter::looksLikeChromiumBookmarks("{\"check"));
-    EXPECT_FALSE(ChromiumImporter::looksLikeChromiumBookmarks(""));
 }

@@ -193,8 +193,9 @@ TEST_F(FileListImport, CountsWhatItSkipsAndKnowsBrowserFilesByTheirContent) {
         {"none.url", "[InternetShortcut]\r\n", 0, 0, 1, 0},
         {"Bookmarks", "{\"checksum\": \"\", \"roots\": {\"other\": {\"children\": [{\"type\": \"url\", \"url\": \"x\"}, "
                       "{\"type\": \"url\", \"url\": \"http://a/\"}]}}}", 1, 0, 1, 0},
-        {"chrome.html", "{\"roots\": {\"other\": {\"children\": [{\"type\": \"url\", \"url\": \"http://a/\"}]}}}", 1, 0, 0, 0},
-        {"notes.txt", "{\"name\": 1}", 0, 0, 0, 1},
+        {"chrome.html", "\xEF\xBB\xBF\r\n{ \"roots\": {\"other\": {\"children\": [{\"type\": \"url\", \"url\": \"http://a/\"}]}}}", 1, 0, 0, 0},
+        {"notes.txt", "{\"name\": \"roots\"}", 0, 0, 0, 1},
+        {"cut.json", "{\"check", 0, 0, 0, 1},
         {"no hotlist.adr", "#URL\n\tURL=http://a/\n", 0, 0, 0, 1},
     };
     for (const Case& test : cases) {
