@@ -147,7 +147,8 @@ ChromiumImporter::ChromiumImporter(const std::string& path) {
         result_ = read;
         return;
     }
-    // The JSON reader refuses invalid UTF-8 anywhere; titles keep what they can.
+    // The JSON reader refuses invalid UTF-8 anywhere; titles keep what they
+    // can. A damage's offset then counts the repaired text.
     if (!isValidUtf8(text)) text = repairedUtf8(text);
     Reader reader(nodes_);
     const bool whole = Json::sax_parse(text.data(), text.data() + text.size(), &reader);
