@@ -49,8 +49,7 @@ std::string url(const std::string& name, const std::string& address) {
 TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
     struct Case {
         const char* what;
-        std::string json;
-        std::string log;
+        std::string json, log;
         ResultStatus status;
         std::size_t withoutAddress;
     };
