@@ -7,6 +7,22 @@
 #include "import/file_list_importer.h"
 #include "import/item_insertion.h"
 
+namespace {
+// "skipped 2 place: queries, 1 bookmark without an address, 3 other files":
+// only the kinds there are; empty when nothing was skipped.
+std::string skippedLine(const SkippedItems& skipped) {
+    std::string line;
+    const auto add = [&line](std::size_t count, const char* one, const char* many) {
+        if (count == 0) return;
+        line += (line.empty() ? "skipped " : ", ") + std::to_string(count) + " " + (count == 1 ? one : many);
+    };
+    add(skipped.queries, "place: query", "place: queries");
+    add(skipped.withoutAddress, "bookmark without an address", "bookmarks without an address");
+    add(skipped.otherFiles, "other file", "other files");
+    return line.empty() ? line : line + "\n";
+}
+}  // namespace
+
 int runImportCommand(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err) {
     if (arguments.size() < 2) {
         std::fputs("usage: linkhaven-cli import OUTPUT.lhv PATH...\n", err);
@@ -15,14 +31,19 @@ int runImportCommand(const std::vector<std::string>& arguments, std::FILE* out, 
     const std::string& outputPath = arguments[0];
     Collection collection;
     InsertedCounts total;
+    SkippedItems skipped;
     // One path at a time, which appends the same items as one list of them
     // would, so that each can be told apart in a message.
     for (auto path = arguments.begin() + 1; path != arguments.end(); ++path) {
         FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{*path}));
         const InsertedCounts counts = insertItems(collection, &collection, importer);
         const Result imported = importer.result();
+        skipped += importer.skipped();
         if (imported.status == ResultStatus::NotRecognized) {
             writeText(err, "linkhaven-cli: skipped " + describe(imported) + "\n");
+        } else if (imported.status == ResultStatus::Damaged) {
+            // A cut-off browser file still gives the bookmarks before the damage.
+            writeText(err, "linkhaven-cli: imported what could be read of " + describe(imported) + "\n");
         } else if (!imported) {
             writeText(err, "linkhaven-cli: cannot import " + describe(imported) + "\n");
             return 1;
@@ -38,6 +59,6 @@ int runImportCommand(const std::vector<std::string>& arguments, std::FILE* out, 
         return 1;
     }
     writeText(out, std::to_string(total.folders) + " folders, " + std::to_string(total.links) +
-                       " links imported into '" + outputPath + "'\n");
+                       " links imported into '" + outputPath + "'\n" + skippedLine(skipped));
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "file_list_importer.h"
 
 #include "core/bookmark_node.h"
+#include "core/file_io.h"
+#include "import/chromium_importer.h"
 #include "import/netscape_importer.h"
 #include "import/opera_importer.h"
 
@@ -9,6 +11,16 @@ std::string lowerCased(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
+}
+
+// Enough of a file to know it by its content.
+constexpr std::size_t kHeadSize = 64;
+
+bool isChromiumBookmarks(const std::string& path) {
+    InputFile file;
+    if (!file.open(path)) return false;
+    char head[kHeadSize];
+    return ChromiumImporter::looksLikeChromiumBookmarks(std::string_view(head, file.read(head, sizeof head)));
 }
 
 // What a folder that must not be walked lists.
@@ -55,6 +67,8 @@ ItemCode FileListImporter::nextItem() {
             } else if (code == ItemCode::EndOfFolder && --nestedDepth_ == 0) {
                 // The file ended: its last EndOfFolder closes nothing here.
                 keepFailure(nested_->result());
+                countUnread(nested_->result());
+                skipped_ += nested_->skipped();
                 nested_.reset();
             }
             if (nestedDepth_ != 0) return code;
@@ -64,6 +78,7 @@ ItemCode FileListImporter::nextItem() {
         std::uint32_t attributes = 0;
         if (!lists_.back()->next(path, attributes)) {
             keepFailure(lists_.back()->result());
+            countUnread(lists_.back()->result());
             lists_.pop_back();
             return ItemCode::EndOfFolder;
         }
@@ -76,6 +91,7 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
     // A path that does not exist: the system answers all bits set for it.
     if (attributes == FileAttribute::Invalid) {
         keepFailure(Result::failure(ResultStatus::NotFound, path));
+        ++skipped_.otherFiles;
         return false;
     }
     const std::string component = lastPathComponent(path);
@@ -91,6 +107,12 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
     }
     std::size_t dot = component.rfind('.');
     const std::string extension = dot == std::string::npos ? std::string() : lowerCased(component.substr(dot));
+    // A shortcut is read by the system's INI reader, never as anything else.
+    if (extension != ".url" && isChromiumBookmarks(path)) {
+        nested_ = std::make_unique<ChromiumImporter>(path);
+        nestedDepth_ = 1;
+        return false;
+    }
     if (extension == ".htm" || extension == ".html") {
         nested_ = std::make_unique<NetscapeImporter>(path);
         nestedDepth_ = 1;
@@ -105,12 +127,17 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
         const Result read = readShortcutUrl(path, url_);
         if (!read) {
             keepFailure(read);
+            if (read.status == ResultStatus::NotRecognized)
+                ++skipped_.withoutAddress;
+            else
+                ++skipped_.otherFiles;
             return false;
         }
         name_ = fileNameAsTitle(component.substr(0, dot));
         code = ItemCode::LinkItem;
         return true;
     }
+    ++skipped_.otherFiles;
     return false;
 }
 
@@ -120,6 +147,18 @@ void FileListImporter::keepFailure(const Result& result) {
     // be read at all matters more.
     if (result_ || (result_.status == ResultStatus::NotRecognized && result.status != ResultStatus::NotRecognized))
         result_ = result;
+}
+
+void FileListImporter::countUnread(const Result& result) {
+    if (result.status == ResultStatus::NotFound || result.status == ResultStatus::NoAccess ||
+        result.status == ResultStatus::NotRecognized)
+        ++skipped_.otherFiles;
+}
+
+SkippedItems FileListImporter::skipped() const {
+    SkippedItems skipped = skipped_;
+    if (nested_) skipped += nested_->skipped();
+    return skipped;
 }
 
 void FileListImporter::folder(ItemFields& fields) {

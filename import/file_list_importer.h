@@ -2,8 +2,9 @@
 
 // Turns a list of dropped or pasted files and folders into one stream of
 // items: folders are walked, Internet shortcuts (.url) become links, and
-// Netscape bookmark files (.htm, .html) and Opera hotlists (.adr) are read by
-// their importers, whose items are spliced in at the place of the file.
+// Netscape bookmark files (.htm, .html), Opera hotlists (.adr) and Chromium's
+// bookmarks (known by their content, whatever their name) are read by their
+// importers, whose items are spliced in at the place of the file.
 // Folders nested deeper than Folder::kMaxDepth below the import's top level
 // are not created; their items go into the deepest folder allowed.
 
@@ -26,6 +27,8 @@ public:
     // that could not be read, or else one of another kind (NotRecognized: a
     // hotlist or shortcut that is none). The import goes on past it.
     Result result() const override { return result_; }
+    // What the files' importers left out, and the files read by none.
+    SkippedItems skipped() const override;
 
 private:
     // The next item before the depth limit applies.
@@ -33,6 +36,8 @@ private:
     // Starts the item for the path; false when the path gives none by itself.
     bool dispatch(const std::string& path, std::uint32_t attributes, ItemCode& code);
     void keepFailure(const Result& result);
+    // Counts the file when it could not be read or was of another kind.
+    void countUnread(const Result& result);
 
     std::vector<std::unique_ptr<FileList>> lists_;
     std::unique_ptr<ItemSource> nested_;
@@ -43,4 +48,5 @@ private:
     // Folders below the depth limit whose end is still to come.
     int flattened_ = 0;
     Result result_;
+    SkippedItems skipped_;
 };

@@ -131,6 +131,10 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         if (href && resolveHref(*href, url_)) {
             open(InAnchor);
             pendingCode_ = ItemCode::LinkItem;
+        } else if (href && equalsIgnoringAsciiCase(addressScheme(*href), "place")) {
+            ++skipped_.queries;
+        } else {
+            ++skipped_.withoutAddress;
         }
         return true;
     }

@@ -22,6 +22,8 @@ public:
     // NotFound or NoAccess when the file could not be opened, ReadFailed when
     // reading it failed.
     Result result() const override;
+    // Anchors left out: place: queries, and those without a usable address.
+    SkippedItems skipped() const override { return skipped_; }
 
     // The link address an HREF value gives, or false when the anchor is not
     // imported: when, with the base applied, it is no absolute address with
@@ -53,4 +55,5 @@ private:
     int listDepth_ = 0;
     bool pendingEnd_ = false;
     ItemCode pendingCode_ = ItemCode::EndOfFolder;
+    SkippedItems skipped_;
 };

@@ -1,5 +1,7 @@
 #include "opera_importer.h"
 
+#include "core/address_scheme.h"
+
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -109,9 +111,18 @@ ItemCode OperaImporter::next() {
     while (readLine()) {
         if (isMarker(line_, "#FOLDER")) {
             ++depth_;
+            record_ = {};
+            readRecord(record_, false);
             return ItemCode::FolderItem;
         }
-        if (isMarker(line_, "#URL")) return ItemCode::LinkItem;
+        if (isMarker(line_, "#URL")) {
+            record_ = {};
+            readRecord(record_, true);
+            // As in bookmark files: an address needs a scheme of two or more characters.
+            if (!addressScheme(record_.url).empty()) return ItemCode::LinkItem;
+            ++skipped_.withoutAddress;
+            continue;
+        }
         if (isMarker(line_, "-") && depth_ > 0) {
             --depth_;
             return ItemCode::EndOfFolder;
@@ -120,9 +131,9 @@ ItemCode OperaImporter::next() {
     return ItemCode::EndOfFolder;
 }
 
-void OperaImporter::folder(ItemFields& fields) { readRecord(fields, false); }
+void OperaImporter::folder(ItemFields& fields) { fields = std::move(record_); }
 
-void OperaImporter::link(ItemFields& fields) { readRecord(fields, true); }
+void OperaImporter::link(ItemFields& fields) { fields = std::move(record_); }
 
 void OperaImporter::readRecord(ItemFields& fields, bool isLink) {
     std::string key, value;

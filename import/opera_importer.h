@@ -28,6 +28,8 @@ public:
     // NotFound or NoAccess when the file could not be opened, NotRecognized
     // when it is no hotlist, ReadFailed when reading it failed.
     Result result() const override;
+    // Links whose address has no scheme of two or more characters.
+    SkippedItems skipped() const override { return skipped_; }
 
 private:
     void readHeader();
@@ -44,4 +46,6 @@ private:
     bool pendingLine_ = false;
     // Folders opened and not yet closed: a "-" with none open is stray.
     int depth_ = 0;
+    ItemFields record_;  // the record next() read, for folder() or link()
+    SkippedItems skipped_;
 };

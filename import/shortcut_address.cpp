@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/address_scheme.h"
 #include "core/unicode_text.h"
 
 namespace {
@@ -17,6 +18,8 @@ int base64Value(char c) {
 
 std::string shortcutAddress(std::string_view wideUrl, std::string_view url) {
     const std::string address = wideUrl.empty() ? std::string(url) : utf7ToUtf8(wideUrl);
+    // As in bookmark files: a scheme of two or more characters, not a drive letter.
+    if (addressScheme(address).empty()) return {};
     return std::string(firstCharacters(address, kShortcutUrlLength));
 }
 

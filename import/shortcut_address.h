@@ -18,7 +18,8 @@ inline constexpr std::size_t kShortcutValueCapacity = 6 * kShortcutUrlLength;
 
 // `wideUrl` is the value in [InternetShortcut.W] (empty when missing), `url`
 // the one in [InternetShortcut] in UTF-8; the answer is cut to
-// kShortcutUrlLength characters.
+// kShortcutUrlLength characters, and empty when the address has no scheme of
+// two or more characters.
 std::string shortcutAddress(std::string_view wideUrl, std::string_view url);
 
 // UTF-7 (RFC 2152) to UTF-8; anything that is not UTF-7 becomes U+FFFD.

@@ -137,9 +137,12 @@ TEST_F(Cli, ExportWritesTheOutputOrReportsWhyNot) {
 
 TEST_F(Cli, ImportTakesThePathsInOrderIntoANewCollection) {
     writeFileBytes(folder.file("a.url"), "[InternetShortcut]\nURL=http://a/\n");
-    writeFileBytes(folder.file("b.html"), "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://b/\">b</A></DL>");
+    writeFileBytes(folder.file("c.txt"), "notes");
+    writeFileBytes(folder.file("b.html"), "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://b/\">b</A>"
+                                          "<DT><A HREF=\"place:sort=8\">recent</A></DL>");
     const std::string output = folder.file("out.lhv");
-    ASSERT_EQ(0, run(runImportCommand, {output, folder.file("b.html"), folder.file("a.url")}));
+    ASSERT_EQ(0, run(runImportCommand, {output, folder.file("b.html"), folder.file("a.url"), folder.file("c.txt")}));
+    EXPECT_EQ("0 folders, 2 links imported into '" + output + "'\nskipped 1 place: query, 1 other file\n", out);
     Collection collection;
     ASSERT_TRUE(collection.load(output));
     EXPECT_EQ("{b <http://b/>, a <http://a/>}", treeText(collection));

@@ -102,7 +102,7 @@ const CorpusFile kFiles[] = {
     {"opera/oobc-example-anonymized-no-final-newline.adr", 1, 3, {}},
     {"opera/synthetic-edge-cases/contacts-and-notes-records.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/dash-without-blank-line.adr", 2, 2, {"F", "G"}},
-    {"opera/synthetic-edge-cases/empty-url-and-missing-name.adr", 0, 2, {"No address", ""}},
+    {"opera/synthetic-edge-cases/empty-url-and-missing-name.adr", 0, 1, {""}},
     {"opera/synthetic-edge-cases/header-not-first-line.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/header-without-empty-line.adr", 0, 1, {"Example"}},
     {"opera/synthetic-edge-cases/key-with-blanks-and-equals-in-value.adr", 0, 1, {"a=b = c"}},

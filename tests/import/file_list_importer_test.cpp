@@ -176,3 +176,38 @@ TEST_F(FileListImport, EndsWithTheFirstFailureAndKeepsWhatCameBefore) {
     EXPECT_EQ(ResultStatus::NotFound, OperaImporter(missing).result().status);
     EXPECT_EQ(ResultStatus::NotFound, DirectoryList(folder.file("gone")).result().status);
 }
+
+TEST_F(FileListImport, CountsWhatItSkipsAndKnowsBrowserFilesByTheirContent) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::size_t links, queries, withoutAddress, otherFiles;
+    };
+    const Case cases[] = {
+        {"a.html",
+         "<DL><DT><A HREF=\"place:sort=8\">q</A><DT><A HREF=\"example.org\">x</A><DT><A HREF=\"C:\\x\">c</A>"
+         "<DT><A>none</A><DT><A HREF=\"javascript:void(0)\">j</A></DL>",
+         1, 1, 3, 0},
+        {"a.adr", "Opera Hotlist version 2.0\n\n#URL\n\tNAME=e\n\tURL=\n\n#URL\n\tURL=www.example.org\n\n#URL\n\tURL=ab:c\n", 1, 0, 2, 0},
+        {"drive.url", shortcut("C:\\x"), 0, 0, 1, 0},
+        {"none.url", "[InternetShortcut]\r\n", 0, 0, 1, 0},
+        {"Bookmarks", "{\"checksum\": \"\", \"roots\": {\"other\": {\"children\": [{\"type\": \"url\", \"url\": \"x\"}, "
+                      "{\"type\": \"url\", \"url\": \"http://a/\"}]}}}", 1, 0, 1, 0},
+        {"chrome.html", "\xEF\xBB\xBF\r\n{ \"roots\": {\"other\": {\"children\": [{\"type\": \"url\", \"url\": \"http://a/\"}]}}}", 1, 0, 0, 0},
+        {"notes.txt", "{\"name\": \"roots\"}", 0, 0, 0, 1},
+        {"cut.json", "{\"check", 0, 0, 0, 1},
+        {"no hotlist.adr", "#URL\n\tURL=http://a/\n", 0, 0, 0, 1},
+    };
+    for (const Case& test : cases) {
+        Collection collection;
+        FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{make(test.name, test.bytes)}));
+        EXPECT_EQ(test.links, insertItems(collection, &collection, importer).links) << test.name;
+        const SkippedItems skipped = importer.skipped();
+        EXPECT_EQ(test.queries, skipped.queries) << test.name;
+        EXPECT_EQ(test.withoutAddress, skipped.withoutAddress) << test.name;
+        EXPECT_EQ(test.otherFiles, skipped.otherFiles) << test.name;
+    }
+    FileListImporter missing(std::make_unique<PathList>(std::vector<std::string>{folder.file("gone.html")}));
+    itemLog(missing);
+    EXPECT_EQ(1u, missing.skipped().otherFiles);
+}

@@ -20,14 +20,14 @@ std::string imported(const std::string& hotlist) {
 TEST(OperaImporter, ReadsFoldersAndLinks) {
     EXPECT_EQ("F Caf\xC3\xA9 | about it\n"
               "L Example |  | http://example.com/?x=1&y=2\n"
-              "L a=b = c |   spaced   | \n"
+              "L a=b = c |   spaced   | ab:c\n"
               "E\n"
               "L top |  | http://top/\n"
               "E\n",
               imported(std::string(kHeader) +
                        "#FOLDER\n\tID=1\n\tNAME=Caf\xC3\xA9\n\tDESCRIPTION=about it\n\n"
                        "#URL\n\tID=2\n\tNAME=Example\n\tURL=http://example.com/?x=1&y=2\n\n"
-                       "#URL\n        NAME=a=b = c\n\tDESCRIPTION=  spaced  \n\n"
+                       "#URL\n        NAME=a=b = c\n\tDESCRIPTION=  spaced  \n\tURL=ab:c\n\n"
                        "-\n\n"
                        "#SEPERATOR\n\tNAME=not an item\n\n"
                        "  #URL\n\tNAME=indented marker\n\n"
@@ -35,7 +35,7 @@ TEST(OperaImporter, ReadsFoldersAndLinks) {
 }
 
 TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
-    const std::string records = "#URL\n\tNAME=Caf\xC3\xA9\n\n";
+    const std::string records = "#URL\n\tNAME=Caf\xC3\xA9\n\tURL=ab:c\n\n";
     struct Case {
         std::string header;
         const char* title;
@@ -50,7 +50,7 @@ TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
         {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf\xD0\x93\xC2\xA9"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ("L " + std::string(c.title) + " |  | \nE\n", imported(c.header + records)) << c.header;
+        EXPECT_EQ("L " + std::string(c.title) + " |  | ab:c\nE\n", imported(c.header + records)) << c.header;
 }
 
 TEST(OperaImporter, BadHeadersAndStrayLines) {
@@ -70,10 +70,10 @@ TEST(OperaImporter, BadHeadersAndStrayLines) {
         // Marker lines with trailing blanks; folders the file never closes.
         {std::string(kHeader) + "#FOLDER \r\n\tNAME=f\n\n#FOLDER\n\n" + link,
          "F f | \nF  | \nL x |  | http://x/\nE\nE\nE\n"},
-        {std::string(kHeader) + "#URL\n\tNAME=cut", "L cut |  | \nE\n"},
+        {std::string(kHeader) + "#URL\n\tURL=ab:c\n\tNAME=cut", "L cut |  | ab:c\nE\n"},
         // Records ended by a line of blanks, or by the next record itself.
-        {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tNAME=a\n#URL\n\tNAME=b\n-\n#URL\n\tNAME=c\n",
-         "F f | \nL a |  | \nL b |  | \nE\nL c |  | \nE\n"},
+        {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tURL=ab:a\n#URL\n\tURL=ab:b\n-\n#URL\n\tURL=ab:c\n",
+         "F f | \nL  |  | ab:a\nL  |  | ab:b\nE\nL  |  | ab:c\nE\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
 }

@@ -1,0 +1,116 @@
+#include "import/chromium_importer.h"
+
+#include <gtest/gtest.h>
+
+#include "core/collection.h"
+#include "import/file_list_importer.h"
+#include "import/item_insertion.h"
+#include "item_log.h"
+#include "test_files.h"
+
+namespace {
+const std::string kSample = LINKHAVEN_SOURCE_DIR "/tests/import/chromium/Bookmarks";
+
+const char* const kSampleLog =
+    "F Bookmarks bar | \n"
+    "L Wikipedia |  | https://en.wikipedia.org/\n"
+    "F \xD0\x9D\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x81\xD1\x82\xD0\xB8 | \n"
+    "L \xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAE \xCE\x92\xCE\xB9\xCE\xBA\xCE\xB9\xCF\x80\xCE"
+    "\xB1\xCE\xAF\xCE\xB4\xCE\xB5\xCE\xB9\xCE\xB1 |  | https://el.wikipedia.org/\n"
+    "F \xD0\x9F\xD1\x83\xD1\x81\xD1\x82\xD0\xBE | \n"
+    "E\n"
+    "F \xE4\xB8\xAD\xE6\x96\x87 \xD0\xB8 \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E | \n"
+    "L \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8 |  | "
+    "https://ja.wikipedia.org/wiki/%E6%97%A5%E6%9C%AC\n"
+    "L \xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 \xEC\x9C\x84\xED\x82\xA4\xEB\xB0\xB1\xEA\xB3\xBC |  | https://ko.wikipedia.org/\n"
+    "E\n"
+    "E\n"
+    "L Tom & Jerry <b> \"quoted\" \xF0\x9F\x98\x80 |  | javascript:(function(){alert(document.title)})();\n"
+    "E\n"
+    "F Other bookmarks | \n"
+    "L FTP mirror |  | ftp://ftp.example.org/pub/\n"
+    "L file:///C:/Users/Public/readme.txt |  | file:///C:/Users/Public/readme.txt\n"
+    "E\n"
+    "E\n";
+
+// The links of an item log, one a line.
+std::string linksOf(const std::string& log) {
+    std::string links;
+    for (std::size_t at = 0; at < log.size(); at = log.find('\n', at) + 1)
+        if (log.compare(at, 2, "L ") == 0) links += log.substr(at, log.find('\n', at) + 1 - at);
+    return links;
+}
+
+std::string url(const std::string& name, const std::string& address) {
+    return R"({"name": ")" + name + R"(", "type": "url", "url": ")" + address + "\"}";
+}
+}  // namespace
+
+TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
+    struct Case {
+        const char* what;
+        std::string json, log;
+        ResultStatus status;
+        std::size_t withoutAddress;
+    };
+    const Case cases[] = {
+        {"a browser's file", readFileBytes(kSample), kSampleLog, ResultStatus::Ok, 0},
+        {"roots without a name, ids and dates as numbers, an unknown root and type",
+         R"({"roots": {"bookmark_bar": {"children": [)" + url("a", "http://a/") +
+             R"(], "id": 1, "date_added": 13350000000000000}, "custom_root": {"children": [)" +
+             R"({"type": "separator"}, {"children": [], "name": "", "type": "folder"}]}, "synced": {"children": []}}})",
+         "F Bookmarks bar | \nL a |  | http://a/\nE\nF custom_root | \nF Folder1 | \nE\nE\nE\n", ResultStatus::Ok, 0},
+        {"addresses without a scheme, and invalid UTF-8",
+         R"({"roots": {"other": {"children": [)" + url("x", "example.org/page") + "," + url("d", "C:\\\\x") + "," +
+             url("", "") + "," + url("caf\xE9", "about:blank") + R"(], "name": "O"}}})",
+         "F O | \nL caf\xEF\xBF\xBD |  | about:blank\nE\nE\n", ResultStatus::Ok, 3},
+        {"a root whose every bookmark is skipped", R"({"roots": {"other": {"children": [)" + url("x", "x") + "]}}}",
+         "E\n", ResultStatus::Ok, 1},
+        {"no roots", R"({"checksum": "", "version": 1})", "E\n", ResultStatus::NotRecognized, 0},
+        {"damaged after a link",
+         R"({"roots": {"bookmark_bar": {"children": [)" + url("a", "http://a/") + ", {\"name\": \"cut\", x",
+         "F Bookmarks bar | \nL a |  | http://a/\nE\nE\n", ResultStatus::Damaged, 0},
+    };
+    TemporaryFolder files;
+    for (const Case& test : cases) {
+        writeFileBytes(files.file("Bookmarks"), test.json);
+        ChromiumImporter importer(files.file("Bookmarks"));
+        EXPECT_EQ(test.log, itemLog(importer)) << test.what;
+        EXPECT_EQ(test.status, importer.result().status) << test.what;
+        EXPECT_EQ(test.withoutAddress, importer.skipped().withoutAddress) << test.what;
+    }
+    EXPECT_EQ(ResultStatus::NotFound, ChromiumImporter(files.file("missing")).result().status);
+}
+
+TEST(ChromiumImporter, AFileCutAnywhereGivesTheLinksBeforeTheCut) {
+    const std::string sample = readFileBytes(kSample);
+    const std::string allLinks = linksOf(kSampleLog);
+    TemporaryFolder files;
+    const std::string path = files.file("Bookmarks");
+    // Every 11th byte lands in keys, values and between them by turns; the
+    // last byte is the line end after the whole text.
+    for (std::size_t size = 0; size + 1 < sample.size(); size += 11) {
+        writeFileBytes(path, sample.substr(0, size));
+        ChromiumImporter importer(path);
+        const std::string links = linksOf(itemLog(importer));
+        ASSERT_EQ(0u, allLinks.rfind(links, 0)) << "cut at " << size << ":\n" << links;
+        ASSERT_EQ(ResultStatus::Damaged, importer.result().status) << size;
+    }
+}
+
+TEST(ChromiumImporter, DeepNestingNeitherOverflowsNorExceedsTheDepthLimit) {
+    constexpr int kLevels = 100000;
+    std::string json = R"({"roots": {"other": )";
+    for (int level = 0; level < kLevels; ++level) json += R"({"children": [{"type": "url", "url": "http://l/"}, )";
+    json += "{}";
+    for (int level = 0; level < kLevels; ++level) json += R"(], "name": "f", "type": "folder"})";
+    json += "}}";
+    TemporaryFolder files;
+    writeFileBytes(files.file("Bookmarks"), json);
+    Collection collection;
+    FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{files.file("Bookmarks")}));
+    const InsertedCounts counts = insertItems(collection, &collection, importer);
+    EXPECT_EQ(Folder::kMaxDepth, counts.folders);
+    EXPECT_EQ(static_cast<std::size_t>(kLevels), counts.links);
+    EXPECT_TRUE(importer.result());
+}
