@@ -1,6 +1,7 @@
 // Undo and Redo in the real main window with the English module: each
 // command is one step, the menu names it, the item comes back selected, and
-// the modified mark follows the saved state.
+// the modified mark follows the saved state. And the imports, each one step
+// with a summary of what came in.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/file_io.h"
 #include "core/wide_text_win.h"
@@ -47,7 +49,7 @@ protected:
     static constexpr const char* kOriginal = "{F{c <http://c/>, a <http://a/>, b <http://b/>}, x <http://x/>}";
 
     // The Undo or Redo item's text as the Edit menu shows it when it drops down.
-    std::string menuText(int id) {
+    std::string stepItem(int id) {
         HMENU edit = ::GetSubMenu(::GetMenu(mainWindow()), 1);
         ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), MAKELPARAM(1, FALSE));
         wchar_t text[200] = L"";
@@ -64,18 +66,18 @@ protected:
 };
 
 TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
-    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", menuText(IDM_UNDO));
+    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", stepItem(IDM_UNDO));
     {
         DialogDriver driver({[](HWND box) { pressButton(box, IDYES); }});
         runCommand(IDM_DELETE);
     }
-    EXPECT_EQ("&Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", menuText(IDM_UNDO));
-    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", menuText(IDM_REDO));
+    EXPECT_EQ("&Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("F", selectedTitle());
     EXPECT_TRUE(selectedIsExpanded());
-    EXPECT_EQ("Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", menuText(IDM_REDO));
+    EXPECT_EQ("Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ("{x <http://x/>}", controlText());
     EXPECT_EQ("x", selectedTitle());
@@ -87,16 +89,16 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     renameTo("a & more", nullptr);
     select("F");
     runCommand(IDM_SORT);
-    EXPECT_EQ("&Undo Sort\tCtrl+Z", menuText(IDM_UNDO));
+    EXPECT_EQ("&Undo Sort\tCtrl+Z", stepItem(IDM_UNDO));
     const std::string sorted = controlText();
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("a", selectedTitle());
-    EXPECT_EQ("Re&do Rename \xE2\x80\x9C" "a\xE2\x80\x9D\tCtrl+Y", menuText(IDM_REDO));
+    EXPECT_EQ("Re&do Rename \xE2\x80\x9C" "a\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ("a & more", selectedTitle());
-    EXPECT_EQ("Re&do Sort\tCtrl+Y", menuText(IDM_REDO));
+    EXPECT_EQ("Re&do Sort\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ(sorted, controlText());
     expectControlMatchesCollection();
@@ -111,8 +113,8 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
         }});
         runCommand(IDM_PROPERTIES);
     }
-    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", menuText(IDM_REDO));
-    EXPECT_EQ("&Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", menuText(IDM_UNDO));
+    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", stepItem(IDM_REDO));
+    EXPECT_EQ("&Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ("x", selectedTitle());
     expectControlMatchesCollection();
@@ -153,7 +155,7 @@ TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, x <http://x/>}",
               controlText());
-    EXPECT_EQ("&Undo Paste\tCtrl+Z", menuText(IDM_UNDO));
+    EXPECT_EQ("&Undo Paste\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("x", selectedTitle());
@@ -179,7 +181,7 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, two <http://shortcut/>}, x <http://x/>}",
               controlText());
-    EXPECT_EQ("&Undo Import\tCtrl+Z", menuText(IDM_UNDO));
+    EXPECT_EQ("&Undo Import\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
 
@@ -198,11 +200,42 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     EXPECT_EQ(4u, theApp.collection.childCount());  // F, Imported, three, x
 }
 
+TEST_F(Undo, ImportFromBrowserListsTheProfilesFoundAndImportsOne) {
+    const std::string chrome = folderPath("Local\\Google\\Chrome\\User Data");
+    std::string folder;
+    for (const char* part : {"Local", "\\Google", "\\Chrome", "\\User Data"}) {
+        folder += part;
+        ::CreateDirectoryW(wideText(folderPath(folder)).c_str(), nullptr);
+    }
+    const char* profiles[][2] = {{"Default", "one"}, {"Profile 1", "two"}};
+    for (const auto& [profile, title] : profiles) {
+        ::CreateDirectoryW(wideText(chrome + "\\" + profile).c_str(), nullptr);
+        writeFileBytes(chrome + "\\" + profile + "\\Bookmarks",
+                       std::string(R"({"checksum": "0", "roots": {"bookmark_bar": {"children": [], "name": "Bookmarks bar",)"
+                                   R"( "type": "folder"}, "other": {"children": [{"name": ")") + title +
+                           R"(", "type": "url", "url": "http://)" + title + R"(/"}], "name": "Other bookmarks",)"
+                           R"( "type": "folder"}}, "version": 1})");
+    }
+    wchar_t saved[MAX_PATH] = L"";
+    ::GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH);
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", wideText(folderPath("Local")).c_str());
+    const std::vector<std::string> items = popupItems(popupHolding(IDM_BROWSER_PROFILE_FIRST));
+    select("x");
+    {
+        DialogDriver driver({[](HWND box) { pressButton(box, IDOK); }});
+        runCommand(IDM_BROWSER_PROFILE_FIRST + 1);
+    }
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved);
+    EXPECT_EQ((std::vector<std::string>{"44000 Google Chrome (Default)", "44001 Google Chrome (Profile 1)"}), items);
+    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Other bookmarks{two <http://two/>}, x <http://x/>}",
+              controlText());
+}
+
 TEST_F(Undo, UndoingBackToTheSavedStateLeavesNothingToSave) {
     const std::string path = folderPath("saved.lhv");
     ASSERT_TRUE(theApp.collection.save(path));
     openCollection(mainWindow(), path);
-    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", menuText(IDM_UNDO));  // opening forgets the steps
+    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", stepItem(IDM_UNDO));  // opening forgets the steps
     select("x");
     {
         DialogDriver driver({[](HWND box) { pressButton(box, IDYES); }});
