@@ -77,15 +77,10 @@ bool Collection::reorderChildren(Folder* folder, const std::function<BookmarkNod
 Result Collection::checkFileKind(const std::string& path) {
     InputFile file;
     if (Result opened = file.open(path); !opened) return opened;
-    unsigned char head[4] = {};
-    std::size_t got = 0;
-    while (got < sizeof head) {
-        const std::size_t chunk = file.read(reinterpret_cast<char*>(head) + got, sizeof head - got);
-        if (chunk == 0) break;
-        got += chunk;
-    }
-    const std::uint32_t magic = head[0] | head[1] << 8 | head[2] << 16 | static_cast<std::uint32_t>(head[3]) << 24;
-    if (got == sizeof head && magic == kFileMagic) return {};
+    const std::string head = readUpTo(file, 4);
+    std::uint32_t magic = 0;
+    for (std::size_t i = head.size(); i-- > 0;) magic = magic << 8 | static_cast<unsigned char>(head[i]);
+    if (head.size() == 4 && magic == kFileMagic) return {};
     return Result::failure(ResultStatus::NotRecognized, path);
 }
 

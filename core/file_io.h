@@ -31,6 +31,19 @@ public:
     virtual bool write(const char* bytes, std::size_t size) = 0;
 };
 
+// Up to `limit` bytes from where the source stands; fewer at its end.
+inline std::string readUpTo(ByteSource& source, std::size_t limit) {
+    std::string bytes(limit, '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const std::size_t read = source.read(bytes.data() + got, bytes.size() - got);
+        if (read == 0) break;
+        got += read;
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
 class InputFile final : public ByteSource {
 public:
     InputFile() = default;

@@ -52,15 +52,7 @@ std::vector<std::string> entries(const std::string& folder, bool folders) {
 std::string readSmallFile(const std::string& path) {
     InputFile file;
     if (!file.open(path)) return {};
-    std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestLocalState)), '\0');
-    std::size_t got = 0;
-    while (got < text.size()) {
-        const std::size_t read = file.read(text.data() + got, text.size() - got);
-        if (read == 0) break;
-        got += read;
-    }
-    text.resize(got);
-    return text;
+    return readUpTo(file, static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestLocalState)));
 }
 
 // The names Chromium shows for the profiles, by folder name: in its Local

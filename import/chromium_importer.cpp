@@ -19,15 +19,8 @@ std::string readWholeFile(const std::string& path, Result& result) {
     InputFile file;
     result = file.open(path);
     if (!result) return {};
-    std::string text(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestFile)), '\0');
-    std::size_t got = 0;
-    while (got < text.size()) {
-        const std::size_t read = file.read(text.data() + got, text.size() - got);
-        if (read == 0) break;
-        got += read;
-    }
-    text.resize(got);
-    if (file.failed()) result = Result::failure(ResultStatus::ReadFailed, path, got);
+    std::string text = readUpTo(file, static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kLargestFile)));
+    if (file.failed()) result = Result::failure(ResultStatus::ReadFailed, path, text.size());
     return text;
 }
 

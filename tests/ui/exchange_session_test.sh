@@ -67,6 +67,17 @@ row() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$((X + 34)) $((Y + 51 + 16 * $2))"
 }
+# Presses the left button at FROM_X FROM_Y, moves to TO_X TO_Y in ten steps and lets go.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    sleep 0.3
+    for step in $(seq 10); do
+        xdotool mousemove $(($1 + ($3 - $1) * step / 10)) $(($2 + ($4 - $2) * step / 10))
+        sleep 0.15
+    done
+    sleep 0.5
+    xdotool mouseup 1
+}
 # Gives a Linkhaven window the keyboard with a click on the first item of its
 # tree (the tree's keys move only a selection), and sends it keys.
 keys() {
@@ -150,15 +161,7 @@ dragLinkOut() {
     window=$(waitWindow "Drop catcher" || waitWindow "Drop catcher") ||
         { echo "  the drop catcher did not appear"; return 1; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    toX=$((X + WIDTH / 2)) toY=$((Y + HEIGHT / 2))
-    xdotool mousemove "$fromX" "$fromY" mousedown 1
-    sleep 0.3
-    for step in $(seq 10); do
-        xdotool mousemove $((fromX + (toX - fromX) * step / 10)) $((fromY + (toY - fromY) * step / 10))
-        sleep 0.15
-    done
-    sleep 0.5
-    xdotool mouseup 1
+    drag "$fromX" "$fromY" $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
     eventually fileIs "$work/Stack Overflow.url" "$(printf '[InternetShortcut]\r\nURL=https://stackoverflow.com/\r')" ||
         { showDesktop; false; }
 }
@@ -172,18 +175,8 @@ check "the dragged link was copied, not moved" lists "$work/a.lhv" "- Stack Over
 count() { listing "$1" | grep -c -- "^  + $2\$"; }
 counts() { [ "$(count "$work/a.lhv" Reference) $(count "$work/b.lhv" Reference)" = "$1" ]; }
 dragFolderAcross() {
-    local toX toY
     keys "$a" Home
-    read -r fromX fromY < <(row "$a" 0)
-    read -r toX toY < <(row "$b" 6)  # below the items: the end of the top level
-    xdotool mousemove "$fromX" "$fromY" mousedown 1
-    sleep 0.3
-    for step in $(seq 10); do
-        xdotool mousemove $((fromX + (toX - fromX) * step / 10)) $((fromY + (toY - fromY) * step / 10))
-        sleep 0.15
-    done
-    sleep 0.5
-    xdotool mouseup 1
+    drag $(row "$a" 0) $(row "$b" 6)  # below the items: the end of the top level
     sleep 1
     keys "$a" ctrl+s
     keys "$b" ctrl+s
