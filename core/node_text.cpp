@@ -4,11 +4,6 @@
 #include <cstring>
 #include <new>
 
-// Block layout: the length (a std::size_t), the bytes, a NUL.
-namespace {
-constexpr std::size_t kHeader = sizeof(std::size_t);
-}
-
 NodeText& NodeText::operator=(const NodeText& other) {
     if (this != &other) assign(other.view());
     return *this;
@@ -46,15 +41,6 @@ char* NodeText::resize(std::size_t size) {
     bytes[size] = '\0';
     return bytes;
 }
-
-std::size_t NodeText::size() const {
-    if (!block_) return 0;
-    std::size_t size;
-    std::memcpy(&size, block_, kHeader);
-    return size;
-}
-
-const char* NodeText::data() const { return block_ ? block_ + kHeader : ""; }
 
 void NodeText::release() {
     std::free(block_);

@@ -1,8 +1,5 @@
 #include "unicode_text.h"
 
-#include <cstdint>
-#include <cstring>
-
 void appendUtf8(std::string& out, char32_t codePoint) {
     if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) codePoint = kReplacementCharacter;
     if (codePoint < 0x80) {
@@ -22,33 +19,16 @@ void appendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
-bool isAscii(std::string_view text) {
-    // Eight bytes at a time: every string passes here when a collection is
-    // saved or loaded and when an export writes it.
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (word & 0x8080808080808080u) return false;
-    }
-    for (; i < text.size(); ++i)
-        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
-    return true;
-}
-
 bool isValidUtf8(std::string_view text) {
     // Every string of a version-2 collection file passes here when it is loaded.
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
     std::size_t i = 0;
     while (i < size) {
-        if (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes + i, 8);
-            if ((word & 0x8080808080808080u) == 0) {
-                i += 8;
-                continue;
-            }
+        if (size - i >= kTextBlock) {
+            const std::size_t ascii = leadingAsciiBytes(text.data() + i);
+            i += ascii;
+            if (ascii == kTextBlock) continue;
         }
         const unsigned char lead = bytes[i];
         if (lead < 0x80) {
