@@ -89,93 +89,71 @@ bool SingleByteTable::byteOf(char32_t codePoint, char& byte) const {
 
 // Both directions copy a whole block and keep its ASCII part, so that text
 // that is mostly ASCII costs little more than the copy; only the other
-// characters are looked up, one at a time. The last bytes of a text, less than
-// a block, go the same way from a padded copy.
-
-void SingleByteTable::toUtf8Blocks(const char*& fromRef, const char* last, const char* end, char*& toRef) const {
-    // Local copies: stores through `to` could otherwise alias the caller's pointers.
-    const char* from = fromRef;
-    char* to = toRef;
-    while (from < last) {
-        const std::size_t ascii = leadingAsciiBytes(from);
-        std::memcpy(to, from, kTextBlock);
-        from += ascii;
-        to += ascii;
-        if (ascii == kTextBlock) continue;
-        do {
-            const Utf8Form& form = utf8_[static_cast<unsigned char>(*from++)];
-            std::memcpy(to, &form, sizeof form);
-            to += form.length;
-        } while (from < end && highByte(*from));
-    }
-    fromRef = from;
-    toRef = to;
-}
+// characters are looked up. The last bytes of a text, less than a block, go
+// one at a time. Pointers are kept in locals: stores through `to` could
+// otherwise alias them.
 
 char* SingleByteTable::toUtf8(std::string_view text, char* to) const {
     const char* from = text.data();
     const char* const end = from + text.size();
-    if (text.size() >= kTextBlock) toUtf8Blocks(from, end - kTextBlock + 1, end, to);
-    if (from < end) {
-        const PaddedTail tail(from, static_cast<std::size_t>(end - from));
-        const char* const tailEnd = tail.bytes + (end - from);
-        const char* inTail = tail.bytes;
-        toUtf8Blocks(inTail, tailEnd, tailEnd, to);
-        to -= inTail - tailEnd;  // the padding, copied as ASCII
+    const auto oneByte = [&] {
+        const Utf8Form& form = utf8_[static_cast<unsigned char>(*from++)];
+        std::memcpy(to, &form, sizeof form);
+        to += form.length;
+    };
+    if (text.size() >= kTextBlock) {
+        for (const char* const last = end - kTextBlock; from <= last;) {
+            const std::size_t ascii = leadingAsciiBytes(from);
+            std::memcpy(to, from, kTextBlock);
+            from += ascii;
+            to += ascii;
+            if (ascii == kTextBlock) continue;
+            do oneByte();
+            while (from < end && highByte(*from));
+        }
     }
+    while (from < end) oneByte();
     return to;
 }
 
-bool SingleByteTable::fromUtf8Blocks(const char*& fromRef, const char* last, const char* end, char*& toRef) const {
-    const char* from = fromRef;
-    char* to = toRef;
-    const auto stop = [&](bool whole) {
-        fromRef = from;
-        toRef = to;
-        return whole;
-    };
-    while (from < last) {
-        const std::size_t ascii = leadingAsciiBytes(from);
-        std::memcpy(to, from, kTextBlock);
-        from += ascii;
-        to += ascii;
-        if (ascii == kTextBlock) continue;
-        const auto* bytes = reinterpret_cast<const unsigned char*>(from);
-        const std::size_t available = static_cast<std::size_t>(end - from);
-        std::size_t length = 2;
-        char byte;
-        if (bytes[0] >= 0xC2 && bytes[0] <= 0xDF) {
-            // Most letters of a single-byte code page take two bytes in UTF-8.
-            if (available < 2 || (bytes[1] & 0xC0) != 0x80) return stop(false);
-            const std::int16_t found = lowBytes_[(bytes[0] & 0x1Fu) << 6 | (bytes[1] & 0x3Fu)];
-            if (found < 0) return stop(false);
-            byte = static_cast<char>(found);
-        } else {
-            char32_t codePoint;
-            length = decodeLongSequence(bytes, available, codePoint);
-            if (length == 0 || !byteOf(codePoint, byte)) return stop(false);
-        }
-        *to++ = byte;
-        from += length;
+std::size_t SingleByteTable::characterByte(const char* from, const char* end, char& byte) const {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(from);
+    const std::size_t available = static_cast<std::size_t>(end - from);
+    if (bytes[0] >= 0xC2 && bytes[0] <= 0xDF) {
+        // Most letters of a single-byte code page take two bytes in UTF-8.
+        if (available < 2 || (bytes[1] & 0xC0) != 0x80) return 0;
+        const std::int16_t found = lowBytes_[(bytes[0] & 0x1Fu) << 6 | (bytes[1] & 0x3Fu)];
+        if (found < 0) return 0;
+        byte = static_cast<char>(found);
+        return 2;
     }
-    return stop(true);
+    char32_t codePoint;
+    const std::size_t length = decodeLongSequence(bytes, available, codePoint);
+    return length != 0 && byteOf(codePoint, byte) ? length : 0;
 }
 
 SingleByteTable::Progress SingleByteTable::fromUtf8(std::string_view text, char* to) const {
     const char* from = text.data();
     const char* const end = from + text.size();
     const auto progress = [&] { return Progress{static_cast<std::size_t>(from - text.data()), to}; };
-    if (text.size() >= kTextBlock && !fromUtf8Blocks(from, end - kTextBlock + 1, end, to)) return progress();
-    if (from < end) {
-        const PaddedTail tail(from, static_cast<std::size_t>(end - from));
-        const char* const tailEnd = tail.bytes + (end - from);
-        const char* inTail = tail.bytes;
-        if (fromUtf8Blocks(inTail, tailEnd, tailEnd, to)) {
-            to -= inTail - tailEnd;  // the padding, copied as ASCII
-            from = end;
-        } else {
-            from += inTail - tail.bytes;
+    if (text.size() >= kTextBlock) {
+        for (const char* const last = end - kTextBlock; from <= last;) {
+            const std::size_t ascii = leadingAsciiBytes(from);
+            std::memcpy(to, from, kTextBlock);
+            from += ascii;
+            to += ascii;
+            if (ascii == kTextBlock) continue;
+            const std::size_t length = characterByte(from, end, *to);
+            if (length == 0) return progress();
+            from += length;
+            ++to;
         }
+    }
+    while (from < end) {
+        const std::size_t length = highByte(*from) ? characterByte(from, end, *to) : (*to = *from, 1);
+        if (length == 0) break;
+        from += length;
+        ++to;
     }
     return progress();
 }

@@ -42,11 +42,9 @@ public:
 
 private:
     explicit SingleByteTable(unsigned codePage);
-    // The conversions block by block from `from` while it is below `last`,
-    // of a text that ends at `end`. fromUtf8Blocks stops early, false, at
-    // what it cannot convert.
-    void toUtf8Blocks(const char*& from, const char* last, const char* end, char*& to) const;
-    bool fromUtf8Blocks(const char*& from, const char* last, const char* end, char*& to) const;
+    // The byte of the UTF-8 character at `from`, which is not ASCII, and its
+    // length; 0 when the code page lacks it or it is no UTF-8.
+    std::size_t characterByte(const char* from, const char* end, char& byte) const;
 
     struct Utf8Form {
         char bytes[3];

@@ -70,10 +70,3 @@ inline bool allAscii(const char* bytes, std::size_t size) {
     // One to three bytes: these three are all of them.
     return size == 0 || ((bytes[0] | bytes[size / 2] | bytes[size - 1]) & 0x80) == 0;
 }
-
-// The last bytes of a text, fewer than a block, copied where a whole block
-// can be read: the padding is NUL, which is ASCII.
-struct PaddedTail {
-    char bytes[2 * kTextBlock] = {};
-    PaddedTail(const char* from, std::size_t size) { std::memcpy(bytes, from, size); }
-};
