@@ -16,7 +16,7 @@ std::size_t readBufferSize(std::uint64_t sourceSize) {
 BinaryReader::BinaryReader(ByteSource& source)
     : source_(source),
       bufferSize_(readBufferSize(source.size())),
-      buffer_(new char[bufferSize_]),
+      buffer_(new char[bufferSize_ + kReadAhead]()),
       total_(source.size()) {}
 
 bool BinaryReader::refill() {
@@ -57,14 +57,6 @@ bool BinaryReader::readBytes(char* destination, std::size_t size) {
         destination += chunk;
         size -= chunk;
     }
-    return true;
-}
-
-bool BinaryReader::readBytesInPlace(std::size_t size, std::string_view& bytes) {
-    if (end_ - begin_ < size) return false;
-    bytes = std::string_view(buffer_.get() + begin_, size);
-    begin_ += size;
-    consumed_ += size;
     return true;
 }
 

@@ -38,9 +38,17 @@ public:
     // Reads exactly `size` bytes; false (and the reader failed) on a short read.
     bool readBytes(char* destination, std::size_t size);
     // Reads `size` bytes without copying them when the buffer holds them
-    // whole: a view valid until the next read. False, reading nothing, when
-    // it does not.
-    bool readBytesInPlace(std::size_t size, std::string_view& bytes);
+    // whole: a view valid until the next read, followed by at least
+    // kReadAhead bytes that may be read (whatever they hold). False, reading
+    // nothing, when it does not.
+    bool readBytesInPlace(std::size_t size, std::string_view& bytes) {
+        if (end_ - begin_ < size) return false;
+        bytes = std::string_view(buffer_.get() + begin_, size);
+        begin_ += size;
+        consumed_ += size;
+        return true;
+    }
+    static constexpr std::size_t kReadAhead = 64;
     // Bytes not yet read, as far as the source's size tells.
     std::uint64_t remaining() const { return total_ - consumed_; }
     // Bytes read so far: the offset of the next byte.

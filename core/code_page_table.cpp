@@ -1,6 +1,7 @@
 #include "code_page_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 
@@ -114,6 +115,34 @@ char* SingleByteTable::toUtf8(std::string_view text, char* to) const {
     }
     while (from < end) oneByte();
     return to;
+}
+
+char* SingleByteTable::toUtf8AheadReadable(std::string_view text, char* to) const {
+    const char* from = text.data();
+    const char* const end = from + text.size();
+    // Writes the form of the byte at `at` of the block, then the rest of the
+    // block again behind it. For `at` 16 (no such byte) it writes only past
+    // the block, where the next block overwrites it, and moves nothing.
+    const auto expand = [&](unsigned at, bool real) {
+        const Utf8Form& form = utf8_[static_cast<unsigned char>(from[at])];
+        std::memcpy(to + at, &form, sizeof form);
+        to += (form.length - 1u) & (0u - static_cast<unsigned>(real));
+        std::memcpy(to + at + 1, from + at + 1, kTextBlock);
+    };
+    for (; from < end; from += kTextBlock, to += kTextBlock) {
+        unsigned high = highBytes(from);
+        // Bytes after the text count as ASCII: copied, and taken back below.
+        if (static_cast<std::size_t>(end - from) < kTextBlock) high &= (1u << (end - from)) - 1;
+        std::memcpy(to, from, kTextBlock);
+        const unsigned second = high & (high - 1);
+        if (second & (second - 1)) {
+            for (; high != 0; high &= high - 1) expand(static_cast<unsigned>(std::countr_zero(high)), true);
+        } else {
+            expand(static_cast<unsigned>(std::countr_zero(high | 0x10000u)), high != 0);
+            expand(static_cast<unsigned>(std::countr_zero(second | 0x10000u)), second != 0);
+        }
+    }
+    return to - (from - end);
 }
 
 std::size_t SingleByteTable::characterByte(const char* from, const char* end, char& byte) const {

@@ -17,6 +17,8 @@
 #include "replacing_file.h"
 #include "unicode_text.h"
 
+static_assert(BinaryReader::kReadAhead >= SingleByteTable::kReadAhead);
+
 namespace {
 constexpr std::uint32_t kMagic = 0x00005FA9;
 constexpr std::int32_t kCodePageVersion = 1;
@@ -59,8 +61,10 @@ public:
         } else if (table_) {
             if (converted_.size() < bytes.size() * 3 + SingleByteTable::kSlack)
                 converted_.resize(bytes.size() * 3 + SingleByteTable::kSlack);
-            const char* const end = table_->toUtf8(bytes, converted_.data());
-            text = std::string_view(converted_.data(), static_cast<std::size_t>(end - converted_.data()));
+            char* const to = converted_.data();
+            const char* const end =
+                inPlace ? table_->toUtf8AheadReadable(bytes, to) : table_->toUtf8(bytes, to);
+            text = std::string_view(to, static_cast<std::size_t>(end - to));
         } else {
             std::string converted;
             text = codePageToUtf8(codePage_, bytes, converted) ? converted : repairedUtf8(bytes);

@@ -35,6 +35,18 @@ inline std::size_t leadingAsciiBytes(const char* block) {
 #endif
 }
 
+// One bit for each byte of the block at `block` that is not ASCII, the
+// first byte's the lowest.
+inline unsigned highBytes(const char* block) {
+#if defined(__SSE2__)
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(block))));
+#else
+    unsigned high = 0;
+    for (std::size_t i = 0; i < kTextBlock; ++i) high |= (static_cast<unsigned char>(block[i]) >> 7u) << i;
+    return high;
+#endif
+}
+
 // Whether all `size` bytes at `bytes` are ASCII. As memcpy copies: no early
 // exit, and overlapping reads at the ends, so that strings of every length
 // cost few mispredicted branches.
