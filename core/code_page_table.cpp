@@ -145,19 +145,10 @@ char* SingleByteTable::toUtf8AheadReadable(std::string_view text, char* to) cons
     return to - (from - end);
 }
 
-std::size_t SingleByteTable::characterByte(const char* from, const char* end, char& byte) const {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(from);
-    const std::size_t available = static_cast<std::size_t>(end - from);
-    if (bytes[0] >= 0xC2 && bytes[0] <= 0xDF) {
-        // Most letters of a single-byte code page take two bytes in UTF-8.
-        if (available < 2 || (bytes[1] & 0xC0) != 0x80) return 0;
-        const std::int16_t found = lowBytes_[(bytes[0] & 0x1Fu) << 6 | (bytes[1] & 0x3Fu)];
-        if (found < 0) return 0;
-        byte = static_cast<char>(found);
-        return 2;
-    }
+std::size_t SingleByteTable::longCharacterByte(const char* from, const char* end, char& byte) const {
     char32_t codePoint;
-    const std::size_t length = decodeLongSequence(bytes, available, codePoint);
+    const std::size_t length =
+        decodeLongSequence(reinterpret_cast<const unsigned char*>(from), static_cast<std::size_t>(end - from), codePoint);
     return length != 0 && byteOf(codePoint, byte) ? length : 0;
 }
 

@@ -49,8 +49,17 @@ public:
 private:
     explicit SingleByteTable(unsigned codePage);
     // The byte of the UTF-8 character at `from`, which is not ASCII, and its
-    // length; 0 when the code page lacks it or it is no UTF-8.
-    std::size_t characterByte(const char* from, const char* end, char& byte) const;
+    // length; 0 when the code page lacks it or it is no UTF-8. Inline for
+    // the two-byte characters, which most letters of such a code page are.
+    std::size_t characterByte(const char* from, const char* end, char& byte) const {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(from);
+        if (bytes[0] < 0xC2 || bytes[0] > 0xDF) return longCharacterByte(from, end, byte);
+        if (end - from < 2 || (bytes[1] & 0xC0) != 0x80) return 0;
+        const std::int16_t found = lowBytes_[(bytes[0] & 0x1Fu) << 6 | (bytes[1] & 0x3Fu)];
+        byte = static_cast<char>(found);
+        return found < 0 ? 0 : 2;
+    }
+    std::size_t longCharacterByte(const char* from, const char* end, char& byte) const;
 
     struct Utf8Form {
         char bytes[3];

@@ -20,19 +20,18 @@ NodeText& NodeText::operator=(NodeText&& other) noexcept {
 
 void NodeText::assign(std::string_view text) {
     // `text` may point into this very block: copy before releasing it.
-    if (text.empty()) {
-        release();
-        return;
-    }
     char* old = block_;
     block_ = nullptr;
-    std::memcpy(resize(text.size()), text.data(), text.size());
-    std::free(old);
+    if (!text.empty()) std::memcpy(allocate(text.size()), text.data(), text.size());
+    if (old) std::free(old);
 }
 
 char* NodeText::resize(std::size_t size) {
     release();
-    if (size == 0) return nullptr;
+    return size == 0 ? nullptr : allocate(size);
+}
+
+char* NodeText::allocate(std::size_t size) {
     void* block = std::malloc(kHeader + size + 1);
     if (!block) throw std::bad_alloc();
     block_ = static_cast<char*>(block);
@@ -43,6 +42,8 @@ char* NodeText::resize(std::size_t size) {
 }
 
 void NodeText::release() {
+    // Most texts of a collection being loaded had none before.
+    if (!block_) return;
     std::free(block_);
     block_ = nullptr;
 }

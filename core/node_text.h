@@ -50,6 +50,8 @@ private:
     static constexpr std::size_t kHeader = sizeof(std::size_t);
 
     void release();
+    // A new block of `size` bytes for an empty text; its bytes.
+    char* allocate(std::size_t size);
 
     char* block_ = nullptr;
 };
