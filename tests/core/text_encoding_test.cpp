@@ -22,6 +22,10 @@ TEST(TextEncodingTest, InvalidUtf8BecomesOneReplacementPerMaximalInvalidSequence
         {"\xF4\x90\x80\x80", kFffd + kFffd + kFffd + kFffd},  // above U+10FFFF
         {"\xF0\x9F\x94" "x", kFffd + "x"},
         {kFffd, kFffd},
+        {"\xF4\x8F\xBF\xBF\xED\x9F\xBF", "\xF4\x8F\xBF\xBF\xED\x9F\xBF"},  // U+10FFFF, U+D7FF
+        {std::string(17, 'a') + "\xE0\x9F\xBF" + std::string(14, 'b'),  // overlong, inside a block
+         std::string(17, 'a') + kFffd + kFffd + kFffd + std::string(14, 'b')},
+        {"\xF0\x8F\xBF\xBF", kFffd + kFffd + kFffd + kFffd},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.repaired, repairedUtf8(c.in)) << c.in;
