@@ -1,8 +1,8 @@
 #pragma once
 
-// Where ASCII ends in a block of sixteen bytes: the inner step of the loops
+// Text tested for ASCII sixteen bytes at a time: the inner step of the loops
 // that check and convert every string of a collection file. SSE2 (which every
-// x86-64 processor has) tests the block at once; elsewhere two 8-byte words.
+// x86-64 processor has) tests a block at once; elsewhere 8-byte words do.
 
 #include <bit>
 #include <cstddef>
