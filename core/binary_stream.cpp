@@ -16,7 +16,7 @@ std::size_t readBufferSize(std::uint64_t sourceSize) {
 BinaryReader::BinaryReader(ByteSource& source)
     : source_(source),
       bufferSize_(readBufferSize(source.size())),
-      buffer_(new char[bufferSize_]),
+      buffer_(new char[bufferSize_ + kReadAhead]()),
       total_(source.size()) {}
 
 bool BinaryReader::refill() {
@@ -60,40 +60,10 @@ bool BinaryReader::readBytes(char* destination, std::size_t size) {
     return true;
 }
 
-bool BinaryReader::readBytesInPlace(std::size_t size, std::string_view& bytes) {
-    if (end_ - begin_ < size) return false;
-    bytes = std::string_view(buffer_.get() + begin_, size);
-    begin_ += size;
-    consumed_ += size;
-    return true;
-}
-
-bool BinaryReader::readU16(std::uint16_t& value) {
-    unsigned char bytes[2];
-    if (!readBytes(reinterpret_cast<char*>(bytes), 2)) return false;
-    value = static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-    return true;
-}
-
-bool BinaryReader::readU32(std::uint32_t& value) {
-    unsigned char bytes[4];
-    if (!readBytes(reinterpret_cast<char*>(bytes), 4)) return false;
-    value = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-    return true;
-}
-
-bool BinaryReader::readI32(std::int32_t& value) {
-    std::uint32_t raw;
-    if (!readU32(raw)) return false;
-    value = static_cast<std::int32_t>(raw);
-    return true;
-}
-
 BinaryWriter::BinaryWriter(ByteSink& sink)
     : sink_(sink), capacity_(kFirstWriteBuffer), buffer_(new char[capacity_]) {}
 
-bool BinaryWriter::writeBytes(const char* bytes, std::size_t size) {
+bool BinaryWriter::makeRoom(std::size_t size) {
     if (failed_) return false;
     // The buffer grows with the output, so short outputs stay cheap.
     while (used_ + size > capacity_ && capacity_ < kMaxBuffer) {
@@ -102,27 +72,13 @@ bool BinaryWriter::writeBytes(const char* bytes, std::size_t size) {
         buffer_ = std::move(larger);
         capacity_ *= 2;
     }
-    if (used_ + size > capacity_) {
-        if (!flush()) return false;
-        if (size >= capacity_) {
-            failed_ = !sink_.write(bytes, size);
-            return !failed_;
-        }
-    }
-    std::memcpy(buffer_.get() + used_, bytes, size);
-    used_ += size;
-    return true;
+    return used_ + size <= capacity_ || flush();
 }
 
-bool BinaryWriter::writeU16(std::uint16_t value) {
-    const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
-    return writeBytes(bytes, 2);
-}
-
-bool BinaryWriter::writeU32(std::uint32_t value) {
-    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
-    return writeBytes(bytes, 4);
+bool BinaryWriter::writeUnbuffered(const char* bytes, std::size_t size) {
+    if (failed_) return false;
+    failed_ = !sink_.write(bytes, size);
+    return !failed_;
 }
 
 bool BinaryWriter::flush() {

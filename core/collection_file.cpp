@@ -13,8 +13,11 @@
 
 #include "binary_stream.h"
 #include "code_page.h"
+#include "code_page_table.h"
 #include "replacing_file.h"
 #include "unicode_text.h"
+
+static_assert(BinaryReader::kReadAhead >= SingleByteTable::kReadAhead);
 
 namespace {
 constexpr std::uint32_t kMagic = 0x00005FA9;
@@ -43,27 +46,38 @@ public:
             return false;
         }
         std::string_view bytes;
-        if (!readBytesInPlace(size, bytes)) {
+        const bool inPlace = readBytesInPlace(size, bytes);
+        if (!inPlace) {
             // Longer than what is buffered: read into the node itself.
             char* into = text.resize(size);
             if (!readBytes(into, size)) return false;
             bytes = std::string_view(into, size);
-            if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes))) return true;
         }
         // ASCII, and valid UTF-8 in version 2, are kept as they are.
-        if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes)))
-            text = bytes;
-        else if (!utf8_ && codePageToUtf8(codePage_, bytes, converted_))
-            text = converted_;
-        else
+        if (isAscii(bytes) || (utf8_ && isValidUtf8(bytes))) {
+            if (inPlace) text = bytes;
+        } else if (utf8_) {
             text = repairedUtf8(bytes);
+        } else if (table_) {
+            if (converted_.size() < bytes.size() * 3 + SingleByteTable::kSlack)
+                converted_.resize(bytes.size() * 3 + SingleByteTable::kSlack);
+            char* const to = converted_.data();
+            const char* const end =
+                inPlace ? table_->toUtf8AheadReadable(bytes, to) : table_->toUtf8(bytes, to);
+            text = std::string_view(to, static_cast<std::size_t>(end - to));
+        } else {
+            std::string converted;
+            text = codePageToUtf8(codePage_, bytes, converted) ? converted : repairedUtf8(bytes);
+        }
         return true;
     }
 
 private:
     const unsigned codePage_ = ansiCodePage();
+    const SingleByteTable* const table_ = SingleByteTable::ansiFor(codePage_);
     bool utf8_ = false;
-    std::string converted_;
+    // Room for the longest string converted so far, never shrunk.
+    std::vector<char> converted_;
 };
 
 class CollectionFileWriter : public BinaryWriter {
@@ -74,7 +88,21 @@ public:
     // writing stops, and lacksCharacters() tells why.
     bool writeText(const NodeText& text) {
         std::string_view bytes = text.view();
+        if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) return false;
         if (!utf8_ && !isAscii(bytes)) {
+            // Converted straight into the output, its length written in front after.
+            char* const to = table_ ? room(4 + bytes.size() + SingleByteTable::kSlack) : nullptr;
+            if (to) {
+                const SingleByteTable::Progress progress = table_->fromUtf8(bytes, to + 4);
+                if (progress.read != bytes.size()) {
+                    lacksCharacters_ = true;
+                    return false;
+                }
+                const std::size_t size = static_cast<std::size_t>(progress.written - (to + 4));
+                storeU32(to, static_cast<std::uint32_t>(size));
+                advance(4 + size);
+                return true;
+            }
             bool lossless = false;
             if (!utf8ToCodePage(codePage_, bytes, scratch_, &lossless) || !lossless) {
                 lacksCharacters_ = true;
@@ -82,13 +110,13 @@ public:
             }
             bytes = scratch_;
         }
-        if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) return false;
         return writeU32(static_cast<std::uint32_t>(bytes.size())) && writeBytes(bytes.data(), bytes.size());
     }
     bool lacksCharacters() const { return lacksCharacters_; }
 
 private:
     const unsigned codePage_ = ansiCodePage();
+    const SingleByteTable* const table_ = SingleByteTable::ansiFor(codePage_);
     bool utf8_;
     bool lacksCharacters_ = false;
     std::string scratch_;

@@ -4,11 +4,6 @@
 #include <cstring>
 #include <new>
 
-// Block layout: the length (a std::size_t), the bytes, a NUL.
-namespace {
-constexpr std::size_t kHeader = sizeof(std::size_t);
-}
-
 NodeText& NodeText::operator=(const NodeText& other) {
     if (this != &other) assign(other.view());
     return *this;
@@ -25,19 +20,18 @@ NodeText& NodeText::operator=(NodeText&& other) noexcept {
 
 void NodeText::assign(std::string_view text) {
     // `text` may point into this very block: copy before releasing it.
-    if (text.empty()) {
-        release();
-        return;
-    }
     char* old = block_;
     block_ = nullptr;
-    std::memcpy(resize(text.size()), text.data(), text.size());
-    std::free(old);
+    if (!text.empty()) std::memcpy(allocate(text.size()), text.data(), text.size());
+    if (old) std::free(old);
 }
 
 char* NodeText::resize(std::size_t size) {
     release();
-    if (size == 0) return nullptr;
+    return size == 0 ? nullptr : allocate(size);
+}
+
+char* NodeText::allocate(std::size_t size) {
     void* block = std::malloc(kHeader + size + 1);
     if (!block) throw std::bad_alloc();
     block_ = static_cast<char*>(block);
@@ -47,16 +41,9 @@ char* NodeText::resize(std::size_t size) {
     return bytes;
 }
 
-std::size_t NodeText::size() const {
-    if (!block_) return 0;
-    std::size_t size;
-    std::memcpy(&size, block_, kHeader);
-    return size;
-}
-
-const char* NodeText::data() const { return block_ ? block_ + kHeader : ""; }
-
 void NodeText::release() {
+    // Most texts of a collection being loaded had none before.
+    if (!block_) return;
     std::free(block_);
     block_ = nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -24,9 +25,15 @@ public:
 
     // Replaces the text with a copy of `text`.
     void assign(std::string_view text);
-    std::size_t size() const;
+    // Inline: a save, a walk or a search asks every node for its text.
+    std::size_t size() const {
+        if (!block_) return 0;
+        std::size_t size;
+        std::memcpy(&size, block_, kHeader);
+        return size;
+    }
     bool empty() const { return block_ == nullptr; }
-    const char* data() const;
+    const char* data() const { return block_ ? block_ + kHeader : ""; }
     const char* c_str() const { return data(); }
     std::string_view view() const { return {data(), size()}; }
     operator std::string_view() const { return view(); }
@@ -39,7 +46,12 @@ public:
     char* resize(std::size_t size);
 
 private:
+    // Block layout: the length (a std::size_t), the bytes, a NUL.
+    static constexpr std::size_t kHeader = sizeof(std::size_t);
+
     void release();
+    // A new block of `size` bytes for an empty text; its bytes.
+    char* allocate(std::size_t size);
 
     char* block_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "unicode_text.h"
 
 #include <cstdint>
-#include <cstring>
 
 void appendUtf8(std::string& out, char32_t codePoint) {
     if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) codePoint = kReplacementCharacter;
@@ -22,62 +21,67 @@ void appendUtf8(std::string& out, char32_t codePoint) {
     }
 }
 
-bool isAscii(std::string_view text) {
-    // Eight bytes at a time: every string passes here when a collection is
-    // saved or loaded and when an export writes it.
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        if (word & 0x8080808080808080u) return false;
+namespace {
+// UTF-8 validation as a state machine whose step is one table load and one
+// shift, with no branch: each state is a shift, and the table row of a byte
+// holds, at each state's shift, the shift of the state that follows. The
+// ranges are those of decodeUtf8: no overlong forms, surrogates or code
+// points above U+10FFFF.
+enum Utf8State : unsigned {
+    kInvalid,        // stays so
+    kComplete,       // between characters
+    kOneMore,        // continuation bytes 80-BF still wanted
+    kTwoMore,
+    kThreeMore,
+    kAfterE0,        // then A0-BF, to exclude overlong forms
+    kAfterED,        // then 80-9F, to exclude surrogates
+    kAfterF0,        // then 90-BF
+    kAfterF4,        // then 80-8F, to stay below U+110000
+};
+
+constexpr unsigned shiftOf(Utf8State state) { return 6 * state; }
+
+struct Utf8Rows {
+    std::uint64_t row[256] = {};
+    constexpr void set(Utf8State from, unsigned first, unsigned last, Utf8State to) {
+        for (unsigned byte = first; byte <= last; ++byte) row[byte] |= std::uint64_t{shiftOf(to)} << shiftOf(from);
     }
-    for (; i < text.size(); ++i)
-        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
-    return true;
-}
+    constexpr Utf8Rows() {
+        set(kComplete, 0x00, 0x7F, kComplete);
+        set(kComplete, 0xC2, 0xDF, kOneMore);
+        set(kComplete, 0xE0, 0xE0, kAfterE0);
+        set(kComplete, 0xE1, 0xEC, kTwoMore);
+        set(kComplete, 0xED, 0xED, kAfterED);
+        set(kComplete, 0xEE, 0xEF, kTwoMore);
+        set(kComplete, 0xF0, 0xF0, kAfterF0);
+        set(kComplete, 0xF1, 0xF3, kThreeMore);
+        set(kComplete, 0xF4, 0xF4, kAfterF4);
+        set(kOneMore, 0x80, 0xBF, kComplete);
+        set(kTwoMore, 0x80, 0xBF, kOneMore);
+        set(kThreeMore, 0x80, 0xBF, kTwoMore);
+        set(kAfterE0, 0xA0, 0xBF, kOneMore);
+        set(kAfterED, 0x80, 0x9F, kOneMore);
+        set(kAfterF0, 0x90, 0xBF, kTwoMore);
+        set(kAfterF4, 0x80, 0x8F, kTwoMore);
+    }
+};
+constexpr Utf8Rows kUtf8Rows;
+}  // namespace
 
 bool isValidUtf8(std::string_view text) {
-    // Every string of a version-2 collection file passes here when it is loaded.
+    // Every string of a version-2 collection file passes here when it is
+    // loaded: ASCII a block at a time, the rest through the state machine.
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t size = text.size();
+    std::uint64_t state = shiftOf(kComplete);
+    const auto step = [&](unsigned char byte) { state = kUtf8Rows.row[byte] >> (state & 63); };
     std::size_t i = 0;
-    while (i < size) {
-        if (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes + i, 8);
-            if ((word & 0x8080808080808080u) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char lead = bytes[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The second byte's range excludes overlong forms, surrogates and
-        // code points above U+10FFFF, as in decodeUtf8.
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (size - i < length || bytes[i + 1] < low || bytes[i + 1] > high) return false;
-        for (std::size_t k = 2; k < length; ++k)
-            if ((bytes[i + k] & 0xC0) != 0x80) return false;
-        i += length;
+    for (; size - i >= kTextBlock; i += kTextBlock) {
+        if ((state & 63) == shiftOf(kComplete) && highBytes(text.data() + i) == 0) continue;
+        for (std::size_t k = 0; k < kTextBlock; ++k) step(bytes[i + k]);
     }
-    return true;
+    for (; i < size; ++i) step(bytes[i]);
+    return (state & 63) == shiftOf(kComplete);
 }
 
 std::string repairedUtf8(std::string_view text) {

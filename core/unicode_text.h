@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/unicode_text_block.h"
+
 inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 // Decodes UTF-8 into code points and hands each to `emit`.
@@ -17,7 +19,8 @@ void decodeUtf8(std::string_view text, Emit&& emit);
 // U+10FFFF appends U+FFFD instead.
 void appendUtf8(std::string& out, char32_t codePoint);
 
-bool isAscii(std::string_view text);
+// ASCII reads the same in UTF-8 and in the code pages it is converted to.
+inline bool isAscii(std::string_view text) { return allAscii(text.data(), text.size()); }
 bool isValidUtf8(std::string_view text);
 // `text` with every invalid sequence replaced by U+FFFD (a copy when valid).
 std::string repairedUtf8(std::string_view text);

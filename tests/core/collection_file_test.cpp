@@ -132,6 +132,27 @@ TEST_F(CollectionFile, Version1IsInTheCodePageAndSavesAgainByteForByte) {
     EXPECT_EQ(file, savedBytes());
 }
 
+TEST_F(CollectionFile, CodePageTextAtEveryPlaceInABlock) {
+    // Strings convert sixteen bytes at a time, both ways: é, € and é€ÿ on
+    // either side of a block's edge and among the last bytes of a string.
+    const struct {
+        std::string utf8, bytes;
+    } characters[] = {{"\xC3\xA9", "\xE9"}, {"\xE2\x82\xAC", "\x80"}, {"\xC3\xA9\xE2\x82\xAC\xC3\xBF", "\xE9\x80\xFF"}};
+    Bytes links;
+    std::uint32_t count = 0;
+    for (const auto& character : characters)
+        for (std::size_t size = 0; size < 40; ++size)
+            for (std::size_t at = 0; at <= size; ++at, ++count) {
+                const std::string before(at, 'a'), after(size - at, 'b');
+                c.setTitle(c.appendLink(&c).node(), before + character.utf8 + after);
+                links.u16(0).link(before + character.bytes + after, "");
+            }
+    EXPECT_EQ(Bytes().header().folder("", count).data + links.data, savedBytes());
+    Collection other;
+    ASSERT_TRUE(other.load(path));
+    EXPECT_EQ(treeText(c), treeText(other));
+}
+
 TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
     struct Case {
         const char* name;

@@ -22,6 +22,10 @@ TEST(TextEncodingTest, InvalidUtf8BecomesOneReplacementPerMaximalInvalidSequence
         {"\xF4\x90\x80\x80", kFffd + kFffd + kFffd + kFffd},  // above U+10FFFF
         {"\xF0\x9F\x94" "x", kFffd + "x"},
         {kFffd, kFffd},
+        {"\xF4\x8F\xBF\xBF\xED\x9F\xBF", "\xF4\x8F\xBF\xBF\xED\x9F\xBF"},  // U+10FFFF, U+D7FF
+        {std::string(17, 'a') + "\xE0\x9F\xBF" + std::string(14, 'b'),  // overlong, inside a block
+         std::string(17, 'a') + kFffd + kFffd + kFffd + std::string(14, 'b')},
+        {"\xF0\x8F\xBF\xBF", kFffd + kFffd + kFffd + kFffd},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.repaired, repairedUtf8(c.in)) << c.in;
@@ -61,6 +65,33 @@ TEST(TextEncodingTest, CodePagesBothWays) {
         EXPECT_EQ(c.bytes, bytes) << c.codePage;
         EXPECT_TRUE(lossless) << c.codePage;
     }
+}
+
+TEST(TextEncodingTest, CodePageCharactersAtEveryPlaceInABlock) {
+    // Text converts sixteen bytes at a time: each character below goes on
+    // either side of a block's edge and among the last bytes of a string.
+    const struct {
+        std::string utf8, bytes;
+        bool held;
+    } characters[] = {
+        {"\xC3\xA9", "\xE9", true},                                  // é
+        {"\xE2\x82\xAC", "\x80", true},                              // €
+        {"\xC3\xA9\xE2\x82\xAC\xC3\xBF", "\xE9\x80\xFF", true},  // é€ÿ
+        {"\xD0\x94", "?", false},                                     // Д
+    };
+    for (const auto& character : characters)
+        for (std::size_t size = 0; size < 40; ++size)
+            for (std::size_t at = 0; at <= size; ++at) {
+                const std::string before(at, 'a'), after(size - at, 'b');
+                std::string bytes, utf8;
+                bool lossless = !character.held;
+                ASSERT_TRUE(utf8ToCodePage(1252, before + character.utf8 + after, bytes, &lossless));
+                EXPECT_EQ(before + character.bytes + after, bytes) << at << '/' << size;
+                EXPECT_EQ(character.held, lossless) << at << '/' << size;
+                if (!character.held) continue;
+                ASSERT_TRUE(codePageToUtf8(1252, bytes, utf8));
+                EXPECT_EQ(before + character.utf8 + after, utf8) << at << '/' << size;
+            }
 }
 
 TEST(TextEncodingTest, MissingCharactersAreNeverLookAlikes) {
