@@ -20,7 +20,7 @@
 static_assert(BinaryReader::kReadAhead >= SingleByteTable::kReadAhead);
 
 namespace {
-constexpr std::uint32_t kMagic = 0x00005FA9;
+constexpr std::uint32_t kMagic = Collection::kFileMagic;
 constexpr std::int32_t kCodePageVersion = 1;
 constexpr std::int32_t kUtf8Version = 2;
 constexpr std::uint16_t kLinkKind = 0;
