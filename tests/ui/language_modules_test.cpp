@@ -175,6 +175,8 @@ protected:
 TEST_P(ShippedModule, HasEveryString) {
     for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
         EXPECT_FALSE(moduleText(module_, id).empty()) << "string " << id;
+    for (unsigned id = IDS_FIRST_EDGE_STRING; id <= IDS_LAST_EDGE_STRING; ++id)
+        EXPECT_FALSE(moduleText(module_, id).empty()) << "string " << id;
 }
 
 TEST_P(ShippedModule, MainMenuHoldsEveryCommandAndBothLists) {

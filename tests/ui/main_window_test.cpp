@@ -3,8 +3,11 @@
 
 #include "ui/window/main_window.h"
 
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -24,6 +27,11 @@
 namespace {
 class MainWindow : public MainWindowFixture {
 protected:
+    // The name in a file dialog's name field.
+    static std::string fileNameInDialog(HWND dialog) {
+        HWND edit = ::GetDlgItem(dialog, edt1);
+        return windowText(edit ? edit : ::GetDlgItem(dialog, cmb13));
+    }
     std::string caption() const { return windowText(mainWindow()); }
     RECT childRect(HWND child) const {
         RECT rect;
@@ -244,6 +252,79 @@ TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
     ::SendMessageW(mainWindow(), WM_MOVE, 0, MAKELPARAM(-32000, -32000));
     EXPECT_EQ(left, settings.Left);
     ::ShowWindow(mainWindow(), SW_RESTORE);
+    EXPECT_EQ(left, settings.Left);
+
+    // Closed while maximised (or minimised from there), the window keeps
+    // its normal place and comes back maximised over it.
+    for (const int last : {SW_MAXIMIZE, SW_MINIMIZE}) {
+        ::ShowWindow(mainWindow(), SW_MAXIMIZE);
+        ::ShowWindow(mainWindow(), last);
+        RECT maximized;
+        ::GetWindowRect(mainWindow(), &maximized);
+        MainWindowFixture::TearDown();
+        EXPECT_EQ(1, settings.Maximized) << last;
+        EXPECT_EQ((std::vector<int>{10, 10, 640, 480}),
+                  (std::vector<int>{settings.Left, settings.Top, settings.Width, settings.Height}));
+        HWND again = createMainWindow(::GetModuleHandleW(nullptr));
+        showMainWindow(again, SW_SHOWNORMAL);
+        EXPECT_TRUE(::IsZoomed(again));
+        ::ShowWindow(again, SW_RESTORE);
+        RECT restored;
+        ::GetWindowRect(again, &restored);
+        EXPECT_EQ((std::vector<LONG>{10, 10, 650, 490}),
+                  (std::vector<LONG>{restored.left, restored.top, restored.right, restored.bottom}));
+        ::DestroyWindow(again);
+        EXPECT_EQ(0, settings.Maximized);
+        MainWindowFixture::TearDown();  // takes the quit message that `again` posted
+        MainWindowFixture::SetUp();
+    }
+}
+
+// F1 reaches the window only as the help message, so the page opens once;
+// Shift+F10 is the keyboard's way to the context menu.
+TEST_F(MainWindow, F1IsLeftToTheHelpMessage) {
+    ACCEL keys[64];
+    const int count = ::CopyAcceleratorTableW(
+        ::LoadAcceleratorsW(languageModules().module(), MAKEINTRESOURCEW(IDA_MAIN)), keys, 64);
+    ASSERT_LT(0, count);
+    for (int i = 0; i < count; ++i) {
+        EXPECT_NE(VK_F1, keys[i].key) << keys[i].cmd;
+        if (keys[i].key == VK_F10) EXPECT_EQ(IDM_CONTEXT_MENU, keys[i].cmd);
+    }
+}
+
+TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
+    for (const char* name : {"a.lhv", "b&c.lhv", "c.lhv", "d.lhv", "e.lhv"}) {
+        ASSERT_TRUE(Collection().save(folderPath(name)));
+        openCollection(mainWindow(), folderPath(name));
+    }
+    DialogDriver saveAs({typeFileName(folderPath("C.lhv"))});  // the same file as c.lhv
+    runCommand(IDM_SAVE_AS);
+    const std::vector<std::string> names = {"C.lhv", "e.lhv", "d.lhv", "b&&c.lhv"};
+    std::vector<std::string> items = popupItems(popupHolding(IDM_EXIT));
+    const auto exit = std::find(items.begin(), items.end(), "40002 E&xit\tAlt+F4");
+    ASSERT_GE(exit - items.begin(), 6);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::to_string(IDM_RECENT_FIRST + i) + " &" + std::to_string(i + 1) + " " + folderPath(names[i]),
+                  *(exit - 5 + i));
+    EXPECT_EQ("0 ", *(exit - 1));  // a separator
+    EXPECT_EQ(items.size(), popupItems(popupHolding(IDM_EXIT)).size());  // built afresh, not added again
+
+    // A collection that is gone is said and dropped; another one opens.
+    ASSERT_TRUE(::DeleteFileW(wideText(folderPath("e.lhv")).c_str()));
+    std::vector<std::string> messages;
+    DialogDriver gone({[&](HWND box) {
+        messages.push_back(messageBoxText(box));
+        pressButton(box, IDOK);
+    }});
+    runCommand(IDM_RECENT_FIRST + 1);
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_NE(std::string::npos, messages[0].find(folderPath("e.lhv") + "\" is no longer there")) << messages[0];
+    EXPECT_EQ(folderPath("C.lhv"), theApp.mainWindowState.currentPath);
+    runCommand(IDM_RECENT_FIRST + 2);
+    EXPECT_EQ(folderPath("b&c.lhv"), theApp.mainWindowState.currentPath);
+    EXPECT_EQ((std::array<std::string, 4>{folderPath("b&c.lhv"), folderPath("C.lhv"), folderPath("d.lhv"), ""}),
+              settings.RecentFiles);
 }
 
 TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
@@ -253,9 +334,13 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     settings.LastTemplate = templatePath;
     settings.LastExport = output;
     std::vector<std::string> messages;
+    std::string suggested;
     DialogDriver driver({
         [](HWND dialog) { pressButton(dialog, IDOK); },  // the template: LastTemplate
-        [](HWND dialog) { pressButton(dialog, IDOK); },  // the output: LastExport
+        [&](HWND dialog) {  // the output: a name in the folder of LastExport
+            suggested = fileNameInDialog(dialog);
+            typeFileName(output)(dialog);
+        },
         [&](HWND box) { pressButton(box, IDOK); },       // the overwrite question of the save dialog
         [&](HWND box) {
             messages.push_back(messageBoxText(box));
@@ -271,13 +356,27 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     EXPECT_EQ(templatePath, settings.LastTemplate);
     EXPECT_EQ(output, settings.LastExport);
 
-    // Mended, the template exports to another file, and both are remembered.
-    writeFileBytes(templatePath, "{title}");
-    theApp.collection.setTitle(&theApp.collection, "Mine");
-    const std::string other = folderPath("other.html");
-    DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); }, typeFileName(other)});
+    EXPECT_EQ(folderPath("Bookmarks.txt"), suggested);  // no title, no file: the module's name
+
+    // Mended, the template exports to the suggested file, which is
+    // offered to be opened, and both are remembered.
+    writeFileBytes(templatePath, "\xEF\xBB\xBF<!doctype HTML>{title}");
+    theApp.collection.setTitle(&theApp.collection, "Mine: 2/3");
+    std::string question;
+    DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); },
+                        [&](HWND dialog) {
+                            suggested = fileNameInDialog(dialog);
+                            pressButton(dialog, IDOK);
+                        },
+                        [&](HWND box) {
+                            question = messageBoxText(box);
+                            pressButton(box, IDNO);
+                        }});
     runCommand(IDM_EXPORT);
-    EXPECT_EQ("Mine", readFileBytes(other));
+    const std::string other = folderPath("Mine_ 2_3.html");
+    EXPECT_EQ(other, suggested);
+    EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(other));
+    EXPECT_EQ("The collection was exported to \"" + other + "\".\n\nOpen it now?", question);
     EXPECT_EQ(templatePath, settings.LastTemplate);
     EXPECT_EQ(other, settings.LastExport);
 }

@@ -64,12 +64,28 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
 
-    std::vector<std::string> messages;
-    DialogDriver driver({answer(messages)});
-    runCommand(IDM_FIND_NEXT);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_EQ("No further match was found.", messages[0]);
-    EXPECT_EQ("News two", selectedTitle());
+
+    // Past the last match Find next offers to go on from the top: No stays,
+    // Yes finds the first match; with no match at all it says so.
+    const struct { const char* text; int answer; const char* selected; bool notFound; } cases[] = {
+        {"News", IDNO, "News two", false},
+        {"News", IDYES, "News one", false},
+        {"nowhere", IDYES, "News one", true},
+    };
+    for (const auto& c : cases) {
+        theApp.searchState.text = c.text;
+        std::vector<std::string> messages;
+        DialogDriver driver({[&](HWND box) {
+                                 messages.push_back(messageBoxText(box));
+                                 pressButton(box, c.answer);
+                             },
+                             answer(messages)});
+        runCommand(IDM_FIND_NEXT);
+        ASSERT_EQ(c.notFound ? 2u : 1u, messages.size()) << c.text;
+        EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages[0]);
+        if (c.notFound) EXPECT_EQ("No further match was found.", messages[1]);
+        EXPECT_EQ(c.selected, selectedTitle()) << c.text;
+    }
 }
 
 TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {

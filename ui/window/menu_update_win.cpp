@@ -17,6 +17,7 @@
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
+#include "ui/window/document_commands.h"
 
 namespace {
 constexpr UINT kGrayed = MF_GRAYED | MF_DISABLED;
@@ -133,6 +134,7 @@ void updatePopupMenu(HWND mainWindow, HMENU popup) {
             popup, IDM_BROWSER_WINDOW_FIRST, count > kMaxNumbered ? kMaxNumbered : count,
             [&](int i) { return browserMenuLabel(i, windows->title(static_cast<std::size_t>(i))); }, -1);
     } else {
+        listRecentCollections(popup);
         enableItems(mainWindow, popup);
     }
 }
