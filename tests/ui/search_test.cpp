@@ -83,7 +83,9 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
         runCommand(IDM_FIND_NEXT);
         ASSERT_EQ(c.notFound ? 2u : 1u, messages.size()) << c.text;
         EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages[0]);
-        if (c.notFound) EXPECT_EQ("No further match was found.", messages[1]);
+        if (c.notFound) {
+            EXPECT_EQ("No further match was found.", messages[1]);
+        }
         EXPECT_EQ(c.selected, selectedTitle()) << c.text;
     }
 }
