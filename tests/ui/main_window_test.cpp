@@ -16,6 +16,8 @@
 #include "core/wide_text_win.h"
 #include "ui/shell/browser_window_capture.h"
 #include "dialog_driver.h"
+#include "exchange/argument_record.h"
+#include "exchange/recorded_browser.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -361,10 +363,13 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
 
     EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
 
-    // Mended, the template exports to the suggested file, which is
-    // offered to be opened, and both are remembered.
+    // Mended, the template exports to the suggested file, which is opened
+    // as the shell opens a page when the user says so, and both are remembered.
     writeFileBytes(templatePath, "\xEF\xBB\xBF<!doctype HTML>{title}");
     theApp.collection.setTitle(&theApp.collection, "Mine: 2/3");
+    const RegistryOverride pageType(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
+    const std::string record = folderPath("record.txt");
+    const StandInBrowser viewer(record, "LinkhavenTestPage\\shell\\open\\command");
     std::string question;
     DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); },
                         [&](HWND dialog) {
@@ -373,13 +378,14 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
                         },
                         [&](HWND box) {
                             question = messageBoxText(box);
-                            pressButton(box, IDNO);
+                            pressButton(box, IDYES);
                         }});
     runCommand(IDM_EXPORT);
     const std::string other = folderPath("Mine_ 2_3.html");
     EXPECT_EQ("Mine_ 2_3.html", suggested);  // and the folder of the last export
     EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(other));
     EXPECT_EQ("The collection was exported to \"" + other + "\".\n\nOpen it now?", question);
+    EXPECT_EQ("show=1\narg=" + other + "\n", awaitArgumentRecord(record));
     EXPECT_EQ(templatePath, settings.LastTemplate);
     EXPECT_EQ(other, settings.LastExport);
 }

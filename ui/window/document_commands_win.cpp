@@ -236,14 +236,17 @@ std::string templateBeginning(const std::string& path) {
 }
 
 // The title of the collection, else its file's name without the extension,
-// as a file name in the folder of the last export.
+// as a file name in the folder of the last export (before any, the
+// collection's own folder).
 std::string suggestedOutput(const std::string& templatePath) {
+    const std::string& collectionPath = theApp.mainWindowState.currentPath;
     std::string title = theApp.collection.title.str();
     if (title.empty()) {
-        title = fileNameOf(theApp.mainWindowState.currentPath);
+        title = fileNameOf(collectionPath);
         title = title.substr(0, title.rfind('.'));
     }
-    return suggestedExportPath(folderOf(settings.LastExport), title, loadText(IDS_EXPORT_DEFAULT_NAME),
+    const std::string folder = folderOf(settings.LastExport.empty() ? collectionPath : settings.LastExport);
+    return suggestedExportPath(folder, title, loadText(IDS_EXPORT_DEFAULT_NAME),
                                isHtmlTemplate(templatePath, templateBeginning(templatePath)));
 }
 
