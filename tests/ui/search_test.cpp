@@ -75,11 +75,11 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
     for (const auto& c : cases) {
         theApp.searchState.text = c.text;
         std::vector<std::string> messages;
-        DialogDriver driver({[&](HWND box) {
-                                 messages.push_back(messageBoxText(box));
-                                 pressButton(box, c.answer);
-                             },
-                             answer(messages)});
+        const DialogDriver::Step ask = [&](HWND box) {
+            messages.push_back(messageBoxText(box));
+            pressButton(box, c.answer);
+        };
+        DialogDriver driver({ask, answer(messages)});
         runCommand(IDM_FIND_NEXT);
         ASSERT_EQ(c.notFound ? 2u : 1u, messages.size()) << c.text;
         EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages[0]);

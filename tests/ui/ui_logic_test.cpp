@@ -162,8 +162,7 @@ TEST(ExportName, FromTheTitleWithTheTemplatesKindInTheLastFolder) {
     } cases[] = {
         {"C:\\t\\page.lht", "\xEF\xBB\xBF<!DOCTYPE html>{nl}", "My links", "D:\\out\\old.txt", "D:\\out\\My links.html"},
         {"bookmarks.lht", "<!doctype Netscape-Bookmark-file-1>", "a.b", "", "a_b.html"},
-        {"t.lht", "{html}<HTML lang=en>", "x", "/home/u/e", "/home/u/x.html"},
-        {"list.LHT", "{oem}{title}{nl}", "Mine: 2/3", "C:\\e.html", "C:\\Mine_ 2_3.txt"},
+        {"list.LHT", "{oem}{title}{nl}", "con", "/home/u/e.html", "/home/u/con_.txt"},
         {"report.HTML.lht", "{title}", "con", "", "con_.html"},
         {"feed.lht", "<?xml version=\"1.0\"?><rss>", "   ", "C:\\x\\", "C:\\x\\Bookmarks.txt"},
         {"late.lht", std::string(kTemplateSniffSize, ' ') + "<html>", "", "", "Bookmarks.txt"},
