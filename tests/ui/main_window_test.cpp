@@ -28,11 +28,6 @@
 namespace {
 class MainWindow : public MainWindowFixture {
 protected:
-    // The name in a file dialog's name field.
-    static std::string fileNameInDialog(HWND dialog) {
-        HWND edit = ::GetDlgItem(dialog, edt1);
-        return windowText(edit ? edit : ::GetDlgItem(dialog, cmb13));
-    }
     std::string caption() const { return windowText(mainWindow()); }
     RECT childRect(HWND child) const {
         RECT rect;
@@ -295,10 +290,7 @@ TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
     // A collection that is gone is said and dropped; another one opens.
     ASSERT_TRUE(::DeleteFileW(wideText(folderPath("e.lhv")).c_str()));
     std::string message;
-    DialogDriver gone({[&](HWND box) {
-        message = messageBoxText(box);
-        pressButton(box, IDOK);
-    }});
+    DialogDriver gone({[&](HWND box) { message = messageBoxText(box), pressButton(box, IDOK); }});
     runCommand(IDM_RECENT_FIRST + 1);
     EXPECT_NE(std::string::npos, message.find(folderPath("e.lhv") + "\" is no longer there")) << message;
     runCommand(IDM_RECENT_FIRST + 2);
@@ -317,7 +309,7 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     DialogDriver driver({
         [](HWND dialog) { pressButton(dialog, IDOK); },  // the template: LastTemplate
         [&](HWND dialog) {  // the output: a name in the folder of LastExport
-            suggested = fileNameInDialog(dialog);
+            suggested = dialogText(dialog, cmb13);
             typeFileName(output)(dialog);
         },
         [&](HWND box) { pressButton(box, IDOK); },       // the overwrite question of the save dialog
@@ -346,14 +338,8 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     const StandInBrowser viewer(record, "LinkhavenTestPage\\shell\\open\\command");
     std::string question;
     DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); },
-                        [&](HWND dialog) {
-                            suggested = fileNameInDialog(dialog);
-                            pressButton(dialog, IDOK);
-                        },
-                        [&](HWND box) {
-                            question = messageBoxText(box);
-                            pressButton(box, IDYES);
-                        }});
+                        [&](HWND dialog) { suggested = dialogText(dialog, cmb13), pressButton(dialog, IDOK); },
+                        [&](HWND box) { question = messageBoxText(box), pressButton(box, IDYES); }});
     runCommand(IDM_EXPORT);
     const std::string other = folderPath("Mine_ 2_3.html");
     EXPECT_EQ("Mine_ 2_3.html", suggested);  // and the folder of the last export

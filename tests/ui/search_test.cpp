@@ -67,26 +67,16 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
 
     // Past the last match Find next offers to go on from the top: No stays,
     // Yes finds the first match; with no match at all it says so.
-    const struct { const char* text; int answer; const char* selected; bool notFound; } cases[] = {
-        {"News", IDNO, "News two", false},
-        {"News", IDYES, "News one", false},
-        {"nowhere", IDYES, "News one", true},
-    };
-    for (const auto& c : cases) {
-        theApp.searchState.text = c.text;
+    for (const int answer : {IDNO, IDYES, IDYES}) {
+        const bool nowhere = answer == IDYES && selectedTitle() == "News one";
+        if (nowhere) theApp.searchState.text = "nowhere";
         std::vector<std::string> messages;
-        const DialogDriver::Step ask = [&](HWND box) {
-            messages.push_back(messageBoxText(box));
-            pressButton(box, c.answer);
-        };
-        DialogDriver driver({ask, answer(messages)});
+        DialogDriver driver({[&](HWND box) { messages.push_back(messageBoxText(box)), pressButton(box, answer); },
+                             [&](HWND box) { messages.push_back(messageBoxText(box)), pressButton(box, IDOK); }});
         runCommand(IDM_FIND_NEXT);
-        ASSERT_EQ(c.notFound ? 2u : 1u, messages.size()) << c.text;
-        EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages[0]);
-        if (c.notFound) {
-            EXPECT_EQ("No further match was found.", messages[1]);
-        }
-        EXPECT_EQ(c.selected, selectedTitle()) << c.text;
+        EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages.at(0));
+        EXPECT_EQ(nowhere ? "No further match was found." : "(none)", messages.size() > 1 ? messages[1] : "(none)");
+        EXPECT_EQ(answer == IDYES ? "News one" : "News two", selectedTitle());
     }
 }
 
