@@ -97,7 +97,8 @@ void Settings::loadFrom(const SettingsSource& source, ScreenSize screen) {
 
     for (const StringField& text : kStrings) readString(source, text.name, this->*text.field);
     for (std::size_t i = 0; i < kRecentFileCount; ++i) readString(source, kRecentNames[i], RecentFiles[i]);
-    std::stable_partition(RecentFiles.begin(), RecentFiles.end(), [](const std::string& path) { return !path.empty(); });
+    std::stable_partition(RecentFiles.begin(), RecentFiles.end(),
+                          [](const std::string& path) { return !path.empty(); });
 }
 
 void Settings::saveTo(SettingsSink& sink, ScreenSize screen) const {

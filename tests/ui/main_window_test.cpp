@@ -248,7 +248,6 @@ TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
     ::SendMessageW(mainWindow(), WM_MOVE, 0, MAKELPARAM(-32000, -32000));
     EXPECT_EQ(left, settings.Left);
     ::ShowWindow(mainWindow(), SW_RESTORE);
-    EXPECT_EQ(left, settings.Left);
 
     // Closed while maximised (or minimised from there), the window keeps
     // its normal place and comes back maximised over it.
@@ -263,7 +262,8 @@ TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
         ::ShowWindow(again, SW_RESTORE);
         RECT normal;
         ::GetWindowRect(again, &normal);
-        EXPECT_EQ((std::array<LONG, 4>{10, 10, 650, 490}), (std::array{normal.left, normal.top, normal.right, normal.bottom}));
+        EXPECT_EQ((std::array<LONG, 4>{10, 10, 650, 490}),
+                  (std::array{normal.left, normal.top, normal.right, normal.bottom}));
         ::DestroyWindow(again);
         EXPECT_EQ(0, settings.Maximized);
         MainWindowFixture::TearDown();  // takes the quit message that `again` posted

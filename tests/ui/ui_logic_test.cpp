@@ -160,7 +160,7 @@ TEST(ExportName, FromTheTitleWithTheTemplatesKindInTheLastFolder) {
         const char* lastExport;
         const char* suggested;
     } cases[] = {
-        {"C:\\t\\page.lht", "\xEF\xBB\xBF<!DOCTYPE html>{nl}", "My links", "D:\\out\\old.txt", "D:\\out\\My links.html"},
+        {"C:\\t\\page.lht", "\xEF\xBB\xBF<!DOCTYPE html>", "My links", "D:\\out\\old.txt", "D:\\out\\My links.html"},
         {"bookmarks.lht", "<!doctype Netscape-Bookmark-file-1>", "a.b", "", "a_b.html"},
         {"list.LHT", "{oem}{title}{nl}", "con", "/home/u/e.html", "/home/u/con_.txt"},
         {"report.HTML.lht", "{title}", "con", "", "con_.html"},
@@ -171,6 +171,8 @@ TEST(ExportName, FromTheTitleWithTheTemplatesKindInTheLastFolder) {
         EXPECT_EQ(c.suggested, suggestedExportPath(folderOf(c.lastExport), c.title, "Bookmarks",
                                                    isHtmlTemplate(c.templatePath, c.beginning)))
             << c.templatePath;
+    for (const char* output : {"C:\\x\\OUT.Bat", "links.url", "a.b\\run.js"}) EXPECT_TRUE(runsWhenOpened(output));
+    for (const char* output : {"page.html", "C:\\bat", "a.exe\\list", "list.txt"}) EXPECT_FALSE(runsWhenOpened(output));
 }
 
 TEST(ProductVersionText, DropsATrailingZeroAndAddsTheBuild) {

@@ -284,6 +284,7 @@ void exportCommand(HWND mainWindow) {
     }
     settings.LastTemplate = templatePath;
     settings.LastExport = outputPath;
-    if (showMessage(mainWindow, textWith(IDS_EXPORT_OPEN_RESULT, outputPath), MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (!runsWhenOpened(outputPath) &&
+        showMessage(mainWindow, textWith(IDS_EXPORT_OPEN_RESULT, outputPath), MB_YESNO | MB_ICONQUESTION) == IDYES)
         openExported(mainWindow, outputPath);
 }

@@ -38,3 +38,13 @@ std::string suggestedExportPath(std::string_view folder, std::string title, std:
     if (title.empty()) title = fallback;
     return std::string(folder) + title + (html ? ".html" : ".txt");
 }
+
+bool runsWhenOpened(std::string_view path) {
+    const std::size_t dot = path.find_last_of(".\\/");
+    if (dot == std::string_view::npos || path[dot] != '.') return false;
+    const std::string_view extension = path.substr(dot + 1);
+    for (std::string_view running : {"bat", "cmd", "com", "cpl", "exe", "hta", "inf", "js", "jse", "lnk", "msc", "msi",
+                                     "pif", "ps1", "reg", "scr", "url", "vbe", "vbs", "wsf", "wsh"})
+        if (equalsIgnoringAsciiCase(extension, running)) return true;
+    return false;
+}

@@ -23,3 +23,8 @@ std::string folderOf(std::string_view path);
 // `folder` + the name + ".html" or ".txt", where the name is `title` made a
 // safe file name, or `fallback` when nothing of the title is left.
 std::string suggestedExportPath(std::string_view folder, std::string title, std::string_view fallback, bool html);
+
+// Whether opening the file would run it rather than show it: a program, a
+// script, a shortcut or the like, by its extension. An export holds titles
+// and addresses from anywhere, so such an output is not offered to be opened.
+bool runsWhenOpened(std::string_view path);
