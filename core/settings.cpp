@@ -1,8 +1,10 @@
 #include "core/settings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
+#include "core/ascii_case.h"
 #include "core/unicode_text.h"
 
 Settings settings;
@@ -22,6 +24,7 @@ constexpr NumberField kNumbers[] = {
     {"FontSize", &Settings::FontSize},   {"FontWeight", &Settings::FontWeight},
     {"FontItalic", &Settings::FontItalic}, {"FontScript", &Settings::FontScript},
     {"SearchFlags", &Settings::SearchFlags}, {"Language", &Settings::Language},
+    {"Maximized", &Settings::Maximized},
 };
 
 struct StringField {
@@ -35,6 +38,8 @@ constexpr StringField kStrings[] = {
     {"LastExport", &Settings::LastExport},
 };
 
+constexpr const char* kRecentNames[Settings::kRecentFileCount] = {"Recent1", "Recent2", "Recent3", "Recent4"};
+
 // A number is taken only when the stored value is exactly four bytes: a
 // shorter one would leave part of the field undefined.
 bool readNumber(const SettingsSource& source, const char* name, std::int32_t& value) {
@@ -44,6 +49,21 @@ bool readNumber(const SettingsSource& source, const char* name, std::int32_t& va
     value = static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
                                       static_cast<std::uint32_t>(bytes[3]) << 24);
     return true;
+}
+
+// A string value is UTF-16, as the registry stores REG_SZ; it ends at its
+// first NUL or with the value.
+void readString(const SettingsSource& source, const char* name, std::string& field) {
+    unsigned char buffer[Settings::kStringCapacity * 2];
+    std::uint32_t size = 0;
+    if (!source.readValue(name, buffer, sizeof buffer, size)) return;
+    std::u16string units;
+    for (std::uint32_t i = 0; i + 1 < size && i + 1 < sizeof buffer; i += 2) {
+        const char16_t unit = static_cast<char16_t>(buffer[i] | buffer[i + 1] << 8);
+        if (unit == 0) break;
+        units += unit;
+    }
+    field = utf16ToUtf8(units);
 }
 
 void scale(std::int32_t& field, std::int32_t current, std::int32_t stored) {
@@ -75,20 +95,10 @@ void Settings::loadFrom(const SettingsSource& source, ScreenSize screen) {
         scale(Height, screen.height, storedHeight);
     }
 
-    // A string value is UTF-16, as the registry stores REG_SZ; it ends at its
-    // first NUL or with the value.
-    for (const StringField& text : kStrings) {
-        unsigned char buffer[kStringCapacity * 2];
-        std::uint32_t size = 0;
-        if (!source.readValue(text.name, buffer, sizeof buffer, size)) continue;
-        std::u16string units;
-        for (std::uint32_t i = 0; i + 1 < size && i + 1 < sizeof buffer; i += 2) {
-            const char16_t unit = static_cast<char16_t>(buffer[i] | buffer[i + 1] << 8);
-            if (unit == 0) break;
-            units += unit;
-        }
-        this->*text.field = utf16ToUtf8(units);
-    }
+    for (const StringField& text : kStrings) readString(source, text.name, this->*text.field);
+    for (std::size_t i = 0; i < kRecentFileCount; ++i) readString(source, kRecentNames[i], RecentFiles[i]);
+    std::stable_partition(RecentFiles.begin(), RecentFiles.end(),
+                          [](const std::string& path) { return !path.empty(); });
 }
 
 void Settings::saveTo(SettingsSink& sink, ScreenSize screen) const {
@@ -97,4 +107,18 @@ void Settings::saveTo(SettingsSink& sink, ScreenSize screen) const {
     sink.writeNumber("XRes", static_cast<std::uint32_t>(screen.width));
     sink.writeNumber("YRes", static_cast<std::uint32_t>(screen.height));
     for (const StringField& text : kStrings) sink.writeString(text.name, this->*text.field);
+    for (std::size_t i = 0; i < kRecentFileCount; ++i) sink.writeString(kRecentNames[i], RecentFiles[i]);
+}
+
+void Settings::removeRecentFile(const std::string& path) {
+    const auto end = std::remove_if(RecentFiles.begin(), RecentFiles.end(),
+                                    [&](const std::string& known) { return equalsIgnoringAsciiCase(known, path); });
+    std::fill(end, RecentFiles.end(), std::string());
+}
+
+void Settings::addRecentFile(const std::string& path) {
+    if (path.empty()) return;
+    removeRecentFile(path);
+    std::rotate(RecentFiles.begin(), RecentFiles.end() - 1, RecentFiles.end());
+    RecentFiles.front() = path;
 }

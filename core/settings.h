@@ -4,6 +4,7 @@
 // process, read from the per-user registry at start and written back at exit.
 // Fields keep their registry value names.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -51,9 +52,21 @@ public:
     std::int32_t FontScript = 1;
     std::int32_t SearchFlags = 0x0D;
     std::int32_t Language = 0;
+    // Not 0 when the window was maximised at exit; Left to Height are then
+    // its normal (restored) place and size.
+    std::int32_t Maximized = 0;
     std::string FontName;
     std::string LastTemplate;
     std::string LastExport;
+    // The collections opened or saved last, the most recent first; stored as
+    // Recent1 to Recent4, read without gaps.
+    static constexpr std::size_t kRecentFileCount = 4;
+    std::array<std::string, kRecentFileCount> RecentFiles;
+
+    // Puts `path` first in RecentFiles (once: names differing only in the
+    // case of ASCII letters are one file), the oldest dropping out.
+    void addRecentFile(const std::string& path);
+    void removeRecentFile(const std::string& path);
 
     // Windows only. Reads the per-user registry; whatever cannot be read
     // keeps its value.

@@ -74,6 +74,14 @@
 #define IDS_FIREFOX_WITHOUT_EXPORT 159
 #define IDS_FIREFOX_HOW_TO_EXPORT 160
 #define IDS_LAST_STRING IDS_FIREFOX_HOW_TO_EXPORT
+/* Export's suggested name and its offer to open the result (%1 the file),
+   Find next going on from the top, a recent collection that is gone (%1). */
+#define IDS_EXPORT_DEFAULT_NAME 170
+#define IDS_EXPORT_OPEN_RESULT 171
+#define IDS_FIND_FROM_TOP 172
+#define IDS_RECENT_MISSING 173
+#define IDS_FIRST_EDGE_STRING IDS_EXPORT_DEFAULT_NAME
+#define IDS_LAST_EDGE_STRING IDS_RECENT_MISSING
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102
@@ -139,12 +147,20 @@
 #define IDM_REDO 40031
 #define IDM_IMPORT 40032
 #define IDM_IMPORT_FOLDER 40033
+/* The tree's context menu: open or copy the address of the selected link,
+   and the menu itself from the keyboard (Shift+F10). */
+#define IDM_OPEN_LINK 40040
+#define IDM_COPY_ADDRESS 40041
+#define IDM_CONTEXT_MENU 40042
 #define IDM_LANGUAGE_FIRST 41000
 #define IDM_LANGUAGE_LAST 41100
 #define IDM_BROWSER_PROFILE_FIRST 44000
 #define IDM_BROWSER_PROFILE_LAST 44099
 #define IDM_BROWSER_WINDOW_FIRST 42000
 #define IDM_BROWSER_WINDOW_LAST 42099
+/* The File menu's recent collections, the most recent first. */
+#define IDM_RECENT_FIRST 43000
+#define IDM_RECENT_LAST 43003
 
 /* Help topics. */
 #define HELP_TOPIC_COLLECTION_TITLE 100

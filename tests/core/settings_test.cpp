@@ -6,6 +6,7 @@
 #include <windows.h>
 #endif
 
+#include <array>
 #include <map>
 #include <string>
 #include <utility>
@@ -97,6 +98,8 @@ TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
     source.values["LastTemplate"] = utf16Bytes(std::u16string(260, u'\x0411'));  // exactly 260, no NUL
     source.values["LastExport"] = utf16Bytes(std::u16string(u"out\x00E9.txt\0junk", 13));
     source.setNumber("Language", 0x407);
+    source.setNumber("Maximized", 1);
+    source.values["Recent2"] = utf16Bytes(std::u16string(u"C:\\b.lhv\0", 9));  // read without the gap before it
     std::string bes;
     for (int i = 0; i < 260; ++i) bes += "\xD0\x91";  // Б
     for (bool registry : {false, true}) {
@@ -122,6 +125,8 @@ TEST(Settings, ValuesOfTheWrongSizeKeepTheField) {
         EXPECT_EQ(bes, loaded.LastTemplate) << registry;
         EXPECT_EQ("out\xC3\xA9.txt", loaded.LastExport) << registry;
         EXPECT_EQ(0x407, loaded.Language) << registry;
+        EXPECT_EQ(1, loaded.Maximized) << registry;
+        EXPECT_EQ((std::array<std::string, 4>{"C:\\b.lhv", "", "", ""}), loaded.RecentFiles) << registry;
     }
 }
 
@@ -130,14 +135,17 @@ TEST(Settings, SaveWritesEveryValueInOrder) {
     saved.Left = 7;
     saved.MaxURL = 5;
     saved.FontName = "Verdana";
+    // Five collections, one again in other letters: four kept, the most recent first.
+    for (const char* path : {"a", "b", "c", "d", "e", "B"}) saved.addRecentFile(path);
     RecordingSink sink;
     saved.saveTo(sink, {1024, 768});
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Left", "7"},          {"Top", "2147483648"},  {"Width", "2147483648"}, {"Height", "2147483648"},
         {"Descr", "0"},         {"MaxURL", "5"},        {"MinOnUse", "1"},       {"AutoSave", "0"},
         {"FontSize", "80"},     {"FontWeight", "400"},  {"FontItalic", "0"},     {"FontScript", "1"},
-        {"SearchFlags", "13"},  {"Language", "0"},      {"XRes", "1024"},        {"YRes", "768"},
-        {"FontName", "\"Verdana\""}, {"LastTemplate", "\"\""}, {"LastExport", "\"\""},
+        {"SearchFlags", "13"},  {"Language", "0"},      {"Maximized", "0"},      {"XRes", "1024"},
+        {"YRes", "768"},        {"FontName", "\"Verdana\""}, {"LastTemplate", "\"\""}, {"LastExport", "\"\""},
+        {"Recent1", "\"B\""}, {"Recent2", "\"e\""},   {"Recent3", "\"d\""},  {"Recent4", "\"c\""},
     };
     EXPECT_EQ(expected, sink.writes);
 }

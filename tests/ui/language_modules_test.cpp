@@ -175,6 +175,8 @@ protected:
 TEST_P(ShippedModule, HasEveryString) {
     for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
         EXPECT_FALSE(moduleText(module_, id).empty()) << "string " << id;
+    for (unsigned id = IDS_FIRST_EDGE_STRING; id <= IDS_LAST_EDGE_STRING; ++id)
+        EXPECT_FALSE(moduleText(module_, id).empty()) << "string " << id;
 }
 
 TEST_P(ShippedModule, MainMenuHoldsEveryCommandAndBothLists) {
@@ -212,6 +214,8 @@ TEST_P(ShippedModule, AcceleratorsAreTheEnglishOnes) {
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     EXPECT_LE(13u, keysOf(english).size());
     EXPECT_EQ(keysOf(english), keysOf(module_));
+    // F1 is left to the help message, or the help page would open twice.
+    for (const auto& [modifiers, key, command] : keysOf(module_)) EXPECT_NE(VK_F1, key) << command;
     ::FreeLibrary(english);
 }
 

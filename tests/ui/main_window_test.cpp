@@ -3,8 +3,10 @@
 
 #include "ui/window/main_window.h"
 
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -13,6 +15,8 @@
 #include "core/wide_text_win.h"
 #include "ui/shell/browser_window_capture.h"
 #include "dialog_driver.h"
+#include "exchange/argument_record.h"
+#include "exchange/recorded_browser.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -244,6 +248,54 @@ TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
     ::SendMessageW(mainWindow(), WM_MOVE, 0, MAKELPARAM(-32000, -32000));
     EXPECT_EQ(left, settings.Left);
     ::ShowWindow(mainWindow(), SW_RESTORE);
+
+    // Closed while maximised (or minimised from there), the window keeps
+    // its normal place and comes back maximised over it.
+    for (const int last : {SW_MAXIMIZE, SW_MINIMIZE}) {
+        ::ShowWindow(mainWindow(), SW_MAXIMIZE);
+        ::ShowWindow(mainWindow(), last);
+        MainWindowFixture::TearDown();
+        EXPECT_EQ(1, settings.Maximized) << last;
+        HWND again = createMainWindow(::GetModuleHandleW(nullptr));
+        showMainWindow(again, SW_SHOWNORMAL);
+        EXPECT_TRUE(::IsZoomed(again));
+        ::ShowWindow(again, SW_RESTORE);
+        RECT normal;
+        ::GetWindowRect(again, &normal);
+        EXPECT_EQ((std::array<LONG, 4>{10, 10, 650, 490}),
+                  (std::array{normal.left, normal.top, normal.right, normal.bottom}));
+        ::DestroyWindow(again);
+        EXPECT_EQ(0, settings.Maximized);
+        MainWindowFixture::TearDown();  // takes the quit message that `again` posted
+        MainWindowFixture::SetUp();
+    }
+}
+
+TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
+    for (const char* name : {"a.lhv", "b&c.lhv", "c.lhv", "d.lhv", "e.lhv"}) {
+        ASSERT_TRUE(Collection().save(folderPath(name)));
+        openCollection(mainWindow(), folderPath(name));
+    }
+    DialogDriver saveAs({typeFileName(folderPath("C.lhv")), [](HWND box) { pressButton(box, IDYES); }});  // over c.lhv
+    runCommand(IDM_SAVE_AS);
+    HMENU file = popupHolding(IDM_EXIT);
+    const std::size_t itemCount = popupItems(file).size();
+    const char* const shown[] = {"C.lhv", "e.lhv", "d.lhv", "b&&c.lhv"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::to_string(IDM_RECENT_FIRST + i) + " &" + std::to_string(i + 1) + " " + folderPath(shown[i]),
+                  popupEntry(file, IDM_RECENT_FIRST + i));
+    EXPECT_EQ(itemCount, popupItems(file).size());  // built afresh, not added again
+    EXPECT_EQ(UINT(IDM_RECENT_LAST), ::GetMenuItemID(file, ::GetMenuItemCount(file) - 3));  // then a separator, Exit
+
+    // A collection that is gone is said and dropped; another one opens.
+    ASSERT_TRUE(::DeleteFileW(wideText(folderPath("e.lhv")).c_str()));
+    std::string message;
+    DialogDriver gone({[&](HWND box) { message = messageBoxText(box), pressButton(box, IDOK); }});
+    runCommand(IDM_RECENT_FIRST + 1);
+    EXPECT_NE(std::string::npos, message.find(folderPath("e.lhv") + "\" is no longer there")) << message;
+    runCommand(IDM_RECENT_FIRST + 2);
+    EXPECT_EQ((std::array<std::string, 4>{folderPath("b&c.lhv"), folderPath("C.lhv"), folderPath("d.lhv"), ""}),
+              settings.RecentFiles);
 }
 
 TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
@@ -253,9 +305,13 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     settings.LastTemplate = templatePath;
     settings.LastExport = output;
     std::vector<std::string> messages;
+    std::string suggested;
     DialogDriver driver({
         [](HWND dialog) { pressButton(dialog, IDOK); },  // the template: LastTemplate
-        [](HWND dialog) { pressButton(dialog, IDOK); },  // the output: LastExport
+        [&](HWND dialog) {  // the output: a name in the folder of LastExport
+            suggested = dialogText(dialog, cmb13);
+            typeFileName(output)(dialog);
+        },
         [&](HWND box) { pressButton(box, IDOK); },       // the overwrite question of the save dialog
         [&](HWND box) {
             messages.push_back(messageBoxText(box));
@@ -271,13 +327,25 @@ TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
     EXPECT_EQ(templatePath, settings.LastTemplate);
     EXPECT_EQ(output, settings.LastExport);
 
-    // Mended, the template exports to another file, and both are remembered.
-    writeFileBytes(templatePath, "{title}");
-    theApp.collection.setTitle(&theApp.collection, "Mine");
-    const std::string other = folderPath("other.html");
-    DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); }, typeFileName(other)});
+    EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
+
+    // Mended, the template exports to the suggested file, which is opened
+    // as the shell opens a page when the user says so, and both are remembered.
+    writeFileBytes(templatePath, "\xEF\xBB\xBF<!doctype HTML>{title}");
+    theApp.collection.setTitle(&theApp.collection, "Mine: 2/3");
+    const RegistryOverride pageType(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
+    const std::string record = folderPath("record.txt");
+    const StandInBrowser viewer(record, "LinkhavenTestPage\\shell\\open\\command");
+    std::string question;
+    DialogDriver again({[](HWND dialog) { pressButton(dialog, IDOK); },
+                        [&](HWND dialog) { suggested = dialogText(dialog, cmb13), pressButton(dialog, IDOK); },
+                        [&](HWND box) { question = messageBoxText(box), pressButton(box, IDYES); }});
     runCommand(IDM_EXPORT);
-    EXPECT_EQ("Mine", readFileBytes(other));
+    const std::string other = folderPath("Mine_ 2_3.html");
+    EXPECT_EQ("Mine_ 2_3.html", suggested);  // and the folder of the last export
+    EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(other));
+    EXPECT_EQ("The collection was exported to \"" + other + "\".\n\nOpen it now?", question);
+    EXPECT_EQ("show=1\narg=" + other + "\n", awaitArgumentRecord(record));
     EXPECT_EQ(templatePath, settings.LastTemplate);
     EXPECT_EQ(other, settings.LastExport);
 }

@@ -64,12 +64,20 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
 
-    std::vector<std::string> messages;
-    DialogDriver driver({answer(messages)});
-    runCommand(IDM_FIND_NEXT);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_EQ("No further match was found.", messages[0]);
-    EXPECT_EQ("News two", selectedTitle());
+
+    // Past the last match Find next offers to go on from the top: No stays,
+    // Yes finds the first match; with no match at all it says so.
+    for (const int answer : {IDNO, IDYES, IDYES}) {
+        const bool nowhere = answer == IDYES && selectedTitle() == "News one";
+        if (nowhere) theApp.searchState.text = "nowhere";
+        std::vector<std::string> messages;
+        DialogDriver driver({[&](HWND box) { messages.push_back(messageBoxText(box)), pressButton(box, answer); },
+                             [&](HWND box) { messages.push_back(messageBoxText(box)), pressButton(box, IDOK); }});
+        runCommand(IDM_FIND_NEXT);
+        EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages.at(0));
+        EXPECT_EQ(nowhere ? "No further match was found." : "(none)", messages.size() > 1 ? messages[1] : "(none)");
+        EXPECT_EQ(answer == IDYES ? "News one" : "News two", selectedTitle());
+    }
 }
 
 TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {

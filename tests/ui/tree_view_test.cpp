@@ -19,6 +19,7 @@
 #include "tree_text.h"
 #include "ui/application.h"
 #include "ui/resource_ids.h"
+#include "ui/tree/context_menu.h"
 #include "ui/tree/open_link.h"
 #include "ui/window/main_window.h"
 
@@ -284,6 +285,31 @@ TEST_F(TreeView, DoubleClickAndEnterOpenALinkButNotAFolder) {
     select("b");
     EXPECT_EQ(1, notifyTree(mainWindow(), tree(), NM_RETURN));
     EXPECT_NE(std::string::npos, awaitArgumentRecord(record).find("arg=http://b/")) << "Enter opens the link";
+    removeFile(record);
+    runCommand(IDM_OPEN_LINK);  // the context menu's Open
+    EXPECT_NE(std::string::npos, awaitArgumentRecord(record).find("arg=http://b/")) << "Open opens the link";
+}
+
+// For a link the menu begins with Open (its default, drawn bold) and Copy
+// address; for a folder or no selection without them.
+TEST_F(TreeView, TheContextMenuOpensOrCopiesALink) {
+    for (const std::string selected : {"a", "F", ""}) {
+        TreeView_SelectItem(tree(), nullptr);
+        if (!selected.empty()) select(selected);
+        const bool link = selected == "a";
+        HMENU menu = loadContextMenu(tree());
+        HMENU popup = ::GetSubMenu(menu, 0);
+        EXPECT_EQ(UINT(link ? IDM_OPEN_LINK : IDM_NEW_LINK), ::GetMenuItemID(popup, 0)) << selected;
+        EXPECT_EQ(link ? IDM_OPEN_LINK : -1, int(::GetMenuDefaultItem(popup, FALSE, 0))) << selected;
+        EXPECT_EQ(link, ::GetMenuState(popup, IDM_COPY_ADDRESS, MF_BYCOMMAND) != UINT(-1)) << selected;
+        ::DestroyMenu(menu);
+    }
+    select("inner");
+    runCommand(IDM_COPY_ADDRESS);
+    EXPECT_EQ("http://inner/", clipboardText());
+    select("F");
+    runCommand(IDM_COPY_ADDRESS);  // no link: the clipboard stays
+    EXPECT_EQ("http://inner/", clipboardText());
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "ui/shell/browser_menu_label.h"
 #include "ui/shell/help_pages.h"
 #include "ui/window/command_line.h"
+#include "ui/window/export_name.h"
 #include "ui/window/pane_layout.h"
 #include "ui/window/window_placement.h"
 #include "core/settings.h"
@@ -149,6 +150,29 @@ TEST(WindowPlacement, StoredPlacesAreBroughtOntoTheWorkArea) {
         const WindowBox f = fitWindowToWorkArea(c.stored, c.area);
         EXPECT_EQ(c.fitted, (std::array{f.left, f.top, f.width, f.height})) << c.stored.left << "," << c.stored.top;
     }
+}
+
+TEST(ExportName, FromTheTitleWithTheTemplatesKindInTheLastFolder) {
+    const struct {
+        const char* templatePath;
+        std::string beginning;
+        const char* title;
+        const char* lastExport;
+        const char* suggested;
+    } cases[] = {
+        {"C:\\t\\page.lht", "\xEF\xBB\xBF<!DOCTYPE html>", "My links", "D:\\out\\old.txt", "D:\\out\\My links.html"},
+        {"bookmarks.lht", "<!doctype Netscape-Bookmark-file-1>", "a.b", "", "a_b.html"},
+        {"list.LHT", "{oem}{title}{nl}", "con", "/home/u/e.html", "/home/u/con_.txt"},
+        {"report.HTML.lht", "{title}", "con", "", "con_.html"},
+        {"feed.lht", "<?xml version=\"1.0\"?><rss>", "   ", "C:\\x\\", "C:\\x\\Bookmarks.txt"},
+        {"late.lht", std::string(kTemplateSniffSize, ' ') + "<html>", "", "", "Bookmarks.txt"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.suggested, suggestedExportPath(folderOf(c.lastExport), c.title, "Bookmarks",
+                                                   isHtmlTemplate(c.templatePath, c.beginning)))
+            << c.templatePath;
+    for (const char* output : {"C:\\x\\OUT.Bat", "links.url", "a.b\\run.js"}) EXPECT_TRUE(runsWhenOpened(output));
+    for (const char* output : {"page.html", "C:\\bat", "a.exe\\list", "list.txt"}) EXPECT_FALSE(runsWhenOpened(output));
 }
 
 TEST(ProductVersionText, DropsATrailingZeroAndAddsTheBuild) {

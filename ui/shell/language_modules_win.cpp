@@ -44,6 +44,8 @@ struct RequiredResource {
 bool hasEverythingNeeded(HMODULE module) {
     for (unsigned id = IDS_APP_TITLE; id <= IDS_LAST_STRING; ++id)
         if (id != IDS_LANGUAGE_NAME && moduleString(module, id).empty()) return false;
+    for (unsigned id = IDS_FIRST_EDGE_STRING; id <= IDS_LAST_EDGE_STRING; ++id)
+        if (moduleString(module, id).empty()) return false;
     static const RequiredResource kResources[] = {
         {RT_MENU, IDM_MAIN},         {RT_MENU, IDM_TREE_CONTEXT},       {RT_ACCELERATOR, IDA_MAIN},
         {RT_BITMAP, IDB_TREE_IMAGES}, {RT_DIALOG, IDD_LINK},             {RT_DIALOG, IDD_FOLDER},

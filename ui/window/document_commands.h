@@ -7,3 +7,9 @@
 void newCollection(HWND mainWindow);
 void openCollectionCommand(HWND mainWindow);
 void exportCommand(HWND mainWindow);
+// Opens recent collection `index` of the settings, or says that it is gone
+// and drops it from the list.
+void openRecentCollection(HWND mainWindow, int index);
+// In the File menu (the popup holding Exit), the recent collections just
+// before Exit, numbered 1 to 4 as access keys; elsewhere nothing.
+void listRecentCollections(HMENU popup);

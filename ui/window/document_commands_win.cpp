@@ -1,7 +1,9 @@
 // The main window's document operations: open, save, save as, new, the
-// caption, and the export through a template.
+// recent collections, the caption, and the export through a template.
 
 #include "ui/window/document_commands.h"
+
+#include <shellapi.h>
 
 #include <string>
 
@@ -14,6 +16,7 @@
 #include "ui/tree/description_pane.h"
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
+#include "ui/window/export_name.h"
 #include "ui/window/import_commands.h"
 #include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
@@ -34,6 +37,13 @@ bool chooseFile(HWND owner, FileType type, FileDialog::Mode mode, const std::str
 std::string fileNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/:");
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The language module's text `id` with %1 `value`.
+std::string textWith(unsigned id, const std::string& value) {
+    std::string text = loadText(id);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
+    return text;
 }
 
 // The language module's text `id` with %1 the result's file and %2 its byte offset.
@@ -109,6 +119,7 @@ void openCollection(HWND mainWindow, const std::string& path) {
     if (opened) theApp.history.clear();
     if (loaded) {
         theApp.mainWindowState.currentPath = path;
+        settings.addRecentFile(path);
     } else {
         if (opened) theApp.mainWindowState.currentPath.clear();
         showMessage(mainWindow, resultText(openFailureTextId(loaded.status), loaded), MB_OK);
@@ -123,10 +134,12 @@ void saveCollection(HWND mainWindow) {
     }
     WaitCursor wait;
     const Result saved = theApp.collection.save(theApp.mainWindowState.currentPath);
-    if (saved)
+    if (saved) {
         theApp.history.markSaved();
-    else
+        settings.addRecentFile(theApp.mainWindowState.currentPath);
+    } else {
         reportFailedSave(mainWindow, saved);
+    }
 }
 
 void saveCollectionAs(HWND mainWindow) {
@@ -141,6 +154,7 @@ void saveCollectionAs(HWND mainWindow) {
     }
     theApp.history.markSaved();
     theApp.mainWindowState.currentPath = path;
+    settings.addRecentFile(path);
     updateCaption(mainWindow);
 }
 
@@ -170,11 +184,91 @@ void openCollectionCommand(HWND mainWindow) {
         openCollection(mainWindow, path);
 }
 
+void openRecentCollection(HWND mainWindow, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= settings.RecentFiles.size()) return;
+    const std::string path = settings.RecentFiles[static_cast<std::size_t>(index)];
+    if (path.empty()) return;
+    if (::GetFileAttributesW(wideText(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        settings.removeRecentFile(path);
+        showMessage(mainWindow, textWith(IDS_RECENT_MISSING, path), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (querySave(mainWindow)) openCollection(mainWindow, path);
+}
+
+void listRecentCollections(HMENU popup) {
+    const auto exitPosition = [popup] {
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i)
+            if (::GetMenuItemID(popup, i) == IDM_EXIT) return i;
+        return -1;
+    };
+    if (exitPosition() < 0) return;  // not the File menu
+    // The list and the separator after it, as the last drop-down left them.
+    bool listed = false;
+    for (UINT id = IDM_RECENT_FIRST; id <= IDM_RECENT_LAST; ++id) listed |= ::DeleteMenu(popup, id, MF_BYCOMMAND) != 0;
+    int position = exitPosition();
+    if (listed) ::DeleteMenu(popup, --position, MF_BYPOSITION);
+    int shown = 0;
+    for (std::size_t i = 0; i < settings.RecentFiles.size(); ++i) {
+        const std::string& path = settings.RecentFiles[i];
+        if (path.empty()) continue;
+        // "&1 C:\Path\File.lhv": the digit is the access key; an & in the path stays literal.
+        std::string label = "&" + std::to_string(i + 1) + " ";
+        for (char c : path) label += c == '&' ? std::string("&&") : std::string(1, c);
+        ::InsertMenuW(popup, position + shown++, MF_BYPOSITION | MF_STRING, IDM_RECENT_FIRST + i,
+                      wideText(label).c_str());
+    }
+    if (shown > 0) ::InsertMenuW(popup, position + shown, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
+namespace {
+// The beginning of the file, as much as isHtmlTemplate looks at; empty when it cannot be read.
+std::string templateBeginning(const std::string& path) {
+    HANDLE file = ::CreateFileW(wideText(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes(kTemplateSniffSize, '\0');
+    DWORD read = 0;
+    if (!::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+    ::CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+// The title of the collection, else its file's name without the extension,
+// as a file name in the folder of the last export (before any, the
+// collection's own folder).
+std::string suggestedOutput(const std::string& templatePath) {
+    const std::string& collectionPath = theApp.mainWindowState.currentPath;
+    std::string title = theApp.collection.title.str();
+    if (title.empty()) {
+        title = fileNameOf(collectionPath);
+        title = title.substr(0, title.rfind('.'));
+    }
+    const std::string folder = folderOf(settings.LastExport.empty() ? collectionPath : settings.LastExport);
+    return suggestedExportPath(folder, title, loadText(IDS_EXPORT_DEFAULT_NAME),
+                               isHtmlTemplate(templatePath, templateBeginning(templatePath)));
+}
+
+// Our own output, just written: opened as the shell opens a file of its kind.
+void openExported(HWND mainWindow, const std::string& path) {
+    const std::wstring file = wideText(path);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.hwnd = mainWindow;
+    request.lpVerb = L"open";
+    request.lpFile = file.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    ::ShellExecuteExW(&request);
+}
+}  // namespace
+
 void exportCommand(HWND mainWindow) {
     std::string templatePath, outputPath;
     if (!chooseFile(mainWindow, FileType::Template, FileDialog::Mode::Open, settings.LastTemplate, templatePath))
         return;
-    if (!chooseFile(mainWindow, FileType::ExportOutput, FileDialog::Mode::Save, settings.LastExport, outputPath))
+    if (!chooseFile(mainWindow, FileType::ExportOutput, FileDialog::Mode::Save, suggestedOutput(templatePath),
+                    outputPath))
         return;
     Result exported;
     {
@@ -190,4 +284,7 @@ void exportCommand(HWND mainWindow) {
     }
     settings.LastTemplate = templatePath;
     settings.LastExport = outputPath;
+    if (!runsWhenOpened(outputPath) &&
+        showMessage(mainWindow, textWith(IDS_EXPORT_OPEN_RESULT, outputPath), MB_YESNO | MB_ICONQUESTION) == IDYES)
+        openExported(mainWindow, outputPath);
 }

@@ -7,6 +7,8 @@
 #include "export/url_export_error.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/tree/clipboard_commands.h"
+#include "ui/tree/context_menu.h"
+#include "ui/tree/open_link.h"
 #include "ui/application.h"
 #include "ui/tree/description_pane.h"
 #include "ui/window/document_commands.h"
@@ -73,6 +75,8 @@ bool runTreeCommand(HWND tree, int id) {
     case IDM_CUT: copyToClipboard(tree, true); return true;
     case IDM_COPY: copyToClipboard(tree, false); return true;
     case IDM_PASTE: pasteFromClipboard(tree); return true;
+    case IDM_OPEN_LINK: openSelectedLink(::GetParent(tree), tree, ::GetKeyState(VK_SHIFT) < 0); return true;
+    case IDM_COPY_ADDRESS: copySelectedAddress(tree); return true;
     default: return false;
     }
 }
@@ -105,7 +109,13 @@ void runCommand(HWND mainWindow, int id) {
     case IDM_FIND_NEXT: findNext(mainWindow); break;
     case IDM_UNDO: undoStep(tree); break;
     case IDM_REDO: redoStep(tree); break;
+    case IDM_CONTEXT_MENU: {  // the focused pane's menu, as the Menu key would open it
+        HWND pane = theApp.mainWindowState.focusedPane;
+        ::SendMessageW(pane, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pane), MAKELPARAM(-1, -1));
+        break;
+    }
     default:
+        if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) openRecentCollection(mainWindow, id - IDM_RECENT_FIRST);
         if (id >= IDM_LANGUAGE_FIRST && id <= IDM_LANGUAGE_LAST) switchLanguage(mainWindow, id - IDM_LANGUAGE_FIRST);
         if (id >= IDM_BROWSER_PROFILE_FIRST && id <= IDM_BROWSER_PROFILE_LAST)
             importBrowserProfile(mainWindow, id - IDM_BROWSER_PROFILE_FIRST);

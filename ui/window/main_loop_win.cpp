@@ -67,7 +67,7 @@ int runProgram(HINSTANCE instance, const char* commandLine, int showState) {
     }
     registerDocumentType();
     if (const auto path = firstArgument(commandLine ? commandLine : "")) openCollection(theApp.mainWindow, *path);
-    ::ShowWindow(theApp.mainWindow, showState);
+    showMainWindow(theApp.mainWindow, showState);
     loadAccelerators();
 
     const int exitCode = messageLoop();

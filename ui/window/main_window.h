@@ -16,6 +16,9 @@ bool registerMainWindowClass(HINSTANCE instance);
 // monitor (fitWindowToWorkArea), and the language module's menu; null when it
 // cannot be made.
 HWND createMainWindow(HINSTANCE instance);
+// Shows the window as the program was started, maximised again when it was
+// maximised at the last exit (and the start asked for no other state).
+void showMainWindow(HWND mainWindow, int showState);
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 HWND treeOf(HWND mainWindow);

@@ -95,15 +95,38 @@ void onSize(HWND window, WPARAM kind, int width, int height) {
     }
 }
 
+// A maximised window's corner lies off the work area: only the normal place is kept.
 void onMove(HWND window) {
-    if (::IsIconic(window)) return;
+    if (::IsIconic(window) || ::IsZoomed(window)) return;
     RECT outer;
     ::GetWindowRect(window, &outer);
     settings.Left = outer.left;
     settings.Top = outer.top;
 }
 
+// The normal place and size, and whether the window is maximised (or
+// minimised from maximised), as the next start should bring it back. The
+// normal rectangle is in workspace coordinates, which leave out a taskbar at
+// the top or left of the monitor.
+void rememberPlacement(HWND window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(window, &placement)) return;
+    RECT normal = placement.rcNormalPosition;
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetMonitorInfoW(::MonitorFromRect(&normal, MONITOR_DEFAULTTONEAREST), &info))
+        ::OffsetRect(&normal, info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top);
+    settings.Left = normal.left;
+    settings.Top = normal.top;
+    settings.Width = normal.right - normal.left;
+    settings.Height = normal.bottom - normal.top;
+    settings.Maximized = placement.showCmd == SW_SHOWMAXIMIZED ||
+                         (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED));
+}
+
 void onDestroy(HWND window) {
+    rememberPlacement(window);
     stopFollowingCollection();
     shutdownDragDrop(treeOf(window));
     destroyTreeImages(treeOf(window));
@@ -165,6 +188,14 @@ HWND createMainWindow(HINSTANCE instance) {
     return window;
 }
 
+void showMainWindow(HWND mainWindow, int showState) {
+    ::ShowWindow(mainWindow, showState);
+    // The first ShowWindow may take the state the starting program asked for
+    // instead; a second one is always done as asked.
+    const bool plain = showState == SW_SHOWNORMAL || showState == SW_SHOW || showState == SW_SHOWDEFAULT;
+    if (settings.Maximized && plain && !::IsIconic(mainWindow)) ::ShowWindow(mainWindow, SW_SHOWMAXIMIZED);
+}
+
 HWND treeOf(HWND mainWindow) { return childById(mainWindow, IDC_TREE); }
 HWND descriptionPaneOf(HWND mainWindow) { return childById(mainWindow, IDC_DESCRIPTION_PANE); }
 
@@ -204,7 +235,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         if (reinterpret_cast<HWND>(wParam) != treeOf(window)) return ::DefWindowProcW(window, message, wParam, lParam);
         showContextMenu(treeOf(window), false);
         return 0;
-    case WM_HELP:
+    case WM_HELP:  // F1, which no accelerator takes so that the page opens once
         helpContents(window);
         return TRUE;
     case WM_COMMAND:

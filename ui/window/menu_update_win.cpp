@@ -18,6 +18,7 @@
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
+#include "ui/window/document_commands.h"
 #include "ui/window/import_commands.h"
 
 namespace {
@@ -141,6 +142,7 @@ void updatePopupMenu(HWND mainWindow, HMENU popup) {
             popup, IDM_BROWSER_WINDOW_FIRST, count > kMaxNumbered ? kMaxNumbered : count,
             [&](int i) { return browserMenuLabel(i, windows->title(static_cast<std::size_t>(i))); }, -1);
     } else {
+        listRecentCollections(popup);
         enableItems(mainWindow, popup);
     }
 }

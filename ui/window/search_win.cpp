@@ -152,5 +152,10 @@ void findNext(HWND mainWindow) {
         find(mainWindow);
         return;
     }
-    if (!findInTree(treeOf(mainWindow), theApp.searchState, true)) showMessageId(mainWindow, IDS_NOT_FOUND, MB_OK);
+    HWND tree = treeOf(mainWindow);
+    if (findInTree(tree, theApp.searchState, true)) return;
+    if (showMessageId(mainWindow, IDS_FIND_FROM_TOP, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    SearchState fromTop = theApp.searchState;
+    fromTop.flags |= SearchFlag::FromTop;
+    if (!findInTree(tree, fromTop, false)) showMessageId(mainWindow, IDS_NOT_FOUND, MB_OK);
 }
