@@ -177,6 +177,8 @@ TEST_F(Exchange, CutAndPasteMoveAnItemCopyLeavesIt) {
 TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
     emptyClipboard();
     EXPECT_FALSE(pasteEnabled());
+    putTextOnClipboard("hello world, not a link");  // would be a junk link
+    EXPECT_FALSE(pasteEnabled());
     putTextOnClipboard("http://from-text/");
     EXPECT_TRUE(pasteEnabled());
     ::SetFocus(descriptionPane());
