@@ -138,6 +138,26 @@ TemplateKeyword TemplateReader::parseKeyword(const char* brace) {
 }
 
 void TemplateReader::skipTo(TemplateKeyword closing, TemplateOutput* out) {
+    const bool remembered = out == nullptr && depth_ != 0 && !failed();
+    if (remembered) {
+        for (const KnownSkip& skip : knownSkips_) {
+            if (skip.from != offset_ || skip.closing != closing) continue;
+            offset_ = skip.to;
+            line_ += skip.lines;
+            keywordText_ = bytes_.substr(skip.to - skip.closingLength, skip.closingLength);
+            return;
+        }
+    }
+    const std::size_t from = offset_;
+    const std::int32_t lineBefore = line_;
+    skipReading(closing, out);
+    // A closing keyword split over lines is not in the bytes as it reads.
+    const bool closedOnOneLine = keywordText_.data() != foldedKeyword_.data();
+    if (remembered && !failed() && closedOnOneLine && knownSkips_.size() < kMaxKnownSkips)
+        knownSkips_.push_back({from, closing, offset_, line_ - lineBefore, keywordText_.size()});
+}
+
+void TemplateReader::skipReading(TemplateKeyword closing, TemplateOutput* out) {
     for (;;) {
         const TemplateKeyword keyword = nextKeyword(out);
         if (keyword == closing || failed()) return;
