@@ -2,7 +2,8 @@
 // template (UTF-8) and through a small outline template (ANSI code page),
 // and prints the speed of each beside the floor: writing the same number of
 // bytes sequentially. Once with ASCII text, once with mostly Cyrillic and
-// Chinese text, which the outline writes as "?".
+// Chinese text, which the outline writes as "?". "tool" is the command-line
+// tool's export of the saved collection, which reads it first.
 //
 // Usage: export_bench [SCRATCH_FOLDER [TEMPLATE_FOLDER]]
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "bench_support.h"
+#include "cli/export_command.h"
 #include "core/collection.h"
 #include "core/file_io.h"
 #include "export/export_collection.h"
@@ -76,13 +78,8 @@ const char kOutlineTemplate[] =
     "{folderend}]{nl}{/folderend}\r\n"
     "{/collection}total {id}{nl}\r\n";
 
-// The shipped templates: the second argument, or found from this source file's place.
-std::string templateFolder(int argc, char** argv) {
-    if (argc > 2) return argv[2];
-    std::string source = __FILE__;
-    const std::size_t bench = source.rfind("bench/export_bench.cpp");
-    return (bench == std::string::npos ? std::string(".") : source.substr(0, bench)) + "templates";
-}
+// The shipped templates: the second argument, or those of the source tree.
+std::string templateFolder(int argc, char** argv) { return argc > 2 ? argv[2] : LINKHAVEN_TEMPLATE_DIR; }
 
 // Processor time of this process: on a machine shared with other work the
 // clock on the wall says more about the neighbours than about the export.
@@ -143,6 +140,22 @@ void measure(const char* name, const Collection& c, const std::string& templateP
                 name, megabytes(bytes), seconds, megabytes(bytes) / seconds, cpuSeconds, floorSeconds,
                 megabytes(bytes) / floorSeconds);
 }
+void measureTool(const char* name, const std::string& collectionPath, const std::string& templatePath,
+                 const std::string& output) {
+    removeFile(output);
+    std::FILE* discard = std::tmpfile();
+    CpuStopwatch cpu;
+    Stopwatch watch;
+    const int status = runExportCommand({collectionPath, templatePath, output}, discard, stderr);
+    const double seconds = watch.seconds(), cpuSeconds = cpu.seconds();
+    std::fclose(discard);
+    if (status != 0) return;
+    const std::uint64_t bytes = fileSize(output);
+    removeFile(output);
+    const double floorSeconds = sequentialWriteSeconds(output + ".floor", bytes);
+    std::printf("%-10s %8.1f MB in %6.3f s = %7.1f MB/s, processor %6.3f s   (the command-line tool; floor %6.3f s)\n",
+                name, megabytes(bytes), seconds, megabytes(bytes) / seconds, cpuSeconds, floorSeconds);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -169,6 +182,13 @@ int main(int argc, char** argv) {
         measureEngine("outline", collection, outlinePath);
         measure("page.lht", collection, pagePath, folder + "/export-bench-page.html");
         measure("outline", collection, outlinePath, folder + "/export-bench-outline.txt");
+        const std::string saved = folder + "/export-bench.lhv";
+        removeFile(saved);
+        if (collection.save(saved)) {
+            measureTool("page.lht", saved, pagePath, folder + "/export-bench-page.html");
+            measureTool("outline", saved, outlinePath, folder + "/export-bench-outline.txt");
+        }
+        removeFile(saved);
     }
     removeFile(outlinePath);
     std::printf("peak memory: %.1f MB\n", megabytes(peakMemoryBytes()));

@@ -1,15 +1,20 @@
 // Imports generated Netscape bookmark files in the style of a modern browser
 // export (long ICON data attributes on a third of the links, DD descriptions,
 // non-ASCII titles, nested folders) into a collection, and prints the time
-// beside the floor: reading the same file and counting its '<' bytes.
+// beside the floor: reading the same file and counting its '<' bytes. "tool s"
+// is the command-line tool's import, which also saves the collection.
 // With --non-latin the titles, descriptions and folder names are mostly
-// Cyrillic and Chinese instead of mostly ASCII.
+// Cyrillic and Chinese instead of mostly ASCII; with --keep the generated
+// files stay, for timing other programs on them.
+//
+// Usage: import_bench [--non-latin] [--keep] [SCRATCH_FOLDER]
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "bench_support.h"
+#include "cli/import_command.h"
 #include "core/collection.h"
 #include "core/file_io.h"
 #include "import/file_list_importer.h"
@@ -111,13 +116,16 @@ double floorSeconds(const std::string& path, std::size_t& angles) {
 
 int main(int argc, char** argv) {
     std::vector<char*> arguments(argv, argv + argc);
-    if (argc > 1 && std::string(argv[1]) == "--non-latin") {
-        texts = kNonLatinTexts;
+    bool keep = false;
+    while (arguments.size() > 1 && arguments[1][0] == '-') {
+        const std::string option = arguments[1];
+        if (option == "--non-latin") texts = kNonLatinTexts;
+        keep = keep || option == "--keep";
         arguments.erase(arguments.begin() + 1);
     }
     const std::string folder = benchFolder(static_cast<int>(arguments.size()), arguments.data());
-    std::printf("%8s %9s %10s %12s %9s %10s %9s %9s %10s\n", "links", "MB", "import s", "links/s", "MB/s",
-                "floor s", "x floor", "peak MB", "peak/file");
+    std::printf("%8s %9s %10s %12s %9s %10s %10s %9s %9s %10s\n", "links", "MB", "import s", "links/s", "MB/s",
+                "tool s", "floor s", "x floor", "peak MB", "peak/file");
     for (int links : {1000, 10000, 100000}) {
         const std::string path = folder + "/linkhaven-import-bench-" + std::to_string(links) + ".html";
         if (!writeExport(path, links)) {
@@ -136,12 +144,22 @@ int main(int argc, char** argv) {
         const double seconds = watch.seconds();
         const double peak = static_cast<double>(peakMemoryBytes());
 
-        std::printf("%8zu %9.1f %10.3f %12.0f %9.1f %10.3f %9.1f %9.1f %10.2f\n", counts.links, megabytes(size),
-                    seconds, static_cast<double>(counts.links) / seconds, megabytes(size) / seconds, floor,
-                    seconds / floor, peak / 1e6, peak / static_cast<double>(size));
+        const std::string saved = path + ".lhv";
+        removeFile(saved);
+        std::FILE* discard = std::tmpfile();
+        Stopwatch toolWatch;
+        runImportCommand({saved, path}, discard, stderr);
+        const double tool = toolWatch.seconds();
+        std::fclose(discard);
+        removeFile(saved);
+
+        std::printf("%8zu %9.1f %10.3f %12.0f %9.1f %10.3f %10.3f %9.1f %9.1f %10.2f\n", counts.links,
+                    megabytes(size), seconds, static_cast<double>(counts.links) / seconds, megabytes(size) / seconds,
+                    tool, floor, tool / floor, peak / 1e6, peak / static_cast<double>(size));
         if (counts.links != static_cast<std::size_t>(links)) std::fprintf(stderr, "  expected %d links\n", links);
-        removeFile(path);
+        if (!keep) removeFile(path);
     }
-    std::puts("peak: the process's peak memory so far; floor: read the file and count its '<' bytes");
+    std::puts("peak: the process's peak memory after the import; floor: read the file and count its '<' bytes;\n"
+              "x floor: the tool's time over the floor");
     return 0;
 }

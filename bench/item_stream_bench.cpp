@@ -58,5 +58,6 @@ int main() {
     std::printf("write (measure and write) %.3f s  %6.0f MB/s\n", write, mb / write);
     std::printf("read into a collection    %.3f s  %6.0f MB/s\n", read, mb / read);
     std::printf("floor: plain copy         %.3f s  %6.0f MB/s\n", floor, mb / floor);
+    std::printf("peak memory %.1f MB\n", megabytes(peakMemoryBytes()));
     return nodes == 1000011 ? 0 : 1;
 }

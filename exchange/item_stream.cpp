@@ -45,9 +45,12 @@ template <class Output>
 void emit(ItemSource& source, StreamText text, Output& output) {
     std::string converted;
     const auto put = [&](const std::string& field) { output.text(streamed(field, text, converted)); };
+    ItemFields fields;  // its room reused from item to item
     for (std::size_t depth = 0;;) {
         ItemCode code = source.next();
-        ItemFields fields;
+        fields.title.clear();
+        fields.description.clear();
+        fields.url.clear();
         if (code == ItemCode::FolderItem) {
             source.folder(fields);
             output.code(kFolder);
@@ -132,23 +135,27 @@ ItemCode ItemStreamSource::next() {
     return ItemCode::EndOfFolder;
 }
 
-std::string ItemStreamSource::readString() {
+// Into the caller's string, whose room is reused from item to item: the
+// node the consumer makes holds the only new copy.
+void ItemStreamSource::readString(std::string& text) {
     const std::uint32_t size = readCount(position_);
     position_ += 4;
     const std::string_view raw(position_, size);
     position_ += size;
-    std::string text;
-    if (text_ == StreamText::Ansi && codePageToUtf8(ansiCodePage(), raw, text)) return text;
-    return repairedUtf8(raw);
+    if (text_ == StreamText::Ansi && codePageToUtf8(ansiCodePage(), raw, text)) return;
+    if (isValidUtf8(raw))
+        text.assign(raw);
+    else
+        text = repairedUtf8(raw);
 }
 
 void ItemStreamSource::folder(ItemFields& fields) {
-    fields.title = readString();
-    fields.description = readString();
+    readString(fields.title);
+    readString(fields.description);
 }
 
 void ItemStreamSource::link(ItemFields& fields) {
-    fields.title = readString();
-    fields.url = readString();
-    fields.description = readString();
+    readString(fields.title);
+    readString(fields.url);
+    readString(fields.description);
 }

@@ -53,7 +53,7 @@ public:
 
 private:
     bool fits(int strings) const;
-    std::string readString();
+    void readString(std::string& text);
     ItemCode endDamaged(const char* at);
 
     const char* start_;

@@ -9,6 +9,7 @@
 // converts it.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,10 +27,18 @@ public:
     TemplateOutput& operator=(const TemplateOutput&) = delete;
 
     void write(std::string_view bytes) {
-        if (text_ != nullptr)
+        if (text_ != nullptr) {
             text_->append(bytes);
-        else
+        } else if (bytes.size() <= kShortWrite && static_cast<std::size_t>(limit_ - next_) >= 2 * kShortWrite) {
+            // Most writes are a value, a number or a short stretch of
+            // markup: copied here without a call.
+            for (const char byte : bytes) {
+                if (byte == '\n') *next_++ = '\r';
+                *next_++ = byte;
+            }
+        } else {
             writeToFile(bytes);
+        }
     }
     void write(char byte) { write(std::string_view(&byte, 1)); }
     void writeLiteral(std::string_view bytes) {
@@ -45,12 +54,19 @@ public:
     bool failed() const { return failed_; }
 
 private:
+    static constexpr std::size_t kShortWrite = 32;
+
     void writeToFile(std::string_view bytes);
+    // Copies `size` bytes into the buffer, handing it to the file whenever it is full.
+    void put(const char* bytes, std::size_t size);
     void writeLiteralAsUtf8(std::string_view bytes);
 
     std::string* text_ = nullptr;
     unsigned literalCodePage_ = 0;
     ByteSink* file_ = nullptr;
-    std::string pending_;
+    // The file's buffer: written up to next_, room up to limit_.
+    std::unique_ptr<char[]> buffer_;
+    char* next_ = nullptr;
+    char* limit_ = nullptr;
     bool failed_ = false;
 };

@@ -1,5 +1,7 @@
 #include "template_reader.h"
 
+#include <cstring>
+
 #include "template_output.h"
 #include "url_export_error.h"
 
@@ -42,10 +44,21 @@ TemplateKeyword TemplateReader::nextKeyword(TemplateOutput* out) {
     const char* const end = begin + bytes_.size();
     const char* p = begin + offset_;
 
-    // A run read before without line breaks: one piece of text up to its "{".
+    // A run read before: its pieces between line breaks up to its "{".
     const std::uint32_t known = offset_ < knownRuns_.size() ? knownRuns_[offset_] : 0;
-    if (known != 0 && (known & kRunHasLineBreaks) == 0) {
-        const char* stop = begin + (known - 1);
+    if (known != 0) {
+        const char* stop = begin + ((known & ~kRunHasLineBreaks) - 1);
+        if (known & kRunHasLineBreaks) {
+            // Only LF and CR LF break a line; a lone CR is text.
+            while (const char* lineFeed =
+                       static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(stop - p)))) {
+                const char* pieceEnd = lineFeed != p && lineFeed[-1] == '\r' ? lineFeed - 1 : lineFeed;
+                if (out != nullptr && pieceEnd != p)
+                    out->writeLiteral(std::string_view(p, static_cast<std::size_t>(pieceEnd - p)));
+                ++line_;
+                p = lineFeed + 1;
+            }
+        }
         if (out != nullptr && stop != p) out->writeLiteral(std::string_view(p, static_cast<std::size_t>(stop - p)));
         if (stop == end) {
             offset_ = bytes_.size();
@@ -125,6 +138,26 @@ TemplateKeyword TemplateReader::parseKeyword(const char* brace) {
 }
 
 void TemplateReader::skipTo(TemplateKeyword closing, TemplateOutput* out) {
+    const bool remembered = out == nullptr && depth_ != 0 && !failed();
+    if (remembered) {
+        for (const KnownSkip& skip : knownSkips_) {
+            if (skip.from != offset_ || skip.closing != closing) continue;
+            offset_ = skip.to;
+            line_ += skip.lines;
+            keywordText_ = bytes_.substr(skip.to - skip.closingLength, skip.closingLength);
+            return;
+        }
+    }
+    const std::size_t from = offset_;
+    const std::int32_t lineBefore = line_;
+    skipReading(closing, out);
+    // A closing keyword split over lines is not in the bytes as it reads.
+    const bool closedOnOneLine = keywordText_.data() != foldedKeyword_.data();
+    if (remembered && !failed() && closedOnOneLine && knownSkips_.size() < kMaxKnownSkips)
+        knownSkips_.push_back({from, closing, offset_, line_ - lineBefore, keywordText_.size()});
+}
+
+void TemplateReader::skipReading(TemplateKeyword closing, TemplateOutput* out) {
     for (;;) {
         const TemplateKeyword keyword = nextKeyword(out);
         if (keyword == closing || failed()) return;

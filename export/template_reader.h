@@ -67,6 +67,7 @@ private:
     TemplateKeyword readKeyword(const char* brace);
     TemplateKeyword parseKeyword(const char* brace);
     TemplateKeyword fail(std::int32_t code, std::int32_t line);
+    void skipReading(TemplateKeyword closing, TemplateOutput* out);
 
     std::string_view bytes_;
     std::size_t offset_ = 0;
@@ -85,4 +86,16 @@ private:
     // offset of the "{" (or the end) that ends it, plus one, and in the top
     // bit whether it holds line breaks; 0: not read yet.
     std::vector<std::uint32_t> knownRuns_;
+    // And for a section skipped without output (the engine skips the
+    // sections of the other events for every bookmark): where the skip began,
+    // with which closing keyword, where it ended and the lines it passed.
+    struct KnownSkip {
+        std::size_t from;
+        TemplateKeyword closing;
+        std::size_t to;
+        std::int32_t lines;
+        std::size_t closingLength;
+    };
+    static constexpr std::size_t kMaxKnownSkips = 64;
+    std::vector<KnownSkip> knownSkips_;
 };

@@ -1,6 +1,7 @@
 #include "netscape_importer.h"
 
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "core/address_scheme.h"
@@ -16,18 +17,17 @@ std::string upperCased(std::string text) {
 
 bool isAsciiWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-// Runs of blanks folded to single spaces.
-std::string normalizeText(const std::string& source) {
-    std::string text;
-    text.reserve(source.size());
-    for (char c : source) {
-        if (isAsciiWhitespace(c)) {
-            if (!text.empty() && text.back() == ' ') continue;
-            c = ' ';
-        }
-        text += c;
+// `source` with each run of blanks folded to one space, into `text`.
+void normalizeInto(std::string_view source, std::string& text) {
+    text.clear();
+    for (std::size_t at = 0; at < source.size();) {
+        std::size_t blank = at;
+        while (blank < source.size() && !isAsciiWhitespace(source[blank])) ++blank;
+        text.append(source, at, blank - at);
+        if (blank == source.size()) break;
+        if (text.empty() || text.back() != ' ') text += ' ';
+        at = blank + 1;
     }
-    return text;
 }
 }  // namespace
 
@@ -57,17 +57,17 @@ Result NetscapeImporter::result() const {
 }
 
 void NetscapeImporter::folder(ItemFields& fields) {
-    fields.title = normalizeText(title_);
+    normalizeInto(title_, fields.title);
     if (fields.title.empty()) fields.title = "Folder" + std::to_string(++unnamedFolderCount_);
-    fields.description = normalizeText(description_);
+    normalizeInto(description_, fields.description);
     title_.clear();
     description_.clear();
 }
 
 void NetscapeImporter::link(ItemFields& fields) {
     fields.url = url_;
-    fields.title = normalizeText(title_);
-    fields.description = normalizeText(description_);
+    normalizeInto(title_, fields.title);
+    normalizeInto(description_, fields.description);
     if (fields.title.empty()) fields.title = fields.url;
     title_.clear();
     description_.clear();
@@ -176,6 +176,10 @@ bool NetscapeImporter::onTag(const std::string& name, const AttributeMap& attrib
         return true;
     }
     return true;
+}
+
+bool NetscapeImporter::wantsValue(const std::string& tag, const std::string& name) const {
+    return name == "HREF" || tag == "META";
 }
 
 void NetscapeImporter::readCharsetDeclaration(const AttributeMap& attributes) {

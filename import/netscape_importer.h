@@ -37,6 +37,7 @@ private:
 
     bool onText(const std::string& text) override;
     bool onTag(const std::string& name, const AttributeMap& attributes) override;
+    bool wantsValue(const std::string& tag, const std::string& name) const override;
     void open(Flag flag);
     void close(Flag flag);
     void readCharsetDeclaration(const AttributeMap& attributes);

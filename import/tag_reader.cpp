@@ -242,12 +242,12 @@ bool TagReader::readTag(TagHandler& handler) {
     input_.get();
     upperCase(name_);
     attributes_.clear();
-    if (delimiter != '>') readAttributes();
+    if (delimiter != '>') readAttributes(handler);
     attributes_.finish();
     return handler.onTag(name_, attributes_) && !input_.atEnd();
 }
 
-bool TagReader::readAttributes() {
+bool TagReader::readAttributes(const TagHandler& handler) {
     for (;;) {
         int c = input_.get();
         while (isWhitespace(c)) c = input_.get();
@@ -262,24 +262,26 @@ bool TagReader::readAttributes() {
             delimiter = input_.appendUntil(attribute.first, kNameStops);
         }
         if (delimiter != TextInput::kEnd) input_.get();
+        upperCase(attribute.first);
 
         if (delimiter == '=') {
+            const bool wanted = handler.wantsValue(name_, attribute.first);
+            const auto readValue = [&](const ByteSet& stops) {
+                return wanted ? input_.appendUntil(attribute.second, stops) : input_.skipUntil(stops);
+            };
             int first = input_.get();
             if (first == '"') {
-                delimiter = input_.appendUntil(attribute.second, kQuotedStops);
+                delimiter = readValue(kQuotedStops);
             } else if (first != TextInput::kEnd) {
                 input_.unget();
-                delimiter = input_.appendUntil(attribute.second, kValueStops);
+                delimiter = readValue(kValueStops);
             } else {
                 delimiter = TextInput::kEnd;
             }
             if (delimiter != TextInput::kEnd) input_.get();
-            decodeValue(attribute.second);
+            if (wanted) decodeValue(attribute.second);
         }
-        if (!attribute.first.empty()) {
-            upperCase(attribute.first);
-            attributes_.commitPrepared();
-        }
+        if (!attribute.first.empty()) attributes_.commitPrepared();
         if (delimiter == '>' || delimiter == TextInput::kEnd) return true;
     }
 }

@@ -48,6 +48,14 @@ public:
     virtual bool onText(const std::string& text) = 0;
     // A tag: its name upper-cased (a closing tag as "/NAME"). False stops.
     virtual bool onTag(const std::string& name, const AttributeMap& attributes) = 0;
+    // Whether the value of the attribute `name` of the tag `tag` (both upper
+    // case) is of use; one that is not is skipped unread and reported empty,
+    // so that long data (icons) costs no copy.
+    virtual bool wantsValue(const std::string& tag, const std::string& name) const {
+        (void)tag;
+        (void)name;
+        return true;
+    }
 };
 
 class TagReader {
@@ -67,7 +75,7 @@ public:
 private:
     bool readText(TagHandler& handler);
     bool readTag(TagHandler& handler);
-    bool readAttributes();
+    bool readAttributes(const TagHandler& handler);
     void appendEscape();
     void appendEntity();
     void decodeValue(std::string& value);

@@ -8,6 +8,7 @@
 
 #include "core/collection.h"
 #include "core/file_io.h"
+#include "core/memory_bytes.h"
 #include "export/same_file.h"
 #include "export/template_output.h"
 #include "export/url_export_error.h"
@@ -136,4 +137,21 @@ TEST_F(ExportCollection, AnOutputThatCannotBeWrittenRaisesCode2) {
     out.write("some text\n");
     EXPECT_FALSE(out.flush());
     EXPECT_TRUE(out.failed());
+}
+
+TEST(TemplateOutput, LineEndsStayWholeWhereTheBufferIsHandedOn) {
+    // Pieces that fill the buffer to one byte short of its end, so that a
+    // CR LF and the copies around it are split across the hand-over.
+    const std::string fill((1 << 20) - 1, 'a');
+    for (const std::string_view piece : {"\n", "\nb", "x\ny\nz", "0123456789012345678901234567890123456789\n"}) {
+        MemorySink sink;
+        TemplateOutput out(sink);
+        out.write(fill);
+        out.write(piece);
+        out.write("\n");
+        ASSERT_TRUE(out.flush());
+        std::string expected = fill;
+        for (const char c : std::string(piece) + "\n") expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        EXPECT_TRUE(sink.bytes() == expected) << piece;
+    }
 }

@@ -27,6 +27,20 @@ private:
     bool goOn() { return stopAfter <= 0 || ++reports_ % stopAfter != 0; }
 };
 
+// Hands out at most `step` bytes a read.
+class TrickleSource final : public ByteSource {
+public:
+    TrickleSource(std::string_view bytes, std::size_t step) : bytes_(bytes), step_(step) {}
+    std::size_t read(char* buffer, std::size_t capacity) override {
+        return bytes_.read(buffer, capacity < step_ ? capacity : step_);
+    }
+    std::uint64_t size() const override { return bytes_.size(); }
+
+private:
+    MemorySource bytes_;
+    std::size_t step_;
+};
+
 std::string parsed(const std::string& markup, const std::string& charset = "UTF-8") {
     MemorySource source(markup);
     TagReader reader(source);
@@ -124,6 +138,19 @@ TEST(TagReader, ResumesAfterAStopAndReadsTheSameAsInOneGo) {
         while (!reader.parse(handler)) ++calls;
         EXPECT_EQ(whole, handler.log);
         EXPECT_GT(calls, 1);
+    }
+}
+
+TEST(TagReader, JoinsCrLfWhereverAReadEnds) {
+    const std::string markup = "<A B=\"x\r\ny\">t\r\nu\rv\r\r\nw</A>x\r";
+    const std::string whole = "<A B=[x\ny]>\nT[t\nu\rv\r\nw]\n</A>\nT[x\r]\n";
+    EXPECT_EQ(whole, parsed(markup));
+    for (std::size_t step = 1; step <= 3; ++step) {
+        TrickleSource source(markup, step);
+        TagReader reader(source);
+        RecordingHandler handler;
+        EXPECT_TRUE(reader.parse(handler));
+        EXPECT_EQ(whole, handler.log) << step;
     }
 }
 
