@@ -190,26 +190,18 @@ const StepLabel& EditHistory::undoLabel() const { return canUndo() ? done_.back(
 
 const StepLabel& EditHistory::redoLabel() const { return canRedo() ? undone_.back()->label : kNoLabel; }
 
-BookmarkNode* EditHistory::undo() {
-    if (!canUndo()) return nullptr;
-    std::unique_ptr<Step> step = std::move(done_.back());
-    done_.pop_back();
-    BookmarkNode* shown = replay(*step, true);
-    step->done = false;
-    remeasure(*step);
-    undone_.push_back(std::move(step));
-    showState();
-    return shown;
-}
+BookmarkNode* EditHistory::undo() { return canUndo() ? moveLastStep(done_, undone_) : nullptr; }
 
-BookmarkNode* EditHistory::redo() {
-    if (!canRedo()) return nullptr;
-    std::unique_ptr<Step> step = std::move(undone_.back());
-    undone_.pop_back();
-    BookmarkNode* shown = replay(*step, false);
-    step->done = true;
+BookmarkNode* EditHistory::redo() { return canRedo() ? moveLastStep(undone_, done_) : nullptr; }
+
+BookmarkNode* EditHistory::moveLastStep(std::deque<std::unique_ptr<Step>>& from, std::deque<std::unique_ptr<Step>>& to) {
+    std::unique_ptr<Step> step = std::move(from.back());
+    from.pop_back();
+    const bool undoing = &from == &done_;
+    BookmarkNode* shown = replay(*step, undoing);
+    step->done = !undoing;
     remeasure(*step);
-    done_.push_back(std::move(step));
+    to.push_back(std::move(step));
     showState();
     return shown;
 }

@@ -87,6 +87,8 @@ private:
     struct Step;
 
     void record(Change change);
+    // Takes back or makes again the last step of `from`, which then goes to `to`.
+    BookmarkNode* moveLastStep(std::deque<std::unique_ptr<Step>>& from, std::deque<std::unique_ptr<Step>>& to);
     BookmarkNode* apply(Change& change);
     BookmarkNode* replay(Step& step, bool backwards);
     void remeasure(Step& step);

@@ -105,25 +105,19 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
         code = ItemCode::FolderItem;
         return true;
     }
-    std::size_t dot = component.rfind('.');
-    const std::string extension = dot == std::string::npos ? std::string() : lowerCased(component.substr(dot));
-    // A shortcut is read by the system's INI reader, never as anything else.
-    if (extension != ".url" && isChromiumBookmarks(path)) {
-        nested_ = std::make_unique<ChromiumImporter>(path);
+    const BookmarkFileKind kind = bookmarkFileKind(path);
+    const std::size_t dot = component.rfind('.');
+    if (kind == BookmarkFileKind::Chromium || kind == BookmarkFileKind::Netscape || kind == BookmarkFileKind::Opera) {
+        if (kind == BookmarkFileKind::Chromium)
+            nested_ = std::make_unique<ChromiumImporter>(path);
+        else if (kind == BookmarkFileKind::Netscape)
+            nested_ = std::make_unique<NetscapeImporter>(path);
+        else
+            nested_ = std::make_unique<OperaImporter>(path);
         nestedDepth_ = 1;
         return false;
     }
-    if (extension == ".htm" || extension == ".html") {
-        nested_ = std::make_unique<NetscapeImporter>(path);
-        nestedDepth_ = 1;
-        return false;
-    }
-    if (extension == ".adr") {
-        nested_ = std::make_unique<OperaImporter>(path);
-        nestedDepth_ = 1;
-        return false;
-    }
-    if (extension == ".url") {
+    if (kind == BookmarkFileKind::Shortcut) {
         const Result read = readShortcutUrl(path, url_);
         if (!read) {
             keepFailure(read);
@@ -139,6 +133,18 @@ bool FileListImporter::dispatch(const std::string& path, std::uint32_t attribute
     }
     ++skipped_.otherFiles;
     return false;
+}
+
+BookmarkFileKind bookmarkFileKind(const std::string& path) {
+    const std::string component = lastPathComponent(path);
+    const std::size_t dot = component.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : lowerCased(component.substr(dot));
+    // A shortcut is read by the system's INI reader, never as anything else.
+    if (extension == ".url") return BookmarkFileKind::Shortcut;
+    if (isChromiumBookmarks(path)) return BookmarkFileKind::Chromium;
+    if (extension == ".htm" || extension == ".html") return BookmarkFileKind::Netscape;
+    if (extension == ".adr") return BookmarkFileKind::Opera;
+    return BookmarkFileKind::None;
 }
 
 void FileListImporter::keepFailure(const Result& result) {

@@ -15,6 +15,11 @@
 #include "core/item_source.h"
 #include "import/file_list.h"
 
+// The kind of bookmark file at `path`: by its extension, and a Chromium
+// family's file by its content whatever its name (never a shortcut).
+enum class BookmarkFileKind { None, Chromium, Netscape, Opera, Shortcut };
+BookmarkFileKind bookmarkFileKind(const std::string& path);
+
 class FileListImporter final : public ItemSource {
 public:
     explicit FileListImporter(std::unique_ptr<FileList> dropped);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct LanguageModule {
@@ -56,6 +57,9 @@ LanguageModules& languageModules();
 
 // A string of the current module, whole, in UTF-8; empty when missing.
 std::string loadText(unsigned id);
+// The same with every %1 replaced by `first` and every %2 by `second`, in
+// one pass, so that an argument holding "%2" stays as it is.
+std::string loadText(unsigned id, std::string_view first, std::string_view second = {});
 
 // The folder of the running program, with its trailing backslash.
 std::string programFolder();

@@ -176,3 +176,15 @@ std::string loadText(unsigned id) {
     HMODULE module = languageModules().module();
     return module ? moduleString(module, id) : std::string();
 }
+
+std::string loadText(unsigned id, std::string_view first, std::string_view second) {
+    const std::string text = loadText(id);
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2'))
+            filled += text[++i] == '1' ? first : second;
+        else
+            filled += text[i];
+    }
+    return filled;
+}

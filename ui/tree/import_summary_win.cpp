@@ -7,13 +7,6 @@
 #include "ui/shell/ui_services.h"
 
 namespace {
-std::string filled(unsigned textId, const std::string& first, const std::string& second = {}) {
-    std::string text = loadText(textId);
-    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
-    if (const std::size_t at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
-    return text;
-}
-
 unsigned failureTextId(ResultStatus status) {
     switch (status) {
     case ResultStatus::NotFound: return IDS_IMPORT_NOT_FOUND;
@@ -29,13 +22,13 @@ void showImportSummary(HWND owner, const ImportSummary& summary) {
     const InsertedCounts& counts = summary.counts;
     std::string text = counts.folders + counts.links == 0
                            ? loadText(IDS_IMPORT_NOTHING)
-                           : filled(IDS_IMPORT_SUMMARY, std::to_string(counts.folders), std::to_string(counts.links));
+                           : loadText(IDS_IMPORT_SUMMARY, std::to_string(counts.folders), std::to_string(counts.links));
     const SkippedItems& skipped = summary.skipped;
     for (const auto& [count, textId] : {std::pair{skipped.queries, IDS_SKIPPED_QUERIES},
                                         std::pair{skipped.withoutAddress, IDS_SKIPPED_WITHOUT_ADDRESS},
                                         std::pair{skipped.otherFiles, IDS_SKIPPED_OTHER_FILES}})
-        if (count > 0) text += "\n" + filled(textId, std::to_string(count));
-    if (!summary.result) text += "\n\n" + filled(failureTextId(summary.result.status), summary.result.path);
+        if (count > 0) text += "\n" + loadText(textId, std::to_string(count));
+    if (!summary.result) text += "\n\n" + loadText(failureTextId(summary.result.status), summary.result.path);
     showMessage(owner, text, MB_OK | (summary.result ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 

@@ -14,10 +14,7 @@ namespace {
 // The language module's text `id` naming the address. The address is shown
 // as it would be launched, so that line breaks cannot hide a part of it.
 std::string textNaming(unsigned id, const std::string& address) {
-    std::string text = loadText(id);
-    const std::size_t placeholder = text.find("%1");
-    if (placeholder != std::string::npos) text.replace(placeholder, 2, encodeArgumentBreakers(address));
-    return text;
+    return loadText(id, encodeArgumentBreakers(address));
 }
 
 // Explains a refused address, asks about an unusual scheme (No by default).

@@ -17,6 +17,7 @@
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
 #include "ui/window/export_name.h"
+#include "import/file_list_importer.h"
 #include "ui/window/import_commands.h"
 #include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
@@ -39,25 +40,9 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The language module's text `id` with %1 `value`.
-std::string textWith(unsigned id, const std::string& value) {
-    std::string text = loadText(id);
-    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
-    return text;
-}
-
 // The language module's text `id` with %1 the result's file and %2 its byte offset.
 std::string resultText(unsigned id, const Result& result) {
-    const std::string text = loadText(id);
-    std::string filled;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            filled += text[++i] == '1' ? result.path : std::to_string(result.offset);
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
+    return loadText(id, result.path, std::to_string(result.offset));
 }
 
 unsigned openFailureTextId(ResultStatus status) {
@@ -101,7 +86,7 @@ void openCollection(HWND mainWindow, const std::string& path) {
     // Another kind of file never replaces what is open; a bookmark file may
     // come in instead.
     if (const Result kind = Collection::checkFileKind(path); kind.status == ResultStatus::NotRecognized) {
-        if (!isBookmarkFileName(path)) {
+        if (bookmarkFileKind(path) == BookmarkFileKind::None) {
             showMessage(mainWindow, resultText(IDS_OPEN_NOT_RECOGNIZED, kind), MB_OK);
         } else if (showMessage(mainWindow, resultText(IDS_OPEN_OFFERS_IMPORT, kind),
                                MB_YESNO | MB_ICONQUESTION) == IDYES) {
@@ -190,7 +175,7 @@ void openRecentCollection(HWND mainWindow, int index) {
     if (path.empty()) return;
     if (::GetFileAttributesW(wideText(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
         settings.removeRecentFile(path);
-        showMessage(mainWindow, textWith(IDS_RECENT_MISSING, path), MB_OK | MB_ICONEXCLAMATION);
+        showMessage(mainWindow, loadText(IDS_RECENT_MISSING, path), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     if (querySave(mainWindow)) openCollection(mainWindow, path);
@@ -285,6 +270,6 @@ void exportCommand(HWND mainWindow) {
     settings.LastTemplate = templatePath;
     settings.LastExport = outputPath;
     if (!runsWhenOpened(outputPath) &&
-        showMessage(mainWindow, textWith(IDS_EXPORT_OPEN_RESULT, outputPath), MB_YESNO | MB_ICONQUESTION) == IDYES)
+        showMessage(mainWindow, loadText(IDS_EXPORT_OPEN_RESULT, outputPath), MB_YESNO | MB_ICONQUESTION) == IDYES)
         openExported(mainWindow, outputPath);
 }

@@ -18,6 +18,3 @@ void importPaths(HWND mainWindow, const std::vector<std::string>& paths);
 std::vector<std::string> browserProfileLabels();
 void importBrowserProfile(HWND mainWindow, int index);
 
-// Whether the importers read the file, by its name: what File > Open offers
-// to import rather than open.
-bool isBookmarkFileName(const std::string& path);

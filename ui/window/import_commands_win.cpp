@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "core/ascii_case.h"
 #include "core/wide_text_win.h"
 #include "import/browser_profiles.h"
 #include "import/file_list.h"
@@ -49,20 +48,13 @@ std::string environmentFolder(const wchar_t* name) {
     const DWORD length = ::GetEnvironmentVariableW(name, value, MAX_PATH);
     return length > 0 && length < MAX_PATH ? narrowText(value) : std::string();
 }
-
-std::string filled(unsigned textId, const std::string& first, const std::string& second) {
-    std::string text = loadText(textId);
-    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
-    if (const std::size_t at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
-    return text;
-}
 }  // namespace
 
 std::vector<std::string> browserProfileLabels() {
     profiles = findBrowserProfiles(environmentFolder(L"LOCALAPPDATA"), environmentFolder(L"APPDATA"));
     std::vector<std::string> labels;
     for (const BrowserProfile& profile : profiles)
-        labels.push_back(filled(profile.path.empty() ? IDS_FIREFOX_WITHOUT_EXPORT : IDS_BROWSER_PROFILE,
+        labels.push_back(loadText(profile.path.empty() ? IDS_FIREFOX_WITHOUT_EXPORT : IDS_BROWSER_PROFILE,
                                 profile.browser, profile.profile));
     return labels;
 }
@@ -74,13 +66,4 @@ void importBrowserProfile(HWND mainWindow, int index) {
         showMessageId(mainWindow, IDS_FIREFOX_HOW_TO_EXPORT, MB_OK | MB_ICONINFORMATION);
     else
         importPaths(mainWindow, {profile.path});
-}
-
-bool isBookmarkFileName(const std::string& path) {
-    const std::string name = lastPathComponent(path);
-    const std::size_t dot = name.rfind('.');
-    const std::string extension = dot == std::string::npos ? std::string() : name.substr(dot);
-    for (const char* known : {".html", ".htm", ".adr", ".url"})
-        if (equalsIgnoringAsciiCase(extension, known)) return true;
-    return equalsIgnoringAsciiCase(name, "Bookmarks");
 }

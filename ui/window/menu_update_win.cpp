@@ -28,12 +28,6 @@ constexpr int kMaxNumbered = 100;
 // A step's name shows this much of its item's title.
 constexpr std::size_t kMaxSubject = 40;
 
-std::string withFirstArgument(std::string text, std::string_view value) {
-    const std::size_t at = text.find("%1");
-    if (at != std::string::npos) text.replace(at, 2, value);
-    return text;
-}
-
 // An item's title as a menu shows it literally: shortened, on one line, and
 // with each & doubled so that it marks no access key.
 std::string menuSubject(std::string_view title) {
@@ -54,8 +48,7 @@ void setStepItem(HMENU popup, int position, UINT id) {
     const StepLabel& label = redo ? theApp.history.redoLabel() : theApp.history.undoLabel();
     std::string text;
     if (possible && label.textId != 0)
-        text = withFirstArgument(loadText(redo ? IDS_REDO_STEP : IDS_UNDO_STEP),
-                                 withFirstArgument(loadText(label.textId), menuSubject(label.subject)));
+        text = loadText(redo ? IDS_REDO_STEP : IDS_UNDO_STEP, loadText(label.textId, menuSubject(label.subject)));
     else
         text = loadText(redo ? IDS_REDO : IDS_UNDO);
     ::ModifyMenuW(popup, position, MF_BYPOSITION | MF_STRING | (possible ? MF_ENABLED : kGrayed), id,
