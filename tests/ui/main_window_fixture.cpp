@@ -41,6 +41,7 @@ void appendItems(HWND tree, HTREEITEM first, std::string& out) {
             out += linkText(itemText(tree, item), link->description, link->url);
         } else {
             out += folderLabel(itemText(tree, item), node->description) + "{";
+            fillFolderItems(tree, item);
             appendItems(tree, TreeView_GetChild(tree, item), out);
             out += "}";
         }
@@ -50,6 +51,7 @@ void appendItems(HWND tree, HTREEITEM first, std::string& out) {
 HTREEITEM findItem(HWND tree, HTREEITEM first, const std::string& title) {
     for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
         if (itemText(tree, item) == title) return item;
+        fillFolderItems(tree, item);
         if (HTREEITEM inside = findItem(tree, TreeView_GetChild(tree, item), title)) return inside;
     }
     return nullptr;

@@ -31,7 +31,8 @@ protected:
     void refresh();
 
     void runCommand(int id);
-    // Selects the first item (depth first) whose text is `title`.
+    // Selects the first item (depth first, folders never opened included)
+    // whose text is `title`.
     void select(const std::string& title);
     std::string selectedTitle() const;
     // The item's text as the control holds it, read with TVM_GETITEMW.
@@ -39,7 +40,7 @@ protected:
     static std::string titleAt(const BookmarkNode* node) { return node->title.str(); }
     // The control's items as treeText() shows a tree: each item's text, and
     // the description and address of the node it points to ("?text" for an
-    // item without a node).
+    // item without a node). Folders never opened get their items first.
     std::string controlText() const;
     std::string descriptionText() const;
     static std::string dialogText(HWND dialog, int id);

@@ -22,6 +22,7 @@
 #include "ui/tree/context_menu.h"
 #include "ui/tree/open_link.h"
 #include "ui/window/main_window.h"
+#include "ui/window/search.h"
 
 namespace {
 class TreeView : public MainWindowFixture {
@@ -196,6 +197,33 @@ TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
     EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ("a", titleAt(theApp.collection.childrenBegin().node()));
     EXPECT_EQ("F", titleAt(theApp.collection.childrenBegin().next().next().node()));
+}
+
+// A folder's children get items only when something reaches them: the
+// commands work on the collection, and the items follow when shown.
+TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
+    buildTree(theApp.collection, "{F{z <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}");
+    refresh();
+    EXPECT_EQ(2u, theApp.itemsByNode.size());
+    select("F");
+    runCommand(IDM_SORT);
+    putTextOnClipboard("Pasted\r\nhttp://pasted/");
+    runCommand(IDM_PASTE);
+    EXPECT_EQ("Pasted", selectedTitle());
+    EXPECT_EQ("{F{G{deep <http://deep/>}, y <http://y/>, z <http://z/>, Pasted <http://pasted/>}, a <http://a/>}",
+              treeText(theApp.collection));
+
+    SearchState search;
+    search.text = "deep";
+    search.flags = SearchFlag::Titles | SearchFlag::FromTop;
+    ASSERT_TRUE(findInTree(tree(), search, false));
+    EXPECT_EQ("deep", selectedTitle());
+    EXPECT_TRUE(TreeView_GetItemState(tree(), TreeView_GetParent(tree(), TreeView_GetSelection(tree())), TVIS_EXPANDED) &
+                TVIS_EXPANDED);
+
+    runCommand(IDM_UNDO);
+    runCommand(IDM_UNDO);
+    EXPECT_EQ("{F{z <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}", controlText());
 }
 
 TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {

@@ -1,9 +1,9 @@
 #pragma once
 
-// The bookmark tree view: a tree control that mirrors the collection item for
-// item. Every control item holds a pointer to its node, so selection, insert
-// points, sort order and search order are read from the control, and every
-// change is made to the collection and to the control together.
+// The bookmark tree view: a tree control that shows the collection. Every
+// item holds a pointer to its node; commands read the selection from the
+// control and change the collection through the edit history, which the
+// control's items follow (tree_items.h).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -11,23 +11,7 @@
 #include "core/bookmark_node.h"
 #include "core/item_source.h"
 #include "import/item_insertion.h"
-
-
-// Keeps a control from painting while many items change. LockWindowUpdate
-// alone leaves bulk inserts quadratic under Wine; WM_SETREDRAW does not.
-class RedrawOff {
-public:
-    explicit RedrawOff(HWND window) : window_(window) { ::SendMessageW(window_, WM_SETREDRAW, FALSE, 0); }
-    RedrawOff(const RedrawOff&) = delete;
-    RedrawOff& operator=(const RedrawOff&) = delete;
-    ~RedrawOff() {
-        ::SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-        ::InvalidateRect(window_, nullptr, TRUE);
-    }
-
-private:
-    HWND window_;
-};
+#include "ui/tree/tree_items.h"
 
 // Image indexes of the tree's image list.
 enum TreeImage { ClosedFolderImage = 0, OpenFolderImage = 1, LinkImage = 2 };
@@ -37,10 +21,6 @@ HWND createTreeView(HWND parent, const RECT& rect);
 // the tree goes.
 void destroyTreeImages(HWND tree);
 
-BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item);
-// The item that shows the node in the program's tree, or none. (Asking the
-// control instead would cost a search of all its items under Wine.)
-HTREEITEM itemOfNode(const BookmarkNode* node);
 HTREEITEM selectedItem(HWND tree);
 // The node of the selected item, or none.
 BookmarkNode* selectedTreeNode(HWND tree);
@@ -48,21 +28,10 @@ HTREEITEM itemAtScreenPoint(HWND tree, int screenX, int screenY);
 // True when `ancestor` is `item` itself or one of its parents.
 bool isInSubtree(HWND tree, HTREEITEM item, HTREEITEM ancestor);
 
-HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM insertAfter, bool select);
-// Inserts the items of the node and of its whole subtree; answers the node's.
-HTREEITEM insertSubtree(HWND tree, BookmarkNode* node, HTREEITEM parentItem, HTREEITEM insertAfter);
-void setItemText(HWND tree, HTREEITEM item, const BookmarkNode* node);
-// Puts the items of the folder's children in the children's order.
-void reorderItems(HWND tree, Folder* folder);
-// Deletes every item and inserts one per node of the collection.
-void rebuildTree(HWND tree);
-
 // Where a new item goes, given the selection: into a selected folder (when
 // `into` is set), else just before a selected link (`into`) or just after
 // the selection; at the end of the top level without a selection.
 struct InsertPoint {
-    HTREEITEM parentItem;
-    HTREEITEM insertAfter;
     Folder* folder;
     ChildPosition position;  // in `folder`, before which the node goes
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/wide_text_win.h"
@@ -52,7 +51,7 @@ HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTR
     node->description = fields.description;
     if (Link* link = node->asLink()) link->url = fields.url;
     theApp.history.insert(point.folder, point.position, node);
-    HTREEITEM item = itemOfNode(node);
+    HTREEITEM item = showItemOf(tree, node);
     if (item && options.select) selectItem(tree, item);
     if (item && options.refreshDescription && !options.select) refreshDescriptionOf(tree);
     return item;
@@ -60,16 +59,6 @@ HTREEITEM insertFieldsItem(HWND tree, const ItemFields& fields, bool folder, HTR
 
 // The label of a step that concerns `node`.
 StepLabel stepOn(unsigned textId, const BookmarkNode* node) { return {textId, node ? node->title.str() : ""}; }
-
-std::size_t positionIn(const std::unordered_map<const BookmarkNode*, std::size_t>& ranks, LPARAM node) {
-    return ranks.at(reinterpret_cast<const BookmarkNode*>(node));
-}
-
-int CALLBACK compareRanks(LPARAM first, LPARAM second, LPARAM ranks) {
-    const auto& rankOf = *reinterpret_cast<const std::unordered_map<const BookmarkNode*, std::size_t>*>(ranks);
-    const std::size_t a = positionIn(rankOf, first), b = positionIn(rankOf, second);
-    return a < b ? -1 : a > b ? 1 : 0;
-}
 
 void onEndLabelEdit(HWND tree, NMTVDISPINFOW* info, LRESULT& result) {
     theApp.acceleratorsEnabled = true;
@@ -122,20 +111,6 @@ void destroyTreeImages(HWND tree) {
     if (list) destroyImageList(list);
 }
 
-BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {
-    if (!item) return nullptr;
-    TVITEMW query{};
-    query.mask = TVIF_PARAM;
-    query.hItem = item;
-    if (!::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return nullptr;
-    return reinterpret_cast<BookmarkNode*>(query.lParam);
-}
-
-HTREEITEM itemOfNode(const BookmarkNode* node) {
-    const auto found = theApp.itemsByNode.find(node);
-    return found == theApp.itemsByNode.end() ? nullptr : found->second;
-}
-
 HTREEITEM selectedItem(HWND tree) { return nextItem(tree, nullptr, TVGN_CARET); }
 
 BookmarkNode* selectedTreeNode(HWND tree) { return nodeOfItem(tree, selectedItem(tree)); }
@@ -154,87 +129,13 @@ bool isInSubtree(HWND tree, HTREEITEM item, HTREEITEM ancestor) {
     return false;
 }
 
-HTREEITEM insertItem(HWND tree, BookmarkNode* node, HTREEITEM parent, HTREEITEM insertAfter, bool select) {
-    std::wstring title = wideText(node->title);
-    TVINSERTSTRUCTW insert{};
-    insert.hParent = parent;
-    insert.hInsertAfter = insertAfter;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
-    insert.item.pszText = title.data();
-    insert.item.lParam = reinterpret_cast<LPARAM>(node);
-    const bool folder = node->asFolder() != nullptr;
-    insert.item.iImage = folder ? ClosedFolderImage : LinkImage;
-    insert.item.iSelectedImage = folder ? OpenFolderImage : LinkImage;
-    auto item = reinterpret_cast<HTREEITEM>(
-        ::SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (item) theApp.itemsByNode[node] = item;
-    if (item && select) selectItem(tree, item);
-    return item;
-}
-
-void setItemText(HWND tree, HTREEITEM item, const BookmarkNode* node) {
-    std::wstring title = wideText(node->title);
-    TVITEMW change{};
-    change.mask = TVIF_TEXT;
-    change.hItem = item;
-    change.pszText = title.data();
-    ::SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
-}
-
-HTREEITEM insertSubtree(HWND tree, BookmarkNode* root, HTREEITEM rootParent, HTREEITEM insertAfter) {
-    HTREEITEM top = insertItem(tree, root, rootParent, insertAfter, false);
-    Folder* folder = root->asFolder();
-    if (!top || !folder) return top;
-    // Depth first without recursion: one (next child, item) pair per open folder.
-    std::vector<std::pair<ChildPosition, HTREEITEM>> open{{folder->childrenBegin(), top}};
-    while (!open.empty()) {
-        auto& [position, parentItem] = open.back();
-        if (position.isEnd()) {
-            open.pop_back();
-            continue;
-        }
-        BookmarkNode* node = position.node();
-        ++position;
-        HTREEITEM item = insertItem(tree, node, parentItem, TVI_LAST, false);
-        if (Folder* inner = node->asFolder(); inner && item) open.emplace_back(inner->childrenBegin(), item);
-    }
-    return top;
-}
-
-void reorderItems(HWND tree, Folder* folder) {
-    HTREEITEM parentItem = folder == &theApp.collection ? TVI_ROOT : itemOfNode(folder);
-    if (!parentItem) return;
-    std::unordered_map<const BookmarkNode*, std::size_t> ranks;
-    ranks.reserve(folder->childCount());
-    for (ChildPosition at = folder->childrenBegin(); !at.isEnd(); ++at) ranks.emplace(at.node(), ranks.size());
-    TVSORTCB sort{parentItem, compareRanks, reinterpret_cast<LPARAM>(&ranks)};
-    ::SendMessageW(tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
-}
-
-void rebuildTree(HWND tree) {
-    UpdateLock lock(tree);
-    RedrawOff quiet(tree);
-    ::SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    theApp.itemsByNode.clear();
-    theApp.itemsByNode.reserve(static_cast<std::size_t>(theApp.collection.childCount()) * 4);
-    for (ChildPosition at = theApp.collection.childrenBegin(); !at.isEnd(); ++at)
-        insertSubtree(tree, at.node(), TVI_ROOT, TVI_LAST);
-}
-
 InsertPoint resolveInsertPoint(HWND tree, HTREEITEM selected, bool into) {
     BookmarkNode* node = nodeOfItem(tree, selected);
-    if (!node) return {TVI_ROOT, TVI_LAST, &theApp.collection, theApp.collection.childrenEnd()};
-    if (Folder* folder = node->asFolder(); into && folder)
-        return {selected, TVI_LAST, folder, folder->childrenEnd()};
-
-    HTREEITEM parentItem = nextItem(tree, selected, TVGN_PARENT);
+    if (!node) return {&theApp.collection, theApp.collection.childrenEnd()};
+    if (Folder* folder = node->asFolder(); into && folder) return {folder, folder->childrenEnd()};
     Folder* parent = node->parent ? node->parent : &theApp.collection;
     const ChildPosition at = Collection::positionOf(node);
-    if (into) {
-        HTREEITEM previous = nextItem(tree, selected, TVGN_PREVIOUS);
-        return {parentItem ? parentItem : TVI_ROOT, previous ? previous : TVI_FIRST, parent, at};
-    }
-    return {parentItem ? parentItem : TVI_ROOT, selected, parent, at.next()};
+    return {parent, into ? at : at.next()};
 }
 
 HTREEITEM insertLinkItem(HWND tree, const ItemFields& fields, HTREEITEM selected, InsertOptions options) {
@@ -257,7 +158,7 @@ InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target,
         RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
         theApp.history.insertChildrenOf(staging, point.folder, point.position);
     }
-    if (HTREEITEM item = first && selectFirst ? itemOfNode(first) : nullptr) selectItem(tree, item);
+    if (HTREEITEM item = first && selectFirst ? showItemOf(tree, first) : nullptr) selectItem(tree, item);
     return counts;
 }
 
@@ -328,7 +229,7 @@ void sortChildren(HWND tree) {
 }
 
 void showStepResult(HWND tree, BookmarkNode* node) {
-    if (HTREEITEM item = itemOfNode(node)) {
+    if (HTREEITEM item = showItemOf(tree, node)) {
         selectItem(tree, item);
         ::SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
     }
@@ -371,6 +272,11 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
         if (gone.hItem == theApp.mainWindowState.rememberedSelection) theApp.mainWindowState.rememberedSelection = nullptr;
         return 0;
     }
+    case TVN_ITEMEXPANDINGW: {
+        const NMTREEVIEWW* view = reinterpret_cast<NMTREEVIEWW*>(header);
+        if (view->action & TVE_EXPAND) fillFolderItems(tree, view->itemNew.hItem);
+        return FALSE;
+    }
     case TVN_SELCHANGEDW:
         showDescription(mainWindow);
         return 1;
@@ -387,7 +293,7 @@ LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header) {
         if (openSelectedLink(mainWindow, tree, shiftHeld())) return 1;
         HTREEITEM item = selectedItem(tree);
         if (!item) return 0;
-        ::SendMessageW(tree, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(item));
+        expandFolderItem(tree, item, TVE_TOGGLE);
         return 1;
     }
     case NM_DBLCLK:

@@ -1,7 +1,7 @@
 #pragma once
 
-// Find and Find next: the search dialog, and a depth-first walk over the tree
-// control's items (collapsed folders included) from the selection.
+// Find and Find next: the search dialog, and a depth-first walk over the
+// collection from the selection.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -13,11 +13,10 @@ class BookmarkNode;
 // The search dialog; true when confirmed with OK (then `state` holds its choices).
 bool searchDialog(HWND owner, SearchState& state);
 
-// The tree's items in display order (collapsed folders included), one at a
-// time from a start item to the last. A flat walk, not an item source: it
-// never reports where a folder ends. The control shows the collection item
-// for item, so the walk goes over the nodes, which is the same order without
-// asking the control about every item.
+// The collection's nodes in the tree's order (closed folders included), one
+// at a time from a start item to the last. A flat walk, not an item source:
+// it never reports where a folder ends. It goes over the nodes, not the
+// control's items, which exist only for folders once opened.
 class TreeWalker {
 public:
     // From `start`, or from the first top-level item when there is none.
@@ -28,8 +27,8 @@ public:
     // Moves on: to the first child, else the next sibling, else the next
     // sibling of the nearest ancestor that has one.
     void advance();
-    // The item of the node passed last.
-    HTREEITEM lastItem() const;
+    // The node passed last.
+    const BookmarkNode* lastNode() const { return last_; }
 
 private:
     const BookmarkNode* current_;

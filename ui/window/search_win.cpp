@@ -104,8 +104,6 @@ bool searchDialog(HWND owner, SearchState& state) {
 TreeWalker::TreeWalker(HWND tree, HTREEITEM start)
     : current_(start ? nodeOfItem(tree, start) : theApp.collection.childrenBegin().node()) {}
 
-HTREEITEM TreeWalker::lastItem() const { return itemOfNode(last_); }
-
 void TreeWalker::advance() {
     last_ = current_;
     if (!current_) return;  // past the end, or an empty tree
@@ -134,7 +132,7 @@ bool findInTree(HWND tree, const SearchState& state, bool continuing) {
         const BookmarkNode* node = walker.currentNode();
         walker.advance();
         if (nodeMatches(*node, state)) {
-            ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(walker.lastItem()));
+            ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(showItemOf(tree, walker.lastNode())));
             return true;
         }
     }

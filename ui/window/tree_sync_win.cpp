@@ -13,25 +13,17 @@ public:
     explicit TreeSync(HWND tree) : tree_(tree) {}
 
     void inserted(BookmarkNode* node) override {
-        HTREEITEM parentItem = node->parent == &theApp.collection ? TVI_ROOT : itemOfNode(node->parent);
-        if (!parentItem) return;
-        // At the end the control finds the place without a search.
-        HTREEITEM after = !node->nextSibling()      ? TVI_LAST
-                          : node->previousSibling() ? itemOfNode(node->previousSibling())
-                                                    : TVI_FIRST;
-        HTREEITEM item = insertSubtree(tree_, node, parentItem, after);
-        if (expanded_.erase(node) && item)
-            ::SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        HTREEITEM item = insertNodeItem(tree_, node);
+        if (expanded_.erase(node) && item) expandFolderItem(tree_, item);
     }
 
     void removing(BookmarkNode* node) override {
-        HTREEITEM item = itemOfNode(node);
-        if (!item) return;
         // An undo brings the folder back as the user left it.
-        if (node->asFolder() &&
+        HTREEITEM item = itemOfNode(node);
+        if (item && node->asFolder() &&
             (::SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED))
             expanded_.insert(node);
-        ::SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+        removeNodeItem(tree_, node);
     }
 
     void changed(BookmarkNode* node) override {
