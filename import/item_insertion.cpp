@@ -2,7 +2,8 @@
 
 #include <vector>
 
-InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t levels) {
+InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t levels, Progress* progress) {
+    constexpr std::size_t kItemsBetweenReports = 256;
     struct Level {
         Folder* folder;
         std::size_t skippedFolders;  // not made at this level, still open in the source
@@ -10,7 +11,12 @@ InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t level
     InsertedCounts counts;
     std::vector<Level> open{{&staging, 0}};
     ItemFields fields;
-    while (!open.empty()) {
+    for (std::size_t items = 0; !open.empty(); ++items) {
+        if (progress && items % kItemsBetweenReports == 0 &&
+            !progress->advance(counts.folders + counts.links, 0)) {
+            counts.cancelled = true;
+            break;
+        }
         fields.title.clear();
         fields.description.clear();
         fields.url.clear();

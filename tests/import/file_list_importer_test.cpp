@@ -10,6 +10,7 @@
 #endif
 
 #include "core/collection.h"
+#include "core/collection_walker.h"
 #include "import/item_insertion.h"
 #include "import/netscape_importer.h"
 #include "import/opera_importer.h"
@@ -210,4 +211,25 @@ TEST_F(FileListImport, CountsWhatItSkipsAndKnowsBrowserFilesByTheirContent) {
     FileListImporter missing(std::make_unique<PathList>(std::vector<std::string>{folder.file("gone.html")}));
     itemLog(missing);
     EXPECT_EQ(1u, missing.skipped().otherFiles);
+}
+
+// A long import stops where its progress asks, before anything is linked in.
+TEST(ItemInsertion, StagingStopsWhereTheProgressAsks) {
+    Collection from;
+    for (int i = 0; i < 1000; ++i) from.appendLink(&from);
+    CollectionWalker walker(from.childrenBegin(), from.childrenEnd());
+    struct StopAtTheSecondReport final : Progress {
+        std::vector<std::uint64_t> told;
+        bool advance(std::uint64_t done, std::uint64_t) override {
+            told.push_back(done);
+            return told.size() < 2;
+        }
+    } progress;
+    Folder staging;
+    const InsertedCounts counts = stageItems(staging, walker, Folder::kMaxDepth, &progress);
+    EXPECT_TRUE(counts.cancelled);
+    ASSERT_EQ(2u, progress.told.size());
+    EXPECT_EQ(progress.told.back(), counts.links);
+    EXPECT_EQ(counts.links, staging.childCount());
+    EXPECT_LT(counts.links, 1000u);
 }

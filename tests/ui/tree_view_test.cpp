@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/file_io.h"
@@ -224,6 +226,56 @@ TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
     EXPECT_EQ("{F{z <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}", controlText());
+}
+
+// Gives links slowly, as a large file on a slow disk would.
+class SlowSource final : public ItemSource {
+public:
+    ItemCode next() override {
+        ::Sleep(1);
+        return given_++ < 10000 ? ItemCode::LinkItem : ItemCode::EndOfFolder;
+    }
+    void folder(ItemFields&) override {}
+    void link(ItemFields& fields) override { fields.url = "http://slow/"; }
+
+private:
+    int given_ = 0;
+};
+
+// The system's progress dialog, once shown: a dialog titled as the program.
+HWND progressDialog() {
+    HWND shown = nullptr;
+    ::EnumWindows([](HWND window, LPARAM found) -> BOOL {
+        wchar_t title[32] = L"", windowClass[16] = L"";
+        ::GetWindowTextW(window, title, 32);
+        ::GetClassNameW(window, windowClass, 16);
+        if (!::IsWindowVisible(window) || std::wstring(title) != L"Linkhaven" || std::wstring(windowClass) != L"#32770")
+            return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
+TEST_F(TreeView, ALongImportShowsItsProgressAndCancelledAddsNothing) {
+    const std::string before = treeText(theApp.collection);
+    std::atomic<bool> cancelled{false};
+    std::thread hand([&] {
+        for (int wait = 0; wait < 100 && !cancelled; ++wait) {
+            ::Sleep(100);
+            if (HWND dialog = progressDialog()) {
+                ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+                cancelled = true;
+            }
+        }
+    });
+    SlowSource source;
+    const InsertedCounts counts = insertFromSource(tree(), source, nullptr, true, true);
+    hand.join();
+    EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(counts.cancelled);
+    EXPECT_TRUE(before == treeText(theApp.collection));
+    EXPECT_TRUE(before == controlText());
 }
 
 TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {

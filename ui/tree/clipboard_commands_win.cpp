@@ -31,6 +31,7 @@ bool insertFromDataObject(HWND tree, IDataObject* data, HTREEITEM target, bool i
         UpdateLock lock(tree);
         summary.counts = insertFromSource(tree, *import.source(), target, into, true);
     }
+    if (summary.counts.cancelled) return false;  // nor may a move's source delete anything
     if (import.holdsFiles()) {
         summary.result = import.source()->result();
         summary.skipped = import.source()->skipped();

@@ -20,6 +20,7 @@ ImportSummary pending;
 
 void showImportSummary(HWND owner, const ImportSummary& summary) {
     const InsertedCounts& counts = summary.counts;
+    if (counts.cancelled) return;  // the user stopped it, and nothing came in
     std::string text = counts.folders + counts.links == 0
                            ? loadText(IDS_IMPORT_NOTHING)
                            : loadText(IDS_IMPORT_SUMMARY, std::to_string(counts.folders), std::to_string(counts.links));

@@ -50,7 +50,8 @@ HTREEITEM insertFolderItem(HWND tree, const ItemFields& fields, HTREEITEM select
 // Inserts everything the source yields at the target, in order, folders with
 // their contents, as one step; only the first top-level item may be selected.
 // Folders are never made more than Folder::kMaxDepth levels deep: the items
-// of deeper folders go into the deepest allowed one.
+// of deeper folders go into the deepest allowed one. A long read shows its
+// progress; cancelled, it adds nothing.
 // Answers what came in.
 InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target, bool into, bool selectFirst);
 // Removes the item's node, after asking for a folder with contents unless

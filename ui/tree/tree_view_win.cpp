@@ -14,6 +14,7 @@
 #include "ui/dialogs/item_dialogs.h"
 #include "ui/shell/common_controls.h"
 #include "ui/shell/language_modules.h"
+#include "ui/shell/long_work.h"
 #include "ui/tree/open_link.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/title_order.h"
@@ -152,7 +153,12 @@ InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target,
     const InsertPoint point = resolveInsertPoint(tree, target, into);
     const std::size_t depth = folderDepth(point.folder);
     Folder staging;
-    const InsertedCounts counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0);
+    InsertedCounts counts;
+    {
+        LongWork work(mainWindowOf(tree), IDS_WORK_READING, true);
+        counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0, &work);
+    }
+    if (counts.cancelled) return counts;  // the staged items go with `staging`
     BookmarkNode* first = staging.childrenBegin().node();
     {
         RedrawOff quiet(tree);  // a dropped bookmark file may hold 100,000 links
