@@ -1,7 +1,10 @@
 #include "export_collection.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
+#include "core/bookmark_node.h"
 #include "core/file_io.h"
 #include "core/replacing_file.h"
 #include "same_file.h"
@@ -30,6 +33,20 @@ Result readTemplate(const std::string& path, std::string& bytes) {
     }
 }
 
+// For the progress: a million nodes are counted in milliseconds.
+std::uint64_t nodesBelow(const Folder& root) {
+    std::uint64_t nodes = 0;
+    std::vector<const Folder*> folders{&root};
+    while (!folders.empty()) {
+        const Folder* folder = folders.back();
+        folders.pop_back();
+        nodes += folder->childCount();
+        for (ChildPosition at = folder->childrenBegin(); !at.isEnd(); ++at)
+            if (const Folder* inner = at.node()->asFolder()) folders.push_back(inner);
+    }
+    return nodes;
+}
+
 Result outputFailure(const std::string& outputPath) {
     Result result = Result::failure(ResultStatus::WriteFailed, outputPath);
     result.code = UrlExport::OutputNotWritable;
@@ -38,7 +55,7 @@ Result outputFailure(const std::string& outputPath) {
 }  // namespace
 
 Result exportCollection(const Folder& root, const std::string& templatePath, const std::string& outputPath,
-                        const std::string& collectionPath) {
+                        const std::string& collectionPath, Progress* progress) {
     std::string templateBytes;
     Result read = readTemplate(templatePath, templateBytes);
     if (!read) {
@@ -57,7 +74,7 @@ Result exportCollection(const Folder& root, const std::string& templatePath, con
     ReplacingFile file(outputPath);  // discards the temporary on every early exit
     if (!file.open()) return outputFailure(outputPath);
     TemplateOutput out(file);
-    Result expanded = TemplateExporter(templateBytes, root).run(out);
+    Result expanded = TemplateExporter(templateBytes, root, progress, progress ? nodesBelow(root) : 0).run(out);
     if (!expanded) return expanded.at(templatePath);
     if (!out.flush() || !file.commit()) return outputFailure(outputPath);
     return {};

@@ -6,6 +6,7 @@
 #include "core/address_scheme.h"
 #include "core/bookmark_node.h"
 #include "core/code_page.h"
+#include "core/progress.h"
 #include "core/unicode_text.h"
 #include "html_escape.h"
 #include "safe_file_name.h"
@@ -30,10 +31,13 @@ bool isWebLink(const BookmarkNode* item) {
 }
 }  // namespace
 
-TemplateExporter::TemplateExporter(std::string_view templateBytes, const Folder& root)
+TemplateExporter::TemplateExporter(std::string_view templateBytes, const Folder& root, Progress* progress,
+                                   std::uint64_t nodes)
     : utf8Template_(templateBytes.starts_with(kByteOrderMark)),
       reader_(readableText(templateBytes)),
       root_(root),
+      progress_(progress),
+      nodes_(nodes),
       ansiCodePage_(ansiCodePage()),
       oemCodePage_(oemCodePage()) {}
 
@@ -110,6 +114,7 @@ void TemplateExporter::expand(const BookmarkNode* item, TemplateKeyword event, T
 // Depth first over the whole tree, one expansion per event. Iterative, so a
 // deeply nested tree does not use the stack up.
 void TemplateExporter::walkCollection(TemplateOutput& out) {
+    constexpr std::int64_t kNodesBetweenReports = 1024;
     struct OpenFolder {
         ChildPosition next;
         std::int64_t parentIdOutside;
@@ -130,6 +135,7 @@ void TemplateExporter::walkCollection(TemplateOutput& out) {
         const BookmarkNode* child = open.back().next.node();
         ++open.back().next;
         ++counter_;
+        if (progress_ && counter_ % kNodesBetweenReports == 0) progress_->advance(static_cast<std::uint64_t>(counter_), nodes_);
         if (const Folder* folder = child->asFolder()) {
             expand(child, FolderOpen, out);
             const std::int64_t outside = parentId_;

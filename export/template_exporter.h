@@ -21,12 +21,15 @@
 
 class BookmarkNode;
 class Folder;
+class Progress;
 class TemplateOutput;
 
 class TemplateExporter {
 public:
-    // `templateBytes` must outlive the exporter.
-    TemplateExporter(std::string_view templateBytes, const Folder& root);
+    // `templateBytes` must outlive the exporter; `progress`, if any, is told
+    // the nodes passed now and then (of `nodes` in the tree).
+    TemplateExporter(std::string_view templateBytes, const Folder& root, Progress* progress = nullptr,
+                     std::uint64_t nodes = 0);
     TemplateExporter(const TemplateExporter&) = delete;
     TemplateExporter& operator=(const TemplateExporter&) = delete;
 
@@ -64,6 +67,8 @@ private:
     std::string repairedText_;
     TemplateReader reader_;
     const Folder& root_;
+    Progress* const progress_;
+    const std::uint64_t nodes_;
     const unsigned ansiCodePage_;
     const unsigned oemCodePage_;
 

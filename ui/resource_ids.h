@@ -80,13 +80,14 @@
 #define IDS_EXPORT_OPEN_RESULT 171
 #define IDS_FIND_FROM_TOP 172
 #define IDS_RECENT_MISSING 173
-/* The progress of long work: what is being done, how far (%1 the count),
-   and what Cancel does. */
+/* The progress of long work: reading, how far (%1 the count), what Cancel
+   does, exporting. */
 #define IDS_WORK_READING 174
 #define IDS_WORK_COUNT 175
 #define IDS_WORK_CANCELLING 176
+#define IDS_WORK_EXPORTING 177
 #define IDS_FIRST_EDGE_STRING IDS_EXPORT_DEFAULT_NAME
-#define IDS_LAST_EDGE_STRING IDS_WORK_CANCELLING
+#define IDS_LAST_EDGE_STRING IDS_WORK_EXPORTING
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102

@@ -16,6 +16,7 @@
 #include "ui/tree/description_pane.h"
 #include "ui/shell/file_dialog.h"
 #include "ui/shell/language_modules.h"
+#include "ui/shell/long_work.h"
 #include "ui/window/export_name.h"
 #include "import/file_list_importer.h"
 #include "ui/window/import_commands.h"
@@ -257,9 +258,9 @@ void exportCommand(HWND mainWindow) {
         return;
     Result exported;
     {
-        WaitCursor wait;
+        LongWork work(mainWindow, IDS_WORK_EXPORTING, false);
         exported = exportCollection(theApp.collection, templatePath, outputPath,
-                                    theApp.mainWindowState.currentPath);
+                                    theApp.mainWindowState.currentPath, &work);
     }
     if (!exported) {
         // The export leaves no partial output and keeps a file that was
