@@ -65,6 +65,13 @@ void pressButton(HWND window, int id) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }
 
+DialogDriver::Step press(int button, std::string* text) {
+    return [button, text](HWND box) {
+        if (text) *text = messageBoxText(box);
+        pressButton(box, button);
+    };
+}
+
 std::string messageBoxText(HWND box) {
     std::wstring longest;
     ::EnumChildWindows(box, collectStaticText, reinterpret_cast<LPARAM>(&longest));

@@ -37,6 +37,8 @@ private:
 
 // Presses a button of a dialog or message box.
 void pressButton(HWND window, int id);
+// A step that presses `button`, after noting the message box's text in `text` when given.
+DialogDriver::Step press(int button, std::string* text = nullptr);
 // A step that types a file name into an open or save dialog and confirms it.
 DialogDriver::Step typeFileName(const std::string& name);
 // The text of a message box and its caption, in UTF-8.
