@@ -35,44 +35,40 @@ protected:
         ::MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
+    // Presses on the splitter above the pane, moves to `y` and lets go there (or cancels).
+    void dragSplitterTo(int y, UINT end = WM_LBUTTONUP) {
+        ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, childRect(descriptionPane()).top - 1));
+        ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, y));
+        ::SendMessageW(mainWindow(), end, 0, MAKELPARAM(10, y));
+    }
 };
 }  // namespace
 
-TEST_F(MainWindow, LayoutKeepsAQuarterWhenTheStoredHeightDoesNotFit) {
+TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeightAndAQuarterIsKeptWhenItDoesNotFit) {
     RECT client;
     ::GetClientRect(mainWindow(), &client);
+    dragSplitterTo(client.bottom - 100);
+    EXPECT_EQ(100, settings.Descr);
+    const RECT pane = childRect(descriptionPane());
+    EXPECT_EQ(client.bottom - 100, pane.top);
+    EXPECT_EQ(client.bottom, pane.bottom);
+    EXPECT_EQ(pane.top - ::GetSystemMetrics(SM_CYFRAME), childRect(tree()).bottom);
+    EXPECT_EQ(nullptr, ::GetCapture());
+
+    // Dragged to the very top: the full height, which the layout turns into a quarter.
+    dragSplitterTo(0);
+    EXPECT_EQ(client.bottom / 4, settings.Descr);
+    EXPECT_EQ(client.bottom - client.bottom / 4, childRect(descriptionPane()).top);
+
+    // A cancelled drag changes nothing.
+    dragSplitterTo(30, WM_CANCELMODE);
+    EXPECT_EQ(client.bottom / 4, settings.Descr);
+    EXPECT_FALSE(theApp.mainWindowState.splitterDragging);
+
+    // Nor does a stored height that does not fit when the window is laid out anew.
     settings.Descr = client.bottom + 50;
     ::SendMessageW(mainWindow(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     EXPECT_EQ(client.bottom / 4, settings.Descr);
-    const RECT pane = childRect(descriptionPane());
-    EXPECT_EQ(client.bottom - client.bottom / 4, pane.top);
-    EXPECT_EQ(client.bottom, pane.bottom);
-    EXPECT_EQ(pane.top - ::GetSystemMetrics(SM_CYFRAME), childRect(tree()).bottom);
-}
-
-TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeight) {
-    RECT client;
-    ::GetClientRect(mainWindow(), &client);
-    const int strip = childRect(descriptionPane()).top - 1;
-    ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
-    ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, client.bottom - 100));
-    ::SendMessageW(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, client.bottom - 100));
-    EXPECT_EQ(100, settings.Descr);
-    EXPECT_EQ(client.bottom - 100, childRect(descriptionPane()).top);
-    EXPECT_EQ(nullptr, ::GetCapture());
-
-    // Dragged to the very top: the full height, which the next layout turns into a quarter.
-    ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
-    ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 0));
-    ::SendMessageW(mainWindow(), WM_LBUTTONUP, 0, MAKELPARAM(10, 0));
-    EXPECT_EQ(client.bottom / 4, settings.Descr);
-
-    // A cancelled drag changes nothing.
-    ::SendMessageW(mainWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, strip));
-    ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 30));
-    ::SendMessageW(mainWindow(), WM_CANCELMODE, 0, 0);
-    EXPECT_EQ(client.bottom / 4, settings.Descr);
-    EXPECT_FALSE(theApp.mainWindowState.splitterDragging);
 }
 
 TEST_F(MainWindow, CaptionFollowsTitlePathAndProgramNameAndSaveWritesTheOpenedFile) {
