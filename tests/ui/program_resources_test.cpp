@@ -11,23 +11,13 @@
 
 namespace {
 const std::string kProgram = std::string(LINKHAVEN_PROGRAM_DIR) + "/linkhaven.exe";
-
-class ProgramResources : public testing::Test {
-protected:
-    void SetUp() override {
-        program_ = ::LoadLibraryExA(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_NE(nullptr, program_);
-    }
-    void TearDown() override {
-        if (program_) ::FreeLibrary(program_);
-    }
-    HMODULE program_ = nullptr;
-};
 }  // namespace
 
-TEST_F(ProgramResources, IconInEverySize) {
+TEST(ProgramResources, IconInEverySizeAndAManifestAskingForVisualStylesAndSystemDpi) {
+    HMODULE program = ::LoadLibraryExA(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(nullptr, program);
     for (int size : {16, 32, 48}) {
-        HICON icon = static_cast<HICON>(::LoadImageW(program_, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(::LoadImageW(program, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
         ASSERT_NE(nullptr, icon) << size;
         ICONINFO info;
         ASSERT_TRUE(::GetIconInfo(icon, &info));
@@ -38,15 +28,15 @@ TEST_F(ProgramResources, IconInEverySize) {
         ::DeleteObject(info.hbmMask);
         ::DestroyIcon(icon);
     }
-}
 
-TEST_F(ProgramResources, ManifestAsksForVisualStylesAndSystemDpi) {
-    HRSRC found = ::FindResourceW(program_, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     ASSERT_NE(nullptr, found);
-    const char* data = static_cast<const char*>(::LockResource(::LoadResource(program_, found)));
-    const std::string manifest(data, ::SizeofResource(program_, found));
+    const char* data = static_cast<const char*>(::LockResource(::LoadResource(program, found)));
+    const std::string manifest(data, ::SizeofResource(program, found));
+    ::FreeLibrary(program);
     EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
-    EXPECT_NE(std::string::npos, manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"));
+    EXPECT_NE(std::string::npos,
+              manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"));
 }
 
 TEST(ProgramVersion, AboutTextsInBothLanguages) {
