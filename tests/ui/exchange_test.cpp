@@ -40,8 +40,6 @@ void xdotool(const std::string& arguments) {
     ::CloseHandle(process.hProcess);
 }
 
-POINT operator+(POINT a, POINT b) { return {a.x + b.x, a.y + b.y}; }
-
 // Moves the pointer and waits until the program sees it there (on a busy
 // machine Wine may take a while to read the X server's events).
 void moveTo(POINT at) {
@@ -134,8 +132,6 @@ protected:
         return point;
     }
 
-    BookmarkNode* nodeOfTitle(const std::string& title) { return nodeOfItem(tree(), itemOfTitle(title)); }
-
     // What the drop target answers to data entering over the point.
     int effectOver(IDataObject* data, POINT point, DWORD keys) {
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
@@ -192,7 +188,7 @@ TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
 }
 
 TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
-    BookmarkDataObject* own = new BookmarkDataObject(theApp.collection, *nodeOfTitle("L"));
+    BookmarkDataObject* own = new BookmarkDataObject(theApp.collection, *nodeOfItem(tree(), itemOfTitle("L")));
     const POINT overB = screenPointOf("B");
     EXPECT_EQ(DROPEFFECT_MOVE | DROPEFFECT_LINK, effectOver(own, overB, MK_LBUTTON));
     EXPECT_EQ(DROPEFFECT_COPY | DROPEFFECT_LINK, effectOver(own, overB, MK_LBUTTON | MK_CONTROL));
@@ -228,9 +224,10 @@ TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
 
 TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
     const std::string before = controlText();
-    dragOnScreen(screenPointOf("A"), screenPointOf("deep"));
-    dragOnScreen(screenPointOf("A"), screenPointOf("A2"));
-    dragOnScreen(screenPointOf("A"), screenPointOf("A") + POINT{0, 6});
+    const POINT overA = screenPointOf("A");
+    dragOnScreen(overA, screenPointOf("deep"));
+    dragOnScreen(overA, screenPointOf("A2"));
+    dragOnScreen(overA, {overA.x, overA.y + 6});
     EXPECT_EQ(before, controlText());
     // A copy may go inside: the data was taken before the drop.
     dragOnScreen(screenPointOf("A2"), screenPointOf("deep"), "ctrl");
