@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,6 @@
 #include "ui/shell/language_modules.h"
 #include "ui/shell/ui_services.h"
 #include "ui/resource_ids.h"
-#include "ui/tree/tree_view.h"
 
 namespace {
 class MainWindow : public MainWindowFixture {
@@ -151,7 +149,6 @@ TEST_F(MainWindow, TreeCommandsNeedTheTreeFocused) {
     EXPECT_EQ(1u, theApp.collection.childCount());
 
     HMENU edit = popupHolding(IDM_DELETE);
-    ASSERT_NE(nullptr, edit);
     EXPECT_EQ("40014 &Delete\tDel grayed", popupEntry(edit, IDM_DELETE));
     runCommand(IDM_SWITCH_PANE);
     EXPECT_EQ(tree(), theApp.mainWindowState.focusedPane);
@@ -166,15 +163,13 @@ TEST_F(MainWindow, OptionsAreCheckedAndToggled) {
     EXPECT_EQ(1, settings.AutoSave);
     EXPECT_EQ(0, settings.MaxURL);
     HMENU options = popupHolding(IDM_SAVE_AUTOMATICALLY);
-    ASSERT_NE(nullptr, options);
     EXPECT_EQ("40024 &Save Automatically checked", popupEntry(options, IDM_SAVE_AUTOMATICALLY));
     EXPECT_EQ("40023 Open Links &Maximized", popupEntry(options, IDM_MAXIMIZED_BROWSER));
 }
 
 TEST_F(MainWindow, TheLanguageMenuListsTheModulesAndSwitches) {
-    HMENU languages = popupHolding(IDM_LANGUAGE_FIRST);
-    ASSERT_NE(nullptr, languages);
-    EXPECT_EQ((std::vector<std::string>{"41000 Deutsch", "41001 English checked"}), popupItems(languages));
+    EXPECT_EQ((std::vector<std::string>{"41000 Deutsch", "41001 English checked"}),
+              popupItems(popupHolding(IDM_LANGUAGE_FIRST)));
 
     runCommand(IDM_LANGUAGE_FIRST);  // Deutsch
     EXPECT_EQ("Deutsch", languageModules().displayName(languageModules().currentIndex()));
@@ -192,9 +187,7 @@ TEST_F(MainWindow, WithoutBrowserWindowsTheMenuShowsItsPlaceholder) {
     EXPECT_EQ(0u, capture.count());
 
     theApp.browserWindowCapture = &capture;
-    HMENU windows = popupHolding(IDM_BROWSER_WINDOW_FIRST);
-    ASSERT_NE(nullptr, windows);
-    EXPECT_EQ((std::vector<std::string>{"42000 (none) grayed"}), popupItems(windows));
+    EXPECT_EQ((std::vector<std::string>{"42000 (none) grayed"}), popupItems(popupHolding(IDM_BROWSER_WINDOW_FIRST)));
     theApp.browserWindowCapture = nullptr;
     runCommand(IDM_BROWSER_WINDOW_FIRST);  // no entry 0: nothing is added
     EXPECT_EQ(0u, theApp.collection.childCount());
