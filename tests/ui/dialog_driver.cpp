@@ -65,6 +65,13 @@ void pressButton(HWND window, int id) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }
 
+DialogDriver::Step press(int button, std::string* text) {
+    return [button, text](HWND box) {
+        if (text) *text = messageBoxText(box);
+        pressButton(box, button);
+    };
+}
+
 std::string messageBoxText(HWND box) {
     std::wstring longest;
     ::EnumChildWindows(box, collectStaticText, reinterpret_cast<LPARAM>(&longest));
@@ -77,6 +84,23 @@ std::string windowCaption(HWND window) {
 }
 
 int focusedControlId() { return ::GetDlgCtrlID(::GetFocus()); }
+
+HWND awaitWindow(DWORD thread, const char* className) {
+    struct Search {
+        const char* className;
+        HWND found;
+    } search{className, nullptr};
+    const auto match = [](HWND window, LPARAM data) -> BOOL {
+        auto& wanted = *reinterpret_cast<Search*>(data);
+        char name[64] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (::IsWindowVisible(window) && ::lstrcmpA(name, wanted.className) == 0) wanted.found = window;
+        return !wanted.found;
+    };
+    for (int attempt = 0; attempt < 600 && !search.found; ++attempt, ::Sleep(50))
+        ::EnumThreadWindows(thread, match, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 DialogDriver::Step typeFileName(const std::string& name) {
     return [name](HWND dialog) {

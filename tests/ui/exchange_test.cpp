@@ -40,8 +40,6 @@ void xdotool(const std::string& arguments) {
     ::CloseHandle(process.hProcess);
 }
 
-POINT operator+(POINT a, POINT b) { return {a.x + b.x, a.y + b.y}; }
-
 // Moves the pointer and waits until the program sees it there (on a busy
 // machine Wine may take a while to read the X server's events).
 void moveTo(POINT at) {
@@ -134,22 +132,20 @@ protected:
         return point;
     }
 
-    BookmarkNode* nodeOfTitle(const std::string& title) { return nodeOfItem(tree(), itemOfTitle(title)); }
-
     // What the drop target answers to data entering over the point.
-    DWORD effectOver(IDataObject* data, POINT point, DWORD keys) {
+    int effectOver(IDataObject* data, POINT point, DWORD keys) {
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
         EXPECT_EQ(S_OK, treeDropTarget()->DragEnter(data, keys, {point.x, point.y}, &effect));
         treeDropTarget()->DragLeave();
-        return effect;
+        return static_cast<int>(effect);
     }
 
-    DWORD dropAt(IDataObject* data, POINT point, DWORD keys) {
+    int dropAt(IDataObject* data, POINT point, DWORD keys) {
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
         EXPECT_EQ(S_OK, treeDropTarget()->DragEnter(data, keys | MK_LBUTTON, {point.x, point.y}, &effect));
         effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
         EXPECT_EQ(S_OK, treeDropTarget()->Drop(data, keys, {point.x, point.y}, &effect));
-        return effect;
+        return static_cast<int>(effect);
     }
 
     bool pasteEnabled() {
@@ -192,27 +188,26 @@ TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
 }
 
 TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
-    BookmarkDataObject* own = new BookmarkDataObject(theApp.collection, *nodeOfTitle("L"));
+    BookmarkDataObject* own = new BookmarkDataObject(theApp.collection, *nodeOfItem(tree(), itemOfTitle("L")));
     const POINT overB = screenPointOf("B");
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE | DROPEFFECT_LINK), effectOver(own, overB, MK_LBUTTON));
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY | DROPEFFECT_LINK), effectOver(own, overB, MK_LBUTTON | MK_CONTROL));
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE | DROPEFFECT_LINK),
-              effectOver(own, screenPointBelowItems(), MK_LBUTTON));
+    EXPECT_EQ(DROPEFFECT_MOVE | DROPEFFECT_LINK, effectOver(own, overB, MK_LBUTTON));
+    EXPECT_EQ(DROPEFFECT_COPY | DROPEFFECT_LINK, effectOver(own, overB, MK_LBUTTON | MK_CONTROL));
+    EXPECT_EQ(DROPEFFECT_MOVE | DROPEFFECT_LINK, effectOver(own, screenPointBelowItems(), MK_LBUTTON));
     own->Release();
 
     putTextOnClipboard("Text page\r\nhttp://text/");
     ComPointer<IDataObject> foreign;
     ASSERT_EQ(S_OK, ::OleGetClipboard(foreign.out()));
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY | DROPEFFECT_LINK), effectOver(foreign.get(), overB, MK_LBUTTON));
+    EXPECT_EQ(DROPEFFECT_COPY | DROPEFFECT_LINK, effectOver(foreign.get(), overB, MK_LBUTTON));
     // Into the folder under the pointer; with Alt after it.
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropAt(foreign.get(), overB, 0));
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), dropAt(foreign.get(), screenPointOf("B"), MK_ALT));
+    EXPECT_EQ(DROPEFFECT_COPY, dropAt(foreign.get(), overB, 0));
+    EXPECT_EQ(DROPEFFECT_COPY, dropAt(foreign.get(), screenPointOf("B"), MK_ALT));
     EXPECT_EQ("{" + kA + ", B{Text page <http://text/>}, Text page <http://text/>, L <http://l/>}", controlText());
 
     emptyClipboard();
     ComPointer<IDataObject> nothing;
     ASSERT_EQ(S_OK, ::OleGetClipboard(nothing.out()));
-    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), effectOver(nothing.get(), overB, MK_LBUTTON));
+    EXPECT_EQ(DROPEFFECT_NONE, effectOver(nothing.get(), overB, MK_LBUTTON));
 }
 
 TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
@@ -229,9 +224,10 @@ TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
 
 TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
     const std::string before = controlText();
-    dragOnScreen(screenPointOf("A"), screenPointOf("deep"));
-    dragOnScreen(screenPointOf("A"), screenPointOf("A2"));
-    dragOnScreen(screenPointOf("A"), screenPointOf("A") + POINT{0, 6});
+    const POINT overA = screenPointOf("A");
+    dragOnScreen(overA, screenPointOf("deep"));
+    dragOnScreen(overA, screenPointOf("A2"));
+    dragOnScreen(overA, {overA.x, overA.y + 6});
     EXPECT_EQ(before, controlText());
     // A copy may go inside: the data was taken before the drop.
     dragOnScreen(screenPointOf("A2"), screenPointOf("deep"), "ctrl");
@@ -314,14 +310,7 @@ TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
     EXPECT_EQ(overB.x, byMouse.left);
     EXPECT_EQ(overB.y, byMouse.top);
     EXPECT_EQ("B", selectedTitle());
-    ComPointer<IDataObject> copied;
-    ASSERT_EQ(S_OK, ::OleGetClipboard(copied.out()));
-    FORMATETC text{CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    STGMEDIUM medium{};
-    ASSERT_EQ(S_OK, copied->GetData(&text, &medium));
-    EXPECT_STREQ("B", static_cast<const char*>(::GlobalLock(medium.hGlobal)));
-    ::GlobalUnlock(medium.hGlobal);
-    ::ReleaseStgMedium(&medium);
+    EXPECT_EQ("B", clipboardText());
 
     for (const char* keys : {"Menu", "shift+F10"}) {
         select("L");

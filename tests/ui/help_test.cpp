@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
+#include <vector>
 
 #include "exchange/argument_record.h"
 #include "exchange/recorded_browser.h"
@@ -22,14 +22,8 @@ std::string besideThisProgram(const std::string& name) {
 
 class Help : public testing::Test {
 protected:
-    void SetUp() override {
-        languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
-        htmlType_.emplace(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
-        browser_.emplace(record_, "LinkhavenTestPage\\shell\\open\\command");
-    }
+    void SetUp() override { languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR); }
     void TearDown() override {
-        browser_.reset();
-        htmlType_.reset();
         ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LinkhavenTestPage");
         for (const std::string& page : pages_) ::DeleteFileA(page.c_str());
     }
@@ -39,27 +33,26 @@ protected:
         writeFileBytes(pages_.back(), "<html></html>");
         return pages_.back();
     }
-    std::string awaitRecord() { return awaitArgumentRecord(record_); }
 
-    std::optional<RegistryOverride> htmlType_;
-    std::optional<StandInBrowser> browser_;
     std::vector<std::string> pages_;
     TemporaryFolder folder_;
     const std::string record_ = folder_.file("record.txt");
+    const RegistryOverride htmlType_{HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage"};
+    const StandInBrowser browser_{record_, "LinkhavenTestPage\\shell\\open\\command"};
 };
 }  // namespace
 
 TEST_F(Help, TopicOpensItsPage) {
     const std::string page = placePage("linkhaven-en-102.html");
     ASSERT_TRUE(helpTopic(nullptr, 102));
-    EXPECT_EQ("show=1\narg=" + page + "\n", awaitRecord());
+    EXPECT_EQ("show=1\narg=" + page + "\n", awaitArgumentRecord(record_));
 }
 
 TEST_F(Help, ContentsOpenTheGermanPageWhenGermanIsChosen) {
     const std::string page = placePage("linkhaven-de.html");
     ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
     ASSERT_TRUE(helpContents(nullptr));
-    EXPECT_EQ("show=1\narg=" + page + "\n", awaitRecord());
+    EXPECT_EQ("show=1\narg=" + page + "\n", awaitArgumentRecord(record_));
 }
 
 TEST_F(Help, MissingPageFailsWithoutWaiting) {

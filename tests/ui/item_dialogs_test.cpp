@@ -41,7 +41,7 @@ TEST_F(ItemDialogs, LinkAsksForTheAddressFirstThenTheTitle) {
     std::vector<std::string> messages;
     std::vector<int> focus;
     DialogDriver driver({
-        [](HWND dialog) { pressButton(dialog, IDOK); },
+        press(IDOK),
         answerMessage(messages),
         [&](HWND dialog) {
             focus.push_back(focusedControlId());
@@ -77,7 +77,7 @@ TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
             pressButton(dialog, IDOK);
         },
         answerMessage(messages),
-        [](HWND dialog) { pressButton(dialog, IDCANCEL); },
+        press(IDCANCEL),
     });
     // "Τίτλος" and "http://例え.jp/": the fields show in any script.
     const std::string title = "\xCE\xA4\xCE\xAF\xCF\x84\xCE\xBB\xCE\xBF\xCF\x82", url = "http://\xE4\xBE\x8B\xE3\x81\x88.jp/";
@@ -95,7 +95,7 @@ TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
     int focus = 0;
     const std::string longDescription(5000, 'd');
     DialogDriver driver({
-        [](HWND dialog) { pressButton(dialog, IDOK); },
+        press(IDOK),
         answerMessage(messages),
         [&](HWND dialog) {
             focus = focusedControlId();
@@ -113,30 +113,25 @@ TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
     EXPECT_EQ("untouched", fields.url);
 }
 
-TEST_F(ItemDialogs, CollectionTitleMayBeEmptied) {
-    std::string shown;
-    DialogDriver driver({
-        [&](HWND dialog) {
-            shown = controlText(dialog, IDC_NAME);
-            setControl(dialog, IDC_NAME, "");
-            pressButton(dialog, IDOK);
-        },
-    });
-    std::string title = "My links";
+TEST_F(ItemDialogs, CollectionTitleIsKeptOnCancelAndMayBeEmptied) {
+    std::string title = "My links", shown;
+    {
+        DialogDriver driver({[](HWND dialog) {
+            setControl(dialog, IDC_NAME, "other");
+            pressButton(dialog, IDCANCEL);
+        }});
+        EXPECT_FALSE(editCollectionTitle(nullptr, title));
+    }
+    EXPECT_EQ("My links", title);
+    DialogDriver driver({[&](HWND dialog) {
+        shown = controlText(dialog, IDC_NAME);
+        setControl(dialog, IDC_NAME, "");
+        pressButton(dialog, IDOK);
+    }});
     EXPECT_TRUE(editCollectionTitle(nullptr, title));
     EXPECT_EQ("My links", shown);
     EXPECT_EQ("", title);
     EXPECT_EQ(0, driver.unexpectedWindows());
-}
-
-TEST_F(ItemDialogs, CancelLeavesTheTitle) {
-    DialogDriver driver({[](HWND dialog) {
-        setControl(dialog, IDC_NAME, "other");
-        pressButton(dialog, IDCANCEL);
-    }});
-    std::string title = "My links";
-    EXPECT_FALSE(editCollectionTitle(nullptr, title));
-    EXPECT_EQ("My links", title);
 }
 
 TEST_F(ItemDialogs, GermanModuleSpeaksGerman) {
@@ -149,7 +144,7 @@ TEST_F(ItemDialogs, GermanModuleSpeaksGerman) {
             pressButton(dialog, IDOK);
         },
         answerMessage(messages),
-        [](HWND dialog) { pressButton(dialog, IDCANCEL); },
+        press(IDCANCEL),
     });
     ItemFields fields;
     EXPECT_FALSE(editFolder(nullptr, fields));

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <iterator>
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/wide_text_win.h"
 #include "export/url_export_error.h"
@@ -16,14 +19,43 @@
 namespace {
 const std::string kProgramFolder = std::string(LINKHAVEN_PROGRAM_DIR) + "/";
 
-void copyInto(const TemporaryFolder& folder, const std::string& source, const std::string& name) {
-    ASSERT_TRUE(::CopyFileA(source.c_str(), folder.file(name).c_str(), FALSE)) << source;
+void copyInto(const std::string& folder, const std::string& source, const std::string& name) {
+    ASSERT_TRUE(::CopyFileW(wideText(source).c_str(), wideText(folder + "\\" + name).c_str(), FALSE)) << source;
 }
 
 std::string moduleText(HMODULE module, unsigned id) {
     wchar_t text[256];
     const int length = ::LoadStringW(module, id, text, std::size(text));
     return narrowText(std::wstring_view(text, length > 0 ? length : 0));
+}
+
+// The list as "<display name> <LANGID> <file>" lines, the current entry
+// marked "*", and the name the loaded module gives itself.
+std::string listing(const LanguageModules& modules) {
+    std::string out;
+    for (int i = 0; i < modules.count(); ++i) {
+        char langId[8];
+        std::snprintf(langId, sizeof langId, "%#x", modules.langIdAt(i));
+        out += (i == modules.currentIndex() ? "*" : "") + modules.displayName(i) + " " + langId + " " +
+               modules.fileName(i) + "\n";
+    }
+    return out + "loaded: " + (modules.module() ? moduleText(modules.module(), IDS_LANGUAGE_NAME) : "none");
+}
+
+std::string systemLanguageName(LANGID langId) {
+    wchar_t name[64] = L"";
+    ::VerLanguageNameW(langId, name, std::size(name));
+    return narrowText(name);
+}
+
+std::string exportMessage(HMODULE module, DWORD code, const wchar_t* templatePath) {
+    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(templatePath), 17,
+                                 reinterpret_cast<DWORD_PTR>(L"C:\\out.html")};
+    wchar_t text[512];
+    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module,
+                                          IDMSG_EXPORT_ERROR_BASE + code, 0, text, std::size(text),
+                                          reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
+    return narrowText(std::wstring_view(text, length));
 }
 
 void collectCommands(HMENU menu, std::set<unsigned>& commands, std::set<unsigned>& popupFirstItems) {
@@ -38,121 +70,78 @@ void collectCommands(HMENU menu, std::set<unsigned>& commands, std::set<unsigned
 }
 }  // namespace
 
-TEST(LanguageModules, ListsModulesSortedAndPrefersEnglish) {
+// Each folder also holds a file posing as a DLL and a file that only starts
+// like one's name, which are never listed; no module's code ever runs.
+TEST(LanguageModules, ListsTheModulesSortedAndLoadsTheFirstEnglishOne) {
+    const std::string de = kProgramFolder + "lang-de.dll", en = kProgramFolder + "lang-en.dll";
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::string, const char*>> files;  // source, name in the folder
+        std::string expected;
+    } cases[] = {
+        {"English first though not first in the list",
+         {{de, "lang-de.dll"}, {en, "lang-en.dll"}, {ENTRY_POINT_PROBE, "probe.dll"}},
+         "Deutsch 0x407 lang-de.dll\n*English 0x409 lang-en.dll\nItaliano (probe) 0x410 probe.dll\nloaded: English"},
+        {"without English the first in the list",
+         {{ENTRY_POINT_PROBE, "zz-probe.dll"}, {de, "lang-de.dll"}},
+         "*Deutsch 0x407 lang-de.dll\nItaliano (probe) 0x410 zz-probe.dll\nloaded: Deutsch"},
+        {"the English module found first, though its name sorts after",
+         {{CUSTOM_ENGLISH, "a-english.dll"}, {en, "lang-en.dll"}},
+         "English 0x409 lang-en.dll\n*US English, plain words 0x409 a-english.dll\nloaded: US English, plain words"},
+        {"a module lacking what the program loads is skipped",  // taken, it would leave the program without a window
+         {{STRINGS_ONLY_MODULE, "a-english.dll"}, {en, "lang-en.dll"}},
+         "*English 0x409 lang-en.dll\nloaded: English"},
+        {"a LANGID in decimal and no name: the system's name; no LANGID: skipped",
+         {{UNNAMED_MODULE, "unnamed.dll"}, {NO_LANGUAGE_ID, "nameless.dll"}},
+         "*" + systemLanguageName(0x407) + " 0x407 unnamed.dll\nloaded: "},
+        {"no module", {}, "loaded: none"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TemporaryFolder folder;
+        for (const auto& [source, name] : c.files) copyInto(folder.path(), source, name);
+        writeFileBytes(folder.file("broken.dll"), "MZ this is not a module");
+        writeFileBytes(folder.file("readme.dll.txt"), "not a DLL at all");
+        LanguageModules modules(folder.path());
+        EXPECT_EQ(c.expected, listing(modules));
+        EXPECT_EQ(modules.currentIndex(), modules.defaultIndex());
+        EXPECT_FALSE(modules.select(modules.count()));
+        EXPECT_EQ(c.files.size() + 2, folder.entryCount());  // no "<name>.ran" beside a module
+    }
+}
+
+TEST(LanguageModules, SelectLoadsTheChosenModuleWithoutRunningIt) {
     TemporaryFolder folder;
-    copyInto(folder, kProgramFolder + "lang-de.dll", "lang-de.dll");
-    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
-    copyInto(folder, ENTRY_POINT_PROBE, "probe.dll");
-    writeFileBytes(folder.file("broken.dll"), "MZ this is not a module");
-    writeFileBytes(folder.file("readme.dll.txt"), "not a DLL at all");
-
+    copyInto(folder.path(), kProgramFolder + "lang-de.dll", "lang-de.dll");
+    copyInto(folder.path(), kProgramFolder + "lang-en.dll", "lang-en.dll");
+    copyInto(folder.path(), ENTRY_POINT_PROBE, "probe.dll");
     LanguageModules modules(folder.path());
-    ASSERT_EQ(3, modules.count());
-    EXPECT_EQ("Deutsch", modules.displayName(0));
-    EXPECT_EQ("English", modules.displayName(1));
-    EXPECT_EQ("Italiano (probe)", modules.displayName(2));
-    EXPECT_EQ(0x407, modules.langIdAt(0));
-    EXPECT_EQ(0x409, modules.langIdAt(1));
-    EXPECT_EQ(0x410, modules.langIdAt(2));
-    EXPECT_EQ("lang-en.dll", modules.fileName(1));
-    EXPECT_EQ(1, modules.defaultIndex());
-    EXPECT_EQ(1, modules.currentIndex());
-    EXPECT_EQ("linkhaven-en.html", moduleText(modules.module(), IDS_HELP_FILE));
-
     EXPECT_EQ(0, modules.findByLangId(0x407));
     EXPECT_EQ(1, modules.findByLangId(0xABCD0409));  // only the low 16 bits count
     EXPECT_EQ(-1, modules.findByLangId(0x40C));
 
     EXPECT_FALSE(modules.select(1));  // already current
-    EXPECT_FALSE(modules.select(3));
     EXPECT_TRUE(modules.select(0));
-    EXPECT_EQ(0, modules.currentIndex());
-    EXPECT_EQ("linkhaven-de.html", moduleText(modules.module(), IDS_HELP_FILE));
+    EXPECT_EQ("*Deutsch 0x407 lang-de.dll\nEnglish 0x409 lang-en.dll\nItaliano (probe) 0x410 probe.dll\nloaded: Deutsch",
+              listing(modules));
     EXPECT_NE(std::string::npos, moduleText(modules.module(), IDS_ASK_SAVE).find("ge\xC3\xA4ndert"));  // geändert
     EXPECT_TRUE(modules.select(2));
     EXPECT_EQ("0x410", moduleText(modules.module(), IDS_LANGUAGE_ID));
-
-    // The probe was listed and even selected, yet its code never ran.
     EXPECT_FALSE(fileExists(folder.file("probe.dll.ran")));
-}
-
-TEST(LanguageModules, WithoutEnglishTheFirstInTheListIsLoaded) {
-    TemporaryFolder folder;
-    copyInto(folder, ENTRY_POINT_PROBE, "zz-probe.dll");
-    copyInto(folder, kProgramFolder + "lang-de.dll", "lang-de.dll");
-    LanguageModules modules(folder.path());
-    ASSERT_EQ(2, modules.count());
-    EXPECT_EQ(0, modules.defaultIndex());
-    EXPECT_EQ(0, modules.currentIndex());
-    EXPECT_EQ("Deutsch", moduleText(modules.module(), IDS_LANGUAGE_NAME));
-    EXPECT_FALSE(fileExists(folder.file("zz-probe.dll.ran")));
 }
 
 TEST(LanguageModules, FoldersAndFilesNamedInAnyScriptAreFound) {
     TemporaryFolder folder;
-    // Язык\нем.dll, joined here: std::filesystem would read the UTF-8 as bytes of another encoding.
-    const std::string inner = folder.path() + "\\\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA", name = "\xD0\xBD\xD0\xB5\xD0\xBC.dll";
+    const std::string inner = folder.path() + "\\\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA";  // Язык
     ASSERT_TRUE(::CreateDirectoryW(wideText(inner).c_str(), nullptr));
-    ASSERT_TRUE(::CopyFileW(wideText(kProgramFolder + "lang-de.dll").c_str(), wideText(inner + "\\" + name).c_str(), FALSE));
-    LanguageModules modules(inner);
-    ASSERT_EQ(1, modules.count());
-    EXPECT_EQ(name, modules.fileName(0));
-    EXPECT_EQ("Deutsch", moduleText(modules.module(), IDS_LANGUAGE_NAME));
-}
-
-TEST(LanguageModules, UnnamedModuleTakesTheSystemsNameAndDllsWithoutALangIdAreSkipped) {
-    TemporaryFolder folder;
-    copyInto(folder, UNNAMED_MODULE, "unnamed.dll");
-    copyInto(folder, NO_LANGUAGE_ID, "nameless.dll");
-    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
-    LanguageModules modules(folder.path());
-    ASSERT_EQ(2, modules.count());
-    const int unnamed = modules.findByLangId(0x407);  // "1031", read as a decimal number
-    ASSERT_NE(-1, unnamed);
-    wchar_t systemName[64];
-    ASSERT_NE(0u, ::VerLanguageNameW(0x407, systemName, std::size(systemName)));
-    EXPECT_EQ(narrowText(systemName), modules.displayName(unnamed));
-    EXPECT_EQ("unnamed.dll", modules.fileName(unnamed));
-}
-
-TEST(LanguageModules, CurrentEntryIsTheEnglishModuleActuallyLoaded) {
-    // Found first ("a-" sorts before "lang-"), so it is the one kept loaded,
-    // though its name sorts after the other English module's.
-    TemporaryFolder folder;
-    copyInto(folder, CUSTOM_ENGLISH, "a-english.dll");
-    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
-    LanguageModules modules(folder.path());
-    ASSERT_EQ(2, modules.count());
-    EXPECT_EQ("English", modules.displayName(0));
-    EXPECT_EQ(1, modules.currentIndex());
-    EXPECT_EQ(1, modules.defaultIndex());
-    EXPECT_EQ(modules.displayName(modules.currentIndex()), moduleText(modules.module(), IDS_LANGUAGE_NAME));
-}
-
-TEST(LanguageModules, AModuleLackingWhatTheProgramLoadsIsSkipped) {
-    TemporaryFolder folder;  // held, as the English module found first, it would leave the program without a window
-    copyInto(folder, STRINGS_ONLY_MODULE, "a-english.dll");
-    copyInto(folder, kProgramFolder + "lang-en.dll", "lang-en.dll");
-    LanguageModules modules(folder.path());
-    ASSERT_EQ(1, modules.count());
-    EXPECT_EQ("lang-en.dll", modules.fileName(modules.currentIndex()));
-    EXPECT_FALSE(fileExists(folder.file("a-english.dll.ran")));
-}
-
-TEST(LanguageModules, EmptyFolderHasNoModule) {
-    TemporaryFolder folder;
-    LanguageModules modules(folder.path());
-    EXPECT_EQ(0, modules.count());
-    EXPECT_EQ(-1, modules.defaultIndex());
-    EXPECT_EQ(-1, modules.currentIndex());
-    EXPECT_EQ(nullptr, modules.module());
-    EXPECT_FALSE(modules.select(0));
+    copyInto(inner, kProgramFolder + "lang-de.dll", "\xD0\xBD\xD0\xB5\xD0\xBC.dll");  // нем.dll
+    EXPECT_EQ("*Deutsch 0x407 \xD0\xBD\xD0\xB5\xD0\xBC.dll\nloaded: Deutsch", listing(LanguageModules(inner)));
 }
 
 TEST(LanguageModules, TheProbeRunsCodeWhenLoadedAsAProgramLibrary) {
     // Shows that the probe above would have left its mark had it been run.
     TemporaryFolder folder;
-    copyInto(folder, ENTRY_POINT_PROBE, "probe.dll");
+    copyInto(folder.path(), ENTRY_POINT_PROBE, "probe.dll");
     HMODULE library = ::LoadLibraryA(folder.file("probe.dll").c_str());
     ASSERT_NE(nullptr, library);
     ::FreeLibrary(library);
@@ -234,14 +223,8 @@ TEST_P(ShippedModule, HasImagesDialogsAndMessages) {
             << "dialog " << dialog;
 
     for (DWORD code = 1; code <= UrlExport::OutputIsCollection; ++code) {
-        const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(L"C:\\t.lht"), 17,
-                                     reinterpret_cast<DWORD_PTR>(L"C:\\out.html")};
-        wchar_t text[512];
-        const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module_,
-                                              IDMSG_EXPORT_ERROR_BASE + code, 0, text, std::size(text),
-                                              reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
-        ASSERT_NE(0u, length) << "message " << code;
-        const std::string message = narrowText(std::wstring_view(text, length));
+        const std::string message = exportMessage(module_, code, L"C:\\t.lht");
+        ASSERT_FALSE(message.empty()) << "message " << code;
         const bool namesAFile = message.find("C:\\t.lht") != std::string::npos ||
                                 message.find("C:\\out.html") != std::string::npos;
         EXPECT_TRUE(namesAFile) << message;
@@ -258,19 +241,14 @@ TEST_P(ShippedModule, HelpPagesLieBesideTheProgram) {
         EXPECT_TRUE(fileExists(helpTopicPath(contents, topic))) << helpTopicPath(contents, topic);
 }
 
+INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, ShippedModule, testing::Values("lang-en.dll", "lang-de.dll"));
+
 TEST(GermanModule, MessageTableHoldsUtf16) {
     HMODULE module = ::LoadLibraryExW(wideText(kProgramFolder + "lang-de.dll").c_str(), nullptr,
                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(nullptr, module);
-    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(L"\x0444.lht"), 0, 0};  // ф.lht
-    wchar_t text[512];
-    const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ARGUMENT_ARRAY, module,
-                                          IDMSG_EXPORT_ERROR_BASE + UrlExport::TemplateNotReadable, 0, text,
-                                          std::size(text), reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
+    const std::string message = exportMessage(module, UrlExport::TemplateNotReadable, L"\x0444.lht");  // ф.lht
     ::FreeLibrary(module);
-    const std::string message = narrowText(std::wstring_view(text, length));
     // "Die Vorlage ф.lht kann nicht geöffnet werden."
     EXPECT_EQ(0u, message.find("Die Vorlage \xD1\x84.lht kann nicht ge\xC3\xB6""ffnet werden.")) << message;
 }
-
-INSTANTIATE_TEST_SUITE_P(EnglishAndGerman, ShippedModule, testing::Values("lang-en.dll", "lang-de.dll"));

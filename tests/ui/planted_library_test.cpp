@@ -9,27 +9,8 @@
 
 #include <string>
 
+#include "dialog_driver.h"
 #include "test_files.h"
-
-namespace {
-// A visible window of the thread with that class, once there is one.
-HWND awaitWindow(DWORD thread, const char* className) {
-    struct Search {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    const auto match = [](HWND window, LPARAM data) -> BOOL {
-        auto& wanted = *reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        ::GetClassNameA(window, name, sizeof name);
-        if (::IsWindowVisible(window) && ::lstrcmpA(name, wanted.className) == 0) wanted.found = window;
-        return !wanted.found;
-    };
-    for (int attempt = 0; attempt < 600 && !search.found; ++attempt, ::Sleep(50))
-        ::EnumThreadWindows(thread, match, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-}  // namespace
 
 TEST(PlantedLibraries, DoNotRunBesideACopyOfTheProgram) {
     TemporaryFolder folder;

@@ -23,14 +23,24 @@ static HRESULT STDMETHODCALLTYPE notImplemented(void* self) {
     return E_NOTIMPL;
 }
 
-static void fillNotImplemented(void* vtable, size_t size) {
-    void** slots = (void**)vtable;
-    for (size_t i = 0; i < size / sizeof(void*); ++i) slots[i] = (void*)notImplemented;
-}
-
 static ULONG STDMETHODCALLTYPE staticAddRef(void* self) {
     (void)self;
     return 1;
+}
+
+/* Every slot E_NOTIMPL but the three of IUnknown. */
+static void fillVtable(void* vtable, size_t size, void* queryInterface) {
+    void** slots = (void**)vtable;
+    for (size_t i = 0; i < size / sizeof(void*); ++i) slots[i] = (void*)notImplemented;
+    slots[0] = queryInterface;
+    slots[1] = slots[2] = (void*)staticAddRef;
+}
+
+/* The object itself for IUnknown, IDispatch and its own interface. */
+static HRESULT answer(void* self, REFIID iid, REFIID own, void** out) {
+    const BOOL known = IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, own);
+    *out = known ? self : NULL;
+    return known ? S_OK : E_NOINTERFACE;
 }
 
 /* The HTML document of a page. */
@@ -40,12 +50,7 @@ typedef struct {
 } Document;
 
 static HRESULT STDMETHODCALLTYPE documentQueryInterface(IHTMLDocument2* self, REFIID iid, void** out) {
-    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, &IID_IHTMLDocument2)) {
-        *out = self;
-        return S_OK;
-    }
-    *out = NULL;
-    return E_NOINTERFACE;
+    return answer(self, iid, &IID_IHTMLDocument2, out);
 }
 
 static HRESULT STDMETHODCALLTYPE documentTitle(IHTMLDocument2* self, BSTR* title) {
@@ -61,12 +66,7 @@ typedef struct {
 } Browser;
 
 static HRESULT STDMETHODCALLTYPE browserQueryInterface(IWebBrowser* self, REFIID iid, void** out) {
-    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, &IID_IWebBrowser)) {
-        *out = self;
-        return S_OK;
-    }
-    *out = NULL;
-    return E_NOINTERFACE;
+    return answer(self, iid, &IID_IWebBrowser, out);
 }
 
 static HRESULT STDMETHODCALLTYPE browserLocation(IWebBrowser* self, BSTR* url) {
@@ -103,12 +103,7 @@ static Windows windows = {&windowsVtbl};
 static IClassFactory factory = {&factoryVtbl};
 
 static HRESULT STDMETHODCALLTYPE windowsQueryInterface(IShellWindows* self, REFIID iid, void** out) {
-    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, &IID_IShellWindows)) {
-        *out = self;
-        return S_OK;
-    }
-    *out = NULL;
-    return E_NOINTERFACE;
+    return answer(self, iid, &IID_IShellWindows, out);
 }
 
 static HRESULT STDMETHODCALLTYPE windowsCount(IShellWindows* self, LONG* count) {
@@ -127,12 +122,7 @@ static HRESULT STDMETHODCALLTYPE windowsItem(IShellWindows* self, VARIANT index,
 }
 
 static HRESULT STDMETHODCALLTYPE factoryQueryInterface(IClassFactory* self, REFIID iid, void** out) {
-    if (IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IClassFactory)) {
-        *out = self;
-        return S_OK;
-    }
-    *out = NULL;
-    return E_NOINTERFACE;
+    return answer(self, iid, &IID_IClassFactory, out);
 }
 
 static HRESULT STDMETHODCALLTYPE factoryCreate(IClassFactory* self, IUnknown* outer, REFIID iid, void** out) {
@@ -141,37 +131,18 @@ static HRESULT STDMETHODCALLTYPE factoryCreate(IClassFactory* self, IUnknown* ou
     return windowsQueryInterface((IShellWindows*)&windows, iid, out);
 }
 
-static void setUpVtables(void) {
-    fillNotImplemented(&documentVtbl, sizeof documentVtbl);
-    documentVtbl.QueryInterface = documentQueryInterface;
-    documentVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IHTMLDocument2*))staticAddRef;
-    documentVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IHTMLDocument2*))staticAddRef;
-    documentVtbl.get_title = documentTitle;
-
-    fillNotImplemented(&browserVtbl, sizeof browserVtbl);
-    browserVtbl.QueryInterface = browserQueryInterface;
-    browserVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IWebBrowser*))staticAddRef;
-    browserVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IWebBrowser*))staticAddRef;
-    browserVtbl.get_LocationURL = browserLocation;
-    browserVtbl.get_Document = browserDocument;
-
-    fillNotImplemented(&windowsVtbl, sizeof windowsVtbl);
-    windowsVtbl.QueryInterface = windowsQueryInterface;
-    windowsVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IShellWindows*))staticAddRef;
-    windowsVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IShellWindows*))staticAddRef;
-    windowsVtbl.get_Count = windowsCount;
-    windowsVtbl.Item = windowsItem;
-
-    fillNotImplemented(&factoryVtbl, sizeof factoryVtbl);
-    factoryVtbl.QueryInterface = factoryQueryInterface;
-    factoryVtbl.AddRef = (ULONG(STDMETHODCALLTYPE*)(IClassFactory*))staticAddRef;
-    factoryVtbl.Release = (ULONG(STDMETHODCALLTYPE*)(IClassFactory*))staticAddRef;
-    factoryVtbl.CreateInstance = factoryCreate;
-}
-
 HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!IsEqualCLSID(clsid, &CLSID_ShellWindows)) return CLASS_E_CLASSNOTAVAILABLE;
-    setUpVtables();
+    fillVtable(&documentVtbl, sizeof documentVtbl, (void*)documentQueryInterface);
+    documentVtbl.get_title = documentTitle;
+    fillVtable(&browserVtbl, sizeof browserVtbl, (void*)browserQueryInterface);
+    browserVtbl.get_LocationURL = browserLocation;
+    browserVtbl.get_Document = browserDocument;
+    fillVtable(&windowsVtbl, sizeof windowsVtbl, (void*)windowsQueryInterface);
+    windowsVtbl.get_Count = windowsCount;
+    windowsVtbl.Item = windowsItem;
+    fillVtable(&factoryVtbl, sizeof factoryVtbl, (void*)factoryQueryInterface);
+    factoryVtbl.CreateInstance = factoryCreate;
     return factoryQueryInterface(&factory, iid, out);
 }
 

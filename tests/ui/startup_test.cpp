@@ -15,35 +15,6 @@
 namespace {
 const char kSettingsKey[] = "Software\\Oakbridge\\Linkhaven";
 
-struct FoundWindow {
-    DWORD process;
-    std::string className;
-    HWND window;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
-    auto* found = reinterpret_cast<FoundWindow*>(parameter);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    wchar_t className[64] = L"";
-    ::GetClassNameW(window, className, std::size(className));
-    if (process != found->process || found->className != narrowText(className) || !::IsWindowVisible(window))
-        return TRUE;
-    found->window = window;
-    return FALSE;
-}
-
-// A visible top-level window of the process with that class, waited for.
-HWND waitForWindow(DWORD process, const char* className) {
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        FoundWindow found{process, className, nullptr};
-        ::EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
-        if (found.window) return found.window;
-        ::Sleep(50);
-    }
-    return nullptr;
-}
-
 std::string windowsPath(const std::string& path) {
     wchar_t full[MAX_PATH] = L"";
     ::GetFullPathNameW(wideText(path).c_str(), std::size(full), full, nullptr);
@@ -86,7 +57,7 @@ protected:
         ASSERT_TRUE(::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                      &startup, &process_));
     }
-    HWND mainWindow() { return waitForWindow(process_.dwProcessId, "Linkhaven"); }
+    HWND mainWindow() { return awaitWindow(process_.dwThreadId, "Linkhaven"); }
     // Closes the window and waits for the program to end; answers its exit code.
     DWORD close(HWND window) {
         ::PostMessageW(window, WM_CLOSE, 0, 0);
@@ -94,11 +65,6 @@ protected:
         DWORD code = 99;
         ::GetExitCodeProcess(process_.hProcess, &code);
         return code;
-    }
-    static std::string caption(HWND window) {
-        wchar_t text[256] = L"";
-        ::GetWindowTextW(window, text, std::size(text));
-        return narrowText(text);
     }
 
     TemporaryFolder folder_;
@@ -115,20 +81,16 @@ std::string saveCollectionTitled(const std::string& path, const std::string& tit
 }  // namespace
 
 TEST_F(Startup, SettingsComeBackAtExitWithEnglishForALanguageWithoutModule) {
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                               &key, nullptr));
     const DWORD japanese = 0x411, searchFlags = 0x13;
-    ::RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&japanese), sizeof japanese);
-    ::RegSetValueExA(key, "SearchFlags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&searchFlags),
-                     sizeof searchFlags);
-    ::RegCloseKey(key);
+    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, "Language", REG_DWORD, &japanese,
+                                               sizeof japanese));
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, "SearchFlags", REG_DWORD, &searchFlags, sizeof searchFlags);
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LinkhavenDoc");
 
     start("");
     HWND window = mainWindow();
     ASSERT_NE(nullptr, window);
-    EXPECT_EQ("Linkhaven", caption(window));
+    EXPECT_EQ("Linkhaven", windowCaption(window));
     EXPECT_EQ(0u, close(window));
     EXPECT_EQ(0x409u, storedNumber("Language"));
     EXPECT_EQ(0x13u, storedNumber("SearchFlags"));  // through the search and back
@@ -148,7 +110,7 @@ TEST_F(Startup, AQuotedPathWithABlankOpensThatFile) {
     start("\"" + windowsPath(path) + "\" ignored words");
     HWND window = mainWindow();
     ASSERT_NE(nullptr, window);
-    EXPECT_EQ("Spaced out", caption(window));
+    EXPECT_EQ("Spaced out", windowCaption(window));
     EXPECT_EQ(0u, close(window));
 }
 
@@ -158,12 +120,12 @@ TEST_F(Startup, AnUnquotedPathWithABlankIsCutThereAndReported) {
     ::CreateDirectoryW(wideText(folder).c_str(), nullptr);
     const std::string path = saveCollectionTitled(folder + "\\c.lhv", "never shown");
     start(windowsPath(path));
-    HWND box = waitForWindow(process_.dwProcessId, "#32770");
+    HWND box = awaitWindow(process_.dwThreadId, "#32770");
     ASSERT_NE(nullptr, box);
     EXPECT_NE(std::string::npos, messageBoxText(box).find("\\\xD0\x9C\xD0\xBE\xD0\xB8\" was not found")) << messageBoxText(box);
     pressButton(box, IDOK);
     HWND window = mainWindow();
     ASSERT_NE(nullptr, window);
-    EXPECT_EQ("Linkhaven", caption(window));
+    EXPECT_EQ("Linkhaven", windowCaption(window));
     EXPECT_EQ(0u, close(window));
 }

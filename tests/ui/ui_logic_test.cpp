@@ -15,11 +15,10 @@
 #include "ui/tree/title_order.h"
 
 TEST(FirstArgument, QuotesBlanksAndTheRest) {
-    struct Case {
+    const struct {
         const char* line;
-        const char* argument;  // nullptr: none
-    };
-    const std::vector<Case> cases = {
+        const char* argument;
+    } cases[] = {
         {"", nullptr},
         {"   \t ", nullptr},
         {"\"\" rest", nullptr},
@@ -30,14 +29,8 @@ TEST(FirstArgument, QuotesBlanksAndTheRest) {
         {"first\tsecond", "first"},
         {"a\"b c", "a\"b"},
     };
-    for (const Case& test : cases) {
-        const auto argument = firstArgument(test.line);
-        if (!test.argument) {
-            EXPECT_FALSE(argument.has_value()) << test.line;
-        } else {
-            EXPECT_EQ(test.argument, argument.value_or("(none)")) << test.line;
-        }
-    }
+    for (const auto& test : cases)
+        EXPECT_EQ(test.argument ? test.argument : "(none)", firstArgument(test.line).value_or("(none)")) << test.line;
 }
 
 TEST(CompareTitles, CaseAndOrderInEveryScript) {
@@ -74,8 +67,8 @@ TEST(PaneLayout, QuarterRuleAndStoredHeight) {
     EXPECT_EQ(800, stored.description.width);
     EXPECT_EQ(150, stored.descriptionHeight);
 
-    for (int descr : {0, 600, 601, -20}) {
-        const PaneLayout quarter = computePaneLayout(800, 601, descr == 600 ? 601 : descr, 4);
+    for (int descr : {0, 601, 602, -20}) {  // none, all or more than all of the height
+        const PaneLayout quarter = computePaneLayout(800, 601, descr, 4);
         EXPECT_EQ(150, quarter.descriptionHeight) << descr;
         EXPECT_EQ(451, quarter.description.y) << descr;
         EXPECT_EQ(447, quarter.tree.height) << descr;
@@ -176,15 +169,14 @@ TEST(ExportName, FromTheTitleWithTheTemplatesKindInTheLastFolder) {
 }
 
 TEST(ProductVersionText, DropsATrailingZeroAndAddsTheBuild) {
-    struct Case {
+    const struct {
         unsigned major, minor, build;
         const char* expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1, 30, 0, "1.3"},  {1, 5, 0, "1.05"},  {2, 10, 7, "2.1-07"}, {1, 0, 0, "1.0"},
         {3, 45, 123, "3.45-123"}, {1, 100, 0, "1.10"}, {65535, 123, 1, "65535.123-01"},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(c.expected, productVersionText(c.major << 16 | c.minor, c.build << 16 | 99))
             << c.major << "." << c.minor << " build " << c.build;
 }
@@ -199,14 +191,11 @@ TEST(ChooseTranslation, PrefersTheLastMatchAfterTheFirst) {
     EXPECT_EQ(-1, chooseTranslation({}, 0x409));
 }
 
-TEST(HelpPages, ContentsLiesBesideTheProgram) {
+TEST(HelpPages, ContentsLiesBesideTheProgramAndTopicPagesCarryTheirNumber) {
     EXPECT_EQ("C:\\Apps\\Linkhaven\\linkhaven-en.html",
               helpContentsPath("C:\\Apps\\Linkhaven\\linkhaven.exe", "linkhaven-en.html"));
     EXPECT_EQ("linkhaven-en.html", helpContentsPath("linkhaven.exe", "linkhaven-en.html"));
     EXPECT_EQ("C:\\", helpContentsPath("C:\\linkhaven.exe", ""));
-}
-
-TEST(HelpPages, TopicPagesCarryTheirNumber) {
     EXPECT_EQ("C:\\A\\linkhaven-de-101.html", helpTopicPath("C:\\A\\linkhaven-de.html", 101));
     EXPECT_EQ("C:\\A.b\\help-100", helpTopicPath("C:\\A.b\\help", 100));  // a dot in the folder is no extension
     EXPECT_EQ("help-103", helpTopicPath("help", 103));

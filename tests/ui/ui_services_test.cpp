@@ -1,6 +1,5 @@
-// The small services with real windows: the description pane under a tree
-// whose items carry their nodes, child lookup, opening the selected link
-// (with the recorder as the browser), the pane font, file dialogs.
+// The small services of the main window: the description pane, opening the
+// selected link (with the recorder as the browser), the pane font, file dialogs.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -8,122 +7,72 @@
 
 #include <string>
 
-#include "core/collection.h"
 #include "core/settings.h"
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "exchange/argument_record.h"
 #include "exchange/recorded_browser.h"
-#include "test_files.h"
+#include "main_window_fixture.h"
+#include "tree_text.h"
+#include "ui/application.h"
 #include "ui/tree/description_pane.h"
 #include "ui/tree/open_link.h"
 #include "ui/shell/file_dialog.h"
-#include "ui/shell/language_modules.h"
 #include "ui/shell/pane_font.h"
-#include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
 
-namespace {
-// A stand-in for the main window: a tree (control 1) and the pane (control 2).
-class PaneWindow : public testing::Test {
-protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES};
-        ::InitCommonControlsEx(&controls);
-        window_ = ::CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                    nullptr, nullptr);
-        tree_ = ::CreateWindowExW(0, WC_TREEVIEWW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 200, window_,
-                                  reinterpret_cast<HMENU>(IDC_TREE), nullptr, nullptr);
-        pane_ = createDescriptionPane(window_, RECT{0, 200, 400, 300});
+using UiServices = MainWindowFixture;
+
+TEST_F(UiServices, TheReadOnlyPaneShowsTheSelectedItem) {
+    buildTree(theApp.collection, "{l <http://example.com/>, F{}, d \"About this link\" <http://d/>}");
+    refresh();
+    const char* const cases[][2] = {{"l", "http://example.com/"}, {"F", ""}, {"d", "About this link"}, {nullptr, ""}};
+    for (const auto& [title, shown] : cases) {
+        if (title)
+            select(title);
+        else
+            TreeView_SelectItem(tree(), nullptr);
+        EXPECT_EQ(shown, descriptionText()) << (title ? title : "nothing selected");
     }
-    void TearDown() override { ::DestroyWindow(window_); }
+    EXPECT_TRUE(::GetWindowLongW(descriptionPane(), GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(nullptr, childById(mainWindow(), 12345));
 
-    HTREEITEM addItem(BookmarkNode* node) {
-        TVINSERTSTRUCTW insert{};
-        insert.hParent = TVI_ROOT;
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-        insert.item.pszText = const_cast<wchar_t*>(L"item");
-        insert.item.lParam = reinterpret_cast<LPARAM>(node);
-        return reinterpret_cast<HTREEITEM>(::SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-    }
-    std::string paneAfterSelecting(HTREEITEM item) {
-        ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-        showDescription(window_);
-        return windowText(pane_);
-    }
-
-    HWND window_ = nullptr, tree_ = nullptr, pane_ = nullptr;
-};
-}  // namespace
-
-TEST_F(PaneWindow, PaneShowsTheSelectedItem) {
-    ASSERT_NE(nullptr, pane_);
-    EXPECT_EQ(pane_, childById(window_, IDC_DESCRIPTION_PANE));
-    EXPECT_EQ(tree_, childById(window_, IDC_TREE));
-    EXPECT_EQ(nullptr, childById(window_, 3));
-    EXPECT_TRUE(::GetWindowLongW(pane_, GWL_STYLE) & ES_READONLY);
-
-    showDescription(window_);
-    EXPECT_EQ("", windowText(pane_));  // nothing selected
-
-    Collection collection;
-    Link* link = collection.appendLink(&collection).node()->asLink();
-    collection.setUrl(link, "http://example.com/");
-    Folder* folder = collection.appendFolder(&collection).node()->asFolder();
-    Link* described = collection.appendLink(&collection).node()->asLink();
-    collection.setDescription(described, "About this link");
-    const HTREEITEM linkItem = addItem(link);
-    const HTREEITEM folderItem = addItem(folder);
-    const HTREEITEM describedItem = addItem(described);
-
-    EXPECT_EQ("http://example.com/", paneAfterSelecting(linkItem));
-    EXPECT_EQ("", paneAfterSelecting(folderItem));
-    EXPECT_EQ("About this link", paneAfterSelecting(describedItem));
-
-    ::SendMessageW(pane_, EM_SETSEL, 0, 0);
-    EXPECT_FALSE(descriptionHasSelection(pane_));
-    ::SendMessageW(pane_, EM_SETSEL, 2, 6);
-    EXPECT_TRUE(descriptionHasSelection(pane_));
+    select("d");
+    ::SendMessageW(descriptionPane(), EM_SETSEL, 0, 0);
+    EXPECT_FALSE(descriptionHasSelection(descriptionPane()));
+    ::SendMessageW(descriptionPane(), EM_SETSEL, 2, 6);
+    EXPECT_TRUE(descriptionHasSelection(descriptionPane()));
 }
 
-TEST_F(PaneWindow, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
-    TemporaryFolder folder;
-    const std::string record = folder.file("record.txt");
+TEST_F(UiServices, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
+    const std::string record = folderPath("record.txt");
     StandInBrowser browser(record);
-    ::ShowWindow(window_, SW_SHOW);
-    Collection collection;
-    Link* link = collection.appendLink(&collection).node()->asLink();
-    collection.setUrl(link, "http://example.com/selected");
-    const HTREEITEM linkItem = addItem(link);
-    const HTREEITEM folderItem = addItem(collection.appendFolder(&collection).node());
-    const Settings saved = settings;
+    buildTree(theApp.collection, "{l <http://example.com/selected>, F{}}");
+    refresh();
     settings.MinOnUse = 1;
     settings.MaxURL = 1;
 
-    EXPECT_FALSE(openSelectedLink(window_, tree_, true));  // nothing selected
-    ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(folderItem));
-    EXPECT_FALSE(openSelectedLink(window_, tree_, true));  // folders are never launched
-    EXPECT_FALSE(::IsIconic(window_));
+    EXPECT_FALSE(openSelectedLink(mainWindow(), tree(), true));  // nothing selected
+    select("F");
+    EXPECT_FALSE(openSelectedLink(mainWindow(), tree(), true));  // folders are never launched
+    EXPECT_FALSE(::IsIconic(mainWindow()));
 
-    ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(linkItem));
-    EXPECT_TRUE(openSelectedLink(window_, tree_, true));
+    select("l");
+    EXPECT_TRUE(openSelectedLink(mainWindow(), tree(), true));
     EXPECT_EQ("show=3\narg=http://example.com/selected\n", awaitArgumentRecord(record));
-    EXPECT_TRUE(::IsIconic(window_));
+    EXPECT_TRUE(::IsIconic(mainWindow()));
 
     // A browser command that cannot start: the launch fails, the window stays.
-    ::ShowWindow(window_, SW_RESTORE);
+    ::ShowWindow(mainWindow(), SW_RESTORE);
     registerBrowser("\"C:\\no such folder\\browser.exe\" \"%1\"");
     {
         DialogDriver driver({[](HWND box) { pressButton(box, IDOK); }});  // the shell may report it
-        EXPECT_TRUE(openSelectedLink(window_, tree_, true));
+        EXPECT_TRUE(openSelectedLink(mainWindow(), tree(), true));
     }
-    EXPECT_FALSE(::IsIconic(window_));
-    settings = saved;
+    EXPECT_FALSE(::IsIconic(mainWindow()));
 }
 
-TEST_F(PaneWindow, FontComesFromTheSettings) {
-    const Settings saved = settings;
+TEST_F(UiServices, FontComesFromTheSettings) {
     settings.FontSize = 100;
     settings.FontWeight = 700;
     settings.FontItalic = 5;
@@ -139,34 +88,32 @@ TEST_F(PaneWindow, FontComesFromTheSettings) {
     EXPECT_STREQ(L"\x5B8B\x4F53", paneLogFont().lfFaceName);
 
     settings.FontName = "Tahoma";
-    applyFont(window_, false);
-    const auto paneFont = reinterpret_cast<HFONT>(::SendMessageW(pane_, WM_GETFONT, 0, 0));
+    applyFont(mainWindow(), false);
+    const auto paneFont = reinterpret_cast<HFONT>(::SendMessageW(descriptionPane(), WM_GETFONT, 0, 0));
     ASSERT_NE(nullptr, paneFont);
-    EXPECT_EQ(paneFont, reinterpret_cast<HFONT>(::SendMessageW(tree_, WM_GETFONT, 0, 0)));
+    EXPECT_EQ(paneFont, reinterpret_cast<HFONT>(::SendMessageW(tree(), WM_GETFONT, 0, 0)));
     LOGFONTW applied;
     ::GetObjectW(paneFont, sizeof applied, &applied);
     EXPECT_EQ(-13, applied.lfHeight);
     EXPECT_STREQ(L"Tahoma", applied.lfFaceName);
 
-    applyFont(window_, true);  // replaces, and deletes, the font before
+    applyFont(mainWindow(), true);  // replaces, and deletes, the font before
     EXPECT_EQ(0, ::GetObjectW(paneFont, sizeof applied, &applied));
-    settings = saved;
 }
 
-TEST_F(PaneWindow, FontDialogChangesTheSettingsOnlyOnOk) {
-    const Settings saved = settings;
+TEST_F(UiServices, FontDialogChangesTheSettingsOnlyOnOk) {
     settings.FontName = "Tahoma";
     settings.FontSize = 120;
     settings.FontWeight = 400;
     {
         DialogDriver driver({[](HWND dialog) { pressButton(dialog, IDCANCEL); }});
-        EXPECT_FALSE(chooseFont(window_));
+        EXPECT_FALSE(chooseFont(mainWindow()));
     }
     EXPECT_EQ("Tahoma", settings.FontName);
     EXPECT_EQ(120, settings.FontSize);
     {
         DialogDriver driver({[](HWND dialog) { pressButton(dialog, IDOK); }});
-        EXPECT_TRUE(chooseFont(window_));
+        EXPECT_TRUE(chooseFont(mainWindow()));
     }
     EXPECT_EQ("Tahoma", settings.FontName);
     EXPECT_EQ(120, settings.FontSize);
@@ -182,21 +129,15 @@ TEST_F(PaneWindow, FontDialogChangesTheSettingsOnlyOnOk) {
             ::GetDlgItemTextW(dialog, cmb1, shownFace, LF_FACESIZE);
             pressButton(dialog, IDOK);
         }});
-        EXPECT_TRUE(chooseFont(window_));
+        EXPECT_TRUE(chooseFont(mainWindow()));
     }
     EXPECT_STRNE(L"", shownFace);
     EXPECT_STRNE(L"No Such Face Installed", shownFace);
     EXPECT_EQ("No Such Face Installed", settings.FontName);
     EXPECT_EQ(120, settings.FontSize);
-    settings = saved;
 }
 
 namespace {
-class FileDialogs : public testing::Test {
-protected:
-    void SetUp() override { languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR); }
-};
-
 std::string filterOf(const FileDialog& dialog) {
     const wchar_t* list = dialog.record().lpstrFilter;
     std::size_t length = 0;
@@ -205,7 +146,7 @@ std::string filterOf(const FileDialog& dialog) {
 }
 }  // namespace
 
-TEST_F(FileDialogs, RecordsOfTheThreeRows) {
+TEST_F(UiServices, FileDialogRecordsOfTheThreeRows) {
     using namespace std::string_literals;
     const FileDialog collection(nullptr, FileType::Collection, FileDialog::Mode::Open);
     EXPECT_EQ("Linkhaven collections (*.lhv)\0*.lhv\0\0"s, filterOf(collection));
@@ -231,25 +172,20 @@ TEST_F(FileDialogs, RecordsOfTheThreeRows) {
 
 // Wine's open dialog checks that the typed name exists before it adds the
 // default extension, so the extension is shown on the save dialogs here.
-TEST_F(FileDialogs, DefaultExtensionIsAddedOnlyWhereTheRowHasOne) {
-    TemporaryFolder folder;
-    char full[MAX_PATH];
-    ::GetFullPathNameA(folder.path().c_str(), sizeof full, full, nullptr);
-    const std::string base = std::string(full) + "\\";
+TEST_F(UiServices, FileDialogsAddTheDefaultExtensionOnlyWhereTheRowHasOne) {
+    const std::string base = folderPath("");
     writeFileBytes(base + "list.lht", "{collection}{title}{/collection}");
-
-    struct Case {
+    const struct {
         FileType type;
         FileDialog::Mode mode;
         const char* typed;
         const char* chosen;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {FileType::Template, FileDialog::Mode::Open, "list.lht", "list.lht"},
         {FileType::Collection, FileDialog::Mode::Save, "\xD0\xBC\xD0\xBE\xD0\xB9", "\xD0\xBC\xD0\xBE\xD0\xB9.lhv"},  // мой
         {FileType::ExportOutput, FileDialog::Mode::Save, "bookmarks", "bookmarks"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FileDialog dialog(nullptr, c.type, c.mode);
         DialogDriver driver({typeFileName(base + c.typed)});
         ASSERT_TRUE(dialog.show()) << c.typed << ": error " << ::CommDlgExtendedError();

@@ -8,10 +8,10 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/file_io.h"
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "main_window_fixture.h"
@@ -25,14 +25,6 @@ const char kBookmarkFile[] =
     "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Imported</H3>\n<DL><p>\n"
     "<DT><A HREF=\"http://one/\">one</A>\n<DT><A HREF=\"ftp://two/\">two</A>\n</DL><p>\n"
     "<DT><A HREF=\"http://three/\">three</A>\n</DL><p>\n";
-
-void pumpMessages() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
 
 class Undo : public MainWindowFixture {
 protected:
@@ -48,40 +40,27 @@ protected:
 
     static constexpr const char* kOriginal = "{F{c <http://c/>, a <http://a/>, b <http://b/>}, x <http://x/>}";
 
-    // The Undo or Redo item's text as the Edit menu shows it when it drops down.
-    std::string stepItem(int id) {
-        HMENU edit = ::GetSubMenu(::GetMenu(mainWindow()), 1);
-        ::SendMessageW(mainWindow(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), MAKELPARAM(1, FALSE));
-        wchar_t text[200] = L"";
-        ::GetMenuStringW(edit, id, text, 200, MF_BYCOMMAND);
-        const bool grayed = ::GetMenuState(edit, id, MF_BYCOMMAND) & MF_GRAYED;
-        return (grayed ? "(grayed) " : "") + narrowText(text);
-    }
-
-    bool selectedIsExpanded() const {
-        return TreeView_GetItemState(tree(), TreeView_GetSelection(tree()), TVIS_EXPANDED) & TVIS_EXPANDED;
-    }
-
-    void expectControlMatchesCollection() { EXPECT_EQ(treeText(theApp.collection), controlText()); }
+    // The Undo or Redo item as the Edit menu shows it when it drops down.
+    std::string stepItem(int id) { return popupEntry(popupHolding(id), id); }
 };
 
 TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
-    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));
     {
-        DialogDriver driver({[](HWND box) { pressButton(box, IDYES); }});
+        DialogDriver driver({press(IDYES)});
         runCommand(IDM_DELETE);
     }
-    EXPECT_EQ("&Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
-    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", stepItem(IDM_REDO));
+    EXPECT_EQ("40030 &Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("F", selectedTitle());
-    EXPECT_TRUE(selectedIsExpanded());
-    EXPECT_EQ("Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
+    EXPECT_TRUE(TreeView_GetItemState(tree(), TreeView_GetSelection(tree()), TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_EQ("40031 Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ("{x <http://x/>}", controlText());
     EXPECT_EQ("x", selectedTitle());
-    expectControlMatchesCollection();
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
@@ -89,19 +68,19 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     renameTo("a & more", nullptr);
     select("F");
     runCommand(IDM_SORT);
-    EXPECT_EQ("&Undo Sort\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("40030 &Undo Sort\tCtrl+Z", stepItem(IDM_UNDO));
     const std::string sorted = controlText();
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("a", selectedTitle());
-    EXPECT_EQ("Re&do Rename \xE2\x80\x9C" "a\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
+    EXPECT_EQ("40031 Re&do Rename \xE2\x80\x9C" "a\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ("a & more", selectedTitle());
-    EXPECT_EQ("Re&do Sort\tCtrl+Y", stepItem(IDM_REDO));
+    EXPECT_EQ("40031 Re&do Sort\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ(sorted, controlText());
-    expectControlMatchesCollection();
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 
     // A new change after undoing leaves nothing to redo.
     runCommand(IDM_UNDO);
@@ -113,11 +92,11 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
         }});
         runCommand(IDM_PROPERTIES);
     }
-    EXPECT_EQ("(grayed) Re&do\tCtrl+Y", stepItem(IDM_REDO));
-    EXPECT_EQ("&Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
+    EXPECT_EQ("40030 &Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ("x", selectedTitle());
-    expectControlMatchesCollection();
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
@@ -128,8 +107,7 @@ TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
     struct {
         DWORD pFiles;
         POINT pt;
-        BOOL fNC;
-        BOOL fWide;
+        BOOL fNC, fWide;
     } header{sizeof header, {}, FALSE, TRUE};
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + (path.size() + 2) * sizeof(wchar_t));
     char* bytes = static_cast<char*>(::GlobalLock(block));
@@ -144,22 +122,20 @@ TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
     select("x");
     std::string summary;
     {
-        DialogDriver driver({[&](HWND box) {
-            summary = messageBoxText(box);
-            pressButton(box, IDOK);
-        }});
+        DialogDriver driver({press(IDOK, &summary)});
         runCommand(IDM_PASTE);  // before the selected link
-        pumpMessages();         // the summary comes once the paste is done
+        // The summary comes once the paste is done.
+        for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageW(&message);
     }
     EXPECT_EQ("Imported folders: 1; links: 3.", summary);
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, x <http://x/>}",
               controlText());
-    EXPECT_EQ("&Undo Paste\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("40030 &Undo Paste\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("x", selectedTitle());
-    expectControlMatchesCollection();
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
@@ -169,11 +145,7 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     {
         // Several names are typed as the dialog's folder holds them; it starts in the current one.
         ::SetCurrentDirectoryW(wideText(folderPath("")).c_str());
-        DialogDriver driver({typeFileName("\"one.html\" \"two.url\""),
-                             [&](HWND box) {
-                                 summary = messageBoxText(box);
-                                 pressButton(box, IDOK);
-                             }});
+        DialogDriver driver({typeFileName("\"one.html\" \"two.url\""), press(IDOK, &summary)});
         runCommand(IDM_IMPORT);
     }
     ::SetCurrentDirectoryW(L"C:\\");  // the folder goes at the end
@@ -181,7 +153,7 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, two <http://shortcut/>}, x <http://x/>}",
               controlText());
-    EXPECT_EQ("&Undo Import\tCtrl+Z", stepItem(IDM_UNDO));
+    EXPECT_EQ("40030 &Undo Import\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
 
@@ -189,11 +161,7 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     select("x");
     std::string question;
     {
-        DialogDriver driver({[&](HWND box) {
-                                 question = messageBoxText(box);
-                                 pressButton(box, IDYES);
-                             },
-                             [](HWND box) { pressButton(box, IDOK); }});
+        DialogDriver driver({press(IDYES, &question), press(IDOK)});
         openCollection(mainWindow(), folderPath("one.html"));
     }
     EXPECT_NE(std::string::npos, question.find("is not a Linkhaven collection but a bookmark file")) << question;
@@ -202,14 +170,9 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
 
 TEST_F(Undo, ImportFromBrowserListsTheProfilesFoundAndImportsOne) {
     const std::string chrome = folderPath("Local\\Google\\Chrome\\User Data");
-    std::string folder;
-    for (const char* part : {"Local", "\\Google", "\\Chrome", "\\User Data"}) {
-        folder += part;
-        ::CreateDirectoryW(wideText(folderPath(folder)).c_str(), nullptr);
-    }
     const char* profiles[][2] = {{"Default", "one"}, {"Profile 1", "two"}};
     for (const auto& [profile, title] : profiles) {
-        ::CreateDirectoryW(wideText(chrome + "\\" + profile).c_str(), nullptr);
+        std::filesystem::create_directories(chrome + "\\" + profile);
         writeFileBytes(chrome + "\\" + profile + "\\Bookmarks",
                        std::string(R"({"checksum": "0", "roots": {"bookmark_bar": {"children": [], "name": "Bookmarks bar",)"
                                    R"( "type": "folder"}, "other": {"children": [{"name": ")") + title +
@@ -222,7 +185,7 @@ TEST_F(Undo, ImportFromBrowserListsTheProfilesFoundAndImportsOne) {
     const std::vector<std::string> items = popupItems(popupHolding(IDM_BROWSER_PROFILE_FIRST));
     select("x");
     {
-        DialogDriver driver({[](HWND box) { pressButton(box, IDOK); }});
+        DialogDriver driver({press(IDOK)});
         runCommand(IDM_BROWSER_PROFILE_FIRST + 1);
     }
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved);
@@ -235,10 +198,10 @@ TEST_F(Undo, UndoingBackToTheSavedStateLeavesNothingToSave) {
     const std::string path = folderPath("saved.lhv");
     ASSERT_TRUE(theApp.collection.save(path));
     openCollection(mainWindow(), path);
-    EXPECT_EQ("(grayed) &Undo\tCtrl+Z", stepItem(IDM_UNDO));  // opening forgets the steps
+    EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));  // opening forgets the steps
     select("x");
     {
-        DialogDriver driver({[](HWND box) { pressButton(box, IDYES); }});
+        DialogDriver driver({press(IDYES)});
         runCommand(IDM_DELETE);
     }
     EXPECT_TRUE(theApp.collection.modified);
