@@ -65,21 +65,9 @@ protected:
     }
     // A collection with one of everything, strings of many lengths.
     void fillSample() {
-        c.setTitle(&c, "My bookmarks");
-        c.setDescription(&c, "Line one\r\nLine two");
-        Folder* news = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(news, "News");
-        Link* link = c.appendLink(news).node()->asLink();
-        c.setTitle(link, "Example");
-        c.setUrl(link, "http://example.com/?a=1&b=2");
-        c.setDescription(link, "An \xC3\xA9xample");
-        c.appendFolder(news);
-        Link* top = c.appendLink(&c).node()->asLink();
-        c.setTitle(top, "Top");
-        c.setUrl(top, "http://top/");
-        Folder* last = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(last, "Last");
-        c.setTitle(c.appendLink(last).node(), std::string(300, 'x'));
+        buildTree(c, R"(My bookmarks "Line one\x0D\x0ALine two"{News{Example "An \xC3\xA9xample" )"
+                     R"(<http://example.com/?a=1&b=2>, {}}, Top <http://top/>, Last{)" +
+                         std::string(300, 'x') + " <>}}");
     }
 };
 }  // namespace
@@ -88,31 +76,19 @@ TEST_F(CollectionFile, GoldenBytes) {
     EXPECT_EQ(Bytes().header().folder("", 0).data, savedBytes());
     EXPECT_EQ(28u, readFileBytes(path).size());
 
-    Link* link = c.appendLink(&c).node()->asLink();
-    c.setTitle(link, "ab");
-    c.setUrl(link, "u");
+    buildTree(c, "{ab <u>}");
     const std::string oneLink = Bytes().header().folder("", 1).u16(0).link("ab", "u").data;
     EXPECT_EQ(oneLink, savedBytes());
     EXPECT_EQ(45u, oneLink.size());
 
-    c.clear();
-    Folder* f = c.appendFolder(&c).node()->asFolder();
-    c.setTitle(f, "f");
-    Link* l = c.appendLink(f).node()->asLink();
-    c.setTitle(l, "l");
-    c.setUrl(l, "u");
+    buildTree(c, "{f{l <u>}}");
     const std::string nested = Bytes().header().folder("", 1).u16(1).folder("f", 1).u16(0).link("l", "u").data;
     EXPECT_EQ(nested, savedBytes());
     EXPECT_EQ(59u, nested.size());
     EXPECT_FALSE(c.modified);
 
     // Field order: a link's description comes before its address.
-    c.clear();
-    Link* d = c.appendLink(&c).node()->asLink();
-    c.setTitle(d, "t");
-    c.setDescription(d, "d");
-    c.setUrl(d, "u");
-    c.setDescription(&c, "rd");
+    buildTree(c, R"("rd"{t "d" <u>})");
     EXPECT_EQ(Bytes().header().folder("", 1, "rd").u16(0).link("t", "u", "d").data, savedBytes());
 
     ASSERT_TRUE(loadBytes(nested));

@@ -323,7 +323,7 @@ TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
     {
         DataObjectImport import(data);
         ASSERT_NE(nullptr, import.source());
-        EXPECT_EQ("F Tools | \nL Inner |  | http://inner/\nE\nE\n", itemLog(*import.source()));
+        EXPECT_EQ("{Tools{Inner <http://inner/>}}", itemLog(*import.source()));
     }
 
     TemporaryFolder files;
@@ -332,14 +332,14 @@ TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
     std::string stream = streamOf(link);
     both.blocks[formats().own] = stream;
     both.blocks[CF_HDROP] = dropFiles({files.file("Site.url")});
-    EXPECT_EQ("L A <b>: \"c\" | about | http://example.org/\nE\n", itemLog(*DataObjectImport(&both).source()));
+    EXPECT_EQ(R"({A \x3Cb\x3E: \x22c\x22 "about" <http://example.org/>})", itemLog(*DataObjectImport(&both).source()));
 
     ForeignData fileList;
     fileList.blocks[CF_HDROP] = both.blocks[CF_HDROP];
     fileList.blocks[CF_TEXT] = std::string("ignored\0", 8);
     EXPECT_TRUE(canAccept(&fileList, ownFormat));
     EXPECT_FALSE(ownFormat);
-    EXPECT_EQ("L Site |  | http://site/\nE\n", itemLog(*DataObjectImport(&fileList).source()));
+    EXPECT_EQ("{Site <http://site/>}", itemLog(*DataObjectImport(&fileList).source()));
 
     ForeignData blank, picture;
     blank.blocks[CF_TEXT] = std::string(" \r\n\0", 4);
@@ -367,22 +367,22 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
     };
     const Case cases[] = {
         {"own", {{formats().own, own}, {formats().ownAnsi, ownAnsi}},
-         "L Café 例え 🔥 | about | https://例え.jp/パス\nE\n", true},
+         R"({Café 例え 🔥 "about" <https://例え.jp/パス>})", true},
         {"older own", {{formats().ownAnsi, ownAnsi}, {CF_UNICODETEXT, wideBytes("x")}},
-         "L Café ?? ? | about | https://??.jp/??\nE\n", true},
+         R"({Café ?? ? "about" <https://??.jp/??>})", true},
         {"W address", {{formats().urlWide, wideBytes("https://例え.jp/")}, {formats().url, ansiUrl}},
-         "L https://例え.jp/ |  | https://例え.jp/\nE\n", false},
+         "{https://例え.jp/ <https://例え.jp/>}", false},
         {"A address", {{formats().url, ansiUrl}, {CF_UNICODETEXT, wideBytes("x")}},
-         "L http://b/café |  | http://b/café\nE\n", false},
+         "{http://b/café <http://b/café>}", false},
         {"W file name",
          {{formats().urlWide, wideBytes("http://b/café")}, {formats().fileDescriptorWide, wideDescriptor},
           {formats().fileDescriptor, ansiDescriptor}},
-         "L Сайт.例え |  | http://b/café\nE\n", false},
+         "{Сайт.例え <http://b/café>}", false},
         {"A file name", {{formats().url, ansiUrl}, {formats().fileDescriptor, ansiDescriptor}},
-         "L Café |  | http://b/café\nE\n", false},
+         "{Café <http://b/café>}", false},
         {"W text", {{CF_UNICODETEXT, wideBytes("Пример https://例え.jp/")}, {CF_TEXT, "x.org"}},
-         "L Пример |  | https://例え.jp/\nE\n", false},
-        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "L Café |  | https://www.example.org\nE\n", false},
+         "{Пример <https://例え.jp/>}", false},
+        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "{Café <https://www.example.org>}", false},
     };
     for (const Case& test : cases) {
         ForeignData foreign;
@@ -402,5 +402,5 @@ TEST_F(DataObject, DamagedOwnFormatEndsTheItems) {
     stream[1] = '\xFF';  // the folder's name claims almost 4 GB... more than the block has
     stream[4] = '\x7F';
     damaged.blocks[formats().own] = stream;
-    EXPECT_EQ("E\n", itemLog(*DataObjectImport(&damaged).source()));
+    EXPECT_EQ("{}", itemLog(*DataObjectImport(&damaged).source()));
 }

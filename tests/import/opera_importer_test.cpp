@@ -18,12 +18,8 @@ std::string imported(const std::string& hotlist) {
 }  // namespace
 
 TEST(OperaImporter, ReadsFoldersAndLinks) {
-    EXPECT_EQ("F Caf\xC3\xA9 | about it\n"
-              "L Example |  | http://example.com/?x=1&y=2\n"
-              "L a=b = c |   spaced   | ab:c\n"
-              "E\n"
-              "L top |  | http://top/\n"
-              "E\n",
+    EXPECT_EQ("{Caf\xC3\xA9 \"about it\"{Example <http://example.com/?x=1&y=2>, a=b = c \"  spaced  \" <ab:c>}, "
+              "top <http://top/>}",
               imported(std::string(kHeader) +
                        "#FOLDER\n\tID=1\n\tNAME=Caf\xC3\xA9\n\tDESCRIPTION=about it\n\n"
                        "#URL\n\tID=2\n\tNAME=Example\n\tURL=http://example.com/?x=1&y=2\n\n"
@@ -50,7 +46,7 @@ TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
         {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf\xD0\x93\xC2\xA9"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ("L " + std::string(c.title) + " |  | ab:c\nE\n", imported(c.header + records)) << c.header;
+        EXPECT_EQ("{" + std::string(c.title) + " <ab:c>}", imported(c.header + records)) << c.header;
 }
 
 TEST(OperaImporter, BadHeadersAndStrayLines) {
@@ -59,21 +55,21 @@ TEST(OperaImporter, BadHeadersAndStrayLines) {
         std::string hotlist;
         const char* expected;
     } cases[] = {
-        {"Options: encoding=utf8\n\n" + link, "E\n"},
-        {"", "E\n"},
-        {"Opera Hotlist version 2.0\nOptions: encoding=utf8", "E\n"},
+        {"Options: encoding=utf8\n\n" + link, "{}"},
+        {"", "{}"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=utf8", "{}"},
         // Not the first line, or no empty line after it: still a hotlist.
-        {"\nOpera Hotlist version 2.0\n\n" + link, "L x |  | http://x/\nE\n"},
-        {"Opera Hotlist version 2.0\n" + link, "L x |  | http://x/\nE\n"},
+        {"\nOpera Hotlist version 2.0\n\n" + link, "{x <http://x/>}"},
+        {"Opera Hotlist version 2.0\n" + link, "{x <http://x/>}"},
         // A "-" with no folder open is stray: the rest of the file still counts.
-        {std::string(kHeader) + "-\n" + link, "L x |  | http://x/\nE\n"},
+        {std::string(kHeader) + "-\n" + link, "{x <http://x/>}"},
         // Marker lines with trailing blanks; folders the file never closes.
         {std::string(kHeader) + "#FOLDER \r\n\tNAME=f\n\n#FOLDER\n\n" + link,
-         "F f | \nF  | \nL x |  | http://x/\nE\nE\nE\n"},
-        {std::string(kHeader) + "#URL\n\tURL=ab:c\n\tNAME=cut", "L cut |  | ab:c\nE\n"},
+         "{f{{x <http://x/>}}}"},
+        {std::string(kHeader) + "#URL\n\tURL=ab:c\n\tNAME=cut", "{cut <ab:c>}"},
         // Records ended by a line of blanks, or by the next record itself.
         {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tURL=ab:a\n#URL\n\tURL=ab:b\n-\n#URL\n\tURL=ab:c\n",
-         "F f | \nL  |  | ab:a\nL  |  | ab:b\nE\nL  |  | ab:c\nE\n"},
+         "{f{<ab:a>, <ab:b>}, <ab:c>}"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
 }
