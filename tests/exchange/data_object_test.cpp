@@ -49,6 +49,23 @@ HRESULT getData(IDataObject* data, CLIPFORMAT format, std::string& bytes, LONG i
 // UTF-16 text as the W formats carry it, with its terminating NUL.
 std::string wideBytes(const std::string& utf8) { return utf16Bytes(utf8ToUtf16(utf8) + u'\0'); }
 
+// The formats the data object lists, each asked for whole, in global memory.
+std::vector<CLIPFORMAT> listedFormats(IDataObject* data) {
+    IEnumFORMATETC* list = nullptr;
+    EXPECT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
+    std::vector<CLIPFORMAT> listed;
+    FORMATETC one;
+    while (list && list->Next(1, &one, nullptr) == S_OK) {
+        EXPECT_EQ(nullptr, one.ptd);
+        EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), one.dwAspect);
+        EXPECT_EQ(-1, one.lindex);
+        EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), one.tymed);
+        listed.push_back(one.cfFormat);
+    }
+    if (list) list->Release();
+    return listed;
+}
+
 // A one-file group descriptor of `size` bytes: archive and normal attributes
 // (the only field declared valid) and the name in the form's own bytes.
 std::string descriptorBytes(std::size_t size, const std::string& name) {
@@ -184,17 +201,8 @@ TEST_F(DataObject, FolderOffersOwnFormatsAndItsNameAsText) {
     for (CLIPFORMAT linkOnly : {formats().urlWide, formats().url, formats().fileDescriptorWide,
                                 formats().fileDescriptor, formats().fileContents})
         EXPECT_EQ(DV_E_CLIPFORMAT, getData(data, linkOnly, bytes));
-
-    IEnumFORMATETC* list = nullptr;
-    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    FORMATETC got[6];
-    ULONG fetched = 0;
-    EXPECT_EQ(S_OK, list->Next(6, got, &fetched));
-    ASSERT_EQ(5u, fetched);
-    const CLIPFORMAT expected[] = {formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE};
-    for (ULONG i = 0; i < fetched; ++i) EXPECT_EQ(expected[i], got[i].cfFormat) << i;
-    EXPECT_EQ(S_FALSE, list->Next(1, got, &fetched));
-    list->Release();
+    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE}),
+              listedFormats(data));
 }
 
 TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
@@ -225,23 +233,10 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
     ::GetLocaleInfoW(*reinterpret_cast<const LCID*>(bytes.data()), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                      reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t));
     EXPECT_EQ(::GetACP(), codePage);
-
-    IEnumFORMATETC* list = nullptr;
-    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    std::vector<CLIPFORMAT> listed;
-    FORMATETC one;
-    while (list->Next(1, &one, nullptr) == S_OK) {
-        EXPECT_EQ(nullptr, one.ptd);
-        EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), one.dwAspect);
-        EXPECT_EQ(-1, one.lindex);
-        EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), one.tymed);
-        listed.push_back(one.cfFormat);
-    }
-    list->Release();
     EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE,
                                        formats().urlWide, formats().url, formats().fileDescriptorWide,
                                        formats().fileDescriptor, formats().fileContents}),
-              listed);
+              listedFormats(data));
 }
 
 TEST_F(DataObject, NamelessOrAddresslessLinkOffersNoShortcutData) {

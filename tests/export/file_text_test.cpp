@@ -46,7 +46,6 @@ TEST(SafeFileName, GivesANameWindowsStoresAsAnOrdinaryFile) {
 
 TEST(ShortcutText, IsTheShortcutFileByteForByte) {
     EXPECT_EQ("[InternetShortcut]\r\nURL=x\r\n", ShortcutText("x"));
-    EXPECT_EQ(27u, ShortcutText("x").size());
     // A shortcut file is ANSI: non-ASCII characters as the %XX of their UTF-8 bytes; a "%" stays.
     EXPECT_EQ("[InternetShortcut]\r\nURL=http://example.com/a?b=c&d=%C3%A9%20%41\r\n",
               ShortcutText("http://example.com/a?b=c&d=\xC3\xA9%20%41"));
