@@ -345,19 +345,15 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
 TEST_F(CollectionFile, AFileThatCannotBeOpenedChangesNothing) {
     fillSample();
     const std::string before = treeText(c);
-    struct Case {
-        std::string path;
-        ResultStatus status;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, ResultStatus> cases[] = {
         {folder.file("missing.lhv"), ResultStatus::NotFound},
         {folder.file("missing/c.lhv"), ResultStatus::NotFound},
         {folder.path(), ResultStatus::NoAccess},  // a folder is no collection file
     };
-    for (const Case& test : cases) {
-        const Result result = c.load(test.path);
-        EXPECT_EQ(test.status, result.status) << test.path;
-        EXPECT_EQ(test.path, result.path);
+    for (const auto& [missing, status] : cases) {
+        const Result result = c.load(missing);
+        EXPECT_EQ(status, result.status) << missing;
+        EXPECT_EQ(missing, result.path);
     }
     EXPECT_TRUE(c.modified);
     EXPECT_EQ(before, treeText(c));

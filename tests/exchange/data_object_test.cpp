@@ -161,10 +161,7 @@ protected:
 
 TEST_F(DataObject, RequestsAreCheckedInOrder) {
     Held data = dataOf(link);
-    struct Case {
-        FORMATETC format;
-        HRESULT expected;
-    } cases[] = {
+    std::pair<FORMATETC, HRESULT> cases[] = {
         {request(formats().fileContents, 0), S_OK},
         {request(formats().fileContents, -1), S_OK},
         {request(formats().fileContents, 1), DV_E_LINDEX},
@@ -175,11 +172,11 @@ TEST_F(DataObject, RequestsAreCheckedInOrder) {
         {request(CF_BITMAP), DV_E_CLIPFORMAT},
         {request(CF_TEXT, -1, TYMED_ISTREAM | TYMED_HGLOBAL), S_OK},
     };
-    for (Case& each : cases) {
-        EXPECT_EQ(each.expected, data->QueryGetData(&each.format)) << each.format.cfFormat << " " << each.format.lindex;
+    for (auto& [format, expected] : cases) {
+        EXPECT_EQ(expected, data->QueryGetData(&format)) << format.cfFormat << " " << format.lindex;
         STGMEDIUM medium{};
-        const HRESULT got = data->GetData(&each.format, &medium);
-        EXPECT_EQ(each.expected, got) << each.format.cfFormat;
+        const HRESULT got = data->GetData(&format, &medium);
+        EXPECT_EQ(expected, got) << format.cfFormat;
         if (got == S_OK) ::ReleaseStgMedium(&medium);
     }
     FORMATETC text = request(CF_TEXT);

@@ -14,11 +14,7 @@ std::string repeated(std::string_view text, int times) {
 }  // namespace
 
 TEST(SafeFileName, GivesANameWindowsStoresAsAnOrdinaryFile) {
-    struct Case {
-        std::string title;
-        std::string name;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"a.b:c", "a_b_c"},
         {"<>:/\\|.\"?*", "__________"},
         {"CON", "CON_"}, {"clock$", "clock$_"}, {"CONOUT$", "CONOUT$_"}, {"nul", "nul_"}, {"Lpt0", "Lpt0_"},
@@ -37,10 +33,10 @@ TEST(SafeFileName, GivesANameWindowsStoresAsAnOrdinaryFile) {
         {std::string(251, '.'), std::string(251, '_')},
         {std::string("a\0b", 3), "a_b"},
     };
-    for (const Case& c : cases) {
-        std::string text = c.title;
-        EXPECT_EQ(c.name, SafeFileName(text)) << c.title;
-        EXPECT_EQ(c.name, text) << "changed in place: " << c.title;
+    for (const auto& [title, name] : cases) {
+        std::string text = title;
+        EXPECT_EQ(name, SafeFileName(text)) << title;
+        EXPECT_EQ(name, text) << "changed in place: " << title;
     }
 }
 

@@ -89,11 +89,7 @@ TEST(TemplateExporter, WritesTheEncodingOfItsTemplate) {
     Collection c;
     c.setTitle(&c, "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xD0\x96 \xE4\xB8\xAD\xF0\x9F\x94\xA5");  // "été € Ж 中🔥"
     c.setDescription(&c, "a\nb");
-    struct Case {
-        const char* templateText;
-        const char* output;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"\xE9{title}", "\xE9\xE9t\xE9 \x80 ? ??"},
         {"{html}{title}", "\xE9t\xE9 \x80 &#1046; &#20013;&#128293;"},
         {"{oem}{title}\xE9{ansi}{title}", "\x82t\x82 ? ? ??\xE9\xE9t\xE9 \x80 ? ??"},
@@ -112,7 +108,7 @@ TEST(TemplateExporter, WritesTheEncodingOfItsTemplate) {
         // Bytes that are no UTF-8 in a UTF-8 template become U+FFFD; a mark later on is text.
         {"\xEF\xBB\xBF" "a\xFF\xEF\xBB\xBF", "a\xEF\xBF\xBD\xEF\xBB\xBF"},
     };
-    for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(c, k.templateText)) << k.templateText;
+    for (const auto& [templateText, output] : cases) EXPECT_EQ(output, expandTemplate(c, templateText)) << templateText;
 }
 
 TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
@@ -123,11 +119,7 @@ TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
     c.setUrl(link, "http://x.example/?a=1&b=\"2\"&c='3'");
     c.setTitle(link, "My <page>.html");
 
-    struct Case {
-        const char* templateText;
-        const char* output;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"<{title}>", "<Tom & \"Jerry\" <\xE9>>"},
         {"{html}<b>{title}</b>{plain}{title}",
          "<b>Tom &amp; &quot;Jerry&quot; &lt;\xE9&gt;</b>Tom & \"Jerry\" <\xE9>"},
@@ -141,7 +133,7 @@ TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
         {"{html}{collection}{url}{filename}{title}{/filename}{/url}{/collection}", "My _page__html"},
         {"{html}{filename}{title}{/filename}", "Tom &amp; _Jerry_ _\xE9_"},
     };
-    for (const Case& k : cases) EXPECT_EQ(k.output, expandTemplate(c, k.templateText)) << k.templateText;
+    for (const auto& [templateText, output] : cases) EXPECT_EQ(output, expandTemplate(c, templateText)) << templateText;
 }
 
 TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {

@@ -15,16 +15,13 @@ std::string converted(const std::string& charset, std::string text) {
 
 TEST(CharsetConverter, FindsWebCharsetNamesAsTheBrowserListHasThem) {
     CharsetConverter converter;
-    struct Case {
-        const char* name;
-        unsigned codePage;
-    } cases[] = {
+    const std::pair<const char*, unsigned> cases[] = {
         {"UTF-8", 65001}, {"utf-8", 65001}, {"utf8", 65001}, {"UTF8", 0}, {"utf-7", 65000},
         {"windows-1251", 1251}, {"WINDOWS-1252", 1252}, {"iso-8859-1", 1252}, {"US-ASCII", 1252},
         {"ISO-8859-15", 28605}, {"koi8-r", 20866}, {"Shift_JIS", 932}, {"gb2312", 936}, {"GBK", 936},
         {"big5", 950}, {"ks_c_5601-1987", 949}, {"euc-kr", 0}, {"latin1", 0}, {"", 0}, {"utf", 0}, {" utf-8", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.codePage, converter.codePageForCharset(c.name)) << c.name;
+    for (const auto& [name, codePage] : cases) EXPECT_EQ(codePage, converter.codePageForCharset(name)) << name;
 }
 
 TEST(CharsetConverter, ConvertsToUtf8) {

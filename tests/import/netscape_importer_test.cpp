@@ -102,10 +102,7 @@ TEST(NetscapeImporter, ConvertsFromTheDeclaredCharsetOrElseTheAnsiCodePage) {
     // Titles and addresses alike; a reference is a character whatever the charset.
     const std::string link = "<DL><DT><A HREF=\"http://x/Caf\xC3\xA9\">Caf\xC3\xA9 &#233;</A></DL>";
     const std::string asUtf8 = "Caf\xC3\xA9", asWindows1252 = "Caf\xC3\x83\xC2\xA9";
-    struct Case {
-        std::string head;
-        std::string text;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"", asWindows1252},
         {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">", asUtf8},
         {"<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">", asUtf8},
@@ -115,9 +112,9 @@ TEST(NetscapeImporter, ConvertsFromTheDeclaredCharsetOrElseTheAnsiCodePage) {
         {"\xEF\xBB\xBF", asUtf8},
         {"\xEF\xBB\xBF<meta charset=\"windows-1252\">", asWindows1252},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ("{" + c.text + " \xC3\xA9 <http://x/" + c.text + ">}", imported(c.head + kDoctype + link))
-            << c.head;
+    for (const auto& [head, text] : cases)
+        EXPECT_EQ("{" + text + " \xC3\xA9 <http://x/" + text + ">}", imported(head + kDoctype + link))
+            << head;
     EXPECT_EQ("{Caf\xC3\xA9 cr\xC3\xA8me \xD0\x9A\xD0\xB0\xD1\x84\xD0\xB5 <http://x/\xD0\x9A%E9>}",
               imported(std::string(kDoctype) + "<meta charset=\"windows-1251\"><DL><DT><A HREF=\"http://x/\xCA%E9\">"
                                                 "Caf&#233; cr&#232;me \xCA\xE0\xF4\xE5</A></DL>"));

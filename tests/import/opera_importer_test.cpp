@@ -32,10 +32,7 @@ TEST(OperaImporter, ReadsFoldersAndLinks) {
 
 TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
     const std::string records = "#URL\n\tNAME=Caf\xC3\xA9\n\tURL=ab:c\n\n";
-    struct Case {
-        std::string header;
-        const char* title;
-    } cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n", "Caf\xC3\xA9"},
         {"Opera Hotlist version 2.0\nOptions:encoding=utf8,version=3\n\n", "Caf\xC3\xA9"},
         {"Opera Hotlist version 2.0\noptions: ENCODING=utf-8\n\n", "Caf\xC3\xA9"},
@@ -45,16 +42,13 @@ TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
         {"Opera Hotlist version 2.0\n\n", "Caf\xC3\x83\xC2\xA9"},
         {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf\xD0\x93\xC2\xA9"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ("{" + std::string(c.title) + " <ab:c>}", imported(c.header + records)) << c.header;
+    for (const auto& [header, title] : cases)
+        EXPECT_EQ("{" + std::string(title) + " <ab:c>}", imported(header + records)) << header;
 }
 
 TEST(OperaImporter, BadHeadersAndStrayLines) {
     const std::string link = "#URL\n\tNAME=x\n\tURL=http://x/\n\n";
-    struct Case {
-        std::string hotlist;
-        const char* expected;
-    } cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"Options: encoding=utf8\n\n" + link, "{}"},
         {"", "{}"},
         {"Opera Hotlist version 2.0\nOptions: encoding=utf8", "{}"},
@@ -71,5 +65,5 @@ TEST(OperaImporter, BadHeadersAndStrayLines) {
         {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tURL=ab:a\n#URL\n\tURL=ab:b\n-\n#URL\n\tURL=ab:c\n",
          "{f{<ab:a>, <ab:b>}, <ab:c>}"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
+    for (const auto& [hotlist, expected] : cases) EXPECT_EQ(expected, imported(hotlist)) << hotlist;
 }

@@ -52,10 +52,7 @@ std::string parsed(const std::string& markup, const std::string& charset = "UTF-
 }  // namespace
 
 TEST(TagReader, ReadsTextEntitiesAndEscapes) {
-    struct Case {
-        const char* markup;
-        const char* expected;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"a &lt; b", "T[a < b]\n"},
         {"&Amp;&nbsp;&QUOT;&gt;", "T[& \">]\n"},
         {"x&copy;y", "T[xy]\n"},
@@ -74,14 +71,11 @@ TEST(TagReader, ReadsTextEntitiesAndEscapes) {
         {"  \r\n title  <P>  ", "T[title  ]\n<P>\n"},
         {"line\r\nbreak\rcr", "T[line\nbreak\rcr]\n"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup)) << c.markup;
+    for (const auto& [markup, expected] : cases) EXPECT_EQ(expected, parsed(markup)) << markup;
 }
 
 TEST(TagReader, ReadsTagsAndAttributes) {
-    struct Case {
-        const char* markup;
-        const char* expected;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"<dl><p></DL>", "<DL>\n<P>\n</DL>\n"},
         {"<a name=value>", "<A NAME=[value]>\n"},
         {"<a name = value>", "<A NAME=[] VALUE=[]>\n"},
@@ -105,7 +99,7 @@ TEST(TagReader, ReadsTagsAndAttributes) {
         {"<a", ""},
         {"<", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup)) << c.markup;
+    for (const auto& [markup, expected] : cases) EXPECT_EQ(expected, parsed(markup)) << markup;
 }
 
 TEST(TagReader, ConvertsTextAndValuesFromTheCharsetWhileReferencesGiveCharacters) {
