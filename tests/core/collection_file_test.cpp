@@ -209,13 +209,7 @@ TEST_F(CollectionFile, HeaderRules) {
     const std::string body = Bytes().folder("t", 0).data;
     constexpr auto Ok = ResultStatus::Ok, NotRecognized = ResultStatus::NotRecognized,
                    Damaged = ResultStatus::Damaged;
-    struct Case {
-        const char* name;
-        std::string bytes;
-        ResultStatus status;
-        std::uint64_t offset;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, std::string, ResultStatus, std::uint64_t> cases[] = {
         {"version 1", Bytes().header().data + body, Ok, 0},
         {"version 0", Bytes().header(0x5FA9, 0).data + body, Ok, 0},
         {"negative version", Bytes().header(0x5FA9, 0xFFFFFFFF).data + body, Ok, 0},
@@ -230,14 +224,14 @@ TEST_F(CollectionFile, HeaderRules) {
         {"short header", Bytes().header().data.substr(0, 15), Damaged, 12},
         {"header only", Bytes().header().data, Damaged, 16},
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, bytes, status, offset] : cases) {
         buildTree(c, "{old <>}");
-        const Result result = loadBytes(test.bytes);
-        EXPECT_EQ(test.status, result.status) << test.name;
-        EXPECT_EQ(test.offset, result.offset) << test.name;
-        EXPECT_EQ(result ? "" : path, result.path) << test.name;
-        EXPECT_FALSE(c.modified) << test.name;
-        EXPECT_EQ(result ? "t{}" : "{}", treeText(c)) << test.name;
+        const Result result = loadBytes(bytes);
+        EXPECT_EQ(status, result.status) << name;
+        EXPECT_EQ(offset, result.offset) << name;
+        EXPECT_EQ(result ? "" : path, result.path) << name;
+        EXPECT_FALSE(c.modified) << name;
+        EXPECT_EQ(result ? "t{}" : "{}", treeText(c)) << name;
     }
 }
 

@@ -145,15 +145,12 @@ TEST(Settings, ToggleNegatesLogically) {
 }
 
 TEST(MulDiv, RoundsToNearestLikeWindows) {
-    struct Case {
-        std::int32_t number, numerator, denominator, expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> cases[] = {
         {50, 1024, 768, 67},   {100, 1280, 1024, 125}, {100, 96, 720, 13},  {80, 96, 720, 11},
         {-100, 96, 720, -13},  {1, 1, 2, 1},           {-1, 1, 2, -1},      {3, 1, 0, -1},
         {0x7fffffff, 2, 1, -1}, {0x7fffffff, 2, 2, 0x7fffffff},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, mulDiv(c.number, c.numerator, c.denominator))
-            << c.number << " * " << c.numerator << " / " << c.denominator;
+    for (const auto& [number, numerator, denominator, expected] : cases)
+        EXPECT_EQ(expected, mulDiv(number, numerator, denominator))
+            << number << " * " << numerator << " / " << denominator;
 }

@@ -351,13 +351,7 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
     const std::string wideDescriptor = descriptorBytes(596, wideBytes("Dir\\Сайт.例え.url"));
     const std::string ansiDescriptor = descriptorBytes(336, "Caf\xE9.url");
     const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
-    struct Case {
-        const char* name;
-        std::map<CLIPFORMAT, std::string> blocks;
-        std::string items;
-        bool ownFormat;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::map<CLIPFORMAT, std::string>, std::string, bool> cases[] = {
         {"own", {{formats().own, own}, {formats().ownAnsi, ownAnsi}},
          R"({Café 例え 🔥 "about" <https://例え.jp/パス>})", true},
         {"older own", {{formats().ownAnsi, ownAnsi}, {CF_UNICODETEXT, wideBytes("x")}},
@@ -376,15 +370,15 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
          "{Пример <https://例え.jp/>}", false},
         {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "{Café <https://www.example.org>}", false},
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, blocks, items, fromOwnFormat] : cases) {
         ForeignData foreign;
-        foreign.blocks = test.blocks;
-        bool ownFormat = !test.ownFormat;
-        EXPECT_TRUE(canAccept(&foreign, ownFormat)) << test.name;
-        EXPECT_EQ(test.ownFormat, ownFormat) << test.name;
+        foreign.blocks = blocks;
+        bool ownFormat = !fromOwnFormat;
+        EXPECT_TRUE(canAccept(&foreign, ownFormat)) << name;
+        EXPECT_EQ(fromOwnFormat, ownFormat) << name;
         DataObjectImport import(&foreign);
-        ASSERT_NE(nullptr, import.source()) << test.name;
-        EXPECT_EQ(test.items, itemLog(*import.source())) << test.name;
+        ASSERT_NE(nullptr, import.source()) << name;
+        EXPECT_EQ(items, itemLog(*import.source())) << name;
     }
 }
 

@@ -99,24 +99,21 @@ TEST_F(ItemStream, HostileBlocks) {
 }
 
 TEST(ItemStreamText, Utf8AndTheAnsiFormOlderVersionsRead) {
-    const struct {
-        StreamText form;
-        std::string title, streamed, readBack;
-    } cases[] = {
+    const std::tuple<StreamText, std::string, std::string, std::string> cases[] = {
         {StreamText::Utf8, "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81"},
         {StreamText::Utf8, "a\xFF\xE4\xBDz", "a\xFF\xE4\xBDz", "a\xEF\xBF\xBD\xEF\xBF\xBDz"},  // repaired when read
         {StreamText::Ansi, "Café — Привет 🔥", "Caf\xE9 \x97 ?????? ?", "Café — ?????? ?"},
     };
-    for (const auto& test : cases) {
-        SingleLinkSource measured({test.title, "d", "ü"}), written({test.title, "d", "ü"});
-        std::string stream(measureItemStream(measured, test.form), '\x7F');
-        writeItemStream(written, stream.data(), test.form);
-        const std::string url = test.form == StreamText::Ansi ? "\xFC" : "ü";
-        EXPECT_EQ("\x02" + counted(test.streamed) + counted(url) + counted("d") + std::string(1, '\0'), stream);
-        ItemStreamSource source(stream.data(), stream.size(), test.form);
+    for (const auto& [form, title, streamed, readBack] : cases) {
+        SingleLinkSource measured({title, "d", "ü"}), written({title, "d", "ü"});
+        std::string stream(measureItemStream(measured, form), '\x7F');
+        writeItemStream(written, stream.data(), form);
+        const std::string url = form == StreamText::Ansi ? "\xFC" : "ü";
+        EXPECT_EQ("\x02" + counted(streamed) + counted(url) + counted("d") + std::string(1, '\0'), stream);
+        ItemStreamSource source(stream.data(), stream.size(), form);
         ItemFields fields;
         ASSERT_EQ(ItemCode::LinkItem, source.next());
         source.link(fields);
-        EXPECT_EQ(test.readBack + " d ü", fields.title + " " + fields.description + " " + fields.url);
+        EXPECT_EQ(readBack + " d ü", fields.title + " " + fields.description + " " + fields.url);
     }
 }

@@ -139,12 +139,7 @@ TEST(TemplateExporter, EscapesValuesForHtmlAfterHtml) {
 TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
     Collection c;
     buildExampleTree(c);
-    struct Case {
-        const char* templateText;
-        int code;
-        int line;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, int, int> cases[] = {
         {"{a{b}", 3, 1},
         {"x\n\n{a\n{b}", 3, 4},
         {"text{", 3, 1},
@@ -170,8 +165,8 @@ TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
         {"{collection}\n{filename}{filename}\n{filename}", 6, 3},
         {"{collection}{filename}{filename}{/filename}{/filename}{/collection}", 0, 0},
     };
-    for (const Case& k : cases)
-        EXPECT_EQ(std::make_pair(k.code, k.line), errorOf(c, k.templateText)) << k.templateText;
+    for (const auto& [templateText, code, line] : cases)
+        EXPECT_EQ(std::make_pair(code, line), errorOf(c, templateText)) << templateText;
 }
 
 // The reader remembers what it read at each place of a template; reading a

@@ -25,11 +25,7 @@ TEST(CharsetConverter, FindsWebCharsetNamesAsTheBrowserListHasThem) {
 }
 
 TEST(CharsetConverter, ConvertsToUtf8) {
-    struct Case {
-        const char* charset;
-        std::string text;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"UTF-8", "Caf\xC3\xA9 \xF0\x9F\x98\x80", "Caf\xC3\xA9 \xF0\x9F\x98\x80"},
         {"UTF-8", "bad \xC3 byte \xFF", "bad \xEF\xBF\xBD byte \xEF\xBF\xBD"},
         {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2 ok", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 ok"},
@@ -46,7 +42,8 @@ TEST(CharsetConverter, ConvertsToUtf8) {
         {"no-such-charset", "\xC3\xA9", "\xC3\x83\xC2\xA9"},
         {"ibm037", "\xC3\xA9", "\xC3\x83\xC2\xA9"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, converted(c.charset, c.text)) << c.charset << " " << c.text;
+    for (const auto& [charset, text, expected] : cases)
+        EXPECT_EQ(expected, converted(charset, text)) << charset << " " << text;
 }
 
 TEST(CharsetConverter, ALaterCharsetReplacesTheEarlierOneAndAnUnknownOneRestoresTheAnsiCodePage) {

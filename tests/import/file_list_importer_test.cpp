@@ -127,22 +127,17 @@ TEST_F(FileListImport, EndsWithTheFirstFailureAndKeepsWhatCameBefore) {
     const std::string html = make("a.html", "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://a/\">a</A></DL>");
     const std::string text = make("text.adr", "no hotlist\n");
     const std::string missing = folder.file("missing.url");
-    struct Case {
-        std::vector<std::string> paths;
-        ResultStatus status;
-        std::string failedPath;
-    };
-    const Case cases[] = {
+    const std::tuple<std::vector<std::string>, ResultStatus, std::string> cases[] = {
         {{html}, ResultStatus::Ok, ""},
         {{missing, html}, ResultStatus::NotFound, missing},
         {{html, text}, ResultStatus::NotRecognized, text},
         {{text, html, missing}, ResultStatus::NotFound, missing},
     };
-    for (const Case& test : cases) {
-        FileListImporter importer(std::make_unique<PathList>(test.paths));
+    for (const auto& [paths, status, failedPath] : cases) {
+        FileListImporter importer(std::make_unique<PathList>(paths));
         EXPECT_EQ("{a <http://a/>}", itemLog(importer));
-        EXPECT_EQ(test.status, importer.result().status) << test.failedPath;
-        EXPECT_EQ(test.failedPath, importer.result().path);
+        EXPECT_EQ(status, importer.result().status) << failedPath;
+        EXPECT_EQ(failedPath, importer.result().path);
     }
     EXPECT_EQ(ResultStatus::NoAccess, NetscapeImporter(folder.path()).result().status);
     EXPECT_EQ(ResultStatus::NotFound, OperaImporter(missing).result().status);

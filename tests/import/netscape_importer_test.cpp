@@ -40,20 +40,16 @@ TEST(NetscapeImporter, ReadsFoldersLinksAndDescriptions) {
 TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
     NetscapeImporter importer("/nonexistent/linkhaven/x.html");
     std::string address;
-    struct Case {
-        const char* href;
-        bool accepted;
-        const char* address;
-    } withoutBase[] = {
+    const std::tuple<const char*, bool, const char*> withoutBase[] = {
         {"http://x/", true, "http://x/"}, {"HtTpS://x/", true, "HtTpS://x/"}, {"ftp://x/", true, "ftp://x/"},
         {"javascript:alert(1)", true, "javascript:alert(1)"}, {"mailto:a@b", true, "mailto:a@b"},
         {"place:sort=8", false, ""}, {"C:\\x.html", false, ""},
         {"page.html", false, ""}, {"calc.exe", false, ""}, {"/root", false, ""}, {"plain", false, ""}, {"", false, ""},
     };
-    for (const Case& c : withoutBase) {
+    for (const auto& [href, accepted, resolved] : withoutBase) {
         address.clear();
-        EXPECT_EQ(c.accepted, importer.resolveHref(c.href, address)) << c.href;
-        EXPECT_EQ(c.address, address) << c.href;
+        EXPECT_EQ(accepted, importer.resolveHref(href, address)) << href;
+        EXPECT_EQ(resolved, address) << href;
     }
     EXPECT_EQ("{page <http://base/dir/page.html>, plain <http://base/dir/plain>, "
               "http://base/dir/sub/x <http://base/dir/sub/x>}",
@@ -69,10 +65,7 @@ TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
 
 TEST(NetscapeImporter, ListStructuresOfOtherBrowsers) {
     const std::string doctype = kDoctype;
-    const struct {
-        const char* what;
-        std::string html, tree;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"rejected anchors leave no trace and do not end the folder",
          doctype + "<DL><DT><H3>Firefox</H3><DL><DT><A HREF=\"place:sort=8\">Most Visited</A>"
                    "<DT><A HREF=\"https://start/\">Getting Started</A></DL><A HREF=\"C:x\">outside</A>"
@@ -95,7 +88,7 @@ TEST(NetscapeImporter, ListStructuresOfOtherBrowsers) {
         {"the file's end closes the lists left open", "<DL><DT><H3>x</H3><DL><DT><A HREF=\"http://l/\">l</A>",
          "{Folder1{x{l <http://l/>}}}"},
     };
-    for (const auto& test : cases) EXPECT_EQ(test.tree, imported(test.html)) << test.what;
+    for (const auto& [what, html, tree] : cases) EXPECT_EQ(tree, imported(html)) << what;
 }
 
 TEST(NetscapeImporter, ConvertsFromTheDeclaredCharsetOrElseTheAnsiCodePage) {

@@ -103,11 +103,7 @@ TEST(TagReader, ReadsTagsAndAttributes) {
 }
 
 TEST(TagReader, ConvertsTextAndValuesFromTheCharsetWhileReferencesGiveCharacters) {
-    struct Case {
-        const char* charset;
-        const char* markup;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"windows-1251", "Caf&#233; cr&#232;me \xCF\xF0\xE8", "T[Caf\xC3\xA9 cr\xC3\xA8me \xD0\x9F\xD1\x80\xD0\xB8]\n"},
         {"windows-1251", "<a href=\"http://x/\xCF?&#233;&amp;\">",
          "<A HREF=[http://x/\xD0\x9F?\xC3\xA9&]>\n"},
@@ -116,7 +112,8 @@ TEST(TagReader, ConvertsTextAndValuesFromTheCharsetWhileReferencesGiveCharacters
         {"UTF-8", "%C3%A9 \xFF", "T[\xC3\xA9 \xEF\xBF\xBD]\n"},
         {"windows-1252", "\x80<a t=\x80>", "T[\xE2\x82\xAC]\n<A T=[\xE2\x82\xAC]>\n"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, parsed(c.markup, c.charset)) << c.charset << " " << c.markup;
+    for (const auto& [charset, markup, expected] : cases)
+        EXPECT_EQ(expected, parsed(markup, charset)) << charset << " " << markup;
 }
 
 TEST(TagReader, ResumesAfterAStopAndReadsTheSameAsInOneGo) {
