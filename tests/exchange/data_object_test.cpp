@@ -17,6 +17,7 @@
 #include "exchange/item_stream.h"
 #include "item_log.h"
 #include "test_files.h"
+#include "tree_text.h"
 
 namespace {
 const ClipboardFormats& formats() { return clipboardFormats(); }
@@ -131,15 +132,9 @@ protected:
     Folder* folder = nullptr;
 
     void SetUp() override {
-        folder = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(folder, "Tools");
-        Link* inner = c.appendLink(folder).node()->asLink();
-        c.setTitle(inner, "Inner");
-        c.setUrl(inner, "http://inner/");
-        link = c.appendLink(&c).node()->asLink();
-        c.setTitle(link, "A <b>: \"c\"");
-        c.setUrl(link, "http://example.org/");
-        c.setDescription(link, "about");
+        buildTree(c, R"({Tools{Inner <http://inner/>}, A \x3Cb\x3E: \x22c\x22 "about" <http://example.org/>})");
+        folder = c.childrenBegin().node()->asFolder();
+        link = c.childrenBegin().next().node()->asLink();
     }
 
     // A data object the test owns one reference of.
