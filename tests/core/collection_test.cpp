@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -96,12 +95,10 @@ TEST(Collection, EveryChangeSetsModifiedAndClearResetsIt) {
 
 TEST(Collection, RemoveDestroysTheWholeSubtree) {
     Collection c;
-    Folder* keep = addFolder(c, &c, "keep");
-    Folder* gone = addFolder(c, &c, "gone");
-    addLink(c, addFolder(c, gone, "inner"), "deep");
-    addLink(c, gone, "x");
+    buildTree(c, "{keep{}, gone{inner{deep <>}, x <>}}");
+    BookmarkNode* keep = c.childrenBegin().node();
 
-    c.remove(gone);  // the sanitizers report anything left behind
+    c.remove(c.childrenBegin().next().node());  // the sanitizers report anything left behind
     EXPECT_EQ("{keep{}}", treeText(c));
     EXPECT_EQ(1u, c.childCount());
     EXPECT_EQ(keep, c.childrenBegin().node());
