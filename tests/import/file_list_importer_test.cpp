@@ -76,10 +76,6 @@ TEST_F(FileListImport, SplicesBookmarkFilesInAtTheirPlaceAndKeepsTheGivenOrder) 
               imported({url, empty, folder.file("x/missing.html"), html, hotlist}));
 }
 
-TEST_F(FileListImport, APathThatDoesNotExistIsSkipped) {
-    EXPECT_EQ("{}", imported({folder.file("gone"), folder.file("gone.url")}));
-}
-
 #ifndef _WIN32
 TEST_F(FileListImport, APipeNamedLikeABookmarkFileIsSkippedNotWaitedFor) {
     const std::string pipe = folder.file("pipe.html");
