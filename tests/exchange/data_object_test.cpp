@@ -301,42 +301,19 @@ TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
     list->Release();
 }
 
-TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
-    // Own items round-trip, even when the data also lists files.
+TEST_F(DataObject, OwnItemsRoundTrip) {
     Held data = dataOf(folder);
     bool ownFormat = false;
     EXPECT_TRUE(canAccept(data, ownFormat));
     EXPECT_TRUE(ownFormat);
-    {
-        DataObjectImport import(data);
-        ASSERT_NE(nullptr, import.source());
-        EXPECT_EQ("{Tools{Inner <http://inner/>}}", itemLog(*import.source()));
-    }
-
-    TemporaryFolder files;
-    writeFileBytes(files.file("Site.url"), "[InternetShortcut]\r\nURL=http://site/\r\n");
-    ForeignData both;
-    std::string stream = streamOf(link);
-    both.blocks[formats().own] = stream;
-    both.blocks[CF_HDROP] = dropFiles({files.file("Site.url")});
-    EXPECT_EQ(R"({A \x3Cb\x3E: \x22c\x22 "about" <http://example.org/>})", itemLog(*DataObjectImport(&both).source()));
-
-    ForeignData fileList;
-    fileList.blocks[CF_HDROP] = both.blocks[CF_HDROP];
-    fileList.blocks[CF_TEXT] = std::string("ignored\0", 8);
-    EXPECT_TRUE(canAccept(&fileList, ownFormat));
-    EXPECT_FALSE(ownFormat);
-    EXPECT_EQ("{Site <http://site/>}", itemLog(*DataObjectImport(&fileList).source()));
-
-    ForeignData blank, picture;
-    blank.blocks[CF_TEXT] = std::string(" \r\n\0", 4);
-    picture.blocks[CF_BITMAP] = "x";
-    EXPECT_EQ(nullptr, DataObjectImport(&blank).source());
-    EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
-    EXPECT_FALSE(canAccept(&picture, ownFormat));
+    DataObjectImport import(data);
+    ASSERT_NE(nullptr, import.source());
+    EXPECT_EQ("{Tools{Inner <http://inner/>}}", itemLog(*import.source()));
 }
 
-TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
+// Own items first, even when the data also lists files; then files, then
+// addresses and text. UTF-8 and wide forms before the converted ANSI ones.
+TEST_F(DataObject, ImportTakesTheBestFormOnOffer) {
     c.setTitle(link, "Café 例え 🔥");
     c.setUrl(link, "https://例え.jp/パス");
     Held data = dataOf(link);
@@ -346,11 +323,21 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
     const std::string wideDescriptor = descriptorBytes(596, wideBytes("Dir\\Сайт.例え.url"));
     const std::string ansiDescriptor = descriptorBytes(336, "Caf\xE9.url");
     const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
+    TemporaryFolder files;
+    writeFileBytes(files.file("Site.url"), "[InternetShortcut]\r\nURL=http://site/\r\n");
+    const std::string dropped = dropFiles({files.file("Site.url")});
+    std::string damaged = own;
+    damaged[1] = '\xFF';  // the title claims 2 GB, more than the block has
+    damaged[4] = '\x7F';
     const std::tuple<const char*, std::map<CLIPFORMAT, std::string>, std::string, bool> cases[] = {
         {"own", {{formats().own, own}, {formats().ownAnsi, ownAnsi}},
          R"({Café 例え 🔥 "about" <https://例え.jp/パス>})", true},
         {"older own", {{formats().ownAnsi, ownAnsi}, {CF_UNICODETEXT, wideBytes("x")}},
          R"({Café ?? ? "about" <https://??.jp/??>})", true},
+        {"own and files", {{formats().own, own}, {CF_HDROP, dropped}},
+         R"({Café 例え 🔥 "about" <https://例え.jp/パス>})", true},
+        {"damaged own", {{formats().own, damaged}}, "{}", true},
+        {"files", {{CF_HDROP, dropped}, {CF_TEXT, std::string("ignored\0", 8)}}, "{Site <http://site/>}", false},
         {"W address", {{formats().urlWide, wideBytes("https://例え.jp/")}, {formats().url, ansiUrl}},
          "{https://例え.jp/ <https://例え.jp/>}", false},
         {"A address", {{formats().url, ansiUrl}, {CF_UNICODETEXT, wideBytes("x")}},
@@ -364,24 +351,25 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
         {"W text", {{CF_UNICODETEXT, wideBytes("Пример https://例え.jp/")}, {CF_TEXT, "x.org"}},
          "{Пример <https://例え.jp/>}", false},
         {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "{Café <https://www.example.org>}", false},
+        {"blank text", {{CF_TEXT, std::string(" \r\n\0", 4)}}, "", false},
     };
     for (const auto& [name, blocks, items, fromOwnFormat] : cases) {
         ForeignData foreign;
         foreign.blocks = blocks;
+        DataObjectImport import(&foreign);
+        if (items.empty()) {
+            EXPECT_EQ(nullptr, import.source()) << name;
+            continue;
+        }
         bool ownFormat = !fromOwnFormat;
         EXPECT_TRUE(canAccept(&foreign, ownFormat)) << name;
         EXPECT_EQ(fromOwnFormat, ownFormat) << name;
-        DataObjectImport import(&foreign);
         ASSERT_NE(nullptr, import.source()) << name;
         EXPECT_EQ(items, itemLog(*import.source())) << name;
     }
-}
-
-TEST_F(DataObject, DamagedOwnFormatEndsTheItems) {
-    ForeignData damaged;
-    std::string stream = streamOf(folder);
-    stream[1] = '\xFF';  // the folder's name claims almost 4 GB... more than the block has
-    stream[4] = '\x7F';
-    damaged.blocks[formats().own] = stream;
-    EXPECT_EQ("{}", itemLog(*DataObjectImport(&damaged).source()));
+    ForeignData picture;
+    picture.blocks[CF_BITMAP] = "x";
+    bool ownFormat = false;
+    EXPECT_FALSE(canAccept(&picture, ownFormat));
+    EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
 }
