@@ -8,6 +8,7 @@
 #include "export/template_output.h"
 #include "export/url_export_error.h"
 #include "export_test_trees.h"
+#include "tree_text.h"
 
 namespace {
 // The expansion of `templateText` over `root`, as the engine writes it (line
@@ -28,14 +29,10 @@ std::pair<int, int> errorOf(const Folder& root, const std::string& templateText)
 }  // namespace
 
 TEST(TemplateExporter, FollowsTheLanguageRules) {
-    Collection c;
+    Collection c, root, notes;
     buildExampleTree(c);
-    Collection root;
-    root.setTitle(&root, "T");
-    root.setDescription(&root, "D");
-    Collection notes;
-    notes.setTitle(&notes, "My page");
-    notes.setDescription(&notes, "a\r\nb\rc\nd");
+    buildTree(root, R"(T "D"{})");
+    buildTree(notes, R"(My page "a\x0D\x0Ab\x0Dc\x0Ad"{})");
 
     struct Case {
         const Folder& root;
