@@ -125,12 +125,8 @@ TEST_F(CollectionFile, CodePageTextAtEveryPlaceInABlock) {
 }
 
 TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
-    struct Case {
-        const char* name;
-        std::string text;      // UTF-8
-        std::string version1;  // empty: saved as version 2
-    };
-    const std::vector<Case> cases = {
+    // The text, and the bytes it is saved as in version 1 (none: it is saved as version 2).
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"ASCII", "News", "News"},
         {"code page 1252", "Caf\xC3\xA9 \xE2\x82\xAC \xC5\x93", "Caf\xE9 \x80 \x9C"},
         {"Latin outside 1252", "\xC4\x8C", ""},                 // Č
@@ -139,15 +135,14 @@ TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
         {"combining mark", "e\xCC\x81", ""},                    // e and an acute accent
         {"Cyrillic", "\xD0\x9F\xD1\x80\xD0\xB8", ""},           // При
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, text, version1] : cases) {
         c.clear();
-        c.setTitle(&c, test.text);
+        c.setTitle(&c, text);
         const std::string bytes = savedBytes();
-        EXPECT_EQ(test.version1.empty() ? fileOfTitle(test.text, 2) : fileOfTitle(test.version1, 1), bytes)
-            << test.name;
+        EXPECT_EQ(version1.empty() ? fileOfTitle(text, 2) : fileOfTitle(version1, 1), bytes) << name;
         Collection other;
-        ASSERT_TRUE(other.load(path)) << test.name;
-        EXPECT_EQ(test.text, other.title) << test.name;
+        ASSERT_TRUE(other.load(path)) << name;
+        EXPECT_EQ(text, other.title) << name;
     }
 
     // One character anywhere in the tree decides; once it is gone, version 1 again.
@@ -236,14 +231,9 @@ TEST_F(CollectionFile, HeaderRules) {
 }
 
 TEST_F(CollectionFile, BodyRules) {
-    // Offsets count from the start of the file: the body starts at 16.
-    struct Case {
-        const char* name;
-        std::string body;
-        std::uint64_t damagedAt;  // 0: loads
-        std::string tree;
-    };
-    const std::vector<Case> cases = {
+    // Where the file is damaged (0: it loads), counted from the start of the
+    // file: the body starts at 16.
+    const std::tuple<const char*, std::string, std::uint64_t, std::string> cases[] = {
         {"child count 0", Bytes().folder("r", 0).data, 0, "r{}"},
         {"kind 5 reads as a folder", Bytes().folder("", 1).u16(5).folder("f", 0).data, 0,
          "{f{}}"},
@@ -263,12 +253,12 @@ TEST_F(CollectionFile, BodyRules) {
          Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 2).u16(0).link("b", "v").u16(0).str("c").data,
          82, "{a <u>}"},
     };
-    for (const Case& test : cases) {
-        const Result result = loadBytes(Bytes().header().data + test.body);
-        EXPECT_EQ(test.damagedAt ? ResultStatus::Damaged : ResultStatus::Ok, result.status) << test.name;
-        EXPECT_EQ(test.damagedAt, result.offset) << test.name;
-        EXPECT_EQ(test.tree, treeText(c)) << test.name;
-        EXPECT_FALSE(c.modified) << test.name;
+    for (const auto& [name, body, damagedAt, tree] : cases) {
+        const Result result = loadBytes(Bytes().header().data + body);
+        EXPECT_EQ(damagedAt ? ResultStatus::Damaged : ResultStatus::Ok, result.status) << name;
+        EXPECT_EQ(damagedAt, result.offset) << name;
+        EXPECT_EQ(tree, treeText(c)) << name;
+        EXPECT_FALSE(c.modified) << name;
     }
 }
 

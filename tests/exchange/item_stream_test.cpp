@@ -73,14 +73,9 @@ TEST_F(ItemStream, RoundTripAndEveryTruncationEndsCleanly) {
 }
 
 TEST_F(ItemStream, HostileBlocks) {
-    struct Case {
-        const char* name;
-        std::string block;
-        std::string tree;
-        std::uint64_t damagedAt;  // the offset of the record that ended the stream
-    };
+    // What a block gives, and the offset of the record that ended it.
     const std::string end(1, '\0');
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, std::string, std::string, std::uint64_t> cases[] = {
         {"empty block", "", "{}", 0},
         {"count past the block", "\x02" + counted("ab") + std::string("\xF0\xFF\xFF\xFF", 4) + "u", "{}", 0},
         {"largest count", "\x01" + std::string("\xFF\xFF\xFF\xFF", 4), "{}", 0},
@@ -90,11 +85,11 @@ TEST_F(ItemStream, HostileBlocks) {
         {"unclosed folders", "\x01" + counted("f") + counted("") + "\x01" + counted("g") + counted(""),
          "{f{g{}}}", 20},
     };
-    for (const Case& test : cases) {
-        ItemStreamSource source(test.block.data(), test.block.size());
-        EXPECT_EQ(test.tree, itemLog(source)) << test.name;
-        EXPECT_EQ(ResultStatus::Damaged, source.result().status) << test.name;
-        EXPECT_EQ(test.damagedAt, source.result().offset) << test.name;
+    for (const auto& [name, block, tree, damagedAt] : cases) {
+        ItemStreamSource source(block.data(), block.size());
+        EXPECT_EQ(tree, itemLog(source)) << name;
+        EXPECT_EQ(ResultStatus::Damaged, source.result().status) << name;
+        EXPECT_EQ(damagedAt, source.result().offset) << name;
     }
 }
 

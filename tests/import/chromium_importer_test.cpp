@@ -39,13 +39,7 @@ std::string url(const std::string& name, const std::string& address) {
 }  // namespace
 
 TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
-    struct Case {
-        const char* what;
-        std::string json, log;
-        ResultStatus status;
-        std::size_t withoutAddress;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, std::string, ResultStatus, std::size_t> cases[] = {
         {"a browser's file", readFileBytes(kSample), kSampleLog, ResultStatus::Ok, 0},
         {"roots without a name, ids and dates as numbers, an unknown root and type",
          R"({"roots": {"bookmark_bar": {"children": [)" + url("a", "http://a/") +
@@ -64,12 +58,12 @@ TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
          "{Bookmarks bar{a <http://a/>}}", ResultStatus::Damaged, 0},
     };
     TemporaryFolder files;
-    for (const Case& test : cases) {
-        writeFileBytes(files.file("Bookmarks"), test.json);
+    for (const auto& [what, json, log, status, withoutAddress] : cases) {
+        writeFileBytes(files.file("Bookmarks"), json);
         ChromiumImporter importer(files.file("Bookmarks"));
-        EXPECT_EQ(test.log, itemLog(importer)) << test.what;
-        EXPECT_EQ(test.status, importer.result().status) << test.what;
-        EXPECT_EQ(test.withoutAddress, importer.skipped().withoutAddress) << test.what;
+        EXPECT_EQ(log, itemLog(importer)) << what;
+        EXPECT_EQ(status, importer.result().status) << what;
+        EXPECT_EQ(withoutAddress, importer.skipped().withoutAddress) << what;
     }
     EXPECT_EQ(ResultStatus::NotFound, ChromiumImporter(files.file("missing")).result().status);
 }

@@ -141,12 +141,7 @@ TEST_F(FileListImport, EndsWithTheFirstFailureAndKeepsWhatCameBefore) {
 }
 
 TEST_F(FileListImport, CountsWhatItSkipsAndKnowsBrowserFilesByTheirContent) {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::size_t links, queries, withoutAddress, otherFiles;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, std::size_t, std::size_t, std::size_t, std::size_t> cases[] = {
         {"a.html",
          "<DL><DT><A HREF=\"place:sort=8\">q</A><DT><A HREF=\"example.org\">x</A><DT><A HREF=\"C:\\x\">c</A>"
          "<DT><A>none</A><DT><A HREF=\"javascript:void(0)\">j</A></DL>",
@@ -161,14 +156,14 @@ TEST_F(FileListImport, CountsWhatItSkipsAndKnowsBrowserFilesByTheirContent) {
         {"cut.json", "{\"check", 0, 0, 0, 1},
         {"no hotlist.adr", "#URL\n\tURL=http://a/\n", 0, 0, 0, 1},
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, bytes, links, queries, withoutAddress, otherFiles] : cases) {
         Collection collection;
-        FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{make(test.name, test.bytes)}));
-        EXPECT_EQ(test.links, insertItems(collection, &collection, importer).links) << test.name;
+        FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{make(name, bytes)}));
+        EXPECT_EQ(links, insertItems(collection, &collection, importer).links) << name;
         const SkippedItems skipped = importer.skipped();
-        EXPECT_EQ(test.queries, skipped.queries) << test.name;
-        EXPECT_EQ(test.withoutAddress, skipped.withoutAddress) << test.name;
-        EXPECT_EQ(test.otherFiles, skipped.otherFiles) << test.name;
+        EXPECT_EQ(queries, skipped.queries) << name;
+        EXPECT_EQ(withoutAddress, skipped.withoutAddress) << name;
+        EXPECT_EQ(otherFiles, skipped.otherFiles) << name;
     }
     FileListImporter missing(std::make_unique<PathList>(std::vector<std::string>{folder.file("gone.html")}));
     itemLog(missing);
