@@ -1,25 +1,27 @@
 #include "item_log.h"
 
+#include "tree_text.h"
+
 std::string itemLog(ItemSource& source, int limit) {
-    std::string log;
+    std::string log = "{";
     int depth = 0;
     while (limit-- > 0) {
-        ItemFields fields;
-        switch (source.next()) {
-        case ItemCode::EndOfFolder:
-            log += "E\n";
+        const ItemCode code = source.next();
+        if (code == ItemCode::EndOfFolder) {
+            log += "}";
             if (depth-- == 0) return log;
-            break;
-        case ItemCode::FolderItem:
+            continue;
+        }
+        if (log.back() != '{') log += ", ";
+        ItemFields fields;
+        if (code == ItemCode::FolderItem) {
             source.folder(fields);
-            log += "F " + fields.title + " | " + fields.description + "\n";
+            log += folderLabel(fields.title, fields.description) + "{";
             ++depth;
-            break;
-        case ItemCode::LinkItem:
+        } else {
             source.link(fields);
-            log += "L " + fields.title + " | " + fields.description + " | " + fields.url + "\n";
-            break;
+            log += linkText(fields.title, fields.description, fields.url);
         }
     }
-    return log + "(no end)\n";
+    return log + " (no end)";
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-// What an item source yields, as one comparable text.
+// What an item source yields, in the one-line notation of tree_text.h:
+//   {News "daily"{a <http://a/>}, b <http://b/>}
+// Each folder item opens braces that its EndOfFolder closes; the outer braces
+// close with the EndOfFolder that ends the top level.
 
 #include <string>
 
 #include "core/item_source.h"
 
-// Every item until the EndOfFolder that closes the top level, one a line:
-//   F title | description        a folder (its items follow, then E)
-//   L title | description | url  a link
-//   E                            the end of a folder (the last closes the top)
-// Stops after `limit` items, so that a source that never ends fails a test
-// instead of hanging it.
+// Stops after `limit` items with " (no end)", so that a source that never
+// ends fails a test instead of hanging it.
 std::string itemLog(ItemSource& source, int limit = 100000);

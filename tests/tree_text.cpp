@@ -9,7 +9,7 @@ std::string escaped(std::string_view text) {
     std::string out;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || std::string_view("\\\",<>{}").find(c) != std::string_view::npos) {
+        if (byte < 0x20 || byte == 0x7F || std::string_view("\\\",<>{}").find(c) != std::string_view::npos) {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02X", byte);
             out += hex;

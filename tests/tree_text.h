@@ -5,8 +5,9 @@
 //   Home{b <http://b/>, F "about F"{inner <http://inner/>}, a <http://a/>}
 // A folder is its title and its children in braces, a link its title and
 // its address in angle brackets; a description, when there is one, follows
-// the title in quotes. The root shows as a folder. Bytes outside printable
-// ASCII, and the notation's own characters \ " , < > { }, appear as \xHH.
+// the title in quotes. The root shows as a folder. Control characters, and
+// the notation's own characters \ " , < > { }, appear as \xHH; other bytes,
+// UTF-8 or not, as they are.
 
 #include <string>
 #include <string_view>

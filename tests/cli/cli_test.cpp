@@ -44,11 +44,7 @@ protected:
 }  // namespace
 
 TEST_F(Cli, EveryCommandRefusesTheWrongNumberOfArguments) {
-    const struct {
-        CommandFunction command;
-        std::vector<std::string> arguments;
-        const char* usage;
-    } cases[] = {
+    const std::tuple<CommandFunction, std::vector<std::string>, const char*> cases[] = {
         {runListCommand, {}, "usage: linkhaven-cli list"},
         {runListCommand, {"a", "b"}, "usage: linkhaven-cli list"},
         {runExportCommand, {"c.lhv", "t.lht"}, "usage: linkhaven-cli export"},
@@ -56,9 +52,9 @@ TEST_F(Cli, EveryCommandRefusesTheWrongNumberOfArguments) {
         {runImportCommand, {"only.lhv"}, "usage: linkhaven-cli import"},
         {runBrowserCommandCommand, {"browser.exe"}, "usage: linkhaven-cli browser-command COMMAND ADDRESS\n"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(2, run(c.command, c.arguments)) << c.usage;
-        EXPECT_EQ(0u, err.find(c.usage)) << err;
+    for (const auto& [command, arguments, usage] : cases) {
+        EXPECT_EQ(2, run(command, arguments)) << usage;
+        EXPECT_EQ(0u, err.find(usage)) << err;
         EXPECT_EQ("", out);
     }
     EXPECT_EQ(0u, folder.entryCount());  // nothing written
@@ -71,24 +67,19 @@ TEST_F(Cli, ListPrintsOneNodeALineInUtf8) {
     const std::string path = folder.file("c.lhv");
     ASSERT_TRUE(c.save(path));
 
+    const std::string firstLines = "Caf\xC3\xA9 \xE2\x82\xAC\n"
+                                   "  + News  and more\n"
+                                   "    - Example <http://example.com/>\n"
+                                   "    + \n";
     EXPECT_EQ(0, run(runListCommand, {path}));
-    EXPECT_EQ("Caf\xC3\xA9 \xE2\x82\xAC\n"
-              "  + News  and more\n"
-              "    - Example <http://example.com/>\n"
-              "    + \n"
-              "  - \xE2\x80\x9C\xE4\xB9\xA6\xF0\x9F\x94\xA5\xE2\x80\x9D <>\n",
-              out);
+    EXPECT_EQ(firstLines + "  - \xE2\x80\x9C\xE4\xB9\xA6\xF0\x9F\x94\xA5\xE2\x80\x9D <>\n", out);
     EXPECT_EQ("", err);
 
     // A damaged file: what could be read, and a message.
     std::string bytes = readFileBytes(path);
     writeFileBytes(path, bytes.substr(0, bytes.size() - 1));
     EXPECT_EQ(1, run(runListCommand, {path}));
-    EXPECT_EQ("Caf\xC3\xA9 \xE2\x82\xAC\n"
-              "  + News  and more\n"
-              "    - Example <http://example.com/>\n"
-              "    + \n",
-              out);
+    EXPECT_EQ(firstLines, out);
     EXPECT_NE(std::string::npos, err.find("damaged")) << err;
     EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n'));
 }
@@ -155,19 +146,15 @@ TEST_F(Cli, ImportOfAPathThatCannotBeReadIsAnErrorAndAnEmptyFileIsSaidToBeSo) {
     writeFileBytes(empty, "<html></html>");
     const std::string notFound = "linkhaven-cli: cannot import " + missing + ": not found\n";
     const std::string noBookmarks = "linkhaven-cli: no bookmarks found in " + empty + "\n";
-    const struct {
-        std::vector<std::string> arguments;
-        int status;
-        std::string message;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
         {{output, missing}, 1, notFound},
         {{output, empty, missing}, 1, noBookmarks + notFound},
         {{output, empty}, 0, noBookmarks},
     };
-    for (const auto& test : cases) {
-        EXPECT_EQ(test.status, run(runImportCommand, test.arguments));
-        EXPECT_EQ(test.message, err);
-        EXPECT_EQ(test.status == 0, fileExists(output)) << test.message;  // no output after an error
+    for (const auto& [arguments, status, message] : cases) {
+        EXPECT_EQ(status, run(runImportCommand, arguments));
+        EXPECT_EQ(message, err);
+        EXPECT_EQ(status == 0, fileExists(output)) << message;  // no output after an error
     }
 }
 

@@ -42,8 +42,6 @@ struct Bytes {
     }
 };
 
-const char* const kEmptyTree = "{}";
-
 // The file of a tree that is only a root with the title `title`.
 std::string fileOfTitle(const std::string& title, std::uint32_t version) {
     return Bytes().header(0x5FA9, version).folder(title, 0).data;
@@ -65,54 +63,27 @@ protected:
     }
     // A collection with one of everything, strings of many lengths.
     void fillSample() {
-        c.setTitle(&c, "My bookmarks");
-        c.setDescription(&c, "Line one\r\nLine two");
-        Folder* news = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(news, "News");
-        Link* link = c.appendLink(news).node()->asLink();
-        c.setTitle(link, "Example");
-        c.setUrl(link, "http://example.com/?a=1&b=2");
-        c.setDescription(link, "An \xC3\xA9xample");
-        c.appendFolder(news);
-        Link* top = c.appendLink(&c).node()->asLink();
-        c.setTitle(top, "Top");
-        c.setUrl(top, "http://top/");
-        Folder* last = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(last, "Last");
-        c.setTitle(c.appendLink(last).node(), std::string(300, 'x'));
+        buildTree(c, R"(My bookmarks "Line one\x0D\x0ALine two"{News{Example "An \xC3\xA9xample" )"
+                     R"(<http://example.com/?a=1&b=2>, {}}, Top <http://top/>, Last{)" +
+                         std::string(300, 'x') + " <>}}");
     }
 };
 }  // namespace
 
 TEST_F(CollectionFile, GoldenBytes) {
     EXPECT_EQ(Bytes().header().folder("", 0).data, savedBytes());
-    EXPECT_EQ(28u, readFileBytes(path).size());
 
-    Link* link = c.appendLink(&c).node()->asLink();
-    c.setTitle(link, "ab");
-    c.setUrl(link, "u");
+    buildTree(c, "{ab <u>}");
     const std::string oneLink = Bytes().header().folder("", 1).u16(0).link("ab", "u").data;
     EXPECT_EQ(oneLink, savedBytes());
-    EXPECT_EQ(45u, oneLink.size());
 
-    c.clear();
-    Folder* f = c.appendFolder(&c).node()->asFolder();
-    c.setTitle(f, "f");
-    Link* l = c.appendLink(f).node()->asLink();
-    c.setTitle(l, "l");
-    c.setUrl(l, "u");
+    buildTree(c, "{f{l <u>}}");
     const std::string nested = Bytes().header().folder("", 1).u16(1).folder("f", 1).u16(0).link("l", "u").data;
     EXPECT_EQ(nested, savedBytes());
-    EXPECT_EQ(59u, nested.size());
     EXPECT_FALSE(c.modified);
 
     // Field order: a link's description comes before its address.
-    c.clear();
-    Link* d = c.appendLink(&c).node()->asLink();
-    c.setTitle(d, "t");
-    c.setDescription(d, "d");
-    c.setUrl(d, "u");
-    c.setDescription(&c, "rd");
+    buildTree(c, R"("rd"{t "d" <u>})");
     EXPECT_EQ(Bytes().header().folder("", 1, "rd").u16(0).link("t", "u", "d").data, savedBytes());
 
     ASSERT_TRUE(loadBytes(nested));
@@ -154,12 +125,8 @@ TEST_F(CollectionFile, CodePageTextAtEveryPlaceInABlock) {
 }
 
 TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
-    struct Case {
-        const char* name;
-        std::string text;      // UTF-8
-        std::string version1;  // empty: saved as version 2
-    };
-    const std::vector<Case> cases = {
+    // The text, and the bytes it is saved as in version 1 (none: it is saved as version 2).
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"ASCII", "News", "News"},
         {"code page 1252", "Caf\xC3\xA9 \xE2\x82\xAC \xC5\x93", "Caf\xE9 \x80 \x9C"},
         {"Latin outside 1252", "\xC4\x8C", ""},                 // Č
@@ -168,15 +135,14 @@ TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
         {"combining mark", "e\xCC\x81", ""},                    // e and an acute accent
         {"Cyrillic", "\xD0\x9F\xD1\x80\xD0\xB8", ""},           // При
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, text, version1] : cases) {
         c.clear();
-        c.setTitle(&c, test.text);
+        c.setTitle(&c, text);
         const std::string bytes = savedBytes();
-        EXPECT_EQ(test.version1.empty() ? fileOfTitle(test.text, 2) : fileOfTitle(test.version1, 1), bytes)
-            << test.name;
+        EXPECT_EQ(version1.empty() ? fileOfTitle(text, 2) : fileOfTitle(version1, 1), bytes) << name;
         Collection other;
-        ASSERT_TRUE(other.load(path)) << test.name;
-        EXPECT_EQ(test.text, other.title) << test.name;
+        ASSERT_TRUE(other.load(path)) << name;
+        EXPECT_EQ(text, other.title) << name;
     }
 
     // One character anywhere in the tree decides; once it is gone, version 1 again.
@@ -238,13 +204,7 @@ TEST_F(CollectionFile, HeaderRules) {
     const std::string body = Bytes().folder("t", 0).data;
     constexpr auto Ok = ResultStatus::Ok, NotRecognized = ResultStatus::NotRecognized,
                    Damaged = ResultStatus::Damaged;
-    struct Case {
-        const char* name;
-        std::string bytes;
-        ResultStatus status;
-        std::uint64_t offset;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, std::string, ResultStatus, std::uint64_t> cases[] = {
         {"version 1", Bytes().header().data + body, Ok, 0},
         {"version 0", Bytes().header(0x5FA9, 0).data + body, Ok, 0},
         {"negative version", Bytes().header(0x5FA9, 0xFFFFFFFF).data + body, Ok, 0},
@@ -259,27 +219,21 @@ TEST_F(CollectionFile, HeaderRules) {
         {"short header", Bytes().header().data.substr(0, 15), Damaged, 12},
         {"header only", Bytes().header().data, Damaged, 16},
     };
-    for (const Case& test : cases) {
-        c.clear();
-        c.setTitle(c.appendLink(&c).node(), "old");
-        const Result result = loadBytes(test.bytes);
-        EXPECT_EQ(test.status, result.status) << test.name;
-        EXPECT_EQ(test.offset, result.offset) << test.name;
-        EXPECT_EQ(result ? "" : path, result.path) << test.name;
-        EXPECT_FALSE(c.modified) << test.name;
-        EXPECT_EQ(result ? "t{}" : kEmptyTree, treeText(c)) << test.name;
+    for (const auto& [name, bytes, status, offset] : cases) {
+        buildTree(c, "{old <>}");
+        const Result result = loadBytes(bytes);
+        EXPECT_EQ(status, result.status) << name;
+        EXPECT_EQ(offset, result.offset) << name;
+        EXPECT_EQ(result ? "" : path, result.path) << name;
+        EXPECT_FALSE(c.modified) << name;
+        EXPECT_EQ(result ? "t{}" : "{}", treeText(c)) << name;
     }
 }
 
 TEST_F(CollectionFile, BodyRules) {
-    // Offsets count from the start of the file: the body starts at 16.
-    struct Case {
-        const char* name;
-        std::string body;
-        std::uint64_t damagedAt;  // 0: loads
-        std::string tree;
-    };
-    const std::vector<Case> cases = {
+    // Where the file is damaged (0: it loads), counted from the start of the
+    // file: the body starts at 16.
+    const std::tuple<const char*, std::string, std::uint64_t, std::string> cases[] = {
         {"child count 0", Bytes().folder("r", 0).data, 0, "r{}"},
         {"kind 5 reads as a folder", Bytes().folder("", 1).u16(5).folder("f", 0).data, 0,
          "{f{}}"},
@@ -290,8 +244,8 @@ TEST_F(CollectionFile, BodyRules) {
          Bytes().folder("", 0x7FFFFFFF).u16(0).link("a", "u").u16(0).link("b", "v").data, 60,
          "{a <u>, b <v>}"},
         {"string longer than the file", Bytes().folder("", 1).u16(0).str("t").str("").u32(0xFFFFFFF0).data,
-         39, kEmptyTree},
-        {"title longer than the file", Bytes().u32(0x7FFFFFFF).data, 16, kEmptyTree},
+         39, "{}"},
+        {"title longer than the file", Bytes().u32(0x7FFFFFFF).data, 16, "{}"},
         {"truncated kind", Bytes().folder("", 2).u16(0).link("a", "u").data + "\x01", 44,
          "{a <u>}"},
         // The folder whose body failed goes, with everything read into it.
@@ -299,56 +253,46 @@ TEST_F(CollectionFile, BodyRules) {
          Bytes().folder("", 2).u16(0).link("a", "u").u16(1).folder("f", 2).u16(0).link("b", "v").u16(0).str("c").data,
          82, "{a <u>}"},
     };
-    for (const Case& test : cases) {
-        const Result result = loadBytes(Bytes().header().data + test.body);
-        EXPECT_EQ(test.damagedAt ? ResultStatus::Damaged : ResultStatus::Ok, result.status) << test.name;
-        EXPECT_EQ(test.damagedAt, result.offset) << test.name;
-        EXPECT_EQ(test.tree, treeText(c)) << test.name;
-        EXPECT_FALSE(c.modified) << test.name;
+    for (const auto& [name, body, damagedAt, tree] : cases) {
+        const Result result = loadBytes(Bytes().header().data + body);
+        EXPECT_EQ(damagedAt ? ResultStatus::Damaged : ResultStatus::Ok, result.status) << name;
+        EXPECT_EQ(damagedAt, result.offset) << name;
+        EXPECT_EQ(tree, treeText(c)) << name;
+        EXPECT_FALSE(c.modified) << name;
     }
 }
 
 TEST_F(CollectionFile, TruncatedAtEveryOffsetKeepsTheCompleteTopLevelChildren) {
     fillSample();
     const std::string whole = savedBytes();
+    // The trees a cut file may give, from where each becomes complete: the
+    // title, the description, then each top-level child at the end of its
+    // record (the file of the first k children differs from the whole one
+    // only in the child count).
     const std::string title = c.title.str(), description = c.description.str();
-
-    // Where each top-level child's record ends: the file of the first k
-    // children differs from the whole one only in the child count.
-    std::vector<std::size_t> childEnds;
-    std::vector<std::string> prefixTrees;
-    {
-        Collection prefix;
-        prefix.setTitle(&prefix, title);
-        prefix.setDescription(&prefix, description);
-        prefixTrees.push_back(treeText(prefix));
-        Collection source;
-        ASSERT_TRUE(source.load(path));
-        while (source.childCount() > 0) {
-            ChildPosition first = source.childrenBegin();
-            BookmarkNode* node = first.node();
-            source.unlinkChild(node);
-            prefix.insertChild(prefix.childrenEnd(), node);
-            ASSERT_TRUE(prefix.save(folder.file("prefix.lhv")));
-            childEnds.push_back(readFileBytes(folder.file("prefix.lhv")).size());
-            prefixTrees.push_back(treeText(prefix));
-        }
+    std::vector<std::pair<std::size_t, std::string>> prefixes = {{0, "{}"}};
+    Collection prefix;
+    prefix.setTitle(&prefix, title);
+    prefixes.emplace_back(20 + title.size(), treeText(prefix));
+    prefix.setDescription(&prefix, description);
+    prefixes.emplace_back(prefixes.back().first + 4 + description.size(), treeText(prefix));
+    while (c.childCount() > 0) {
+        BookmarkNode* node = c.childrenBegin().node();
+        c.unlinkChild(node);
+        prefix.insertChild(prefix.childrenEnd(), node);
+        ASSERT_TRUE(prefix.save(folder.file("prefix.lhv")));
+        prefixes.emplace_back(readFileBytes(folder.file("prefix.lhv")).size(), treeText(prefix));
     }
-    ASSERT_EQ(whole.size(), childEnds.back());
+    ASSERT_EQ(whole.size(), prefixes.back().first);
 
-    const std::size_t titleEnd = 20 + title.size(), descriptionEnd = titleEnd + 4 + description.size();
     for (std::size_t cut = 0; cut < whole.size(); ++cut) {
         c.modified = true;
         const Result result = loadBytes(whole.substr(0, cut));
         ASSERT_EQ(cut < 4 ? ResultStatus::NotRecognized : ResultStatus::Damaged, result.status) << "cut at " << cut;
         EXPECT_FALSE(c.modified);
-        std::size_t complete = 0;
-        while (complete < childEnds.size() && childEnds[complete] <= cut) ++complete;
-        Collection expected;
-        if (cut >= titleEnd) expected.setTitle(&expected, title);
-        if (cut >= descriptionEnd) expected.setDescription(&expected, description);
-        std::string expectedTree = complete > 0 ? prefixTrees[complete] : treeText(expected);
-        EXPECT_EQ(expectedTree, treeText(c)) << "cut at " << cut;
+        auto expected = prefixes.begin();
+        while (std::next(expected)->first <= cut) ++expected;
+        EXPECT_EQ(expected->second, treeText(c)) << "cut at " << cut;
     }
 }
 
@@ -385,19 +329,15 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
 TEST_F(CollectionFile, AFileThatCannotBeOpenedChangesNothing) {
     fillSample();
     const std::string before = treeText(c);
-    struct Case {
-        std::string path;
-        ResultStatus status;
-    };
-    const Case cases[] = {
+    const std::pair<std::string, ResultStatus> cases[] = {
         {folder.file("missing.lhv"), ResultStatus::NotFound},
         {folder.file("missing/c.lhv"), ResultStatus::NotFound},
         {folder.path(), ResultStatus::NoAccess},  // a folder is no collection file
     };
-    for (const Case& test : cases) {
-        const Result result = c.load(test.path);
-        EXPECT_EQ(test.status, result.status) << test.path;
-        EXPECT_EQ(test.path, result.path);
+    for (const auto& [missing, status] : cases) {
+        const Result result = c.load(missing);
+        EXPECT_EQ(status, result.status) << missing;
+        EXPECT_EQ(missing, result.path);
     }
     EXPECT_TRUE(c.modified);
     EXPECT_EQ(before, treeText(c));

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/memory_bytes.h"
+#include "tree_text.h"
 
 // Every allocation of this program is counted, to show what undo copies.
 // (The replacements pair malloc with free, which the warning cannot see.)
@@ -31,12 +31,6 @@ void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
-std::string savedBytes(const Collection& collection) {
-    MemorySink sink;
-    EXPECT_TRUE(collection.writeFile(sink));
-    return sink.bytes();
-}
-
 BookmarkNode* newNode(bool folder, const std::string& title) {
     BookmarkNode* node = folder ? static_cast<BookmarkNode*>(new Folder) : new Link;
     node->title = title;
@@ -87,7 +81,7 @@ private:
 };
 
 // Random edits, undos and redos on a random tree. Every state the tree passes
-// through is kept as saved bytes; undo and redo must give them back exactly.
+// through is kept as tree text; undo and redo must give them back exactly.
 TEST(EditHistory, UndoAndRedoRetraceEveryStateOfRandomEdits) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         SCOPED_TRACE(seed);
@@ -116,7 +110,7 @@ TEST(EditHistory, UndoAndRedoRetraceEveryStateOfRandomEdits) {
         EditHistory history(collection);
         MirrorView view(collection);
         history.setView(&view);
-        std::vector<std::string> states{savedBytes(collection)};
+        std::vector<std::string> states{treeText(collection)};
         std::size_t current = 0;
         const auto edit = [&] {
             std::vector<BookmarkNode*> nodes = nodesOf(collection);
@@ -147,10 +141,10 @@ TEST(EditHistory, UndoAndRedoRetraceEveryStateOfRandomEdits) {
             const std::size_t choice = below(10);
             if (choice == 0 && history.canUndo()) {
                 history.undo();
-                ASSERT_EQ(states[--current], savedBytes(collection));
+                ASSERT_EQ(states[--current], treeText(collection));
             } else if (choice == 1 && history.canRedo()) {
                 history.redo();
-                ASSERT_EQ(states[++current], savedBytes(collection));
+                ASSERT_EQ(states[++current], treeText(collection));
             } else {
                 const std::string number = std::to_string(i);
                 {
@@ -159,16 +153,16 @@ TEST(EditHistory, UndoAndRedoRetraceEveryStateOfRandomEdits) {
                 }
                 if (history.canUndo() && history.undoLabel().subject == number) {
                     states.resize(++current);
-                    states.push_back(savedBytes(collection));
+                    states.push_back(treeText(collection));
                     EXPECT_FALSE(history.canRedo());
                 }
             }
             ASSERT_TRUE(view.matches(collection));
         }
         while (history.canUndo()) history.undo();
-        EXPECT_EQ(states.front(), savedBytes(collection));
+        EXPECT_EQ(states.front(), treeText(collection));
         while (history.canRedo()) history.redo();
-        EXPECT_EQ(states.back(), savedBytes(collection));
+        EXPECT_EQ(states.back(), treeText(collection));
         EXPECT_TRUE(view.matches(collection));
     }
 }
@@ -177,7 +171,7 @@ TEST(EditHistory, ARemovedFolderMovesIntoTheHistoryAndBackWithoutACopy) {
     Collection collection;
     Folder* folder = collection.appendFolder(&collection).node()->asFolder();
     for (int i = 0; i < 100000; ++i) collection.appendLink(folder).node()->title = "link " + std::to_string(i);
-    const std::string before = savedBytes(collection);
+    const std::string before = treeText(collection);
     EditHistory history(collection);
 
     const std::size_t allocated = allocations;
@@ -186,7 +180,7 @@ TEST(EditHistory, ARemovedFolderMovesIntoTheHistoryAndBackWithoutACopy) {
     EXPECT_EQ(folder, history.undo());
     EXPECT_LT(allocations - allocated, 100u);
     EXPECT_EQ(0u, history.heldBytes());
-    EXPECT_EQ(before, savedBytes(collection));
+    EXPECT_EQ(before, treeText(collection));
 }
 
 TEST(EditHistory, TheModifiedMarkFollowsTheSavedStateAndTheBudgetDropsTheOldestSteps) {

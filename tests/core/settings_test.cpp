@@ -48,45 +48,31 @@ constexpr ScreenSize kScreen{1280, 1024};
 }  // namespace
 
 TEST(Settings, GeometryIsScaledToTheCurrentScreen) {
+    constexpr std::uint32_t kChosen = 0x80000000u;  // left to the system: never scaled
     struct Case {
-        std::uint32_t xRes, yRes;
-        std::int32_t left, top, width, height;
+        std::uint32_t left, width, xRes, yRes;
+        std::array<std::int32_t, 4> expected;  // left, top, width, height
     };
     const Case cases[] = {
-        {1024, 768, 125, 67, 1000, 800},  // stored at 1024 x 768
-        {0, 768, 100, 50, 800, 600},      // no width stored: taken as it is
-        {1024, 0, 100, 50, 800, 600},
-        {1280, 1024, 100, 50, 800, 600},
+        {100, 800, 1024, 768, {125, 67, 1000, 800}},  // stored at 1024 x 768
+        {100, 800, 0, 768, {100, 50, 800, 600}},      // no width stored: taken as it is
+        {100, 800, 1024, 0, {100, 50, 800, 600}},
+        {100, 800, 1280, 1024, {100, 50, 800, 600}},
+        {kChosen, kChosen, 640, 480, {Settings::kUseDefault, 107, Settings::kUseDefault, 1280}},
     };
     for (const Case& c : cases) {
         MemorySource source;
-        source.setNumber("Left", 100);
+        source.setNumber("Left", c.left);
         source.setNumber("Top", 50);
-        source.setNumber("Width", 800);
+        source.setNumber("Width", c.width);
         source.setNumber("Height", 600);
         if (c.xRes) source.setNumber("XRes", c.xRes);
         if (c.yRes) source.setNumber("YRes", c.yRes);
         Settings loaded;
         loaded.loadFrom(source, kScreen);
-        EXPECT_EQ(c.left, loaded.Left) << c.xRes << "x" << c.yRes;
-        EXPECT_EQ(c.top, loaded.Top) << c.xRes << "x" << c.yRes;
-        EXPECT_EQ(c.width, loaded.Width) << c.xRes << "x" << c.yRes;
-        EXPECT_EQ(c.height, loaded.Height) << c.xRes << "x" << c.yRes;
+        EXPECT_EQ(c.expected, (std::array<std::int32_t, 4>{loaded.Left, loaded.Top, loaded.Width, loaded.Height}))
+            << c.left << " at " << c.xRes << "x" << c.yRes;
     }
-}
-
-TEST(Settings, SystemChosenGeometryIsNeverScaled) {
-    MemorySource source;
-    source.setNumber("Left", 0x80000000u);
-    source.setNumber("Width", 0x80000000u);
-    source.setNumber("Top", 10);
-    source.setNumber("XRes", 640);
-    source.setNumber("YRes", 480);
-    Settings loaded;
-    loaded.loadFrom(source, kScreen);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Left);
-    EXPECT_EQ(Settings::kUseDefault, loaded.Width);
-    EXPECT_EQ(21, loaded.Top);  // 10 * 1024 / 480 = 21.33
 }
 
 // Run against the memory store and, on Windows, the registry itself.
@@ -159,15 +145,12 @@ TEST(Settings, ToggleNegatesLogically) {
 }
 
 TEST(MulDiv, RoundsToNearestLikeWindows) {
-    struct Case {
-        std::int32_t number, numerator, denominator, expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t> cases[] = {
         {50, 1024, 768, 67},   {100, 1280, 1024, 125}, {100, 96, 720, 13},  {80, 96, 720, 11},
         {-100, 96, 720, -13},  {1, 1, 2, 1},           {-1, 1, 2, -1},      {3, 1, 0, -1},
         {0x7fffffff, 2, 1, -1}, {0x7fffffff, 2, 2, 0x7fffffff},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, mulDiv(c.number, c.numerator, c.denominator))
-            << c.number << " * " << c.numerator << " / " << c.denominator;
+    for (const auto& [number, numerator, denominator, expected] : cases)
+        EXPECT_EQ(expected, mulDiv(number, numerator, denominator))
+            << number << " * " << numerator << " / " << denominator;
 }

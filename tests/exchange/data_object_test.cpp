@@ -17,6 +17,7 @@
 #include "exchange/item_stream.h"
 #include "item_log.h"
 #include "test_files.h"
+#include "tree_text.h"
 
 namespace {
 const ClipboardFormats& formats() { return clipboardFormats(); }
@@ -48,6 +49,23 @@ HRESULT getData(IDataObject* data, CLIPFORMAT format, std::string& bytes, LONG i
 
 // UTF-16 text as the W formats carry it, with its terminating NUL.
 std::string wideBytes(const std::string& utf8) { return utf16Bytes(utf8ToUtf16(utf8) + u'\0'); }
+
+// The formats the data object lists, each asked for whole, in global memory.
+std::vector<CLIPFORMAT> listedFormats(IDataObject* data) {
+    IEnumFORMATETC* list = nullptr;
+    EXPECT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
+    std::vector<CLIPFORMAT> listed;
+    FORMATETC one;
+    while (list && list->Next(1, &one, nullptr) == S_OK) {
+        EXPECT_EQ(nullptr, one.ptd);
+        EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), one.dwAspect);
+        EXPECT_EQ(-1, one.lindex);
+        EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), one.tymed);
+        listed.push_back(one.cfFormat);
+    }
+    if (list) list->Release();
+    return listed;
+}
 
 // A one-file group descriptor of `size` bytes: archive and normal attributes
 // (the only field declared valid) and the name in the form's own bytes.
@@ -114,15 +132,9 @@ protected:
     Folder* folder = nullptr;
 
     void SetUp() override {
-        folder = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(folder, "Tools");
-        Link* inner = c.appendLink(folder).node()->asLink();
-        c.setTitle(inner, "Inner");
-        c.setUrl(inner, "http://inner/");
-        link = c.appendLink(&c).node()->asLink();
-        c.setTitle(link, "A <b>: \"c\"");
-        c.setUrl(link, "http://example.org/");
-        c.setDescription(link, "about");
+        buildTree(c, R"({Tools{Inner <http://inner/>}, A \x3Cb\x3E: \x22c\x22 "about" <http://example.org/>})");
+        folder = c.childrenBegin().node()->asFolder();
+        link = c.childrenBegin().next().node()->asLink();
     }
 
     // A data object the test owns one reference of.
@@ -144,10 +156,7 @@ protected:
 
 TEST_F(DataObject, RequestsAreCheckedInOrder) {
     Held data = dataOf(link);
-    struct Case {
-        FORMATETC format;
-        HRESULT expected;
-    } cases[] = {
+    std::pair<FORMATETC, HRESULT> cases[] = {
         {request(formats().fileContents, 0), S_OK},
         {request(formats().fileContents, -1), S_OK},
         {request(formats().fileContents, 1), DV_E_LINDEX},
@@ -158,11 +167,11 @@ TEST_F(DataObject, RequestsAreCheckedInOrder) {
         {request(CF_BITMAP), DV_E_CLIPFORMAT},
         {request(CF_TEXT, -1, TYMED_ISTREAM | TYMED_HGLOBAL), S_OK},
     };
-    for (Case& each : cases) {
-        EXPECT_EQ(each.expected, data->QueryGetData(&each.format)) << each.format.cfFormat << " " << each.format.lindex;
+    for (auto& [format, expected] : cases) {
+        EXPECT_EQ(expected, data->QueryGetData(&format)) << format.cfFormat << " " << format.lindex;
         STGMEDIUM medium{};
-        const HRESULT got = data->GetData(&each.format, &medium);
-        EXPECT_EQ(each.expected, got) << each.format.cfFormat;
+        const HRESULT got = data->GetData(&format, &medium);
+        EXPECT_EQ(expected, got) << format.cfFormat;
         if (got == S_OK) ::ReleaseStgMedium(&medium);
     }
     FORMATETC text = request(CF_TEXT);
@@ -184,17 +193,8 @@ TEST_F(DataObject, FolderOffersOwnFormatsAndItsNameAsText) {
     for (CLIPFORMAT linkOnly : {formats().urlWide, formats().url, formats().fileDescriptorWide,
                                 formats().fileDescriptor, formats().fileContents})
         EXPECT_EQ(DV_E_CLIPFORMAT, getData(data, linkOnly, bytes));
-
-    IEnumFORMATETC* list = nullptr;
-    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    FORMATETC got[6];
-    ULONG fetched = 0;
-    EXPECT_EQ(S_OK, list->Next(6, got, &fetched));
-    ASSERT_EQ(5u, fetched);
-    const CLIPFORMAT expected[] = {formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE};
-    for (ULONG i = 0; i < fetched; ++i) EXPECT_EQ(expected[i], got[i].cfFormat) << i;
-    EXPECT_EQ(S_FALSE, list->Next(1, got, &fetched));
-    list->Release();
+    EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE}),
+              listedFormats(data));
 }
 
 TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
@@ -225,23 +225,10 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
     ::GetLocaleInfoW(*reinterpret_cast<const LCID*>(bytes.data()), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                      reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t));
     EXPECT_EQ(::GetACP(), codePage);
-
-    IEnumFORMATETC* list = nullptr;
-    ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
-    std::vector<CLIPFORMAT> listed;
-    FORMATETC one;
-    while (list->Next(1, &one, nullptr) == S_OK) {
-        EXPECT_EQ(nullptr, one.ptd);
-        EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), one.dwAspect);
-        EXPECT_EQ(-1, one.lindex);
-        EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), one.tymed);
-        listed.push_back(one.cfFormat);
-    }
-    list->Release();
     EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE,
                                        formats().urlWide, formats().url, formats().fileDescriptorWide,
                                        formats().fileDescriptor, formats().fileContents}),
-              listed);
+              listedFormats(data));
 }
 
 TEST_F(DataObject, NamelessOrAddresslessLinkOffersNoShortcutData) {
@@ -314,42 +301,19 @@ TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
     list->Release();
 }
 
-TEST_F(DataObject, ImportPrefersOwnFormatThenFilesThenLinks) {
-    // Own items round-trip, even when the data also lists files.
+TEST_F(DataObject, OwnItemsRoundTrip) {
     Held data = dataOf(folder);
     bool ownFormat = false;
     EXPECT_TRUE(canAccept(data, ownFormat));
     EXPECT_TRUE(ownFormat);
-    {
-        DataObjectImport import(data);
-        ASSERT_NE(nullptr, import.source());
-        EXPECT_EQ("F Tools | \nL Inner |  | http://inner/\nE\nE\n", itemLog(*import.source()));
-    }
-
-    TemporaryFolder files;
-    writeFileBytes(files.file("Site.url"), "[InternetShortcut]\r\nURL=http://site/\r\n");
-    ForeignData both;
-    std::string stream = streamOf(link);
-    both.blocks[formats().own] = stream;
-    both.blocks[CF_HDROP] = dropFiles({files.file("Site.url")});
-    EXPECT_EQ("L A <b>: \"c\" | about | http://example.org/\nE\n", itemLog(*DataObjectImport(&both).source()));
-
-    ForeignData fileList;
-    fileList.blocks[CF_HDROP] = both.blocks[CF_HDROP];
-    fileList.blocks[CF_TEXT] = std::string("ignored\0", 8);
-    EXPECT_TRUE(canAccept(&fileList, ownFormat));
-    EXPECT_FALSE(ownFormat);
-    EXPECT_EQ("L Site |  | http://site/\nE\n", itemLog(*DataObjectImport(&fileList).source()));
-
-    ForeignData blank, picture;
-    blank.blocks[CF_TEXT] = std::string(" \r\n\0", 4);
-    picture.blocks[CF_BITMAP] = "x";
-    EXPECT_EQ(nullptr, DataObjectImport(&blank).source());
-    EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
-    EXPECT_FALSE(canAccept(&picture, ownFormat));
+    DataObjectImport import(data);
+    ASSERT_NE(nullptr, import.source());
+    EXPECT_EQ("{Tools{Inner <http://inner/>}}", itemLog(*import.source()));
 }
 
-TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
+// Own items first, even when the data also lists files; then files, then
+// addresses and text. UTF-8 and wide forms before the converted ANSI ones.
+TEST_F(DataObject, ImportTakesTheBestFormOnOffer) {
     c.setTitle(link, "Café 例え 🔥");
     c.setUrl(link, "https://例え.jp/パス");
     Held data = dataOf(link);
@@ -359,48 +323,53 @@ TEST_F(DataObject, ImportReadsUtf8AndWideFormsFirstAndAnsiFormsConverted) {
     const std::string wideDescriptor = descriptorBytes(596, wideBytes("Dir\\Сайт.例え.url"));
     const std::string ansiDescriptor = descriptorBytes(336, "Caf\xE9.url");
     const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
-    struct Case {
-        const char* name;
-        std::map<CLIPFORMAT, std::string> blocks;
-        std::string items;
-        bool ownFormat;
-    };
-    const Case cases[] = {
+    TemporaryFolder files;
+    writeFileBytes(files.file("Site.url"), "[InternetShortcut]\r\nURL=http://site/\r\n");
+    const std::string dropped = dropFiles({files.file("Site.url")});
+    std::string damaged = own;
+    damaged[1] = '\xFF';  // the title claims 2 GB, more than the block has
+    damaged[4] = '\x7F';
+    const std::tuple<const char*, std::map<CLIPFORMAT, std::string>, std::string, bool> cases[] = {
         {"own", {{formats().own, own}, {formats().ownAnsi, ownAnsi}},
-         "L Café 例え 🔥 | about | https://例え.jp/パス\nE\n", true},
+         R"({Café 例え 🔥 "about" <https://例え.jp/パス>})", true},
         {"older own", {{formats().ownAnsi, ownAnsi}, {CF_UNICODETEXT, wideBytes("x")}},
-         "L Café ?? ? | about | https://??.jp/??\nE\n", true},
+         R"({Café ?? ? "about" <https://??.jp/??>})", true},
+        {"own and files", {{formats().own, own}, {CF_HDROP, dropped}},
+         R"({Café 例え 🔥 "about" <https://例え.jp/パス>})", true},
+        {"damaged own", {{formats().own, damaged}}, "{}", true},
+        {"files", {{CF_HDROP, dropped}, {CF_TEXT, std::string("ignored\0", 8)}}, "{Site <http://site/>}", false},
         {"W address", {{formats().urlWide, wideBytes("https://例え.jp/")}, {formats().url, ansiUrl}},
-         "L https://例え.jp/ |  | https://例え.jp/\nE\n", false},
+         "{https://例え.jp/ <https://例え.jp/>}", false},
         {"A address", {{formats().url, ansiUrl}, {CF_UNICODETEXT, wideBytes("x")}},
-         "L http://b/café |  | http://b/café\nE\n", false},
+         "{http://b/café <http://b/café>}", false},
         {"W file name",
          {{formats().urlWide, wideBytes("http://b/café")}, {formats().fileDescriptorWide, wideDescriptor},
           {formats().fileDescriptor, ansiDescriptor}},
-         "L Сайт.例え |  | http://b/café\nE\n", false},
+         "{Сайт.例え <http://b/café>}", false},
         {"A file name", {{formats().url, ansiUrl}, {formats().fileDescriptor, ansiDescriptor}},
-         "L Café |  | http://b/café\nE\n", false},
+         "{Café <http://b/café>}", false},
         {"W text", {{CF_UNICODETEXT, wideBytes("Пример https://例え.jp/")}, {CF_TEXT, "x.org"}},
-         "L Пример |  | https://例え.jp/\nE\n", false},
-        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "L Café |  | https://www.example.org\nE\n", false},
+         "{Пример <https://例え.jp/>}", false},
+        {"A text", {{CF_TEXT, "Caf\xE9\r\nwww.example.org"}}, "{Café <https://www.example.org>}", false},
+        {"blank text", {{CF_TEXT, std::string(" \r\n\0", 4)}}, "", false},
     };
-    for (const Case& test : cases) {
+    for (const auto& [name, blocks, items, fromOwnFormat] : cases) {
         ForeignData foreign;
-        foreign.blocks = test.blocks;
-        bool ownFormat = !test.ownFormat;
-        EXPECT_TRUE(canAccept(&foreign, ownFormat)) << test.name;
-        EXPECT_EQ(test.ownFormat, ownFormat) << test.name;
+        foreign.blocks = blocks;
         DataObjectImport import(&foreign);
-        ASSERT_NE(nullptr, import.source()) << test.name;
-        EXPECT_EQ(test.items, itemLog(*import.source())) << test.name;
+        if (items.empty()) {
+            EXPECT_EQ(nullptr, import.source()) << name;
+            continue;
+        }
+        bool ownFormat = !fromOwnFormat;
+        EXPECT_TRUE(canAccept(&foreign, ownFormat)) << name;
+        EXPECT_EQ(fromOwnFormat, ownFormat) << name;
+        ASSERT_NE(nullptr, import.source()) << name;
+        EXPECT_EQ(items, itemLog(*import.source())) << name;
     }
-}
-
-TEST_F(DataObject, DamagedOwnFormatEndsTheItems) {
-    ForeignData damaged;
-    std::string stream = streamOf(folder);
-    stream[1] = '\xFF';  // the folder's name claims almost 4 GB... more than the block has
-    stream[4] = '\x7F';
-    damaged.blocks[formats().own] = stream;
-    EXPECT_EQ("E\n", itemLog(*DataObjectImport(&damaged).source()));
+    ForeignData picture;
+    picture.blocks[CF_BITMAP] = "x";
+    bool ownFormat = false;
+    EXPECT_FALSE(canAccept(&picture, ownFormat));
+    EXPECT_EQ(nullptr, DataObjectImport(&picture).source());
 }

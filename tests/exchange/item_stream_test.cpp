@@ -9,6 +9,7 @@
 
 #include "core/collection.h"
 #include "exchange/single_link_source.h"
+#include "item_log.h"
 #include "tree_text.h"
 
 namespace {
@@ -25,52 +26,16 @@ std::string streamOf(const Collection& c, const BookmarkNode* node) {
     return block;
 }
 
-// Reads a whole stream into a folder the way the tree's insert does, and
-// answers how many next() calls it took.
-int readInto(Collection& c, Folder* into, ItemSource& source) {
-    int calls = 0;
-    Folder* folder = into;
-    for (;;) {
-        ++calls;
-        ItemCode code = source.next();
-        ItemFields fields;
-        if (code == ItemCode::EndOfFolder) {
-            if (folder == into) return calls;
-            folder = folder->parent;
-        } else if (code == ItemCode::FolderItem) {
-            source.folder(fields);
-            folder = c.appendFolder(folder).node()->asFolder();
-            c.setTitle(folder, fields.title);
-            c.setDescription(folder, fields.description);
-        } else {
-            source.link(fields);
-            Link* link = c.appendLink(folder).node()->asLink();
-            c.setTitle(link, fields.title);
-            c.setDescription(link, fields.description);
-            c.setUrl(link, fields.url);
-        }
-    }
-}
-
 class ItemStream : public testing::Test {
 protected:
     Collection c;
-    Link* link = nullptr;
-    Folder* folder = nullptr;
+    BookmarkNode* link = nullptr;
+    BookmarkNode* folder = nullptr;
 
     void SetUp() override {
-        link = c.appendLink(&c).node()->asLink();
-        c.setTitle(link, "ab");
-        c.setUrl(link, "u");
-        c.setDescription(link, "d");
-        folder = c.appendFolder(&c).node()->asFolder();
-        c.setTitle(folder, "f");
-        c.setDescription(folder, "fd");
-        Link* inner = c.appendLink(folder).node()->asLink();
-        c.setTitle(inner, "l");
-        c.setUrl(inner, "x");
-        Folder* empty = c.appendFolder(folder).node()->asFolder();
-        c.setTitle(empty, std::string("\0\xC3\xBF\r\n", 5));
+        buildTree(c, R"({ab "d" <u>, f "fd"{l <x>, \x00\xC3\xBF\x0D\x0A{}}})");
+        link = c.childrenBegin().node();
+        folder = c.childrenBegin().next().node();
     }
 };
 }  // namespace
@@ -87,44 +52,30 @@ TEST_F(ItemStream, ExactBytes) {
               streamOf(c, folder));
 }
 
-TEST_F(ItemStream, RoundTrip) {
+TEST_F(ItemStream, RoundTripAndEveryTruncationEndsCleanly) {
     const std::string block = streamOf(c, folder);
-    Collection copy;
+    const std::string whole = "{" + treeText(*folder->asFolder()) + "}";
     ItemStreamSource source(block.data(), block.size());
-    readInto(copy, &copy, source);
-    ASSERT_EQ(1u, copy.childCount());
-    EXPECT_EQ(treeText(*folder), treeText(*copy.childrenBegin().node()->asFolder()));
+    EXPECT_EQ(whole, itemLog(source));
     EXPECT_EQ(ItemCode::EndOfFolder, source.next());  // after the end, only ends
     EXPECT_TRUE(source.result());
-}
 
-TEST_F(ItemStream, EveryTruncationEndsCleanly) {
-    const std::string block = streamOf(c, folder);
     for (std::size_t cut = 0; cut < block.size(); ++cut) {
         // A copy of exactly `cut` bytes, so the sanitizers see any read past it.
         std::unique_ptr<char[]> part(new char[cut + 1]);
         std::memcpy(part.get(), block.data(), cut);
-        Collection copy;
-        ItemStreamSource source(part.get(), cut);
-        int calls = readInto(copy, &copy, source);
-        EXPECT_LE(calls, 10) << "cut at " << cut;
-        EXPECT_EQ(ItemCode::EndOfFolder, source.next());
-        // Whatever came through is a beginning of the real tree.
-        if (copy.childCount() > 0) {
-            EXPECT_EQ("f", copy.childrenBegin().node()->title.str()) << "cut at " << cut;
-        }
+        ItemStreamSource cutSource(part.get(), cut);
+        const std::string log = itemLog(cutSource, 10);
+        // Whatever came through is a beginning of the real tree, its folders closed.
+        EXPECT_EQ(0u, whole.rfind(log.substr(0, log.find_last_not_of('}') + 1), 0)) << "cut at " << cut << ": " << log;
+        EXPECT_EQ(ItemCode::EndOfFolder, cutSource.next());
     }
 }
 
 TEST_F(ItemStream, HostileBlocks) {
-    struct Case {
-        const char* name;
-        std::string block;
-        std::string tree;
-        std::uint64_t damagedAt;  // the offset of the record that ended the stream
-    };
+    // What a block gives, and the offset of the record that ended it.
     const std::string end(1, '\0');
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, std::string, std::string, std::uint64_t> cases[] = {
         {"empty block", "", "{}", 0},
         {"count past the block", "\x02" + counted("ab") + std::string("\xF0\xFF\xFF\xFF", 4) + "u", "{}", 0},
         {"largest count", "\x01" + std::string("\xFF\xFF\xFF\xFF", 4), "{}", 0},
@@ -134,35 +85,30 @@ TEST_F(ItemStream, HostileBlocks) {
         {"unclosed folders", "\x01" + counted("f") + counted("") + "\x01" + counted("g") + counted(""),
          "{f{g{}}}", 20},
     };
-    for (const Case& test : cases) {
-        Collection copy;
-        ItemStreamSource source(test.block.data(), test.block.size());
-        readInto(copy, &copy, source);
-        EXPECT_EQ(test.tree, treeText(copy)) << test.name;
-        EXPECT_EQ(ResultStatus::Damaged, source.result().status) << test.name;
-        EXPECT_EQ(test.damagedAt, source.result().offset) << test.name;
+    for (const auto& [name, block, tree, damagedAt] : cases) {
+        ItemStreamSource source(block.data(), block.size());
+        EXPECT_EQ(tree, itemLog(source)) << name;
+        EXPECT_EQ(ResultStatus::Damaged, source.result().status) << name;
+        EXPECT_EQ(damagedAt, source.result().offset) << name;
     }
 }
 
 TEST(ItemStreamText, Utf8AndTheAnsiFormOlderVersionsRead) {
-    const struct {
-        StreamText form;
-        std::string title, streamed, readBack;
-    } cases[] = {
+    const std::tuple<StreamText, std::string, std::string, std::string> cases[] = {
         {StreamText::Utf8, "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81", "Привет 例え 🔥 e\xCC\x81"},
         {StreamText::Utf8, "a\xFF\xE4\xBDz", "a\xFF\xE4\xBDz", "a\xEF\xBF\xBD\xEF\xBF\xBDz"},  // repaired when read
         {StreamText::Ansi, "Café — Привет 🔥", "Caf\xE9 \x97 ?????? ?", "Café — ?????? ?"},
     };
-    for (const auto& test : cases) {
-        SingleLinkSource measured({test.title, "d", "ü"}), written({test.title, "d", "ü"});
-        std::string stream(measureItemStream(measured, test.form), '\x7F');
-        writeItemStream(written, stream.data(), test.form);
-        const std::string url = test.form == StreamText::Ansi ? "\xFC" : "ü";
-        EXPECT_EQ("\x02" + counted(test.streamed) + counted(url) + counted("d") + std::string(1, '\0'), stream);
-        ItemStreamSource source(stream.data(), stream.size(), test.form);
+    for (const auto& [form, title, streamed, readBack] : cases) {
+        SingleLinkSource measured({title, "d", "ü"}), written({title, "d", "ü"});
+        std::string stream(measureItemStream(measured, form), '\x7F');
+        writeItemStream(written, stream.data(), form);
+        const std::string url = form == StreamText::Ansi ? "\xFC" : "ü";
+        EXPECT_EQ("\x02" + counted(streamed) + counted(url) + counted("d") + std::string(1, '\0'), stream);
+        ItemStreamSource source(stream.data(), stream.size(), form);
         ItemFields fields;
         ASSERT_EQ(ItemCode::LinkItem, source.next());
         source.link(fields);
-        EXPECT_EQ(test.readBack + " d ü", fields.title + " " + fields.description + " " + fields.url);
+        EXPECT_EQ(readBack + " d ü", fields.title + " " + fields.description + " " + fields.url);
     }
 }

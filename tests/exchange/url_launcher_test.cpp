@@ -31,11 +31,7 @@ TEST(SplitBrowserCommand, RegisteredCommandShapes) {
 }
 
 TEST(SplitBrowserCommand, AddressCannotAddArgumentsOfItsOwn) {
-    struct Case {
-        const char* address;
-        const char* arguments;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"http://a.example/\" --user-data-dir=C:\\x \"", "\"http://a.example/%22%20--user-data-dir=C:\\x%20%22\""},
         {"http://a.example/a b", "\"http://a.example/a%20b\""},
         {"http://a.example/\t\r\n", "\"http://a.example/%09%0D%0A\""},
@@ -46,8 +42,8 @@ TEST(SplitBrowserCommand, AddressCannotAddArgumentsOfItsOwn) {
         {"http://a/d\\ir\\\\", "\"http://a/d\\ir\\\\\\\\\""},
         {"http://a.example/50%25?q=%1", "\"http://a.example/50%25?q=%1\""},  // other bytes stay as written
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.arguments, splitBrowserCommand("\"browser.exe\" \"%1\"", c.address).arguments) << c.address;
+    for (const auto& [address, arguments] : cases)
+        EXPECT_EQ(arguments, splitBrowserCommand("\"browser.exe\" \"%1\"", address).arguments) << address;
     EXPECT_EQ("-new http://a.example/%22x", splitBrowserCommand("browser.exe -new", "http://a.example/\"x").arguments);
     EXPECT_EQ("http://a/dir\\", splitBrowserCommand("browser.exe %1", "http://a/dir\\").arguments);  // no quote follows
 }

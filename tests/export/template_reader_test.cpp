@@ -23,11 +23,7 @@ std::string readAll(std::string_view bytes) {
 }  // namespace
 
 TEST(TemplateReader, TurnsTextIntoLiteralsAndKeywords) {
-    struct Case {
-        const char* bytes;
-        const char* trace;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"", "end@1"},
         {"plain text", "plain text|end@1"},
         // Line feeds are dropped and counted, also CR LF; a lone CR is text.
@@ -42,7 +38,7 @@ TEST(TemplateReader, TurnsTextIntoLiteralsAndKeywords) {
         {"x{link}y\n{/COLLECTION}", "x|{17@1}y|{2@2}end@2"},
         {"{nl:}{/nl:}{html}{plain}", "{11@1}{12@1}{27@1}{28@1}end@1"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.trace, readAll(c.bytes)) << "template: " << c.bytes;
+    for (const auto& [bytes, trace] : cases) EXPECT_EQ(trace, readAll(bytes)) << "template: " << bytes;
 }
 
 TEST(TemplateReader, SkipToCopiesRawKeywordsUpToTheFirstCloser) {

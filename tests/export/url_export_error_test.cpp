@@ -62,12 +62,6 @@ TEST(UrlExportError, FormatsIntoABufferCutToFit) {
     UrlExport::formatExportMessage(error, empty, 0, "t.lht", "o.txt");  // nothing written, nothing broken
 }
 
-TEST(UrlExportError, WithoutALanguageModuleTheBuiltInTextsServe) {
-    UrlExport::setMessageModule(nullptr);
-    const std::string message = UrlExport::exportMessage(Result::templateMistake(1, 0), "a.lht", "b.txt");
-    EXPECT_EQ(0u, message.find("The export template \"a.lht\" cannot be opened for reading."));
-}
-
 TEST(UrlExportError, FillsOnlyTheThreeInsertsThereAre) {
     const std::string templatePath = "t.lht", outputPath = "o.txt";
     const std::pair<const char*, const char*> cases[] = {

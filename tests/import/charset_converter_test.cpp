@@ -15,24 +15,17 @@ std::string converted(const std::string& charset, std::string text) {
 
 TEST(CharsetConverter, FindsWebCharsetNamesAsTheBrowserListHasThem) {
     CharsetConverter converter;
-    struct Case {
-        const char* name;
-        unsigned codePage;
-    } cases[] = {
+    const std::pair<const char*, unsigned> cases[] = {
         {"UTF-8", 65001}, {"utf-8", 65001}, {"utf8", 65001}, {"UTF8", 0}, {"utf-7", 65000},
         {"windows-1251", 1251}, {"WINDOWS-1252", 1252}, {"iso-8859-1", 1252}, {"US-ASCII", 1252},
         {"ISO-8859-15", 28605}, {"koi8-r", 20866}, {"Shift_JIS", 932}, {"gb2312", 936}, {"GBK", 936},
         {"big5", 950}, {"ks_c_5601-1987", 949}, {"euc-kr", 0}, {"latin1", 0}, {"", 0}, {"utf", 0}, {" utf-8", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.codePage, converter.codePageForCharset(c.name)) << c.name;
+    for (const auto& [name, codePage] : cases) EXPECT_EQ(codePage, converter.codePageForCharset(name)) << name;
 }
 
 TEST(CharsetConverter, ConvertsToUtf8) {
-    struct Case {
-        const char* charset;
-        std::string text;
-        std::string expected;
-    } cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"UTF-8", "Caf\xC3\xA9 \xF0\x9F\x98\x80", "Caf\xC3\xA9 \xF0\x9F\x98\x80"},
         {"UTF-8", "bad \xC3 byte \xFF", "bad \xEF\xBF\xBD byte \xEF\xBF\xBD"},
         {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2 ok", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 ok"},
@@ -49,7 +42,8 @@ TEST(CharsetConverter, ConvertsToUtf8) {
         {"no-such-charset", "\xC3\xA9", "\xC3\x83\xC2\xA9"},
         {"ibm037", "\xC3\xA9", "\xC3\x83\xC2\xA9"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, converted(c.charset, c.text)) << c.charset << " " << c.text;
+    for (const auto& [charset, text, expected] : cases)
+        EXPECT_EQ(expected, converted(charset, text)) << charset << " " << text;
 }
 
 TEST(CharsetConverter, ALaterCharsetReplacesTheEarlierOneAndAnUnknownOneRestoresTheAnsiCodePage) {

@@ -12,32 +12,24 @@ namespace {
 const std::string kSample = LINKHAVEN_SOURCE_DIR "/tests/import/chromium/Bookmarks";
 
 const char* const kSampleLog =
-    "F Bookmarks bar | \n"
-    "L Wikipedia |  | https://en.wikipedia.org/\n"
-    "F \xD0\x9D\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x81\xD1\x82\xD0\xB8 | \n"
-    "L \xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAE \xCE\x92\xCE\xB9\xCE\xBA\xCE\xB9\xCF\x80\xCE"
-    "\xB1\xCE\xAF\xCE\xB4\xCE\xB5\xCE\xB9\xCE\xB1 |  | https://el.wikipedia.org/\n"
-    "F \xD0\x9F\xD1\x83\xD1\x81\xD1\x82\xD0\xBE | \n"
-    "E\n"
-    "F \xE4\xB8\xAD\xE6\x96\x87 \xD0\xB8 \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E | \n"
-    "L \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8 |  | "
-    "https://ja.wikipedia.org/wiki/%E6%97%A5%E6%9C%AC\n"
-    "L \xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 \xEC\x9C\x84\xED\x82\xA4\xEB\xB0\xB1\xEA\xB3\xBC |  | https://ko.wikipedia.org/\n"
-    "E\n"
-    "E\n"
-    "L Tom & Jerry <b> \"quoted\" \xF0\x9F\x98\x80 |  | javascript:(function(){alert(document.title)})();\n"
-    "E\n"
-    "F Other bookmarks | \n"
-    "L FTP mirror |  | ftp://ftp.example.org/pub/\n"
-    "L file:///C:/Users/Public/readme.txt |  | file:///C:/Users/Public/readme.txt\n"
-    "E\n"
-    "E\n";
+    "{Bookmarks bar{Wikipedia <https://en.wikipedia.org/>, \xD0\x9D\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x81\xD1\x82\xD0\xB8{"
+    "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAE \xCE\x92\xCE\xB9\xCE\xBA\xCE\xB9\xCF\x80\xCE\xB1"
+    "\xCE\xAF\xCE\xB4\xCE\xB5\xCE\xB9\xCE\xB1 <https://el.wikipedia.org/>, \xD0\x9F\xD1\x83\xD1\x81\xD1\x82\xD0\xBE{}, "
+    "\xE4\xB8\xAD\xE6\x96\x87 \xD0\xB8 \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E{"
+    "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8 "
+    "<https://ja.wikipedia.org/wiki/%E6%97%A5%E6%9C%AC>, "
+    "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 \xEC\x9C\x84\xED\x82\xA4\xEB\xB0\xB1\xEA\xB3\xBC <https://ko.wikipedia.org/>}}, "
+    "Tom & Jerry \\x3Cb\\x3E \\x22quoted\\x22 \xF0\x9F\x98\x80 <javascript:(function()\\x7Balert(document.title)\\x7D)();>}, "
+    "Other bookmarks{FTP mirror <ftp://ftp.example.org/pub/>, "
+    "file:///C:/Users/Public/readme.txt <file:///C:/Users/Public/readme.txt>}}";
 
 // The links of an item log, one a line.
 std::string linksOf(const std::string& log) {
     std::string links;
-    for (std::size_t at = 0; at < log.size(); at = log.find('\n', at) + 1)
-        if (log.compare(at, 2, "L ") == 0) links += log.substr(at, log.find('\n', at) + 1 - at);
+    for (std::size_t end = log.find('>'); end != std::string::npos; end = log.find('>', end + 1)) {
+        const std::size_t start = log.find_last_of("{,", end) + 1;
+        links += log.substr(start, end + 1 - start) + "\n";
+    }
     return links;
 }
 
@@ -47,37 +39,31 @@ std::string url(const std::string& name, const std::string& address) {
 }  // namespace
 
 TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
-    struct Case {
-        const char* what;
-        std::string json, log;
-        ResultStatus status;
-        std::size_t withoutAddress;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::string, std::string, ResultStatus, std::size_t> cases[] = {
         {"a browser's file", readFileBytes(kSample), kSampleLog, ResultStatus::Ok, 0},
         {"roots without a name, ids and dates as numbers, an unknown root and type",
          R"({"roots": {"bookmark_bar": {"children": [)" + url("a", "http://a/") +
              R"(], "id": 1, "date_added": 13350000000000000}, "custom_root": {"children": [)" +
              R"({"type": "separator"}, {"children": [], "name": "", "type": "folder"}]}, "synced": {"children": []}}})",
-         "F Bookmarks bar | \nL a |  | http://a/\nE\nF custom_root | \nF Folder1 | \nE\nE\nE\n", ResultStatus::Ok, 0},
+         "{Bookmarks bar{a <http://a/>}, custom_root{Folder1{}}}", ResultStatus::Ok, 0},
         {"addresses without a scheme, and invalid UTF-8",
          R"({"roots": {"other": {"children": [)" + url("x", "example.org/page") + "," + url("d", "C:\\\\x") + "," +
              url("", "") + "," + url("caf\xE9", "about:blank") + R"(], "name": "O"}}})",
-         "F O | \nL caf\xEF\xBF\xBD |  | about:blank\nE\nE\n", ResultStatus::Ok, 3},
+         "{O{caf\xEF\xBF\xBD <about:blank>}}", ResultStatus::Ok, 3},
         {"a root whose every bookmark is skipped", R"({"roots": {"other": {"children": [)" + url("x", "x") + "]}}}",
-         "E\n", ResultStatus::Ok, 1},
-        {"no roots", R"({"checksum": "", "version": 1})", "E\n", ResultStatus::NotRecognized, 0},
+         "{}", ResultStatus::Ok, 1},
+        {"no roots", R"({"checksum": "", "version": 1})", "{}", ResultStatus::NotRecognized, 0},
         {"damaged after a link",
          R"({"roots": {"bookmark_bar": {"children": [)" + url("a", "http://a/") + ", {\"name\": \"cut\", x",
-         "F Bookmarks bar | \nL a |  | http://a/\nE\nE\n", ResultStatus::Damaged, 0},
+         "{Bookmarks bar{a <http://a/>}}", ResultStatus::Damaged, 0},
     };
     TemporaryFolder files;
-    for (const Case& test : cases) {
-        writeFileBytes(files.file("Bookmarks"), test.json);
+    for (const auto& [what, json, log, status, withoutAddress] : cases) {
+        writeFileBytes(files.file("Bookmarks"), json);
         ChromiumImporter importer(files.file("Bookmarks"));
-        EXPECT_EQ(test.log, itemLog(importer)) << test.what;
-        EXPECT_EQ(test.status, importer.result().status) << test.what;
-        EXPECT_EQ(test.withoutAddress, importer.skipped().withoutAddress) << test.what;
+        EXPECT_EQ(log, itemLog(importer)) << what;
+        EXPECT_EQ(status, importer.result().status) << what;
+        EXPECT_EQ(withoutAddress, importer.skipped().withoutAddress) << what;
     }
     EXPECT_EQ(ResultStatus::NotFound, ChromiumImporter(files.file("missing")).result().status);
 }

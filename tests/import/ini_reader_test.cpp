@@ -11,10 +11,7 @@ std::string url(std::string_view text) { return readIniValue(text, "InternetShor
 // The layouts every shortcut has are in the shortcut table (shortcut_url_test),
 // which natively runs through this reader; here what only this reader shows.
 TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
-    struct Case {
-        std::string text;
-        std::string expected;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"[InternetShortcut]\nURL=\"http://a/'\n", "\"http://a/'"},
         {"[DEFAULT]\nBASEURL=http://base/\n[InternetShortcut]\nURL=http://a/\n", "http://a/"},
         {"[InternetShortcut]\nIconIndex=0\n", ""},
@@ -25,7 +22,7 @@ TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
         // No byte-order mark: the ANSI code page.
         {"[InternetShortcut]\nURL=http://caf\xE9/\x80\n", "http://caf\xC3\xA9/\xE2\x82\xAC"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, url(c.text)) << c.text;
+    for (const auto& [text, expected] : cases) EXPECT_EQ(expected, url(text)) << text;
 }
 
 TEST(IniReader, CutsLongValuesToTheBuffer) {

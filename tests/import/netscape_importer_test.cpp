@@ -29,131 +29,73 @@ TEST(NetscapeImporter, ReadsFoldersLinksAndDescriptions) {
         "    </DL><p>\n"
         "    <DT><A HREF=\"HTTP://c.example/\">  C   with\tblanks </A>\n"
         "</DL><p>\n";
-    EXPECT_EQ("F News | Daily reading \n"
-              "L A | About A line two  | http://a.example/\n"
-              "L B |  | https://b.example/?x=1&y=2\n"
-              "E\n"
-              "L C with blanks  |  | HTTP://c.example/\n"
-              "E\n",
-              imported(kDoctype + body));
+    const std::string news =
+        R"(News "Daily reading "{A "About A line two " <http://a.example/>, B <https://b.example/?x=1&y=2>}, )"
+        R"(C with blanks  <HTTP://c.example/>)";
+    EXPECT_EQ("{" + news + "}", imported(kDoctype + body));
     // Without the document type the outer list is a folder of its own.
-    EXPECT_EQ("F Folder1 | \n"
-              "F News | Daily reading \n"
-              "L A | About A line two  | http://a.example/\n"
-              "L B |  | https://b.example/?x=1&y=2\n"
-              "E\n"
-              "L C with blanks  |  | HTTP://c.example/\n"
-              "E\n"
-              "E\n",
-              imported(body));
+    EXPECT_EQ("{Folder1{" + news + "}}", imported(body));
 }
 
 TEST(NetscapeImporter, ResolvesAddressesAgainstTheBase) {
     NetscapeImporter importer("/nonexistent/linkhaven/x.html");
     std::string address;
-    struct Case {
-        const char* href;
-        bool accepted;
-        const char* address;
-    } withoutBase[] = {
+    const std::tuple<const char*, bool, const char*> withoutBase[] = {
         {"http://x/", true, "http://x/"}, {"HtTpS://x/", true, "HtTpS://x/"}, {"ftp://x/", true, "ftp://x/"},
         {"javascript:alert(1)", true, "javascript:alert(1)"}, {"mailto:a@b", true, "mailto:a@b"},
         {"place:sort=8", false, ""}, {"C:\\x.html", false, ""},
         {"page.html", false, ""}, {"calc.exe", false, ""}, {"/root", false, ""}, {"plain", false, ""}, {"", false, ""},
     };
-    for (const Case& c : withoutBase) {
+    for (const auto& [href, accepted, resolved] : withoutBase) {
         address.clear();
-        EXPECT_EQ(c.accepted, importer.resolveHref(c.href, address)) << c.href;
-        EXPECT_EQ(c.address, address) << c.href;
+        EXPECT_EQ(accepted, importer.resolveHref(href, address)) << href;
+        EXPECT_EQ(resolved, address) << href;
     }
-    EXPECT_EQ("L page |  | http://base/dir/page.html\n"
-              "L plain |  | http://base/dir/plain\n"
-              "L http://base/dir/sub/x |  | http://base/dir/sub/x\n"
-              "E\n",
+    EXPECT_EQ("{page <http://base/dir/page.html>, plain <http://base/dir/plain>, "
+              "http://base/dir/sub/x <http://base/dir/sub/x>}",
               imported(std::string(kDoctype) +
                        "<BASE HREF=\"http://base/dir/\"><DL><DT><A HREF=page.html>page</A>"
                        "<DT><A HREF=plain>plain</A><DT><A HREF=sub/x></A><DT><A HREF=/abs>abs</A></DL>"));
     // A base without a host part resolves nothing: it cannot bring in a path or a script.
     for (const char* base : {"C:\\Windows\\System32\\calc.", "javascript:alert(1)//", "\\\\host\\share\\"})
-        EXPECT_EQ("E\n", imported(std::string(kDoctype) + "<BASE HREF=\"" + base +
+        EXPECT_EQ("{}", imported(std::string(kDoctype) + "<BASE HREF=\"" + base +
                                   "\"><DL><DT><A HREF=\"exe\">exe</A><DT><A HREF=x.html>x</A></DL>"))
             << base;
 }
 
-TEST(NetscapeImporter, RejectedAnchorsLeaveNoTraceAndDoNotEndTheFolder) {
-    EXPECT_EQ("F Firefox | \n"
-              "L Getting Started |  | https://start/\n"
-              "E\n"
-              "L after |  | http://after/\n"
-              "E\n",
-              imported(std::string(kDoctype) +
-                       "<DL><DT><H3>Firefox</H3><DL>"
-                       "<DT><A HREF=\"place:sort=8\">Most Visited</A>"
-                       "<DT><A HREF=\"https://start/\">Getting Started</A></DL>"
-                       "<A HREF=\"C:x\">outside</A>"
-                       "<DT><A HREF=\"http://after/\">after</A></DL>"));
-}
-
-TEST(NetscapeImporter, AnchorsOutsideTermsAreDeliveredAtTheirEnd) {
-    // Pocket writes lists of anchors without DT terms.
-    EXPECT_EQ("L one |  | http://one/\n"
-              "L two |  | https://two/\n"
-              "E\n",
-              imported("<ul><li><a href=\"http://one/\">one</a></li><li><a href=\"https://two/\">two</a></li></ul>"));
-}
-
-TEST(NetscapeImporter, NamesUnnamedFoldersInOrderAndTitlesLinksWithoutText) {
-    EXPECT_EQ("F Folder1 | \n"
-              "L http://x/ |  | http://x/\n"
-              "E\n"
-              "F Folder2 | \n"
-              "E\n"
-              "F named | \n"
-              "E\n"
-              "E\n",
-              imported(std::string(kDoctype) +
-                       "<DL><DT><H3></H3><DL><DT><A HREF=\"http://x/\"></A></DL>"
-                       "<DT><H3> \t </H3><DL></DL><DT><H3>named</H3><DL></DL></DL>"));
-}
-
-TEST(NetscapeImporter, ListsWithoutAnOuterListStillOpenTheirFolders) {
-    // Safari: the document type, then terms and lists without a list around them.
-    EXPECT_EQ("F Favorites | \n"
-              "L Apple |  | http://www.apple.com/\n"
-              "E\n"
-              "L Top |  | http://top/\n"
-              "E\n",
-              imported(std::string(kDoctype) +
-                       "<DT><H3 FOLDED>Favorites</H3>\n<DL><p>\n<DT><A HREF=\"http://www.apple.com/\">Apple</A>\n"
-                       "</DL><p>\n<DT><A HREF=\"http://top/\">Top</A>\n"));
-}
-
-TEST(NetscapeImporter, UnbalancedListsNeitherLoseNorInventFolders) {
-    EXPECT_EQ("L a |  | http://a/\n"
-              "F b | \n"
-              "L c |  | http://c/\n"
-              "E\n"
-              "E\n",
-              imported("</DL></DL><DT><A HREF=\"http://a/\">a</A></DL>"
-                       "<DL><DL><DT><H3>b</H3><DL><DT><A HREF=\"http://c/\">c</A></DL>"));
-    // More lists opened than closed: the file's end closes them.
-    EXPECT_EQ("F Folder1 | \n"
-              "F x | \n"
-              "L l |  | http://l/\n"
-              "E\n"
-              "E\n"
-              "E\n",
-              imported("<DL><DT><H3>x</H3><DL><DT><A HREF=\"http://l/\">l</A>"));
+TEST(NetscapeImporter, ListStructuresOfOtherBrowsers) {
+    const std::string doctype = kDoctype;
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"rejected anchors leave no trace and do not end the folder",
+         doctype + "<DL><DT><H3>Firefox</H3><DL><DT><A HREF=\"place:sort=8\">Most Visited</A>"
+                   "<DT><A HREF=\"https://start/\">Getting Started</A></DL><A HREF=\"C:x\">outside</A>"
+                   "<DT><A HREF=\"http://after/\">after</A></DL>",
+         "{Firefox{Getting Started <https://start/>}, after <http://after/>}"},
+        {"anchors without terms, as Pocket writes them",
+         "<ul><li><a href=\"http://one/\">one</a></li><li><a href=\"https://two/\">two</a></li></ul>",
+         "{one <http://one/>, two <https://two/>}"},
+        {"unnamed folders are numbered, links without text show their address",
+         doctype + "<DL><DT><H3></H3><DL><DT><A HREF=\"http://x/\"></A></DL>"
+                   "<DT><H3> \t </H3><DL></DL><DT><H3>named</H3><DL></DL></DL>",
+         "{Folder1{http://x/ <http://x/>}, Folder2{}, named{}}"},
+        {"lists without an outer list, as Safari writes them",
+         doctype + "<DT><H3 FOLDED>Favorites</H3>\n<DL><p>\n<DT><A HREF=\"http://www.apple.com/\">Apple</A>\n"
+                   "</DL><p>\n<DT><A HREF=\"http://top/\">Top</A>\n",
+         "{Favorites{Apple <http://www.apple.com/>}, Top <http://top/>}"},
+        {"more lists closed than opened",
+         "</DL></DL><DT><A HREF=\"http://a/\">a</A></DL><DL><DL><DT><H3>b</H3><DL><DT><A HREF=\"http://c/\">c</A></DL>",
+         "{a <http://a/>, b{c <http://c/>}}"},
+        {"the file's end closes the lists left open", "<DL><DT><H3>x</H3><DL><DT><A HREF=\"http://l/\">l</A>",
+         "{Folder1{x{l <http://l/>}}}"},
+    };
+    for (const auto& [what, html, tree] : cases) EXPECT_EQ(tree, imported(html)) << what;
 }
 
 TEST(NetscapeImporter, ConvertsFromTheDeclaredCharsetOrElseTheAnsiCodePage) {
     // Titles and addresses alike; a reference is a character whatever the charset.
     const std::string link = "<DL><DT><A HREF=\"http://x/Caf\xC3\xA9\">Caf\xC3\xA9 &#233;</A></DL>";
     const std::string asUtf8 = "Caf\xC3\xA9", asWindows1252 = "Caf\xC3\x83\xC2\xA9";
-    struct Case {
-        std::string head;
-        std::string text;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"", asWindows1252},
         {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">", asUtf8},
         {"<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">", asUtf8},
@@ -163,10 +105,10 @@ TEST(NetscapeImporter, ConvertsFromTheDeclaredCharsetOrElseTheAnsiCodePage) {
         {"\xEF\xBB\xBF", asUtf8},
         {"\xEF\xBB\xBF<meta charset=\"windows-1252\">", asWindows1252},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ("L " + c.text + " \xC3\xA9 |  | http://x/" + c.text + "\nE\n", imported(c.head + kDoctype + link))
-            << c.head;
-    EXPECT_EQ("L Caf\xC3\xA9 cr\xC3\xA8me \xD0\x9A\xD0\xB0\xD1\x84\xD0\xB5 |  | http://x/\xD0\x9A%E9\nE\n",
+    for (const auto& [head, text] : cases)
+        EXPECT_EQ("{" + text + " \xC3\xA9 <http://x/" + text + ">}", imported(head + kDoctype + link))
+            << head;
+    EXPECT_EQ("{Caf\xC3\xA9 cr\xC3\xA8me \xD0\x9A\xD0\xB0\xD1\x84\xD0\xB5 <http://x/\xD0\x9A%E9>}",
               imported(std::string(kDoctype) + "<meta charset=\"windows-1251\"><DL><DT><A HREF=\"http://x/\xCA%E9\">"
                                                 "Caf&#233; cr&#232;me \xCA\xE0\xF4\xE5</A></DL>"));
 }
@@ -176,14 +118,13 @@ TEST(NetscapeImporter, TruncatedFilesEndAtEveryByte) {
                              "<META CHARSET=\"UTF-8\"><DL><p><DT><H3>F\xC3\xA9</H3><DD>d<DL><p>"
                              "<DT><A HREF=\"http://a/?q=1&amp;r\">A &amp; B</A><DD>x %41\n</DL><p></DL>";
     for (std::size_t cut = 0; cut <= html.size(); ++cut) {
-        std::string log = imported(html.substr(0, cut));
-        EXPECT_EQ(std::string::npos, log.find("(no end)")) << cut;
+        EXPECT_EQ(std::string::npos, imported(html.substr(0, cut)).find("(no end)")) << cut;
     }
 }
 
 TEST(NetscapeImporter, AFileThatCannotBeOpenedGivesNothing) {
     NetscapeImporter importer("/nonexistent/linkhaven/bookmarks.html");
-    EXPECT_EQ("E\n", itemLog(importer));
+    EXPECT_EQ("{}", itemLog(importer));
 }
 
 TEST(NetscapeImporter, ReadsBackAnExportInTheUsualLayout) {
@@ -208,15 +149,8 @@ TEST(NetscapeImporter, ReadsBackAnExportInTheUsualLayout) {
         "    </DL><p>\r\n"
         "    <DT><A HREF=\"http://top.example/\">top</A>\r\n"
         "</DL><p>\r\n";
-    EXPECT_EQ("F Tom & Jerry <3> | Cartoons, caf\xC3\xA9 \xE2\x82\xAC \n"
-              "L Say \"hi\" | first  | http://example.com/?a=1&b=\"2\"\n"
-              "F Empty | \n"
-              "E\n"
-              "F Deeper | \n"
-              "L deep |  | https://deep.example/\n"
-              "E\n"
-              "E\n"
-              "L top |  | http://top.example/\n"
-              "E\n",
+    EXPECT_EQ("{Tom & Jerry \\x3C3\\x3E \"Cartoons\\x2C caf\xC3\xA9 \xE2\x82\xAC \"{"
+              R"(Say \x22hi\x22 "first " <http://example.com/?a=1&b=\x222\x22>, Empty{}, Deeper{deep <https://deep.example/>}}, )"
+              R"(top <http://top.example/>})",
               imported(exported));
 }

@@ -18,12 +18,8 @@ std::string imported(const std::string& hotlist) {
 }  // namespace
 
 TEST(OperaImporter, ReadsFoldersAndLinks) {
-    EXPECT_EQ("F Caf\xC3\xA9 | about it\n"
-              "L Example |  | http://example.com/?x=1&y=2\n"
-              "L a=b = c |   spaced   | ab:c\n"
-              "E\n"
-              "L top |  | http://top/\n"
-              "E\n",
+    EXPECT_EQ("{Caf\xC3\xA9 \"about it\"{Example <http://example.com/?x=1&y=2>, a=b = c \"  spaced  \" <ab:c>}, "
+              "top <http://top/>}",
               imported(std::string(kHeader) +
                        "#FOLDER\n\tID=1\n\tNAME=Caf\xC3\xA9\n\tDESCRIPTION=about it\n\n"
                        "#URL\n\tID=2\n\tNAME=Example\n\tURL=http://example.com/?x=1&y=2\n\n"
@@ -36,10 +32,7 @@ TEST(OperaImporter, ReadsFoldersAndLinks) {
 
 TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
     const std::string records = "#URL\n\tNAME=Caf\xC3\xA9\n\tURL=ab:c\n\n";
-    struct Case {
-        std::string header;
-        const char* title;
-    } cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n", "Caf\xC3\xA9"},
         {"Opera Hotlist version 2.0\nOptions:encoding=utf8,version=3\n\n", "Caf\xC3\xA9"},
         {"Opera Hotlist version 2.0\noptions: ENCODING=utf-8\n\n", "Caf\xC3\xA9"},
@@ -49,31 +42,28 @@ TEST(OperaImporter, ReadsTheEncodingFromTheHeader) {
         {"Opera Hotlist version 2.0\n\n", "Caf\xC3\x83\xC2\xA9"},
         {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n", "Caf\xD0\x93\xC2\xA9"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ("L " + std::string(c.title) + " |  | ab:c\nE\n", imported(c.header + records)) << c.header;
+    for (const auto& [header, title] : cases)
+        EXPECT_EQ("{" + std::string(title) + " <ab:c>}", imported(header + records)) << header;
 }
 
 TEST(OperaImporter, BadHeadersAndStrayLines) {
     const std::string link = "#URL\n\tNAME=x\n\tURL=http://x/\n\n";
-    struct Case {
-        std::string hotlist;
-        const char* expected;
-    } cases[] = {
-        {"Options: encoding=utf8\n\n" + link, "E\n"},
-        {"", "E\n"},
-        {"Opera Hotlist version 2.0\nOptions: encoding=utf8", "E\n"},
+    const std::pair<std::string, const char*> cases[] = {
+        {"Options: encoding=utf8\n\n" + link, "{}"},
+        {"", "{}"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=utf8", "{}"},
         // Not the first line, or no empty line after it: still a hotlist.
-        {"\nOpera Hotlist version 2.0\n\n" + link, "L x |  | http://x/\nE\n"},
-        {"Opera Hotlist version 2.0\n" + link, "L x |  | http://x/\nE\n"},
+        {"\nOpera Hotlist version 2.0\n\n" + link, "{x <http://x/>}"},
+        {"Opera Hotlist version 2.0\n" + link, "{x <http://x/>}"},
         // A "-" with no folder open is stray: the rest of the file still counts.
-        {std::string(kHeader) + "-\n" + link, "L x |  | http://x/\nE\n"},
+        {std::string(kHeader) + "-\n" + link, "{x <http://x/>}"},
         // Marker lines with trailing blanks; folders the file never closes.
         {std::string(kHeader) + "#FOLDER \r\n\tNAME=f\n\n#FOLDER\n\n" + link,
-         "F f | \nF  | \nL x |  | http://x/\nE\nE\nE\n"},
-        {std::string(kHeader) + "#URL\n\tURL=ab:c\n\tNAME=cut", "L cut |  | ab:c\nE\n"},
+         "{f{{x <http://x/>}}}"},
+        {std::string(kHeader) + "#URL\n\tURL=ab:c\n\tNAME=cut", "{cut <ab:c>}"},
         // Records ended by a line of blanks, or by the next record itself.
         {std::string(kHeader) + "#FOLDER\n\tNAME=f\n    \n#URL\n\tURL=ab:a\n#URL\n\tURL=ab:b\n-\n#URL\n\tURL=ab:c\n",
-         "F f | \nL  |  | ab:a\nL  |  | ab:b\nE\nL  |  | ab:c\nE\n"},
+         "{f{<ab:a>, <ab:b>}, <ab:c>}"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, imported(c.hotlist)) << c.hotlist;
+    for (const auto& [hotlist, expected] : cases) EXPECT_EQ(expected, imported(hotlist)) << hotlist;
 }

@@ -17,10 +17,7 @@ std::string repeated(const std::string& text, int count) {
 }  // namespace
 
 TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
-    struct Case {
-        std::string text;
-        std::string expected;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"[InternetShortcut]\r\nURL=http://a/\r\n", "http://a/"},
         {"[InternetShortcut]\nURL=http://a/", "http://a/"},
         {"[internetshortcut]\nurl=http://a/\n", "http://a/"},
@@ -49,21 +46,18 @@ TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
     TemporaryFolder folder;
     int index = 0;
     std::string url;
-    for (const Case& c : cases) {
+    for (const auto& [text, expected] : cases) {
         const std::string path = folder.file("shortcut" + std::to_string(index++) + ".url");
-        writeFileBytes(path, c.text);
+        writeFileBytes(path, text);
         const Result result = readShortcutUrl(path, url);
-        EXPECT_EQ(c.expected, url) << c.text;
-        EXPECT_EQ(url.empty() ? ResultStatus::NotRecognized : ResultStatus::Ok, result.status) << c.text;
+        EXPECT_EQ(expected, url) << text;
+        EXPECT_EQ(url.empty() ? ResultStatus::NotRecognized : ResultStatus::Ok, result.status) << text;
     }
     EXPECT_EQ(ResultStatus::NotFound, readShortcutUrl(folder.file("missing.url"), url).status);
 }
 
 TEST(ShortcutUrl, DecodesUtf7) {
-    struct Case {
-        const char* utf7;
-        const char* utf8;
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"Hi Mom -+Jjo--!", "Hi Mom -\xE2\x98\xBA-!"},
         {"A+ImIDkQ.", "A\xE2\x89\xA2\xCE\x91."},
         {"+2D3eAA-x", "\xF0\x9F\x98\x80x"},
@@ -72,5 +66,5 @@ TEST(ShortcutUrl, DecodesUtf7) {
         {"+2D0-", "\xEF\xBF\xBD"},
         {"\xE9", "\xEF\xBF\xBD"},
     };
-    for (const Case& c : cases) EXPECT_EQ(c.utf8, utf7ToUtf8(c.utf7)) << c.utf7;
+    for (const auto& [utf7, utf8] : cases) EXPECT_EQ(utf8, utf7ToUtf8(utf7)) << utf7;
 }
