@@ -11,6 +11,7 @@
 
 #include "bookmark_node.h"
 #include "file_io.h"
+#include "progress.h"
 
 class Collection : public Folder {
 public:
@@ -66,15 +67,17 @@ public:
     // file cannot be opened (then nothing changes); NotRecognized for another
     // kind of file; Damaged, TooDeep or ReadFailed with the byte offset where
     // reading stopped (then the tree holds what was read before). `modified`
-    // is false afterwards unless the file could not be opened.
-    Result load(const std::string& path);
+    // is false afterwards unless the file could not be opened. `progress`,
+    // if any, is told the bytes read.
+    Result load(const std::string& path, Progress* progress = nullptr);
     // Ok when the file begins as a collection file does; NotRecognized when
     // it is another kind of file; NotFound or NoAccess when it cannot be read.
     static Result checkFileKind(const std::string& path);
     // Writes the whole tree to the file through a temporary beside it, so a
     // failure leaves an existing file whole: WriteFailed, or TooDeep for a
-    // tree nested deeper than load() accepts.
-    Result save(const std::string& path);
+    // tree nested deeper than load() accepts. `progress`, if any, is told
+    // the bytes written.
+    Result save(const std::string& path, Progress* progress = nullptr);
 
     // The same from an open source and to a sink, without a path in the
     // result: `read` clears the tree first; `write` leaves `modified` as it is.

@@ -9,12 +9,14 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "binary_stream.h"
 #include "code_page.h"
 #include "code_page_table.h"
 #include "replacing_file.h"
+#include "reporting_stream.h"
 #include "unicode_text.h"
 
 static_assert(BinaryReader::kReadAhead >= SingleByteTable::kReadAhead);
@@ -287,23 +289,27 @@ Result Collection::writeFile(ByteSink& sink) const {
     return writeCollection(*this, sink, lacksCharacters, lacksCharacters);
 }
 
-Result Collection::load(const std::string& path) {
+Result Collection::load(const std::string& path, Progress* progress) {
     InputFile file;
     Result opened = file.open(path);
     if (!opened) return opened;
-    return readFile(file).at(path);
+    if (!progress) return readFile(file).at(path);
+    ReportingSource reporting(file, *progress);
+    return readFile(reporting).at(path);
 }
 
-Result Collection::save(const std::string& path) {
+Result Collection::save(const std::string& path, Progress* progress) {
     ReplacingFile file(path);
     if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
+    std::optional<ReportingSink> reporting;
+    ByteSink& sink = progress ? reporting.emplace(file, *progress) : static_cast<ByteSink&>(file);
     // Most trees fit the code page: written in it at once, and only started
     // again in UTF-8 when a string turns out not to fit.
     bool lacksCharacters = false;
-    Result written = writeCollection(*this, file, false, lacksCharacters);
+    Result written = writeCollection(*this, sink, false, lacksCharacters);
     if (lacksCharacters) {
         if (!file.open()) return Result::failure(ResultStatus::WriteFailed, path);
-        written = writeCollection(*this, file, true, lacksCharacters);
+        written = writeCollection(*this, sink, true, lacksCharacters);
     }
     if (!written) return written.at(path);
     if (!file.commit()) return Result::failure(ResultStatus::WriteFailed, path);

@@ -80,14 +80,16 @@
 #define IDS_EXPORT_OPEN_RESULT 171
 #define IDS_FIND_FROM_TOP 172
 #define IDS_RECENT_MISSING 173
-/* The progress of long work: reading, how far (%1 the count), what Cancel
-   does, exporting. */
+/* The progress of long work: reading items, how many (%1), what Cancel
+   does; exporting, opening, saving. */
 #define IDS_WORK_READING 174
 #define IDS_WORK_COUNT 175
 #define IDS_WORK_CANCELLING 176
 #define IDS_WORK_EXPORTING 177
+#define IDS_WORK_OPENING 178
+#define IDS_WORK_SAVING 179
 #define IDS_FIRST_EDGE_STRING IDS_EXPORT_DEFAULT_NAME
-#define IDS_LAST_EDGE_STRING IDS_WORK_EXPORTING
+#define IDS_LAST_EDGE_STRING IDS_WORK_SAVING
 
 /* Menus, accelerators, images and dialogs of a language module. */
 #define IDM_MAIN 102

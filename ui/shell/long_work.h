@@ -20,8 +20,9 @@ struct IProgressDialog;
 
 class LongWork final : public Progress {
 public:
-    // `whatId`: the string that says what is being done.
-    LongWork(HWND owner, unsigned whatId, bool cancellable);
+    // `whatId`: the string that says what is being done; `countId`, if
+    // any, the one that shows the count done (%1).
+    LongWork(HWND owner, unsigned whatId, bool cancellable, unsigned countId = 0);
     ~LongWork() override;
     LongWork(const LongWork&) = delete;
     LongWork& operator=(const LongWork&) = delete;
@@ -35,6 +36,7 @@ private:
     HWND owner_;
     unsigned whatId_;
     bool cancellable_;
+    unsigned countId_;
     WaitCursor wait_;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastLook_ = start_;

@@ -22,8 +22,8 @@ void paintPendingWindows() {
 }
 }  // namespace
 
-LongWork::LongWork(HWND owner, unsigned whatId, bool cancellable)
-    : owner_(owner), whatId_(whatId), cancellable_(cancellable) {}
+LongWork::LongWork(HWND owner, unsigned whatId, bool cancellable, unsigned countId)
+    : owner_(owner), whatId_(whatId), cancellable_(cancellable), countId_(countId) {}
 
 LongWork::~LongWork() {
     if (dialog_) dialog_->StopProgressDialog();
@@ -37,8 +37,7 @@ bool LongWork::advance(std::uint64_t done, std::uint64_t total) {
     if (!dialogTried_ && now - start_ >= kDialogAfter) showDialog(total > 0);
     if (!dialog_) return true;
     if (total > 0) dialog_->SetProgress64(done, total);
-    const std::wstring count = wideText(loadText(IDS_WORK_COUNT, std::to_string(done)));
-    dialog_->SetLine(2, count.c_str(), FALSE, nullptr);
+    if (countId_) dialog_->SetLine(2, wideText(loadText(countId_, std::to_string(done))).c_str(), FALSE, nullptr);
     return !(cancellable_ && dialog_->HasUserCancelled());
 }
 

@@ -155,7 +155,7 @@ InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target,
     Folder staging;
     InsertedCounts counts;
     {
-        LongWork work(mainWindowOf(tree), IDS_WORK_READING, true);
+        LongWork work(mainWindowOf(tree), IDS_WORK_READING, true, IDS_WORK_COUNT);
         counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0, &work);
     }
     if (counts.cancelled) return counts;  // the staged items go with `staging`

@@ -63,6 +63,22 @@ void reportFailedSave(HWND mainWindow, const Result& result) {
     showMessage(mainWindow, resultText(id, result), MB_OK);
 }
 
+// Saves the collection, with its progress past a second; says why it failed.
+bool saveTo(HWND mainWindow, const std::string& path) {
+    Result saved;
+    {
+        LongWork work(mainWindow, IDS_WORK_SAVING, false);
+        saved = theApp.collection.save(path, &work);
+    }
+    if (!saved) {
+        reportFailedSave(mainWindow, saved);
+        return false;
+    }
+    theApp.history.markSaved();
+    settings.addRecentFile(path);
+    return true;
+}
+
 void clearTree(HWND mainWindow) {
     HWND tree = treeOf(mainWindow);
     UpdateLock lock(tree);
@@ -96,11 +112,14 @@ void openCollection(HWND mainWindow, const std::string& path) {
         return;
     }
     clearTree(mainWindow);
-    WaitCursor wait;
     // A file that opens replaces the collection even when it cannot be read
     // to the end; then the old path must go, or Save would write what was
     // read over the file the collection came from.
-    const Result loaded = theApp.collection.load(path);
+    Result loaded;
+    {
+        LongWork work(mainWindow, IDS_WORK_OPENING, false);
+        loaded = theApp.collection.load(path, &work);
+    }
     const bool opened = loaded.status != ResultStatus::NotFound && loaded.status != ResultStatus::NoAccess;
     if (opened) theApp.history.clear();
     if (loaded) {
@@ -118,29 +137,15 @@ void saveCollection(HWND mainWindow) {
         saveCollectionAs(mainWindow);
         return;
     }
-    WaitCursor wait;
-    const Result saved = theApp.collection.save(theApp.mainWindowState.currentPath);
-    if (saved) {
-        theApp.history.markSaved();
-        settings.addRecentFile(theApp.mainWindowState.currentPath);
-    } else {
-        reportFailedSave(mainWindow, saved);
-    }
+    saveTo(mainWindow, theApp.mainWindowState.currentPath);
 }
 
 void saveCollectionAs(HWND mainWindow) {
     std::string path;
     if (!chooseFile(mainWindow, FileType::Collection, FileDialog::Mode::Save, theApp.mainWindowState.currentPath, path))
         return;
-    WaitCursor wait;
-    const Result saved = theApp.collection.save(path);
-    if (!saved) {
-        reportFailedSave(mainWindow, saved);
-        return;
-    }
-    theApp.history.markSaved();
+    if (!saveTo(mainWindow, path)) return;
     theApp.mainWindowState.currentPath = path;
-    settings.addRecentFile(path);
     updateCaption(mainWindow);
 }
 
