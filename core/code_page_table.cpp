@@ -189,11 +189,17 @@ SingleByteTable::Progress SingleByteTable::fromUtf8(std::string_view text, char*
             from += length;
             ++to;
         }
-        // When the text's last block is ASCII, the part of it before `from`
-        // was copied as it is: the block goes whole to where it ends.
-        if (leadingAsciiBytes(end - kTextBlock) == kTextBlock) {
-            std::memcpy(to + (end - from) - kTextBlock, end - kTextBlock, kTextBlock);
-            to += end - from;
+        // An ASCII rest is copied whole. When the text's whole last block is
+        // ASCII, its part before `from` was copied as it is, so the block goes
+        // where it ends; otherwise the rest goes as words.
+        const unsigned high = highBytes(end - kTextBlock);
+        const std::size_t rest = static_cast<std::size_t>(end - from);
+        if ((high >> (kTextBlock - rest)) == 0) {
+            if (high == 0)
+                std::memcpy(to + rest - kTextBlock, end - kTextBlock, kTextBlock);
+            else
+                copyShort(from, rest, to);
+            to += rest;
             from = end;
         }
     } else if (allAscii(from, text.size())) {
