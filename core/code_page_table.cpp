@@ -112,8 +112,8 @@ bool SingleByteTable::byteOf(char32_t codePoint, char& byte) const {
 // Both directions copy a whole block and keep its ASCII part, so that text
 // that is mostly ASCII costs little more than the copy; only the other
 // characters are looked up. The last bytes of a text, less than a block, go
-// one at a time (from UTF-8: unless they are ASCII). Pointers are kept in locals: stores through `to` could
-// otherwise alias them.
+// one at a time (from UTF-8: unless they are ASCII). Pointers are kept in
+// locals: stores through `to` could otherwise alias them.
 
 char* SingleByteTable::toUtf8(std::string_view text, char* to) const {
     const char* from = text.data();

@@ -21,6 +21,10 @@ static_assert(BinaryReader::kReadAhead >= SingleByteTable::kReadAhead);
 
 namespace {
 constexpr std::uint32_t kMagic = Collection::kFileMagic;
+constexpr std::int32_t kCodePageVersion = 1;
+constexpr std::int32_t kUtf8Version = 2;
+constexpr std::uint16_t kLinkKind = 0;
+constexpr std::uint16_t kFolderKind = 1;
 
 // A save visits the texts in the order a load allocated them, which mostly
 // lies in memory one after another: asking for the memory a page past each
@@ -32,10 +36,6 @@ void fetchAhead(const char* text) {
     (void)text;
 #endif
 }
-constexpr std::int32_t kCodePageVersion = 1;
-constexpr std::int32_t kUtf8Version = 2;
-constexpr std::uint16_t kLinkKind = 0;
-constexpr std::uint16_t kFolderKind = 1;
 }  // namespace
 
 // The byte streams of one collection file, which know how its strings are
