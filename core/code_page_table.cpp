@@ -37,6 +37,27 @@ std::size_t decodeLongSequence(const unsigned char* bytes, std::size_t available
 }
 
 bool highByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+// Copies `size` bytes, fewer than a block, as two overlapping words.
+void copyShort(const char* from, std::size_t size, char* to) {
+    if (size >= 8) {
+        std::uint64_t first, last;
+        std::memcpy(&first, from, 8);
+        std::memcpy(&last, from + size - 8, 8);
+        std::memcpy(to, &first, 8);
+        std::memcpy(to + size - 8, &last, 8);
+    } else if (size >= 4) {
+        std::uint32_t first, last;
+        std::memcpy(&first, from, 4);
+        std::memcpy(&last, from + size - 4, 4);
+        std::memcpy(to, &first, 4);
+        std::memcpy(to + size - 4, &last, 4);
+    } else if (size > 0) {
+        to[0] = from[0];
+        to[size / 2] = from[size / 2];
+        to[size - 1] = from[size - 1];
+    }
+}
 }  // namespace
 
 const SingleByteTable* SingleByteTable::ansiFor(unsigned codePage) {
@@ -91,8 +112,8 @@ bool SingleByteTable::byteOf(char32_t codePoint, char& byte) const {
 // Both directions copy a whole block and keep its ASCII part, so that text
 // that is mostly ASCII costs little more than the copy; only the other
 // characters are looked up. The last bytes of a text, less than a block, go
-// one at a time. Pointers are kept in locals: stores through `to` could
-// otherwise alias them.
+// one at a time (from UTF-8: unless they are ASCII). Pointers are kept in
+// locals: stores through `to` could otherwise alias them.
 
 char* SingleByteTable::toUtf8(std::string_view text, char* to) const {
     const char* from = text.data();
@@ -168,6 +189,23 @@ SingleByteTable::Progress SingleByteTable::fromUtf8(std::string_view text, char*
             from += length;
             ++to;
         }
+        // An ASCII rest is copied whole. When the text's whole last block is
+        // ASCII, its part before `from` was copied as it is, so the block goes
+        // where it ends; otherwise the rest goes as words.
+        const unsigned high = highBytes(end - kTextBlock);
+        const std::size_t rest = static_cast<std::size_t>(end - from);
+        if ((high >> (kTextBlock - rest)) == 0) {
+            if (high == 0)
+                std::memcpy(to + rest - kTextBlock, end - kTextBlock, kTextBlock);
+            else
+                copyShort(from, rest, to);
+            to += rest;
+            from = end;
+        }
+    } else if (allAscii(from, text.size())) {
+        copyShort(from, text.size(), to);
+        to += text.size();
+        from = end;
     }
     while (from < end) {
         const std::size_t length = highByte(*from) ? characterByte(from, end, *to) : (*to = *from, 1);
