@@ -5,13 +5,19 @@
 // is the command-line tool's import, which also saves the collection.
 // With --non-latin the titles, descriptions and folder names are mostly
 // Cyrillic and Chinese instead of mostly ASCII; with --keep the generated
-// files stay, for timing other programs on them.
+// files stay, for timing other programs on them. Where KEditBookmarks is
+// installed, its import of the same file is timed too, in the same run.
 //
 // Usage: import_bench [--non-latin] [--keep] [SCRATCH_FOLDER]
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "bench_support.h"
 #include "cli/import_command.h"
@@ -112,6 +118,26 @@ double floorSeconds(const std::string& path, std::size_t& angles) {
         for (std::size_t i = 0; i < got; ++i) angles += buffer[i] == '<';
     return watch.seconds();
 }
+
+// Seconds KEditBookmarks takes to import the file, or a negative number
+// where it is not installed or fails.
+double keditBookmarksSeconds(const std::string& path) {
+#ifdef _WIN32
+    (void)path;
+    return -1;
+#else
+    static const char kProgram[] = "/usr/bin/keditbookmarks";
+    if (::access(kProgram, X_OK) != 0) return -1;
+    const std::string out = path + ".kedit.xml";
+    const std::string command = std::string("QT_QPA_PLATFORM=offscreen ") + kProgram + " --importmoz '" + path +
+                                "' '" + out + "' >/dev/null 2>&1";
+    Stopwatch watch;
+    const int status = std::system(command.c_str());
+    const double seconds = watch.seconds();
+    removeFile(out);
+    return status == 0 ? seconds : -1;
+#endif
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -157,6 +183,8 @@ int main(int argc, char** argv) {
                     megabytes(size), seconds, static_cast<double>(counts.links) / seconds, megabytes(size) / seconds,
                     tool, floor, tool / floor, peak / 1e6, peak / static_cast<double>(size));
         if (counts.links != static_cast<std::size_t>(links)) std::fprintf(stderr, "  expected %d links\n", links);
+        if (const double kedit = keditBookmarksSeconds(path); kedit >= 0)
+            std::printf("%8s KEditBookmarks %.3f s, %.1f times the tool\n", "", kedit, kedit / tool);
         if (!keep) removeFile(path);
     }
     std::puts("peak: the process's peak memory after the import; floor: read the file and count its '<' bytes;\n"
