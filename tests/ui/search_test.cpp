@@ -45,11 +45,6 @@ protected:
             pressButton(box, IDOK);
         };
     }
-    bool expanded(const std::string& title) {
-        select(title);
-        HTREEITEM item = TreeView_GetSelection(tree());
-        return TreeView_GetItemState(tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED;
-    }
 };
 }  // namespace
 
