@@ -55,11 +55,15 @@ InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t level
     return counts;
 }
 
-InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& source) {
+std::size_t levelsAllowedBelow(const Folder* folder) {
     std::size_t depth = 0;
     for (const Folder* above = folder; above->parent; above = above->parent) ++depth;
+    return depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0;
+}
+
+InsertedCounts insertItems(Collection& collection, Folder* folder, ItemSource& source) {
     Folder staging;
-    const InsertedCounts counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0);
+    const InsertedCounts counts = stageItems(staging, source, levelsAllowedBelow(folder));
     while (BookmarkNode* node = staging.childrenBegin().node()) {
         staging.unlinkChild(node);
         collection.link(folder, folder->childrenEnd(), node);

@@ -20,6 +20,8 @@ struct InsertedCounts {
 // Ends at the EndOfFolder that closes the source's top level, or early when
 // `progress` (told the items built so far) asks to stop.
 InsertedCounts stageItems(Folder& staging, ItemSource& source, std::size_t levels, Progress* progress = nullptr);
+// The folder levels a collection file still allows below `folder`.
+std::size_t levelsAllowedBelow(const Folder* folder);
 
 // Appends every item of `source` to `folder`, nested within the depth a
 // collection file allows (where there is no tree view: the command-line

@@ -13,6 +13,9 @@
 #include "core/bookmark_node.h"
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item);
+// The item in `relation` (TVGN_CHILD, TVGN_PARENT, ...) to `item`, or none.
+HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation);
+bool isExpanded(HWND tree, HTREEITEM item);
 // The item that shows the node, or none (a folder above it was never
 // opened). Asking the control instead would cost a search of all its items
 // under Wine.

@@ -10,14 +10,7 @@
 #include "ui/tree/tree_view.h"
 
 namespace {
-HTREEITEM firstChildItem(HWND tree, HTREEITEM item) {
-    return reinterpret_cast<HTREEITEM>(
-        ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item)));
-}
-
-bool isExpanded(HWND tree, HTREEITEM item) {
-    return (::SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
-}
+HTREEITEM firstChildItem(HWND tree, HTREEITEM item) { return nextItem(tree, item, TVGN_CHILD); }
 
 // The item of the folder that holds `node`: the root for the top level.
 HTREEITEM parentItemOf(const BookmarkNode* node) {
@@ -67,6 +60,15 @@ int CALLBACK compareRanks(LPARAM first, LPARAM second, LPARAM ranks) {
     return a < b ? -1 : a > b ? 1 : 0;
 }
 }  // namespace
+
+HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(
+        ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+bool isExpanded(HWND tree, HTREEITEM item) {
+    return (::SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
 
 BookmarkNode* nodeOfItem(HWND tree, HTREEITEM item) {
     if (!item) return nullptr;

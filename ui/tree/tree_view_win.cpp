@@ -23,17 +23,6 @@
 namespace {
 constexpr COLORREF kImageMaskColour = RGB(128, 0, 0);
 
-HTREEITEM nextItem(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(
-        ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
-std::size_t folderDepth(const Folder* folder) {
-    std::size_t depth = 0;
-    for (const Folder* parent = folder->parent; parent; parent = parent->parent) ++depth;
-    return depth;
-}
-
 HWND mainWindowOf(HWND tree) { return ::GetParent(tree); }
 
 void refreshDescriptionOf(HWND tree) { showDescription(mainWindowOf(tree)); }
@@ -151,12 +140,11 @@ InsertedCounts insertFromSource(HWND tree, ItemSource& source, HTREEITEM target,
     // The items are built apart first and go in as one step, so an undo
     // takes back the whole import.
     const InsertPoint point = resolveInsertPoint(tree, target, into);
-    const std::size_t depth = folderDepth(point.folder);
     Folder staging;
     InsertedCounts counts;
     {
         LongWork work(mainWindowOf(tree), IDS_WORK_READING, true, IDS_WORK_COUNT);
-        counts = stageItems(staging, source, depth < Folder::kMaxDepth ? Folder::kMaxDepth - depth : 0, &work);
+        counts = stageItems(staging, source, levelsAllowedBelow(point.folder), &work);
     }
     if (counts.cancelled) return counts;  // the staged items go with `staging`
     BookmarkNode* first = staging.childrenBegin().node();

@@ -20,9 +20,7 @@ public:
     void removing(BookmarkNode* node) override {
         // An undo brings the folder back as the user left it.
         HTREEITEM item = itemOfNode(node);
-        if (item && node->asFolder() &&
-            (::SendMessageW(tree_, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) & TVIS_EXPANDED))
-            expanded_.insert(node);
+        if (item && node->asFolder() && isExpanded(tree_, item)) expanded_.insert(node);
         removeNodeItem(tree_, node);
     }
 
