@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "core/com_pointer_win.h"
 #include "core/unicode_text.h"
 #include "exchange/bookmark_data_object_win.h"
 #include "exchange/clipboard_formats_win.h"
@@ -137,14 +138,9 @@ protected:
         link = c.childrenBegin().next().node()->asLink();
     }
 
-    // A data object the test owns one reference of.
-    struct Held {
-        BookmarkDataObject* object;
-        ~Held() { object->Release(); }
-        BookmarkDataObject* operator->() const { return object; }
-        operator IDataObject*() const { return object; }
-    };
-    Held dataOf(const BookmarkNode* node) const { return Held{new BookmarkDataObject(c, *node)}; }
+    ComPointer<BookmarkDataObject> dataOf(const BookmarkNode* node) const {
+        return ComPointer<BookmarkDataObject>::adopt(new BookmarkDataObject(c, *node));
+    }
 
     std::string streamOf(const BookmarkNode* node) const {
         std::string stream(measureNodeStream(c, *node), '\0');
@@ -154,8 +150,8 @@ protected:
 };
 }  // namespace
 
-TEST_F(DataObject, RequestsAreCheckedInOrder) {
-    Held data = dataOf(link);
+TEST_F(DataObject, RequestsAreCheckedInOrderAndMadeCanonical) {
+    const auto data = dataOf(link);
     std::pair<FORMATETC, HRESULT> cases[] = {
         {request(formats().fileContents, 0), S_OK},
         {request(formats().fileContents, -1), S_OK},
@@ -178,33 +174,43 @@ TEST_F(DataObject, RequestsAreCheckedInOrder) {
     EXPECT_EQ(DV_E_FORMATETC, data->QueryGetData(nullptr));
     EXPECT_EQ(DV_E_FORMATETC, data->GetData(nullptr, nullptr));
     EXPECT_EQ(DV_E_STGMEDIUM, data->GetData(&text, nullptr));
+
+    FORMATETC out{};
+    EXPECT_EQ(DATA_S_SAMEFORMATETC, data->GetCanonicalFormatEtc(&text, &out));
+    FORMATETC icon = request(CF_TEXT, -1, TYMED_HGLOBAL, DVASPECT_ICON);
+    EXPECT_EQ(S_OK, data->GetCanonicalFormatEtc(&icon, &out));
+    EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), out.dwAspect);
+    EXPECT_EQ(nullptr, out.ptd);
+    FORMATETC indexed = request(CF_TEXT, 3);
+    EXPECT_EQ(DV_E_LINDEX, data->GetCanonicalFormatEtc(&indexed, &out));
+    EXPECT_EQ(DV_E_FORMATETC, data->GetCanonicalFormatEtc(nullptr, &out));
 }
 
 TEST_F(DataObject, FolderOffersOwnFormatsAndItsNameAsText) {
     c.setTitle(folder, "Tools 工具");
-    Held data = dataOf(folder);
+    const auto data = dataOf(folder);
     std::string bytes;
-    EXPECT_EQ(S_OK, getData(data, CF_UNICODETEXT, bytes));
+    EXPECT_EQ(S_OK, getData(data.get(), CF_UNICODETEXT, bytes));
     EXPECT_EQ(wideBytes("Tools 工具"), bytes);
-    EXPECT_EQ(S_OK, getData(data, CF_TEXT, bytes));
+    EXPECT_EQ(S_OK, getData(data.get(), CF_TEXT, bytes));
     EXPECT_EQ(std::string("Tools ??\0", 9), bytes);
-    EXPECT_EQ(S_OK, getData(data, formats().own, bytes));
+    EXPECT_EQ(S_OK, getData(data.get(), formats().own, bytes));
     EXPECT_EQ(streamOf(folder), bytes);
     for (CLIPFORMAT linkOnly : {formats().urlWide, formats().url, formats().fileDescriptorWide,
                                 formats().fileDescriptor, formats().fileContents})
-        EXPECT_EQ(DV_E_CLIPFORMAT, getData(data, linkOnly, bytes));
+        EXPECT_EQ(DV_E_CLIPFORMAT, getData(data.get(), linkOnly, bytes));
     EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE}),
-              listedFormats(data));
+              listedFormats(data.get()));
 }
 
 TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
     std::string bytes;
-    EXPECT_EQ(S_OK, getData(dataOf(link), formats().fileContents, bytes, 0));
+    EXPECT_EQ(S_OK, getData(dataOf(link).get(), formats().fileContents, bytes, 0));
     EXPECT_EQ("[InternetShortcut]\r\nURL=http://example.org/\r\n", bytes);
 
     c.setTitle(link, "Жж <b> 例え 🔥");
     c.setUrl(link, "https://例え.jp/パス");
-    Held data = dataOf(link);
+    const auto data = dataOf(link);
     // The ANSI forms lose what the code page lacks: '?' in text, '_' in a file name.
     const std::pair<CLIPFORMAT, std::string> cases[] = {
         {CF_UNICODETEXT, wideBytes("https://例え.jp/パス")},
@@ -215,11 +221,11 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
         {formats().fileDescriptor, descriptorBytes(336, "__ _b_ __ _.url")},
     };
     for (const auto& [format, expected] : cases) {
-        EXPECT_EQ(S_OK, getData(data, format, bytes));
+        EXPECT_EQ(S_OK, getData(data.get(), format, bytes));
         EXPECT_EQ(expected, bytes) << format;
     }
     // CF_LOCALE names a locale whose ANSI code page is the one of CF_TEXT.
-    ASSERT_EQ(S_OK, getData(data, CF_LOCALE, bytes));
+    ASSERT_EQ(S_OK, getData(data.get(), CF_LOCALE, bytes));
     ASSERT_EQ(sizeof(LCID), bytes.size());
     DWORD codePage = 0;
     ::GetLocaleInfoW(*reinterpret_cast<const LCID*>(bytes.data()), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
@@ -228,58 +234,9 @@ TEST_F(DataObject, LinkIsAnAddressAndAShortcutFile) {
     EXPECT_EQ((std::vector<CLIPFORMAT>{formats().own, formats().ownAnsi, CF_UNICODETEXT, CF_TEXT, CF_LOCALE,
                                        formats().urlWide, formats().url, formats().fileDescriptorWide,
                                        formats().fileDescriptor, formats().fileContents}),
-              listedFormats(data));
-}
+              listedFormats(data.get()));
 
-TEST_F(DataObject, NamelessOrAddresslessLinkOffersNoShortcutData) {
-    c.setTitle(link, "");
-    Held untitled = dataOf(link);
-    FORMATETC descriptor = request(formats().fileDescriptor);
-    EXPECT_EQ(S_OK, untitled->QueryGetData(&descriptor));
-    std::string bytes;
-    EXPECT_EQ(STG_E_MEDIUMFULL, getData(untitled, formats().fileDescriptor, bytes));
-
-    c.setTitle(link, "con");
-    c.setUrl(link, "");
-    Held empty = dataOf(link);
-    EXPECT_EQ(STG_E_MEDIUMFULL, getData(empty, formats().fileContents, bytes));
-    EXPECT_EQ(S_OK, getData(empty, formats().fileDescriptor, bytes));
-    EXPECT_STREQ("con_.url", bytes.c_str() + 76);
-}
-
-TEST_F(DataObject, OwnFormatIsLentAndKeepsTheObjectAlive) {
-    Held data = dataOf(folder);
-    FORMATETC own = request(formats().own);
-    STGMEDIUM first{}, second{};
-    ASSERT_EQ(S_OK, data->GetData(&own, &first));
-    ASSERT_EQ(S_OK, data->GetData(&own, &second));
-    EXPECT_EQ(first.hGlobal, second.hGlobal);
-    EXPECT_EQ(static_cast<IUnknown*>(static_cast<IDataObject*>(data.object)), first.pUnkForRelease);
-    EXPECT_EQ(4u, data->AddRef());  // the test's, two media's, this one
-    data->Release();
-    ::ReleaseStgMedium(&first);
-    ::ReleaseStgMedium(&second);
-    EXPECT_EQ(streamOf(folder), blockBytes(first.hGlobal));  // still there
-    EXPECT_EQ(2u, data->AddRef());
-    data->Release();
-}
-
-TEST_F(DataObject, CanonicalFormat) {
-    Held data = dataOf(link);
-    FORMATETC out{};
-    FORMATETC plain = request(CF_TEXT);
-    EXPECT_EQ(DATA_S_SAMEFORMATETC, data->GetCanonicalFormatEtc(&plain, &out));
-    FORMATETC icon = request(CF_TEXT, -1, TYMED_HGLOBAL, DVASPECT_ICON);
-    EXPECT_EQ(S_OK, data->GetCanonicalFormatEtc(&icon, &out));
-    EXPECT_EQ(static_cast<DWORD>(DVASPECT_CONTENT), out.dwAspect);
-    EXPECT_EQ(nullptr, out.ptd);
-    FORMATETC indexed = request(CF_TEXT, 3);
-    EXPECT_EQ(DV_E_LINDEX, data->GetCanonicalFormatEtc(&indexed, &out));
-    EXPECT_EQ(DV_E_FORMATETC, data->GetCanonicalFormatEtc(nullptr, &out));
-}
-
-TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
-    Held data = dataOf(link);
+    // The enumerator skips, clones and resets.
     IEnumFORMATETC* list = nullptr;
     ASSERT_EQ(S_OK, data->EnumFormatEtc(DATADIR_GET, &list));
     EXPECT_EQ(S_OK, list->Skip(8));
@@ -301,14 +258,37 @@ TEST_F(DataObject, EnumeratorSkipsResetsAndClones) {
     list->Release();
 }
 
-TEST_F(DataObject, OwnItemsRoundTrip) {
-    Held data = dataOf(folder);
-    bool ownFormat = false;
-    EXPECT_TRUE(canAccept(data, ownFormat));
-    EXPECT_TRUE(ownFormat);
-    DataObjectImport import(data);
-    ASSERT_NE(nullptr, import.source());
-    EXPECT_EQ("{Tools{Inner <http://inner/>}}", itemLog(*import.source()));
+TEST_F(DataObject, NamelessOrAddresslessLinkOffersNoShortcutData) {
+    c.setTitle(link, "");
+    const auto untitled = dataOf(link);
+    FORMATETC descriptor = request(formats().fileDescriptor);
+    EXPECT_EQ(S_OK, untitled->QueryGetData(&descriptor));
+    std::string bytes;
+    EXPECT_EQ(STG_E_MEDIUMFULL, getData(untitled.get(), formats().fileDescriptor, bytes));
+
+    c.setTitle(link, "con");
+    c.setUrl(link, "");
+    const auto empty = dataOf(link);
+    EXPECT_EQ(STG_E_MEDIUMFULL, getData(empty.get(), formats().fileContents, bytes));
+    EXPECT_EQ(S_OK, getData(empty.get(), formats().fileDescriptor, bytes));
+    EXPECT_STREQ("con_.url", bytes.c_str() + 76);
+}
+
+TEST_F(DataObject, OwnFormatIsLentAndKeepsTheObjectAlive) {
+    const auto data = dataOf(folder);
+    FORMATETC own = request(formats().own);
+    STGMEDIUM first{}, second{};
+    ASSERT_EQ(S_OK, data->GetData(&own, &first));
+    ASSERT_EQ(S_OK, data->GetData(&own, &second));
+    EXPECT_EQ(first.hGlobal, second.hGlobal);
+    EXPECT_EQ(static_cast<IUnknown*>(static_cast<IDataObject*>(data.get())), first.pUnkForRelease);
+    EXPECT_EQ(4u, data->AddRef());  // the test's, two media's, this one
+    data->Release();
+    ::ReleaseStgMedium(&first);
+    ::ReleaseStgMedium(&second);
+    EXPECT_EQ(streamOf(folder), blockBytes(first.hGlobal));  // still there
+    EXPECT_EQ(2u, data->AddRef());
+    data->Release();
 }
 
 // Own items first, even when the data also lists files; then files, then
@@ -316,10 +296,10 @@ TEST_F(DataObject, OwnItemsRoundTrip) {
 TEST_F(DataObject, ImportTakesTheBestFormOnOffer) {
     c.setTitle(link, "Café 例え 🔥");
     c.setUrl(link, "https://例え.jp/パス");
-    Held data = dataOf(link);
+    const auto data = dataOf(link);
     std::string own, ownAnsi;
-    ASSERT_EQ(S_OK, getData(data, formats().own, own));
-    ASSERT_EQ(S_OK, getData(data, formats().ownAnsi, ownAnsi));
+    ASSERT_EQ(S_OK, getData(data.get(), formats().own, own));
+    ASSERT_EQ(S_OK, getData(data.get(), formats().ownAnsi, ownAnsi));
     const std::string wideDescriptor = descriptorBytes(596, wideBytes("Dir\\Сайт.例え.url"));
     const std::string ansiDescriptor = descriptorBytes(336, "Caf\xE9.url");
     const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
