@@ -59,20 +59,15 @@ TEST(CompareTitles, CaseAndOrderInEveryScript) {
 }
 
 TEST(PaneLayout, QuarterRuleAndStoredHeight) {
-    const PaneLayout stored = computePaneLayout(800, 600, 150, 4);
-    EXPECT_EQ(0, stored.tree.y);
-    EXPECT_EQ(446, stored.tree.height);
-    EXPECT_EQ(450, stored.description.y);
-    EXPECT_EQ(150, stored.description.height);
-    EXPECT_EQ(800, stored.description.width);
-    EXPECT_EQ(150, stored.descriptionHeight);
-
-    for (int descr : {0, 601, 602, -20}) {  // none, all or more than all of the height
-        const PaneLayout quarter = computePaneLayout(800, 601, descr, 4);
-        EXPECT_EQ(150, quarter.descriptionHeight) << descr;
-        EXPECT_EQ(451, quarter.description.y) << descr;
-        EXPECT_EQ(447, quarter.tree.height) << descr;
-    }
+    // Tree top and height, pane top, height and width, and the height stored back.
+    const auto layout = [](int clientHeight, int stored) {
+        const PaneLayout l = computePaneLayout(800, clientHeight, stored, 4);
+        return std::array{l.tree.y, l.tree.height, l.description.y, l.description.height, l.description.width,
+                          l.descriptionHeight};
+    };
+    EXPECT_EQ((std::array{0, 446, 450, 150, 800, 150}), layout(600, 150));
+    for (int descr : {0, 601, 602, -20})  // none, all or more than all of the height
+        EXPECT_EQ((std::array{0, 447, 451, 150, 800, 150}), layout(601, descr)) << descr;
 }
 
 TEST(FieldMatches, CaseAndMasks) {
