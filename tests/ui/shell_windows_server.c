@@ -18,6 +18,23 @@
 #include <ole2.h>
 #include <oleauto.h>
 
+/* Each object starts with its vtable and the interface it implements. */
+typedef struct {
+    void* lpVtbl;
+    const IID* own;
+} Object;
+
+typedef struct {
+    Object base;
+    const WCHAR* title;
+} Document;
+
+typedef struct {
+    Object base;
+    const WCHAR* url;   /* NULL: reading it fails */
+    Document* document; /* NULL: no HTML document */
+} Browser;
+
 static HRESULT STDMETHODCALLTYPE notImplemented(void* self) {
     (void)self;
     return E_NOTIMPL;
@@ -28,45 +45,24 @@ static ULONG STDMETHODCALLTYPE staticAddRef(void* self) {
     return 1;
 }
 
-/* Every slot E_NOTIMPL but the three of IUnknown. */
-static void fillVtable(void* vtable, size_t size, void* queryInterface) {
-    void** slots = (void**)vtable;
-    for (size_t i = 0; i < size / sizeof(void*); ++i) slots[i] = (void*)notImplemented;
-    slots[0] = queryInterface;
-    slots[1] = slots[2] = (void*)staticAddRef;
-}
-
 /* The object itself for IUnknown, IDispatch and its own interface. */
-static HRESULT answer(void* self, REFIID iid, REFIID own, void** out) {
-    const BOOL known = IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, own);
+static HRESULT STDMETHODCALLTYPE queryInterface(Object* self, REFIID iid, void** out) {
+    const BOOL known = IsEqualIID(iid, &IID_IUnknown) || IsEqualIID(iid, &IID_IDispatch) || IsEqualIID(iid, self->own);
     *out = known ? self : NULL;
     return known ? S_OK : E_NOINTERFACE;
 }
 
-/* The HTML document of a page. */
-typedef struct {
-    IHTMLDocument2Vtbl* lpVtbl;
-    const WCHAR* title;
-} Document;
-
-static HRESULT STDMETHODCALLTYPE documentQueryInterface(IHTMLDocument2* self, REFIID iid, void** out) {
-    return answer(self, iid, &IID_IHTMLDocument2, out);
+/* Every slot E_NOTIMPL but the three of IUnknown. */
+static void fillVtable(void* vtable, size_t size) {
+    void** slots = (void**)vtable;
+    for (size_t i = 0; i < size / sizeof(void*); ++i) slots[i] = (void*)notImplemented;
+    slots[0] = (void*)queryInterface;
+    slots[1] = slots[2] = (void*)staticAddRef;
 }
 
 static HRESULT STDMETHODCALLTYPE documentTitle(IHTMLDocument2* self, BSTR* title) {
     *title = SysAllocString(((Document*)self)->title);
     return S_OK;
-}
-
-/* A browser window. */
-typedef struct {
-    IWebBrowserVtbl* lpVtbl;
-    const WCHAR* url;  /* NULL: reading it fails */
-    Document* document; /* NULL: no HTML document */
-} Browser;
-
-static HRESULT STDMETHODCALLTYPE browserQueryInterface(IWebBrowser* self, REFIID iid, void** out) {
-    return answer(self, iid, &IID_IWebBrowser, out);
 }
 
 static HRESULT STDMETHODCALLTYPE browserLocation(IWebBrowser* self, BSTR* url) {
@@ -81,69 +77,56 @@ static HRESULT STDMETHODCALLTYPE browserDocument(IWebBrowser* self, IDispatch** 
     return S_OK;
 }
 
-/* The shell's window list. */
-typedef struct {
-    IShellWindowsVtbl* lpVtbl;
-} Windows;
-
 static IHTMLDocument2Vtbl documentVtbl;
 static IWebBrowserVtbl browserVtbl;
 static IShellWindowsVtbl windowsVtbl;
 static IClassFactoryVtbl factoryVtbl;
 
-static Document titledDocument = {&documentVtbl, L"Caf\x00e9 \x041C\x0438\x0440 page"}; /* Café Мир */
-static Document untitledDocument = {&documentVtbl, L""};
+/* "Café Мир page" */
+static Document titledDocument = {{&documentVtbl, &IID_IHTMLDocument2}, L"Caf\x00e9 \x041C\x0438\x0440 page"};
+static Document untitledDocument = {{&documentVtbl, &IID_IHTMLDocument2}, L""};
 static Browser browsers[] = {
-    {&browserVtbl, L"http://titled.example/", &titledDocument},
-    {&browserVtbl, L"http://untitled.example/", &untitledDocument},
-    {&browserVtbl, L"file:///C:/Users/Public/Documents", NULL},
-    {&browserVtbl, NULL, &titledDocument},
+    {{&browserVtbl, &IID_IWebBrowser}, L"http://titled.example/", &titledDocument},
+    {{&browserVtbl, &IID_IWebBrowser}, L"http://untitled.example/", &untitledDocument},
+    {{&browserVtbl, &IID_IWebBrowser}, L"file:///C:/Users/Public/Documents", NULL},
+    {{&browserVtbl, &IID_IWebBrowser}, NULL, &titledDocument},
 };
-static Windows windows = {&windowsVtbl};
-static IClassFactory factory = {&factoryVtbl};
-
-static HRESULT STDMETHODCALLTYPE windowsQueryInterface(IShellWindows* self, REFIID iid, void** out) {
-    return answer(self, iid, &IID_IShellWindows, out);
-}
+static Object windows = {&windowsVtbl, &IID_IShellWindows};
+static Object factory = {&factoryVtbl, &IID_IClassFactory};
+#define BROWSER_COUNT ((LONG)(sizeof browsers / sizeof browsers[0]))
 
 static HRESULT STDMETHODCALLTYPE windowsCount(IShellWindows* self, LONG* count) {
     (void)self;
-    *count = (LONG)(sizeof browsers / sizeof browsers[0]);
+    *count = BROWSER_COUNT;
     return S_OK;
 }
 
 static HRESULT STDMETHODCALLTYPE windowsItem(IShellWindows* self, VARIANT index, IDispatch** item) {
     (void)self;
     *item = NULL;
-    if (V_VT(&index) != VT_I4 || V_I4(&index) < 0 || V_I4(&index) >= (LONG)(sizeof browsers / sizeof browsers[0]))
-        return S_FALSE;
+    if (V_VT(&index) != VT_I4 || V_I4(&index) < 0 || V_I4(&index) >= BROWSER_COUNT) return S_FALSE;
     *item = (IDispatch*)&browsers[V_I4(&index)];
     return S_OK;
 }
 
-static HRESULT STDMETHODCALLTYPE factoryQueryInterface(IClassFactory* self, REFIID iid, void** out) {
-    return answer(self, iid, &IID_IClassFactory, out);
-}
-
 static HRESULT STDMETHODCALLTYPE factoryCreate(IClassFactory* self, IUnknown* outer, REFIID iid, void** out) {
     (void)self;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    return windowsQueryInterface((IShellWindows*)&windows, iid, out);
+    return outer ? CLASS_E_NOAGGREGATION : queryInterface(&windows, iid, out);
 }
 
 HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!IsEqualCLSID(clsid, &CLSID_ShellWindows)) return CLASS_E_CLASSNOTAVAILABLE;
-    fillVtable(&documentVtbl, sizeof documentVtbl, (void*)documentQueryInterface);
+    fillVtable(&documentVtbl, sizeof documentVtbl);
     documentVtbl.get_title = documentTitle;
-    fillVtable(&browserVtbl, sizeof browserVtbl, (void*)browserQueryInterface);
+    fillVtable(&browserVtbl, sizeof browserVtbl);
     browserVtbl.get_LocationURL = browserLocation;
     browserVtbl.get_Document = browserDocument;
-    fillVtable(&windowsVtbl, sizeof windowsVtbl, (void*)windowsQueryInterface);
+    fillVtable(&windowsVtbl, sizeof windowsVtbl);
     windowsVtbl.get_Count = windowsCount;
     windowsVtbl.Item = windowsItem;
-    fillVtable(&factoryVtbl, sizeof factoryVtbl, (void*)factoryQueryInterface);
+    fillVtable(&factoryVtbl, sizeof factoryVtbl);
     factoryVtbl.CreateInstance = factoryCreate;
-    return factoryQueryInterface(&factory, iid, out);
+    return queryInterface(&factory, iid, out);
 }
 
 HRESULT WINAPI DllCanUnloadNow(void) { return S_FALSE; }
