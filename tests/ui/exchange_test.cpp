@@ -14,13 +14,11 @@
 #include <thread>
 
 #include "core/com_pointer_win.h"
-#include "exchange/bookmark_data_object_win.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
 #include "ui/tree/drag_drop.h"
 #include "ui/resource_ids.h"
-#include "ui/tree/tree_view.h"
 #include "ui/window/main_loop.h"
 
 namespace {
@@ -124,14 +122,6 @@ protected:
         return point;
     }
 
-    POINT screenPointBelowItems() {
-        RECT client;
-        ::GetClientRect(tree(), &client);
-        POINT point{client.right / 2, client.bottom - 20};
-        ::ClientToScreen(tree(), &point);
-        return point;
-    }
-
     // What the drop target answers to data entering over the point.
     int effectOver(IDataObject* data, POINT point, DWORD keys) {
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
@@ -156,21 +146,7 @@ protected:
 const std::string kA = "A{a1 <http://a1/>, A2{deep <http://deep/>}}";
 }  // namespace
 
-TEST_F(Exchange, CutAndPasteMoveAnItemCopyLeavesIt) {
-    select("a1");
-    runCommand(IDM_CUT);
-    select("B");
-    runCommand(IDM_PASTE);
-    EXPECT_EQ("a1", selectedTitle());
-    select("A2");
-    runCommand(IDM_COPY);
-    select("L");
-    runCommand(IDM_PASTE);  // a link target: before it
-    EXPECT_EQ("{A{A2{deep <http://deep/>}}, B{a1 <http://a1/>}, A2{deep <http://deep/>}, L <http://l/>}", controlText());
-    EXPECT_EQ(treeText(theApp.collection), controlText());
-}
-
-TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
+TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakesCutMovesCopyLeaves) {
     emptyClipboard();
     EXPECT_FALSE(pasteEnabled());
     putTextOnClipboard("hello world, not a link");  // would be a junk link
@@ -185,16 +161,24 @@ TEST_F(Exchange, PasteIsOfferedForWhatTheTreeTakes) {
     select("L");
     runCommand(IDM_PASTE);
     EXPECT_EQ("http://from-text/", selectedTitle());
+
+    select("a1");
+    runCommand(IDM_CUT);
+    select("B");
+    runCommand(IDM_PASTE);
+    EXPECT_EQ("a1", selectedTitle());
+    select("A2");
+    runCommand(IDM_COPY);
+    select("L");
+    runCommand(IDM_PASTE);  // a link target: before it
+    EXPECT_EQ("{A{A2{deep <http://deep/>}}, B{a1 <http://a1/>}, http://from-text/ <http://from-text/>, "
+              "A2{deep <http://deep/>}, L <http://l/>}",
+              controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
-TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
-    BookmarkDataObject* own = new BookmarkDataObject(theApp.collection, *nodeOfItem(tree(), itemOfTitle("L")));
+TEST_F(Exchange, DropTargetCopiesWhatOtherProgramsOffer) {
     const POINT overB = screenPointOf("B");
-    EXPECT_EQ(DROPEFFECT_MOVE | DROPEFFECT_LINK, effectOver(own, overB, MK_LBUTTON));
-    EXPECT_EQ(DROPEFFECT_COPY | DROPEFFECT_LINK, effectOver(own, overB, MK_LBUTTON | MK_CONTROL));
-    EXPECT_EQ(DROPEFFECT_MOVE | DROPEFFECT_LINK, effectOver(own, screenPointBelowItems(), MK_LBUTTON));
-    own->Release();
-
     putTextOnClipboard("Text page\r\nhttp://text/");
     ComPointer<IDataObject> foreign;
     ASSERT_EQ(S_OK, ::OleGetClipboard(foreign.out()));
@@ -210,7 +194,14 @@ TEST_F(Exchange, DropTargetMovesOwnItemsAndCopiesOthers) {
     EXPECT_EQ(DROPEFFECT_NONE, effectOver(nothing.get(), overB, MK_LBUTTON));
 }
 
-TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
+TEST_F(Exchange, DraggingMovesOrCopiesWithCtrlNeverAFolderIntoItself) {
+    const std::string before = controlText();
+    const POINT overA = screenPointOf("A");
+    dragOnScreen(overA, screenPointOf("deep"));
+    dragOnScreen(overA, screenPointOf("A2"));
+    dragOnScreen(overA, {overA.x, overA.y + 6});
+    EXPECT_EQ(before, controlText());
+
     dragOnScreen(screenPointOf("L"), screenPointOf("B"));
     dragOnScreen(screenPointOf("a1"), screenPointOf("B"), "ctrl");
     EXPECT_EQ("{" + kA + ", B{L <http://l/>, a1 <http://a1/>}}", controlText());
@@ -220,15 +211,6 @@ TEST_F(Exchange, DraggingMovesOrCopiesWithCtrl) {
     runCommand(IDM_UNDO);
     EXPECT_EQ("{" + kA + ", B{}, L <http://l/>}", controlText());
     EXPECT_EQ("L", selectedTitle());
-}
-
-TEST_F(Exchange, FolderIsNotDroppedIntoItself) {
-    const std::string before = controlText();
-    const POINT overA = screenPointOf("A");
-    dragOnScreen(overA, screenPointOf("deep"));
-    dragOnScreen(overA, screenPointOf("A2"));
-    dragOnScreen(overA, {overA.x, overA.y + 6});
-    EXPECT_EQ(before, controlText());
     // A copy may go inside: the data was taken before the drop.
     dragOnScreen(screenPointOf("A2"), screenPointOf("deep"), "ctrl");
     EXPECT_EQ("{A{a1 <http://a1/>, A2{A2{deep <http://deep/>}, deep <http://deep/>}}, B{}, L <http://l/>}",
@@ -243,19 +225,17 @@ TEST_F(Exchange, DragNearAnEdgeScrolls) {
     const POINT from = screenPointOf("filler 50");
     RECT client;
     ::GetClientRect(tree(), &client);
-    POINT top{client.right / 2, 4}, middle{client.right / 2, client.bottom / 2}, bottom{client.right / 2, client.bottom - 4};
+    const LONG x = client.right / 2;
+    POINT top{x, 4}, middle{x, client.bottom / 2}, bottom{x, client.bottom - 4};
     for (POINT* point : {&top, &middle, &bottom}) ::ClientToScreen(tree(), point);
 
     // Each zone is watched until the tree has scrolled a few lines, or for
     // three seconds, so that a slow machine does not fail the test.
     HWND control = tree();
     const auto scrolledFrom = [control](int origin, int lines) {
-        int position = ::GetScrollPos(control, SB_VERT);
-        for (int wait = 0; wait < 300 && std::abs(position - origin) < lines; ++wait) {
+        for (int wait = 0; wait < 300 && std::abs(::GetScrollPos(control, SB_VERT) - origin) < lines; ++wait)
             ::Sleep(10);
-            position = ::GetScrollPos(control, SB_VERT);
-        }
-        return position;
+        return ::GetScrollPos(control, SB_VERT);
     };
     int start = 0, upper = 0, resting = 0, rested = 0, lower = 0;
     withHand([&] {
@@ -287,9 +267,6 @@ TEST_F(Exchange, DragNearAnEdgeScrolls) {
 }
 
 TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
-    const POINT overB = screenPointOf("B");
-    const POINT overL = screenPointOf("L");
-    RECT byMouse{}, byKeyboard{};
     // Where the menu shows, once it does.
     const auto menuRect = [](RECT& rect) {
         for (int wait = 0; wait < 300; ++wait) {
@@ -301,28 +278,21 @@ TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
             ::Sleep(10);
         }
     };
-    withHand([&] {
-        moveTo(overB);
-        xdotool("click 3");
-        menuRect(byMouse);
-        xdotool("key c");  // "&Copy"
-    });
-    EXPECT_EQ(overB.x, byMouse.left);
-    EXPECT_EQ(overB.y, byMouse.top);
-    EXPECT_EQ("B", selectedTitle());
-    EXPECT_EQ("B", clipboardText());
-
-    for (const char* keys : {"Menu", "shift+F10"}) {
-        select("L");
-        byKeyboard = {};
+    // A click on B, whose menu copies it ("&Copy"); the keys, with the pointer away, at the selected L.
+    for (const auto& [title, action] : {std::pair("B", "click 3"), std::pair("L", "key Menu"),
+                                        std::pair("L", "key shift+F10")}) {
+        const POINT at = screenPointOf(title);
+        const bool click = title == std::string("B");
+        RECT shown{};
         withHand([&] {
-            moveTo({5, 5});
-            xdotool(std::string("key ") + keys);
-            menuRect(byKeyboard);
-            xdotool("key Escape");
+            moveTo(click ? at : POINT{5, 5});
+            xdotool(action);
+            menuRect(shown);
+            xdotool(click ? "key c" : "key Escape");
         });
-        EXPECT_EQ(overL.x, byKeyboard.left) << keys;
-        EXPECT_EQ(overL.y, byKeyboard.top) << keys;
-        EXPECT_EQ("L", selectedTitle());
+        EXPECT_EQ(at.x, shown.left) << action;
+        EXPECT_EQ(at.y, shown.top) << action;
+        EXPECT_EQ(title, selectedTitle()) << action;
     }
+    EXPECT_EQ("B", clipboardText());
 }
