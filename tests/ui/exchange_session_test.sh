@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Bookmarks between Linkhaven and programs outside it, on the X display of a
 # Wine session (scripts/wine-session), driven with xdotool and xclip as a user
-# would: the X clipboard both ways, a file list, a folder between two running
-# Linkhaven processes, a link dragged out as a shortcut file, and a copied
-# link that outlives its program.
+# would: the X clipboard both ways, a folder between two running Linkhaven
+# processes, a link dragged out as a shortcut file, and a copied link that
+# outlives its program. What a data object holds is checked in-process by
+# data_object_test and exchange_test; here, what only crosses processes.
 # Usage: exchange_session_test.sh PROGRAM_FOLDER LINKHAVEN_CLI CATCHER SAMPLE
 set -uo pipefail
 program=$1/linkhaven.exe cli=$2 catcher=$3 sample=$4
@@ -18,13 +19,10 @@ check() {  # check DESCRIPTION COMMAND...
 }
 windowsPath() { echo "Z:${1//\//\\}"; }
 listing() { wine "$cli" list "$(windowsPath "$1")" 2>/dev/null | tr -d '\r'; }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
-# Whether the listing of a collection file has a line with the pattern; or,
-# under FILE PATTERN LINES PATTERN2, pattern2 within LINES after pattern.
+# Whether the listing of a collection file has a line with the pattern.
 lists() { listing "$1" | grep -q -- "$2"; }
-under() { listing "$1" | grep -A"$3" -- "$2" | grep -q -- "$4"; }
-same() { [ -n "$1" ] && [ "$1" = "$2" ]; }
-clipboardIs() { [ "$(clipboard)" = "$1" ]; }
+clipboardIs() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+fileIs() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
 # Whether a command holds within ten seconds (a busy machine is slow).
 eventually() {
     for _ in $(seq 50); do
@@ -35,31 +33,19 @@ eventually() {
 }
 # The lines of a top-level folder of a collection file, with its contents.
 topFolder() { listing "$1" | awk -v head="  + $2" '$0 == head { inside = 1; print; next } inside && /^  [^ ]/ { exit } inside'; }
-sameFolder() { same "$(topFolder "$work/a.lhv" "$1")" "$(topFolder "$work/b.lhv" "$1")"; }
-lastLine() { [ "$(listing "$1" | tail -1)" = "$2" ]; }
-fileIs() { [ "$(cat "$1" 2>/dev/null)" = "$2" ]; }
-
-# Waits for a window by its exact title; echoes its X id.
-waitWindow() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
+sameFolder() {
+    local a
+    a=$(topFolder "$work/a.lhv" "$1")
+    [ -n "$a" ] && [ "$a" = "$(topFolder "$work/b.lhv" "$1")" ]
 }
+
+# Whether a window of that exact title is there; waitWindow echoes its X id.
+shown() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
+waitWindow() { eventually shown "$1" && xdotool search --name "^$1\$" | head -1; }
 # Clicks the close button of a window (Alt+F4 from xdotool does not reach it).
 closeWindow() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove $((X + WIDTH - 13)) $((Y + 12)) click 1
-}
-waitGone() {
-    for _ in $(seq 50); do
-        xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
 }
 # The screen point of the icon of a top-level row of a Linkhaven window's tree
 # (a click on a selected item's label would start editing it).
@@ -89,20 +75,14 @@ keys() {
     sleep 0.7
 }
 
-# Where a Linkhaven window opens: side by side, on a 1024 x 768 screen.
-placeWindow() {
-    local key='HKCU\Software\Oakbridge\Linkhaven' name value
-    for name in Left=$1 Top=0 Width=500 Height=400 XRes=1024 YRes=768; do
-        value=${name#*=}
-        wine reg add "$key" /v "${name%=*}" /t REG_DWORD /d "$value" /f >/dev/null 2>&1
-    done
-}
-
-# Starts Linkhaven on a collection, its window at LEFT; sets the variable NAME
-# to the X id of the window once one with that TITLE is there.
+# Starts Linkhaven on a collection, its window at LEFT (side by side on a
+# 1024 x 768 screen); sets the variable NAME to the X id of the window once
+# one with that TITLE is there.
 startLinkhaven() {  # NAME LEFT FILE TITLE
-    local id
-    placeWindow "$2"
+    local id name
+    for name in Left=$2 Top=0 Width=500 Height=400 XRes=1024 YRes=768; do
+        wine reg add 'HKCU\Software\Oakbridge\Linkhaven' /v "${name%=*}" /t REG_DWORD /d "${name#*=}" /f >/dev/null 2>&1
+    done
     wine "$program" "$(windowsPath "$3")" >/dev/null 2>&1 &
     programs+=($!)
     id=$(waitWindow "$4") || { echo "FAILED: the window $4 did not appear"; exit 1; }
@@ -113,23 +93,13 @@ startLinkhaven() {  # NAME LEFT FILE TITLE
 cp "$sample" "$work/a.lhv"
 printf '[InternetShortcut]\r\nURL=http://seed/\r\n' >"$work/seed.url"
 wine "$cli" import "$(windowsPath "$work/b.lhv")" "$(windowsPath "$work/seed.url")" >/dev/null 2>&1
-mkdir "$work/favs"
-printf '[InternetShortcut]\r\nURL=http://one/\r\n' >"$work/favs/One.url"
-printf '[InternetShortcut]\r\nURL=http://two/\r\n' >"$work/favs/Two.url"
 
 startLinkhaven a 0 "$work/a.lhv" "Sample bookmarks"
 
-# Copy of a link: the X side reads its address.
-keys "$a" End ctrl+c
-check "a copied link reads as its address on the X clipboard" eventually clipboardIs "https://stackoverflow.com/"
-
-# Text from the X side pastes as a link; a file list of shortcuts as a folder of links.
+# Text from the X side pastes as a link.
 printf 'Example Org\nhttps://example.org/x' | xclip -selection clipboard >/dev/null 2>&1
 keys "$a" Home ctrl+v ctrl+s
 check "text pasted as a link" eventually lists "$work/a.lhv" "- Example Org <https://example.org/x>"
-printf 'file://%s\r\n' "$work/favs" | xclip -selection clipboard -t text/uri-list >/dev/null 2>&1
-keys "$a" Home ctrl+v Return ctrl+s  # Return: the summary of what came in
-check "a pasted folder of shortcuts imported" eventually under "$work/a.lhv" "+ favs" 2 "- Two <http://two/>"
 
 # A folder with its subtree from one running Linkhaven into another.
 startLinkhaven b 520 "$work/b.lhv" "b.lhv"
@@ -137,24 +107,15 @@ keys "$a" Home ctrl+c
 check "a copied folder reads as its name" eventually clipboardIs "Reference"
 keys "$b" End ctrl+v ctrl+s
 check "a folder copied in one Linkhaven pastes whole into another" eventually sameFolder Reference
-check "and lands before the selected link" lastLine "$work/b.lhv" "  - seed <http://seed/>"
 
 # A link dragged out onto a window that writes the shortcut file it is offered.
 # The catcher ends after any drop, so each try starts one of its own; a busy
 # Wine can miss the start of a drag, and dropping the copy again is harmless.
-keys "$a" Home Left  # the pastes opened the first folder
+keys "$a" Home Left  # the paste opened the first folder
 read -r fromX fromY < <(row "$a" 6)
-showDesktop() {  # what was on the screen when a drag went wrong
-    local id
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-        echo "  window $(xdotool getwindowname "$id" 2>/dev/null | tr -d '\r'):" \
-            "$(xdotool getwindowgeometry "$id" 2>/dev/null | tr '\n' ' ')"
-    done
-    echo "  files: $(ls "$work" | tr '\n' ' ')"
-}
 dragLinkOut() {
-    local window X Y WIDTH HEIGHT SCREEN WINDOW toX toY
-    if ! xdotool search --name "^Drop catcher\$" >/dev/null 2>&1; then
+    local window X Y WIDTH HEIGHT SCREEN WINDOW
+    if ! shown "Drop catcher"; then
         wine "$catcher" "$(windowsPath "$work")" >/dev/null 2>&1 &
         programs+=($!)
     fi
@@ -163,7 +124,7 @@ dragLinkOut() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     drag "$fromX" "$fromY" $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
     eventually fileIs "$work/Stack Overflow.url" "$(printf '[InternetShortcut]\r\nURL=https://stackoverflow.com/\r')" ||
-        { showDesktop; false; }
+        { echo "  files: $(ls "$work" | tr '\n' ' ')"; false; }
 }
 check "a link dragged out becomes a shortcut file" eval "dragLinkOut || dragLinkOut || dragLinkOut"
 keys "$a" ctrl+s  # a move would have changed the collection
@@ -189,26 +150,16 @@ keys "$a" ctrl+z ctrl+s
 check "the giving side undoes its removal alone" eventually counts "1 1"
 keys "$b" ctrl+y ctrl+s
 check "and redoes its insertion" eventually counts "1 2"
-keys "$b" ctrl+z ctrl+s  # as before the drag, for what follows
-check "which it undoes again" eventually counts "1 1"
 
 # A copied link outlives its program while another Wine program runs.
 keys "$a" End Up ctrl+c
 check "another link copied" eventually clipboardIs "https://www.gutenberg.org/"
 closeWindow "$a"
-check "the first program ended" waitGone "Sample bookmarks"
+check "the first program ended" eventually eval '! shown "Sample bookmarks"'
 check "the copied link is still on the clipboard after its program ended" clipboardIs "https://www.gutenberg.org/"
 keys "$b" Home ctrl+v ctrl+s
 check "and pastes into the other Linkhaven" \
     eventually lists "$work/b.lhv" "- Project Gutenberg <https://www.gutenberg.org/>"
-# Text in other scripts both ways: UTF-8 on the X side, the same characters here.
-printf '\xd0\x9f\xd1\x80\xd0\xb8\xd0\xb2\xd0\xb5\xd1\x82 \xe4\xb8\x96\xe7\x95\x8c\nhttps://\xd0\xbf\xd1\x80\xd0\xb8\xd0\xbc\xd0\xb5\xd1\x80.\xd1\x80\xd1\x84/' |
-    xclip -selection clipboard >/dev/null 2>&1
-keys "$b" End ctrl+v ctrl+s
-check "text in Cyrillic and Chinese pasted as a link" \
-    eventually lists "$work/b.lhv" "- Привет 世界 <https://пример.рф/>"
-keys "$b" End Up ctrl+c
-check "and copied back, its address reads the same on the X side" eventually clipboardIs "https://пример.рф/"
 closeWindow "$b"
 wine reg delete 'HKCU\Software\Oakbridge\Linkhaven' /f >/dev/null 2>&1
 
