@@ -110,35 +110,39 @@ TEST(LanguageModules, ListsTheModulesSortedAndLoadsTheFirstEnglishOne) {
     }
 }
 
-// Here in a folder, and under a name, in another script: Язык, нем.dll.
 TEST(LanguageModules, SelectLoadsTheChosenModuleWithoutRunningIt) {
     TemporaryFolder folder;
-    const std::string inner = folder.path() + "\\\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA";
-    ASSERT_TRUE(::CreateDirectoryW(wideText(inner).c_str(), nullptr));
-    copyInto(inner, kProgramFolder + "lang-de.dll", "\xD0\xBD\xD0\xB5\xD0\xBC.dll");
-    copyInto(inner, kProgramFolder + "lang-en.dll", "lang-en.dll");
-    copyInto(inner, ENTRY_POINT_PROBE, "probe.dll");
-    LanguageModules modules(inner);
+    copyInto(folder.path(), kProgramFolder + "lang-de.dll", "lang-de.dll");
+    copyInto(folder.path(), kProgramFolder + "lang-en.dll", "lang-en.dll");
+    copyInto(folder.path(), ENTRY_POINT_PROBE, "probe.dll");
+    LanguageModules modules(folder.path());
     EXPECT_EQ(0, modules.findByLangId(0x407));
     EXPECT_EQ(1, modules.findByLangId(0xABCD0409));  // only the low 16 bits count
     EXPECT_EQ(-1, modules.findByLangId(0x40C));
 
     EXPECT_FALSE(modules.select(1));  // already current
     EXPECT_TRUE(modules.select(0));
-    EXPECT_EQ("*Deutsch 0x407 \xD0\xBD\xD0\xB5\xD0\xBC.dll\nEnglish 0x409 lang-en.dll\n"
-              "Italiano (probe) 0x410 probe.dll\nloaded: Deutsch",
+    EXPECT_EQ("*Deutsch 0x407 lang-de.dll\nEnglish 0x409 lang-en.dll\nItaliano (probe) 0x410 probe.dll\nloaded: Deutsch",
               listing(modules));
     EXPECT_NE(std::string::npos, moduleText(modules.module(), IDS_ASK_SAVE).find("ge\xC3\xA4ndert"));  // geändert
     EXPECT_TRUE(modules.select(2));
     EXPECT_EQ("0x410", moduleText(modules.module(), IDS_LANGUAGE_ID));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(wideText(inner + "\\probe.dll.ran").c_str()));
+    EXPECT_FALSE(fileExists(folder.file("probe.dll.ran")));
 
-    // Shows that the probe would have left its mark had it been run.
+    // Shows that the probe would have left its mark had it been run (its path in ANSI, so an ASCII folder).
     copyInto(folder.path(), ENTRY_POINT_PROBE, "run.dll");
     HMODULE library = ::LoadLibraryA(folder.file("run.dll").c_str());
     ASSERT_NE(nullptr, library);
     ::FreeLibrary(library);
     EXPECT_TRUE(fileExists(folder.file("run.dll.ran")));
+}
+
+TEST(LanguageModules, FoldersAndFilesNamedInAnyScriptAreFound) {
+    TemporaryFolder folder;
+    const std::string inner = folder.path() + "\\\xD0\xAF\xD0\xB7\xD1\x8B\xD0\xBA";  // Язык
+    ASSERT_TRUE(::CreateDirectoryW(wideText(inner).c_str(), nullptr));
+    copyInto(inner, kProgramFolder + "lang-de.dll", "\xD0\xBD\xD0\xB5\xD0\xBC.dll");  // нем.dll
+    EXPECT_EQ("*Deutsch 0x407 \xD0\xBD\xD0\xB5\xD0\xBC.dll\nloaded: Deutsch", listing(LanguageModules(inner)));
 }
 
 class ShippedModule : public testing::TestWithParam<const char*> {
