@@ -4,17 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <utility>
 
 TEST(TextToLink, ChoosesTheAddressAndPlacesTheRest) {
-    struct Case {
+    const struct {
         const char* text;
         bool found;
         const char* title;
         const char* description;
         const char* url;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"Example site\r\nhttp://example.com/", true, "Example site", "", "http://example.com/"},
         {"http://example.com/", true, "http://example.com/", "", "http://example.com/"},
         {"  word  ", false, "word", "", ""},
@@ -36,7 +35,7 @@ TEST(TextToLink, ChoosesTheAddressAndPlacesTheRest) {
         {"", false, "", "", ""},
         {" \r\n\t ", false, "", "", ""},
     };
-    for (const Case& test : cases) {
+    for (const auto& test : cases) {
         ItemFields fields;
         EXPECT_EQ(test.found, textToLink(test.text, fields)) << test.text;
         EXPECT_EQ(test.title, fields.title) << test.text;
@@ -46,7 +45,7 @@ TEST(TextToLink, ChoosesTheAddressAndPlacesTheRest) {
 }
 
 TEST(TextToLink, AHostNameTypedWithoutASchemeBecomesAWebAddress) {
-    const std::vector<std::pair<const char*, const char*>> cases = {
+    const std::pair<const char*, const char*> cases[] = {
         {"example.org/page", "https://example.org/page"},
         {"www.example.org:8080", "https://www.example.org:8080"},
         {"sub-1.example.co.uk?q=1", "https://sub-1.example.co.uk?q=1"},
@@ -63,15 +62,12 @@ TEST(TextToLink, AHostNameTypedWithoutASchemeBecomesAWebAddress) {
 }
 
 TEST(TextToLink, KeepsFieldsAlreadyGiven) {
-    ItemFields fields;
-    fields.url = "http://given/";
+    ItemFields fields{"", "", "http://given/"};
     EXPECT_TRUE(textToLink("http://other/ is ignored", fields));
     EXPECT_EQ("http://given/", fields.url);
     EXPECT_EQ("http://other/ is ignored", fields.title);
 
-    ItemFields full;
-    full.title = "t";
-    full.description = "d";
+    ItemFields full{"t", "d", ""};
     EXPECT_TRUE(textToLink("before http://u/ after", full));
     EXPECT_EQ("t", full.title);
     EXPECT_EQ("d", full.description);
