@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "core/settings.h"
@@ -45,13 +44,9 @@ private:
 
 class RecordedBrowser : public testing::Test {
 protected:
-    void SetUp() override {
-        browser_.emplace(record_);
-        settings.MaxURL = 1;
-    }
-    void TearDown() override { browser_.reset(); }
+    void SetUp() override { settings.MaxURL = 1; }
 
     TemporaryFolder folder_;
     const std::string record_ = folder_.file("record.txt");
-    std::optional<StandInBrowser> browser_;
+    const StandInBrowser browser_{record_};
 };
