@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "core/com_object_win.h"
 #include "core/com_pointer_win.h"
 #include "core/unicode_text.h"
 #include "exchange/bookmark_data_object_win.h"
@@ -79,16 +80,10 @@ std::string descriptorBytes(std::size_t size, const std::string& name) {
 }
 
 // Data from another program: the formats it was given, in global memory.
-class ForeignData final : public IDataObject {
+class ForeignData final : public ComObject<IDataObject> {
 public:
     std::map<CLIPFORMAT, std::string> blocks;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
         const auto found = blocks.find(format->cfFormat);
         if (found == blocks.end()) return DV_E_FORMATETC;
