@@ -44,10 +44,8 @@ TEST_P(ShippedTemplates, GiveTheirGoldenFile) {
     const std::string goldenPath = kSourceDir + "/tests/export/golden/" + name + ".out";
     const std::string actual = readFileBytes(output);
     const std::string expected = fileExists(goldenPath) ? readFileBytes(goldenPath) : std::string();
-    if (actual != expected) {
-        // Left beside the test program, to compare or to take as the new golden file.
-        std::ofstream(name + ".actual", std::ios::binary) << actual;
-    }
+    // Left beside the test program, to compare or to take as the new golden file.
+    if (actual != expected) std::ofstream(name + ".actual", std::ios::binary) << actual;
     EXPECT_EQ(expected, actual) << "output of " << name << ".lht differs from " << goldenPath;
 }
 
