@@ -60,7 +60,6 @@ public:
 
 class TagReader {
 public:
-    explicit TagReader(const std::string& path) : input_(path) {}
     explicit TagReader(ByteSource& source) : input_(source) {}
 
     // Reads until the input ends (answers true) or a handler answers false

@@ -24,87 +24,71 @@ protected:
     std::string outputPath = folder.file("out.txt");
 
     void SetUp() override { buildExampleTree(collection); }
-
-    // The code of the export's error; 0 when it succeeds.
-    int exportCode(const std::string& templateFile, const std::string& outputFile) {
-        return exportCollection(collection, templateFile, outputFile).code;
-    }
-};
-
-class FailingSink final : public ByteSink {
-public:
-    bool write(const char*, std::size_t) override { return false; }
 };
 }  // namespace
 
+// Every line feed written, of the template's text or of a value, becomes CR
+// LF; a lone CR stays.
 TEST_F(ExportCollection, WritesTheExampleWithCrLfLineEnds) {
+    collection.setTitle(&collection, "a\nb\rc");
     writeFileBytes(templatePath,
-                   "{title}{nl}{collection}\r\n"
+                   "{title}|\r|{nl}{collection}\r\n"
                    "{folderstart}[{level}{/folderstart}\r\n"
                    "{folder}F {id} {title} in {parentid}{nl}{/folder}\r\n"
                    "{url}L {id} {title} = {link} in {parentid}{nl}{/url}\r\n"
                    "{folderend}]{nl}{/folderend}\r\n"
                    "{/collection}total {id}{nl}\r\n");
-    writeFileBytes(outputPath, "an older export, longer than the new one ............................................");
-    ASSERT_EQ(0, exportCode(templatePath, outputPath));
-    EXPECT_EQ("Home\r\n[1L 1 Alpha = a.html in 0\r\nF 2 Beta in 0\r\n[2L 3 Gamma = g.html in 2\r\n]\r\n]\r\ntotal 3\r\n",
-              readFileBytes(outputPath));
+    writeFileBytes(outputPath, "an older export, longer than the new one" + std::string(100, '.'));
+    ASSERT_TRUE(exportCollection(collection, templatePath, outputPath));
+    EXPECT_EQ("a\r\nb\rc|\r|\r\n[1L 1 Alpha = a.html in 0\r\nF 2 Beta in 0\r\n[2L 3 Gamma = g.html in 2\r\n]\r\n]\r\n"
+              "total 3\r\n", readFileBytes(outputPath));
     EXPECT_EQ(2u, folder.entryCount());  // no temporary file left behind
 }
 
-TEST_F(ExportCollection, LineFeedsOfValuesBecomeCrLfButLoneCrStays) {
-    collection.setTitle(&collection, "a\nb\rc");
-    writeFileBytes(templatePath, "{title}|\r|{nl}");
-    ASSERT_EQ(0, exportCode(templatePath, outputPath));
-    EXPECT_EQ("a\r\nb\rc|\r|\r\n", readFileBytes(outputPath));
-}
-
 TEST_F(ExportCollection, AFailedExportLeavesTheOldOutputAsItWas) {
-    const std::string older = "the export of last week";
-    const char* badTemplates[] = {"{collection}{url}", "{title}{unknown}", "{collection}{folder}{title"};
-    for (const char* bad : badTemplates) {
+    // Each template, and the mistake and line that the result names with the template.
+    const std::tuple<const char*, int, int> cases[] = {
+        {"{collection}{url}", 4, 1}, {"{title}\n{unknown}", 5, 2}, {"{collection}\r\n{folder}{title", 3, 2}};
+    for (const auto& [bad, code, line] : cases) {
         writeFileBytes(templatePath, bad);
-        writeFileBytes(outputPath, older);
-        EXPECT_NE(0, exportCode(templatePath, outputPath)) << bad;
-        EXPECT_EQ(older, readFileBytes(outputPath)) << bad;
+        writeFileBytes(outputPath, "the export of last week");
+        const Result mistake = exportCollection(collection, templatePath, outputPath);
+        EXPECT_EQ(std::make_tuple(ResultStatus::TemplateMistake, code, line, templatePath),
+                  std::make_tuple(mistake.status, mistake.code, mistake.line, mistake.path)) << bad;
+        EXPECT_EQ("the export of last week", readFileBytes(outputPath)) << bad;
         EXPECT_EQ(2u, folder.entryCount()) << bad;
     }
-    // No output file at all: none appears. The result names the template and the line.
+    // No output file at all: none appears.
     removeFile(outputPath);
-    writeFileBytes(templatePath, "{collection}\r\n{folder}{title");
-    const Result mistake = exportCollection(collection, templatePath, outputPath);
-    EXPECT_EQ(ResultStatus::TemplateMistake, mistake.status);
-    EXPECT_EQ(3, mistake.code);
-    EXPECT_EQ(2, mistake.line);
-    EXPECT_EQ(templatePath, mistake.path);
+    EXPECT_EQ(3, exportCollection(collection, templatePath, outputPath).code);
     EXPECT_FALSE(fileExists(outputPath));
 }
 
 TEST_F(ExportCollection, ATemplateThatCannotBeReadOrAnOutputThatCannotBeWrittenChangesNoFile) {
     writeFileBytes(templatePath, "{title}");
     writeFileBytes(outputPath, "kept");
-    const std::tuple<std::string, std::string, int> cases[] = {
-        {folder.file("missing.lht"), outputPath, 1},
-        {folder.file("missing.lht"), folder.file("new.txt"), 1},
-        {folder.path(), outputPath, 1},  // a folder is no template
-        {templatePath, templatePath, 2},
-        {templatePath, folder.path() + "/./t.lht", 2},
-        {templatePath, folder.file("no such folder/out.txt"), 2},
-        {templatePath, folder.path(), 2},  // a folder cannot be replaced by a file
+    const std::tuple<std::string, std::string, int, ResultStatus> cases[] = {
+        {folder.file("missing.lht"), outputPath, 1, ResultStatus::NotFound},
+        {folder.file("missing.lht"), folder.file("new.txt"), 1, ResultStatus::NotFound},
+        {folder.path(), outputPath, 1, ResultStatus::NoAccess},  // a folder is no template
+        {templatePath, templatePath, 2, ResultStatus::WriteFailed},
+        {templatePath, folder.path() + "/./t.lht", 2, ResultStatus::WriteFailed},
+        {templatePath, folder.file("no such folder/out.txt"), 2, ResultStatus::WriteFailed},
+        {templatePath, folder.path(), 2, ResultStatus::WriteFailed},  // a folder cannot be replaced by a file
     };
-    for (const auto& [templateFile, outputFile, code] : cases) {
-        EXPECT_EQ(code, exportCode(templateFile, outputFile)) << templateFile << " into " << outputFile;
+    for (const auto& [templateFile, outputFile, code, status] : cases) {
+        const Result result = exportCollection(collection, templateFile, outputFile);
+        EXPECT_EQ(std::make_pair(code, status), std::make_pair(result.code, result.status))
+            << templateFile << " into " << outputFile;
         EXPECT_EQ("{title}", readFileBytes(templatePath));
         EXPECT_EQ("kept", readFileBytes(outputPath));
         EXPECT_EQ(2u, folder.entryCount());
     }
-    EXPECT_EQ(ResultStatus::NotFound, exportCollection(collection, folder.file("missing.lht"), outputPath).status);
-    EXPECT_EQ(ResultStatus::NoAccess, exportCollection(collection, folder.path(), outputPath).status);
 }
 
 // Paths are UTF-8: a file named in another script is known by any spelling.
 TEST_F(ExportCollection, KnowsAFileNamedInAnyScript) {
-    const std::string name = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE4\xB8\xAD.lht";  // "Привет 中.lht"
+    const std::string name = "Привет 中.lht";
     const std::string path = folder.path() + "/" + name;  // UTF-8, which a narrow std::filesystem path is not
     std::ofstream(std::filesystem::path(std::u8string(path.begin(), path.end()))) << "{title}";
     writeFileBytes(templatePath, "{title}");
@@ -122,14 +106,16 @@ TEST_F(ExportCollection, ReplacedFilesKeepTheirPermissions) {
     writeFileBytes(outputPath, "older");
     fs::permissions(outputPath, fs::perms(0640));
     ASSERT_TRUE(collection.save(collectionPath));
-    ASSERT_EQ(0, exportCode(templatePath, outputPath));
+    ASSERT_TRUE(exportCollection(collection, templatePath, outputPath));
     EXPECT_EQ(fs::perms(0600), fs::status(collectionPath).permissions());
     EXPECT_EQ(fs::perms(0640), fs::status(outputPath).permissions());
 }
 #endif
 
 TEST(TemplateOutput, AWriteThatFailsAsOnAFullDiskIsReported) {
-    FailingSink sink;
+    struct FailingSink final : ByteSink {
+        bool write(const char*, std::size_t) override { return false; }
+    } sink;
     TemplateOutput out(sink);
     out.write("some text\n");
     EXPECT_FALSE(out.flush());

@@ -1,13 +1,9 @@
 #pragma once
 
-// Small collections that the export tests share.
+// The small collection that the export tests share.
 
 #include "core/collection.h"
+#include "tree_text.h"
 
 // Home: link Alpha (a.html), then folder Beta holding link Gamma (g.html).
-void buildExampleTree(Collection& collection);
-
-// Nested folders, descriptions with line breaks, text that HTML must escape
-// and text in several scripts: the collection the shipped templates are
-// tried on.
-void buildSampleTree(Collection& collection);
+inline void buildExampleTree(Collection& c) { buildTree(c, "Home{Alpha <a.html>, Beta{Gamma <g.html>}}"); }

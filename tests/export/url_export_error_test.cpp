@@ -7,32 +7,25 @@
 #include <string>
 
 TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
-    const std::string templatePath = "C:\\Templates\\page.lht";
-    const std::string outputPath = "C:\\Export\\page.html";
-    struct Case {
-        int code;
-        int line;
-        const char* expected;  // a part of the message that tells the user what to fix
-        bool namesTemplate;
-        bool namesLine;
-        bool namesOutput;
+    const std::string templatePath = "C:\\Templates\\page.lht", outputPath = "C:\\Export\\page.html";
+    // Each code with its line, a part of its message that tells the user what
+    // to fix, and what the message names: the template T, the line L, the output O.
+    const std::tuple<int, int, const char*, const char*> cases[] = {
+        {1, 0, "cannot be opened for reading", "T-O"}, {2, 0, "cannot be written", "T-O"},
+        {3, 12, "a keyword is not closed", "TL-"},     {4, 40, "closing keyword is still missing", "TL-"},
+        {5, 7, "unknown keyword", "TL-"},              {6, 3, "nested too deeply", "TL-"},
+        {7, 0, "Internal error", "TL-"},               {8, 0, "is the collection itself", "--O"},
     };
-    const Case cases[] = {
-        {1, 0, "cannot be opened for reading", true, false, true},
-        {2, 0, "cannot be written", true, false, true},
-        {3, 12, "a keyword is not closed", true, true, false},
-        {4, 40, "closing keyword is still missing", true, true, false},
-        {5, 7, "unknown keyword", true, true, false},
-        {6, 3, "nested too deeply", true, true, false},
-        {7, 0, "Internal error", true, true, false},
-        {8, 0, "is the collection itself", false, false, true},
-    };
-    for (const Case& c : cases) {
-        const std::string message = UrlExport::exportMessage(Result::templateMistake(c.code, c.line), templatePath, outputPath);
-        EXPECT_NE(std::string::npos, message.find(c.expected)) << message;
-        EXPECT_EQ(c.namesTemplate, message.find("\"" + templatePath + "\"") != std::string::npos) << message;
-        EXPECT_EQ(c.namesLine, message.find("line " + std::to_string(c.line)) != std::string::npos) << message;
-        EXPECT_EQ(c.namesOutput, message.find("\"" + outputPath + "\"") != std::string::npos) << message;
+    for (const auto& [code, line, fault, names] : cases) {
+        const Result error = Result::templateMistake(code, line);
+        const std::string message = UrlExport::exportMessage(error, templatePath, outputPath);
+        const auto mark = [&message](char letter, const std::string& part) {
+            return message.find(part) == std::string::npos ? '-' : letter;
+        };
+        EXPECT_NE(std::string::npos, message.find(fault)) << message;
+        EXPECT_EQ(names, std::string({mark('T', '"' + templatePath + '"'), mark('L', "line " + std::to_string(line)),
+                                      mark('O', '"' + outputPath + '"')}))
+            << message;
         EXPECT_EQ(std::string::npos, message.find('%')) << message;
     }
     EXPECT_EQ("", UrlExport::exportMessage(Result::templateMistake(0, 0), templatePath, outputPath));
@@ -41,19 +34,15 @@ TEST(UrlExportError, BuiltInMessagesNameTheFileTheLineAndTheFault) {
 
 TEST(UrlExportError, FormatsIntoABufferCutToFit) {
     const Result error = Result::templateMistake(5, 9);
-    const std::string templatePath = "\xC3\xA9t\xC3\xA9.lht";  // "été.lht"
+    const std::string templatePath = "été.lht";
     const std::string full = UrlExport::exportMessage(error, templatePath, "o.txt");
-    char buffer[512];
-    std::memset(buffer, 'x', sizeof buffer);
-    UrlExport::formatExportMessage(error, buffer, sizeof buffer, templatePath, "o.txt");
-    EXPECT_EQ(full, buffer);
-
     // "Error in the export template \"" is 30 bytes; a character is never cut in two.
-    const std::pair<std::size_t, std::size_t> cuts[] = {{16, 15}, {32, 30}, {33, 32}, {35, 33}};
+    const std::pair<std::size_t, std::size_t> cuts[] = {{512, full.size()}, {16, 15}, {32, 30}, {33, 32}, {35, 33}};
     for (const auto& [size, kept] : cuts) {
-        char small[40];
-        UrlExport::formatExportMessage(error, small, size, templatePath, "o.txt");
-        EXPECT_EQ(full.substr(0, kept), small) << size;
+        char buffer[512];
+        std::memset(buffer, 'x', sizeof buffer);
+        UrlExport::formatExportMessage(error, buffer, size, templatePath, "o.txt");
+        EXPECT_EQ(full.substr(0, kept), buffer) << size;
     }
 
     char empty[4] = "abc";
@@ -82,7 +71,7 @@ TEST(UrlExportError, TakesItsTextsFromTheLanguageModule) {
     ASSERT_NE(nullptr, module) << "error " << ::GetLastError();
     UrlExport::setMessageModule(module);
     EXPECT_EQ("T1 [C:\\t.lht] [D:\\o.html]", UrlExport::exportMessage(Result::templateMistake(1, 0), "C:\\t.lht", "D:\\o.html"));
-    EXPECT_EQ("Vorlage \xE2\x80\x9E" "C:\\t.lht\xE2\x80\x9C, Zeile 42: unbekanntes Schl\xC3\xBCsselwort.",
+    EXPECT_EQ("Vorlage „C:\\t.lht“, Zeile 42: unbekanntes Schlüsselwort.",
               UrlExport::exportMessage(Result::templateMistake(5, 42), "C:\\t.lht", "D:\\o.html"));
     char buffer[512];
     UrlExport::formatExportMessage(Result::templateMistake(3, 7), buffer, sizeof buffer, "t.lht", "o.html");

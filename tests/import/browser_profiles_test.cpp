@@ -43,7 +43,7 @@ TEST(BrowserProfiles, FindsEachProfileWithBookmarksAndFirefoxExports) {
         found += profile.browser + " | " + profile.profile + " | " + path + (profile.firefoxExport ? " | export" : "") + "\n";
     }
     EXPECT_EQ("Google Chrome | Work | " + chrome + "Profile 1/Bookmarks\n"
-              "Google Chrome | \xD0\x90\xD0\xBD\xD1\x8F | " + chrome + "Default/Bookmarks\n"
+              "Google Chrome | Аня | " + chrome + "Default/Bookmarks\n"
               "Microsoft Edge | Default | local/Microsoft/Edge/User Data/Default/Bookmarks\n"
               "Mozilla Firefox | default-release | " + firefox + "a1b2c3d4.default-release/bookmarks.html | export\n"
               "Mozilla Firefox | dev | " + firefox + "e5f6g7h8.dev/bookmarkbackups/bookmarks-2025-02-03.HTML | export\n"

@@ -22,36 +22,33 @@ TEST(CharsetConverter, FindsWebCharsetNamesAsTheBrowserListHasThem) {
         {"big5", 950}, {"ks_c_5601-1987", 949}, {"euc-kr", 0}, {"latin1", 0}, {"", 0}, {"utf", 0}, {" utf-8", 0},
     };
     for (const auto& [name, codePage] : cases) EXPECT_EQ(codePage, converter.codePageForCharset(name)) << name;
-}
-
-TEST(CharsetConverter, ConvertsToUtf8) {
-    const std::tuple<const char*, std::string, std::string> cases[] = {
-        {"UTF-8", "Caf\xC3\xA9 \xF0\x9F\x98\x80", "Caf\xC3\xA9 \xF0\x9F\x98\x80"},
-        {"UTF-8", "bad \xC3 byte \xFF", "bad \xEF\xBF\xBD byte \xEF\xBF\xBD"},
-        {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2 ok", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 ok"},
-        {"koi8-r", "\xF0\xD2\xC9", "\xD0\x9F\xD1\x80\xD0\xB8"},
-        // Read as browsers read them: windows-1252, 0x80 is the euro sign.
-        {"iso-8859-1", "\xE9\x80", "\xC3\xA9\xE2\x82\xAC"},
-        {"us-ascii", "\x93q\x94", "\xE2\x80\x9Cq\xE2\x80\x9D"},
-        {"iso-8859-15", "\xA4", "\xE2\x82\xAC"},
-        {"Shift_JIS", "\x93\xFA\x96\x7B abc", "\xE6\x97\xA5\xE6\x9C\xAC abc"},
-        {"gb2312", "\xD6\xD0\xCE\xC4", "\xE4\xB8\xAD\xE6\x96\x87"},
-        {"big5", "\xA4\xA4\xA4\xE5", "\xE4\xB8\xAD\xE6\x96\x87"},
-        {"ks_c_5601-1987", "\xC7\xD1\xB1\xB9", "\xED\x95\x9C\xEA\xB5\xAD"},
-        // Unknown, or not readable as the markup around it is: the ANSI code page.
-        {"no-such-charset", "\xC3\xA9", "\xC3\x83\xC2\xA9"},
-        {"ibm037", "\xC3\xA9", "\xC3\x83\xC2\xA9"},
-    };
-    for (const auto& [charset, text, expected] : cases)
-        EXPECT_EQ(expected, converted(charset, text)) << charset << " " << text;
-}
-
-TEST(CharsetConverter, ALaterCharsetReplacesTheEarlierOneAndAnUnknownOneRestoresTheAnsiCodePage) {
-    CharsetConverter converter;
+    // A later charset replaces the earlier one, and an unknown one restores the ANSI code page.
     EXPECT_EQ(ansiCodePage(), converter.codePage());
     converter.setCharset("windows-1251");
     converter.setCharset("UTF-8");
     EXPECT_EQ(65001u, converter.codePage());
     converter.setCharset("x-unknown");
     EXPECT_EQ(ansiCodePage(), converter.codePage());
+}
+
+TEST(CharsetConverter, ConvertsToUtf8) {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"UTF-8", "Café 😀", "Café 😀"},
+        {"UTF-8", "bad \xC3 byte \xFF", "bad \xEF\xBF\xBD byte \xEF\xBF\xBD"},
+        {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2 ok", "Привет ok"},
+        {"koi8-r", "\xF0\xD2\xC9", "При"},
+        // Read as browsers read them: windows-1252, 0x80 is the euro sign.
+        {"iso-8859-1", "\xE9\x80", "é€"},
+        {"us-ascii", "\x93q\x94", "“q”"},
+        {"iso-8859-15", "\xA4", "€"},
+        {"Shift_JIS", "\x93\xFA\x96\x7B abc", "日本 abc"},
+        {"gb2312", "\xD6\xD0\xCE\xC4", "中文"},
+        {"big5", "\xA4\xA4\xA4\xE5", "中文"},
+        {"ks_c_5601-1987", "\xC7\xD1\xB1\xB9", "한국"},
+        // Unknown, or not readable as the markup around it is: the ANSI code page.
+        {"no-such-charset", "é", "Ã©"},
+        {"ibm037", "é", "Ã©"},
+    };
+    for (const auto& [charset, text, expected] : cases)
+        EXPECT_EQ(expected, converted(charset, text)) << charset << " " << text;
 }

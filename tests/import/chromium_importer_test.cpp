@@ -12,14 +12,10 @@ namespace {
 const std::string kSample = LINKHAVEN_SOURCE_DIR "/tests/import/chromium/Bookmarks";
 
 const char* const kSampleLog =
-    "{Bookmarks bar{Wikipedia <https://en.wikipedia.org/>, \xD0\x9D\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x81\xD1\x82\xD0\xB8{"
-    "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAE \xCE\x92\xCE\xB9\xCE\xBA\xCE\xB9\xCF\x80\xCE\xB1"
-    "\xCE\xAF\xCE\xB4\xCE\xB5\xCE\xB9\xCE\xB1 <https://el.wikipedia.org/>, \xD0\x9F\xD1\x83\xD1\x81\xD1\x82\xD0\xBE{}, "
-    "\xE4\xB8\xAD\xE6\x96\x87 \xD0\xB8 \xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E{"
-    "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8 "
-    "<https://ja.wikipedia.org/wiki/%E6%97%A5%E6%9C%AC>, "
-    "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4 \xEC\x9C\x84\xED\x82\xA4\xEB\xB0\xB1\xEA\xB3\xBC <https://ko.wikipedia.org/>}}, "
-    "Tom & Jerry \\x3Cb\\x3E \\x22quoted\\x22 \xF0\x9F\x98\x80 <javascript:(function()\\x7Balert(document.title)\\x7D)();>}, "
+    "{Bookmarks bar{Wikipedia <https://en.wikipedia.org/>, Новости{Ελληνική Βικιπαίδεια <https://el.wikipedia.org/>, "
+    "Пусто{}, 中文 и 日本語{日本語のページ <https://ja.wikipedia.org/wiki/%E6%97%A5%E6%9C%AC>, "
+    "한국어 위키백과 <https://ko.wikipedia.org/>}}, "
+    "Tom & Jerry \\x3Cb\\x3E \\x22quoted\\x22 😀 <javascript:(function()\\x7Balert(document.title)\\x7D)();>}, "
     "Other bookmarks{FTP mirror <ftp://ftp.example.org/pub/>, "
     "file:///C:/Users/Public/readme.txt <file:///C:/Users/Public/readme.txt>}}";
 
@@ -62,8 +58,8 @@ TEST(ChromiumImporter, ReadsRootsFoldersAndLinksInOrder) {
         writeFileBytes(files.file("Bookmarks"), json);
         ChromiumImporter importer(files.file("Bookmarks"));
         EXPECT_EQ(log, itemLog(importer)) << what;
-        EXPECT_EQ(status, importer.result().status) << what;
-        EXPECT_EQ(withoutAddress, importer.skipped().withoutAddress) << what;
+        EXPECT_EQ(std::make_pair(status, withoutAddress),
+                  std::make_pair(importer.result().status, importer.skipped().withoutAddress)) << what;
     }
     EXPECT_EQ(ResultStatus::NotFound, ChromiumImporter(files.file("missing")).result().status);
 }

@@ -25,17 +25,12 @@ TEST(DroppedFileList, HandsOutThePathsInOrderWithTheirAttributes) {
     ::GlobalUnlock(memory);
 
     DroppedFileList list(memory);
-    std::string path;
+    std::string path, found;
     std::uint32_t attributes = 0;
-    ASSERT_TRUE(list.next(path, attributes));
-    EXPECT_EQ(file, path);
-    EXPECT_EQ(0u, attributes & FileAttribute::Directory);
-    ASSERT_TRUE(list.next(path, attributes));
-    EXPECT_EQ(folder.path(), path);
-    EXPECT_NE(0u, attributes & FileAttribute::Directory);
-    ASSERT_TRUE(list.next(path, attributes));
-    EXPECT_EQ(missing, path);
-    EXPECT_EQ(FileAttribute::Invalid, attributes);
-    EXPECT_FALSE(list.next(path, attributes));
+    for (int i = 0; i < 4 && list.next(path, attributes); ++i) {
+        const bool isFolder = (attributes & FileAttribute::Directory) != 0;
+        found += path + (attributes == FileAttribute::Invalid ? " missing\n" : isFolder ? " folder\n" : " file\n");
+    }
+    EXPECT_EQ(file + " file\n" + folder.path() + " folder\n" + missing + " missing\n", found);
     ::GlobalFree(memory);
 }
