@@ -128,13 +128,22 @@ TEST(TemplateExporter, ReportsTemplateErrorsWithTheirLines) {
     Collection c;
     buildExampleTree(c);
     const std::tuple<const char*, int, int> cases[] = {
-        // A keyword not closed, at the line where the next keyword or the file begins.
-        {"{a{b}", 3, 1}, {"x\n\n{a\n{b}", 3, 4}, {"text{", 3, 1}, {"one\ntwo\n{", 3, 3}, {"{title\n", 3, 2},
-        // Unknown keywords; a lone CR is part of the name.
-        {"{ title}", 5, 1}, {"{title }", 5, 1}, {"{ url }", 5, 1}, {"{}", 5, 1}, {"{tit\nx}", 5, 2},
-        {"\n{nope}", 5, 2}, {"{ti\rtle}", 5, 1}, {"{title}\n{collectionx}", 5, 2},
-        // A closing keyword missing at the end.
-        {"{collection}\n{url}x\n", 4, 3}, {"{collection}\n{folder}x", 4, 2}, {"{nl:}\n<br>", 4, 2},
+        {"{a{b}", 3, 1},
+        {"x\n\n{a\n{b}", 3, 4},
+        {"text{", 3, 1},
+        {"one\ntwo\n{", 3, 3},
+        {"{title\n", 3, 2},
+        {"{ title}", 5, 1},
+        {"{title }", 5, 1},
+        {"{ url }", 5, 1},
+        {"{}", 5, 1},
+        {"{tit\nx}", 5, 2},
+        {"\n{nope}", 5, 2},
+        {"{ti\rtle}", 5, 1},  // a lone CR is part of the name
+        {"{title}\n{collectionx}", 5, 2},
+        {"{collection}\n{url}x\n", 4, 3},
+        {"{collection}\n{folder}x", 4, 2},
+        {"{nl:}\n<br>", 4, 2},
         // Unknown keywords count even where nothing is written.
         {"{collection}{folderstart}\n{bad}{/folderstart}{/collection}", 5, 2},
         {"{nl:}<b{Title }>{/nl:}", 5, 1},
@@ -177,12 +186,17 @@ TEST(TemplateExporter, WalksAVeryDeepTree) {
 
 TEST(TemplateReader, TurnsTextIntoLiteralsAndKeywords) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "end@1"}, {"plain text", "plain text|end@1"},
+        {"", "end@1"},
+        {"plain text", "plain text|end@1"},
         // Line feeds are dropped and counted, also CR LF; a lone CR is text.
-        {"a\nb\r\nc\rd\n", "abc\rd|end@4"}, {"\r", "\r|end@1"},
-        {"{title}", "{18@1}end@1"}, {"{Title}{TITLE}{tItLe}", "{18@1}{18@1}{18@1}end@1"},
-        {"{ti\ntle}x", "{18@2}x|end@2"}, {"{ti\r\ntle}", "{18@2}end@2"},
-        {"a}b", "a}b|end@1"}, {"}{nl}}", "}|{23@1}}|end@1"},
+        {"a\nb\r\nc\rd\n", "abc\rd|end@4"},
+        {"\r", "\r|end@1"},
+        {"{title}", "{18@1}end@1"},
+        {"{Title}{TITLE}{tItLe}", "{18@1}{18@1}{18@1}end@1"},
+        {"{ti\ntle}x", "{18@2}x|end@2"},
+        {"{ti\r\ntle}", "{18@2}end@2"},
+        {"a}b", "a}b|end@1"},
+        {"}{nl}}", "}|{23@1}}|end@1"},
         {"x{link}y\n{/COLLECTION}", "x|{17@1}y|{2@2}end@2"},
         {"{nl:}{/nl:}{html}{plain}", "{11@1}{12@1}{27@1}{28@1}end@1"},
     };

@@ -59,8 +59,13 @@ TEST(ShortcutUrl, ReadsTheAddressOfEveryLayoutTheSameWay) {
 
 TEST(ShortcutUrl, DecodesUtf7) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Hi Mom -+Jjo--!", "Hi Mom -☺-!"}, {"A+ImIDkQ.", "A≢Α."}, {"+2D3eAA-x", "😀x"}, {"a+-b", "a+b"},
-        {"+AOk", "é"}, {"+2D0-", "\xEF\xBF\xBD"}, {"\xE9", "\xEF\xBF\xBD"},
+        {"Hi Mom -+Jjo--!", "Hi Mom -☺-!"},
+        {"A+ImIDkQ.", "A≢Α."},
+        {"+2D3eAA-x", "😀x"},
+        {"a+-b", "a+b"},
+        {"+AOk", "é"},
+        {"+2D0-", "\xEF\xBF\xBD"},
+        {"\xE9", "\xEF\xBF\xBD"},
     };
     for (const auto& [utf7, utf8] : cases) EXPECT_EQ(utf8, utf7ToUtf8(utf7)) << utf7;
 }
