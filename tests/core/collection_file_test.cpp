@@ -81,8 +81,7 @@ TEST_F(CollectionFile, GoldenBytes) {
     EXPECT_EQ(Bytes().header().folder("", 0).data, savedBytes());
 
     buildTree(c, "{ab <u>}");
-    const std::string oneLink = Bytes().header().folder("", 1).u16(0).link("ab", "u").data;
-    EXPECT_EQ(oneLink, savedBytes());
+    EXPECT_EQ(Bytes().header().folder("", 1).u16(0).link("ab", "u").data, savedBytes());
 
     buildTree(c, "{f{l <u>}}");
     const std::string nested = Bytes().header().folder("", 1).u16(1).folder("f", 1).u16(0).link("l", "u").data;
@@ -307,12 +306,7 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
         return bytes.data;
     };
     ASSERT_TRUE(loadBytes(nestedFile(1000)));
-    std::size_t depth = 0;
-    for (const BookmarkNode* node = c.childrenBegin().next().node(); node; depth++)
-        node = node->asFolder()->childrenBegin().node();
-    EXPECT_EQ(1000u, depth);
-    EXPECT_TRUE(c.save(folder.file("deep.lhv")));
-    EXPECT_EQ(nestedFile(1000), readFileBytes(folder.file("deep.lhv")));
+    EXPECT_EQ(nestedFile(1000), savedBytes());  // all 1000 levels were read
 
     const Result tooDeep = loadBytes(nestedFile(1001));
     EXPECT_EQ(ResultStatus::TooDeep, tooDeep.status);
@@ -326,7 +320,7 @@ TEST_F(CollectionFile, NestingIsBoundedAtAThousandLevels) {
     EXPECT_EQ(ResultStatus::TooDeep, c.save(path).status);
     EXPECT_TRUE(c.modified);
     EXPECT_EQ("old", readFileBytes(path));
-    EXPECT_EQ(2u, folder.entryCount());  // c.lhv and deep.lhv, no temporary left
+    EXPECT_EQ(1u, folder.entryCount());  // c.lhv, no temporary left
 }
 
 // A file that cannot be opened changes nothing; a save replaces the file only
