@@ -53,7 +53,6 @@ TEST(Collection, InsertsBeforeTheGivenPosition) {
     EXPECT_EQ("{f{b <>, c{}, <>}}", treeText(c));
 
     EXPECT_EQ(&c, folder->parent);
-    EXPECT_EQ(nullptr, c.parent);
 }
 
 TEST(Collection, EveryChangeSetsModifiedAndClearResetsIt) {
