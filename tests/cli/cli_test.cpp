@@ -159,11 +159,9 @@ TEST_F(Cli, ImportTakesThePathsInOrderIntoANewCollectionOrSaysWhyNot) {
 // that cannot add arguments of its own, and only a scheme opens.
 TEST_F(Cli, BrowserCommandShowsWhatALaunchWouldRun) {
     const struct {
-        const char* command;
-        const char* address;
+        const char *command, *address;
         int status;
-        const char* out;
-        const char* err;
+        const char *out, *err;
     } cases[] = {
         {"\"C:\\Program Files\\B\\b.exe\" \"%1\"", "http://a/x y\"", 0,
          "program: C:\\Program Files\\B\\b.exe\narguments: \"http://a/x%20y%22\"\n", ""},

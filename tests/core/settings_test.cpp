@@ -36,12 +36,8 @@ public:
 class RecordingSink : public SettingsSink {
 public:
     std::vector<std::pair<std::string, std::string>> writes;
-    void writeNumber(const char* name, std::uint32_t value) override {
-        writes.emplace_back(name, std::to_string(value));
-    }
-    void writeString(const char* name, const std::string& text) override {
-        writes.emplace_back(name, "\"" + text + "\"");
-    }
+    void writeNumber(const char* name, std::uint32_t n) override { writes.emplace_back(name, std::to_string(n)); }
+    void writeString(const char* name, const std::string& s) override { writes.emplace_back(name, "\"" + s + "\""); }
 };
 
 constexpr ScreenSize kScreen{1280, 1024};
