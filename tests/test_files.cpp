@@ -11,11 +11,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-std::atomic<unsigned> folderCounter{0};
-}
-
 TemporaryFolder::TemporaryFolder() {
+    static std::atomic<unsigned> folderCounter{0};
     // Process ids are reused quickly under Wine, so the name also carries the time.
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     fs::path folder = fs::temp_directory_path() /

@@ -48,7 +48,6 @@ TEST_F(Cli, EveryCommandRefusesTheWrongNumberOfArguments) {
         {runListCommand, {}, "usage: linkhaven-cli list"},
         {runListCommand, {"a", "b"}, "usage: linkhaven-cli list"},
         {runExportCommand, {"c.lhv", "t.lht"}, "usage: linkhaven-cli export"},
-        {runImportCommand, {}, "usage: linkhaven-cli import"},
         {runImportCommand, {"only.lhv"}, "usage: linkhaven-cli import"},
         {runBrowserCommandCommand, {"browser.exe"}, "usage: linkhaven-cli browser-command COMMAND ADDRESS\n"},
     };
@@ -60,7 +59,8 @@ TEST_F(Cli, EveryCommandRefusesTheWrongNumberOfArguments) {
     EXPECT_EQ(0u, folder.entryCount());  // nothing written
 }
 
-TEST_F(Cli, ListPrintsOneNodeALineInUtf8) {
+// One node a line in UTF-8; what could be read of a damaged file; files that cannot be opened.
+TEST_F(Cli, ListPrintsOneNodeALineOrWhyNot) {
     Collection c;
     buildTree(c, "Caf\xC3\xA9 \xE2\x82\xAC{News\\x0D\\x0Aand more{Example \"not shown\" <http://example.com/>, {}}, "
                  "\xE2\x80\x9C\xE4\xB9\xA6\xF0\x9F\x94\xA5\xE2\x80\x9D <>}");  // “书🔥”
@@ -82,9 +82,7 @@ TEST_F(Cli, ListPrintsOneNodeALineInUtf8) {
     EXPECT_EQ(firstLines, out);
     EXPECT_NE(std::string::npos, err.find("damaged")) << err;
     EXPECT_EQ(1, std::count(err.begin(), err.end(), '\n'));
-}
 
-TEST_F(Cli, ListReportsFilesItCannotOpen) {
     EXPECT_EQ(1, run(runListCommand, {folder.file("missing.lhv")}));
     EXPECT_EQ("", out);
     EXPECT_NE(std::string::npos, err.find("cannot open")) << err;
@@ -126,7 +124,7 @@ TEST_F(Cli, ExportWritesTheOutputOrReportsWhyNot) {
     EXPECT_FALSE(fileExists(outputPath));
 }
 
-TEST_F(Cli, ImportTakesThePathsInOrderIntoANewCollection) {
+TEST_F(Cli, ImportTakesThePathsInOrderIntoANewCollectionOrSaysWhyNot) {
     writeFileBytes(folder.file("a.url"), "[InternetShortcut]\nURL=http://a/\n");
     writeFileBytes(folder.file("c.txt"), "notes");
     writeFileBytes(folder.file("b.html"), "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://b/\">b</A>"
@@ -138,11 +136,10 @@ TEST_F(Cli, ImportTakesThePathsInOrderIntoANewCollection) {
     ASSERT_TRUE(collection.load(output));
     EXPECT_EQ("{b <http://b/>, a <http://a/>}", treeText(collection));
     EXPECT_EQ(1, run(runImportCommand, {folder.file("no/such/folder/out.lhv"), folder.file("a.url")}));
-}
 
-TEST_F(Cli, ImportOfAPathThatCannotBeReadIsAnErrorAndAnEmptyFileIsSaidToBeSo) {
-    const std::string output = folder.file("out.lhv"), missing = folder.file("no/such/file.html");
-    const std::string empty = folder.file("empty.html");
+    // A path that cannot be read is an error, and an empty file is said to be so.
+    removeFile(output);
+    const std::string missing = folder.file("no/such/file.html"), empty = folder.file("empty.html");
     writeFileBytes(empty, "<html></html>");
     const std::string notFound = "linkhaven-cli: cannot import " + missing + ": not found\n";
     const std::string noBookmarks = "linkhaven-cli: no bookmarks found in " + empty + "\n";
@@ -162,11 +159,9 @@ TEST_F(Cli, ImportOfAPathThatCannotBeReadIsAnErrorAndAnEmptyFileIsSaidToBeSo) {
 // that cannot add arguments of its own, and only a scheme opens.
 TEST_F(Cli, BrowserCommandShowsWhatALaunchWouldRun) {
     const struct {
-        const char* command;
-        const char* address;
+        const char *command, *address;
         int status;
-        const char* out;
-        const char* err;
+        const char *out, *err;
     } cases[] = {
         {"\"C:\\Program Files\\B\\b.exe\" \"%1\"", "http://a/x y\"", 0,
          "program: C:\\Program Files\\B\\b.exe\narguments: \"http://a/x%20y%22\"\n", ""},

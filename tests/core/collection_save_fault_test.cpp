@@ -33,8 +33,4 @@ TEST(CollectionSaveFault, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_TRUE(c.modified);
     EXPECT_EQ(before, readFileBytes(path));
     EXPECT_EQ(1u, folder.entryCount()) << "the temporary file was left behind";
-
-    Collection reread;
-    ASSERT_TRUE(reread.load(path));
-    EXPECT_EQ("small", reread.title.str());
 }

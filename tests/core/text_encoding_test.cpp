@@ -33,14 +33,13 @@ TEST(TextEncodingTest, InvalidUtf8BecomesOneReplacementPerMaximalInvalidSequence
     }
 }
 
-TEST(TextEncodingTest, Utf16RoundTripsAndLoneSurrogatesBecomeReplacements) {
+// UTF-16 round trips, lone surrogates become replacements, and character
+// limits never split a character.
+TEST(TextEncodingTest, Utf16AndCharacterLimits) {
     const std::u16string wide = utf8ToUtf16(kEveryClass);
     EXPECT_EQ((std::u16string{u'A', 0xE9, 0x4E66, 0xD83D, 0xDD25, u'e', 0x301}), wide);
     EXPECT_EQ(kEveryClass, utf16ToUtf8(wide));
     EXPECT_EQ("a" + kFffd + "b" + kFffd, utf16ToUtf8(std::u16string{u'a', 0xDC00, u'b', 0xD800}));
-}
-
-TEST(TextEncodingTest, CharacterLimitsNeverSplitACharacter) {
     EXPECT_EQ(6u, characterCount(kEveryClass));
     EXPECT_EQ("A\xC3\xA9\xE4\xB9\xA6", firstCharacters(kEveryClass, 3));
     EXPECT_EQ(kEveryClass, firstCharacters(kEveryClass, 6));
