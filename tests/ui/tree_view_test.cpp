@@ -32,118 +32,100 @@ protected:
     // Top level: link "b", folder "F" (holding link "inner"), link "a".
     void SetUp() override {
         MainWindowFixture::SetUp();
-        addLink(&theApp.collection, "b", "http://b/");
-        Folder* folder = addFolder(&theApp.collection, "F");
-        addLink(folder, "inner", "http://inner/");
-        addLink(&theApp.collection, "a", "http://a/");
+        buildTree(theApp.collection, "{b <http://b/>, F{inner <http://inner/>}, a <http://a/>}");
         refresh();
     }
 
-    // A step answering the link dialog with an address and a title.
-    static DialogDriver::Step fillLink(const char* url, const char* title) {
-        return [=](HWND dialog) {
-            ::SetDlgItemTextW(dialog, IDC_URL, wideText(url).c_str());
-            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(title).c_str());
-            pressButton(dialog, IDOK);
-        };
+    LRESULT notify(UINT code) {
+        NMHDR header{tree(), IDC_TREE, code};
+        return ::SendMessageW(mainWindow(), WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
     }
+    bool expanded(HTREEITEM item) const { return TreeView_GetItemState(tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED; }
 };
 }  // namespace
 
-TEST_F(TreeView, MirrorsTheCollectionItemForItem) {
+TEST_F(TreeView, MirrorsTheCollectionEnterOpensAFolderAndAClickBelowTheItemsClearsTheSelection) {
     EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_EQ(nullptr, selectedItem(tree()));
+    select("F");
+    EXPECT_FALSE(expanded(selectedItem(tree())));
+    notify(NM_RETURN);
+    EXPECT_TRUE(expanded(selectedItem(tree())));
+
+    // The click clears the description too.
+    theApp.collection.setDescription(theApp.collection.childrenBegin().node(), "about b");
+    select("b");
+    EXPECT_EQ("about b", descriptionText());
+    RECT client;
+    ::GetClientRect(tree(), &client);
+    POINT point{5, client.bottom - 5};
+    ::ClientToScreen(tree(), &point);
+    ::SetCursorPos(point.x, point.y);
+    notify(NM_CLICK);
+    EXPECT_EQ(nullptr, selectedItem(tree()));
+    EXPECT_EQ("", descriptionText());
 }
 
 TEST_F(TreeView, ShowsTitlesAndDescriptionsInEveryScript) {
-    // UTF-8 in the collection, UTF-16 in the control; the emoji lies outside the BMP.
-    const struct {
-        const char* utf8;
-        const wchar_t* utf16;
-    } titles[] = {
-        {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82", L"\x041F\x0440\x0438\x0432\x0435\x0442"},  // Привет
-        {"\xE4\xB9\xA6\xE7\xAD\xBE", L"\x4E66\x7B7E"},                                                  // 书签
-        {"\xF0\x9F\x94\xA5 Deals", L"\xD83D\xDD25 Deals"},                                                // 🔥 Deals
-    };
-    theApp.collection.clear();
-    for (const auto& title : titles) addLink(&theApp.collection, title.utf8, "http://x/");
-    const std::string description = "\xD0\x9E\xD0\xBF\xD0\xB8\xD1\x81\xD0\xB0\xD0\xBD\xD0\xB8\xD0\xB5";  // Описание
-    theApp.collection.setDescription(theApp.collection.childrenBegin().node(), description);
+    // UTF-8 in the collection, UTF-16 in the control (read back with TVM_GETITEMW): "Привет" described
+    // "Описание", "书签", and "🔥 Deals", whose emoji lies outside the BMP.
+    const std::string title = "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+                      description = "\xD0\x9E\xD0\xBF\xD0\xB8\xD1\x81\xD0\xB0\xD0\xBD\xD0\xB8\xD0\xB5";
+    const std::string text = "{" + title + " \"" + description + "\" <http://x/>, "
+                             "\xE4\xB9\xA6\xE7\xAD\xBE <http://x/>, \xF0\x9F\x94\xA5 Deals <http://x/>}";
+    buildTree(theApp.collection, text);
     refresh();
-
-    HTREEITEM item = TreeView_GetRoot(tree());
-    for (const auto& title : titles) {
-        ASSERT_NE(nullptr, item);
-        EXPECT_EQ(std::wstring(title.utf16), wideItemTextOf(item)) << title.utf8;
-        item = TreeView_GetNextSibling(tree(), item);
-    }
-    select(titles[0].utf8);
+    EXPECT_EQ(text, controlText());
+    select(title);
     EXPECT_EQ(description, descriptionText());
 }
 
-TEST_F(TreeView, NewLinkGoesBeforeALinkIntoAFolderOrAtTheEnd) {
-    {
-        select("a");
-        DialogDriver driver({fillLink("http://before-a/", "before a")});
+// A new link starts from an address on the clipboard (the line above it its
+// title), else from "http://", and goes before the selected link, last into
+// the selected folder, or at the end.
+TEST_F(TreeView, NewLinkStartsFromTheClipboardAndGoesBeforeALinkIntoAFolderOrAtTheEnd) {
+    putTextOnClipboard("Example page\r\nhttp://example.com/page");
+    const struct {
+        const char *selected, *shown, *url, *title;  // url nullptr: cancelled
+    } cases[] = {
+        {"a", "Example page <http://example.com/page>", "http://before-a/", "before a"},
+        {"F", " <http://>", "http://last/", "last in F"},
+        {"", " <http://>", nullptr, nullptr},
+        {"", " <http://>", "http://end/", "end"},
+    };
+    for (const auto& c : cases) {
+        TreeView_SelectItem(tree(), nullptr);
+        if (*c.selected) select(c.selected);
+        std::string shown;
+        DialogDriver driver({[&](HWND dialog) {
+            shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
+            if (c.url) {
+                ::SetDlgItemTextW(dialog, IDC_URL, wideText(c.url).c_str());
+                ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.title).c_str());
+            }
+            pressButton(dialog, c.url ? IDOK : IDCANCEL);
+        }});
         runCommand(IDM_NEW_LINK);
-        EXPECT_EQ(1u, driver.stepsRun());
-    }
-    {
-        select("F");
-        DialogDriver driver({fillLink("http://last/", "last in F")});
-        runCommand(IDM_NEW_LINK);
-    }
-    {
-        ::SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, 0);
-        DialogDriver driver({fillLink("http://end/", "end")});
-        runCommand(IDM_NEW_LINK);
+        EXPECT_EQ(1u, driver.stepsRun()) << c.selected;
+        EXPECT_EQ(c.shown, shown) << c.selected;
+        emptyClipboard();
     }
     EXPECT_EQ(treeText(theApp.collection), controlText());
-    EXPECT_EQ("{b <http://b/>, F{inner <http://inner/>, last in F <http://last/>}, before a <http://before-a/>, a <http://a/>, end <http://end/>}",
+    EXPECT_EQ("{b <http://b/>, F{inner <http://inner/>, last in F <http://last/>}, before a <http://before-a/>, "
+              "a <http://a/>, end <http://end/>}",
               treeText(theApp.collection));
     EXPECT_EQ("end", selectedTitle());
     EXPECT_TRUE(theApp.collection.modified);
 }
 
-TEST_F(TreeView, ANewLinkStartsFromTheClipboardAddress) {
-    putTextOnClipboard("Example page\r\nhttp://example.com/page");
-    std::string shownUrl, shownTitle;
-    DialogDriver driver({[&](HWND dialog) {
-        shownUrl = dialogText(dialog, IDC_URL);
-        shownTitle = dialogText(dialog, IDC_NAME);
-        pressButton(dialog, IDCANCEL);
-    }});
-    runCommand(IDM_NEW_LINK);
-    EXPECT_EQ("http://example.com/page", shownUrl);
-    EXPECT_EQ("Example page", shownTitle);
-
-    emptyClipboard();
-    DialogDriver empty({[&](HWND dialog) {
-        shownUrl = dialogText(dialog, IDC_URL);
-        pressButton(dialog, IDCANCEL);
-    }});
-    runCommand(IDM_NEW_LINK);
-    EXPECT_EQ("http://", shownUrl);
-    EXPECT_EQ(treeText(theApp.collection), controlText());
-}
-
 TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
-    std::vector<std::string> questions;
     select("F");
-    {
-        DialogDriver driver({[&](HWND box) {
-            questions.push_back(messageBoxText(box));
-            pressButton(box, IDNO);
-        }});
+    for (const int answer : {IDNO, IDYES}) {
+        DialogDriver driver({press(answer)});
         runCommand(IDM_DELETE);
+        EXPECT_EQ(1u, driver.stepsRun());
+        EXPECT_EQ(answer == IDNO ? 3u : 2u, theApp.collection.childCount());
     }
-    EXPECT_EQ(1u, questions.size());
-    EXPECT_EQ(3u, theApp.collection.childCount());
-    {
-        DialogDriver driver({[&](HWND box) { pressButton(box, IDYES); }});
-        runCommand(IDM_DELETE);
-    }
-    EXPECT_EQ(2u, theApp.collection.childCount());
 
     // A link and an empty folder go without a question.
     addFolder(&theApp.collection, "empty");
@@ -159,13 +141,8 @@ TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
 }
 
 TEST_F(TreeView, RenamingToNothingIsRefused) {
-    std::vector<std::string> messages;
     select("a");
-    renameTo("", [&](HWND box) {
-        messages.push_back(messageBoxText(box));
-        pressButton(box, IDOK);
-    });
-    EXPECT_EQ(1u, messages.size());
+    renameTo("", press(IDOK));  // the message box, which renameTo() counts
     EXPECT_EQ("a", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
 
@@ -186,9 +163,7 @@ TEST_F(TreeView, RenamingToNothingIsRefused) {
 }
 
 TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
-    Folder* folder = theApp.collection.childrenBegin().next().node()->asFolder();
-    addLink(folder, "Zeta", "z");
-    addLink(folder, "alpha", "a");
+    buildTree(theApp.collection, "{b <http://b/>, F{inner <http://inner/>, Zeta <z>, alpha <a>}, a <http://a/>}");
     refresh();
     select("inner");
     runCommand(IDM_SORT);
@@ -196,11 +171,9 @@ TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
               treeText(theApp.collection));
     select("a");
     runCommand(IDM_SORT);
+    EXPECT_EQ("{a <http://a/>, b <http://b/>, F{alpha <a>, inner <http://inner/>, Zeta <z>}}", controlText());
     EXPECT_EQ(treeText(theApp.collection), controlText());
-    EXPECT_EQ("a", titleAt(theApp.collection.childrenBegin().node()));
-    EXPECT_EQ("F", titleAt(theApp.collection.childrenBegin().next().next().node()));
 }
-
 // A folder's children get items only when something reaches them: the
 // commands work on the collection, and the items follow when shown.
 TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
@@ -221,8 +194,7 @@ TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
     search.flags = SearchFlag::Titles | SearchFlag::FromTop;
     ASSERT_TRUE(findInTree(tree(), search, false));
     EXPECT_EQ("deep", selectedTitle());
-    EXPECT_TRUE(TreeView_GetItemState(tree(), TreeView_GetParent(tree(), TreeView_GetSelection(tree())), TVIS_EXPANDED) &
-                TVIS_EXPANDED);
+    EXPECT_TRUE(expanded(TreeView_GetParent(tree(), TreeView_GetSelection(tree()))));
 
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
@@ -275,8 +247,8 @@ TEST_F(TreeView, ALongImportShowsItsProgressAndCancelledAddsNothing) {
     hand.join();
     EXPECT_TRUE(cancelled);
     EXPECT_TRUE(counts.cancelled);
-    EXPECT_TRUE(before == treeText(theApp.collection));
-    EXPECT_TRUE(before == controlText());
+    EXPECT_EQ(before, treeText(theApp.collection));
+    EXPECT_EQ(before, controlText());
 }
 
 TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
@@ -322,53 +294,58 @@ TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
     EXPECT_TRUE(theApp.collection.save(folderPath("deep.lhv")));
 }
 
-TEST_F(TreeView, AClickBelowTheItemsClearsTheSelectionAndTheDescription) {
-    Link* a = theApp.collection.childrenBegin().next().next().node()->asLink();
-    theApp.collection.setDescription(a, "about a");
-    select("a");
-    EXPECT_EQ("about a", descriptionText());
-    clickTreeAt(5, treeClientHeight() - 5);
-    EXPECT_EQ(nullptr, selectedItem(tree()));
-    EXPECT_EQ("", descriptionText());
-}
-
-TEST_F(TreeView, EnterTogglesAFolder) {
-    select("F");
-    HTREEITEM item = selectedItem(tree());
-    const auto expanded = [&] {
-        return (::SendMessageW(tree(), TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
-                TVIS_EXPANDED) != 0;
-    };
-    EXPECT_FALSE(expanded());
-    NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_RETURN)};
-    ::SendMessageW(mainWindow(), WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
-    EXPECT_TRUE(expanded());
-}
-
-namespace {
-LRESULT notifyTree(HWND mainWindow, HWND tree, UINT code) {
-    NMHDR header{tree, IDC_TREE, code};
-    return ::SendMessageW(mainWindow, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
-}
-}  // namespace
-
-TEST_F(TreeView, DoubleClickAndEnterOpenALinkButNotAFolder) {
+// A double click, Enter and the context menu's Open open a link; a double
+// click on a folder is left to the control, which toggles it. Paths (one the
+// recorder itself) are refused with a message naming them; a file: address is
+// asked about with No as the default: No cancels, Yes opens. So by a double
+// click and by the browser command alike.
+TEST_F(TreeView, ALinkOpensButNoFolderAndNoPathAndOtherSchemesAreAskedAbout) {
     const std::string record = folderPath("record.txt");
     StandInBrowser browser(record);
     select("F");
-    EXPECT_EQ(0, notifyTree(mainWindow(), tree(), NM_DBLCLK));  // the control toggles the folder itself
+    EXPECT_EQ(0, notify(NM_DBLCLK));
     EXPECT_FALSE(fileExists(record));
-
     select("a");
-    EXPECT_EQ(1, notifyTree(mainWindow(), tree(), NM_DBLCLK));
+    EXPECT_EQ(1, notify(NM_DBLCLK));
     EXPECT_EQ("show=3\narg=http://a/\n", awaitArgumentRecord(record));
     removeFile(record);
     select("b");
-    EXPECT_EQ(1, notifyTree(mainWindow(), tree(), NM_RETURN));
+    EXPECT_EQ(1, notify(NM_RETURN));
     EXPECT_NE(std::string::npos, awaitArgumentRecord(record).find("arg=http://b/")) << "Enter opens the link";
     removeFile(record);
-    runCommand(IDM_OPEN_LINK);  // the context menu's Open
+    runCommand(IDM_OPEN_LINK);
     EXPECT_NE(std::string::npos, awaitArgumentRecord(record).find("arg=http://b/")) << "Open opens the link";
+    removeFile(record);
+
+    const std::string recorder = recorderPath(), unc = "\\\\host\\share\\payload.exe";
+    std::string file = "file:///" + recorder;
+    std::replace(file.begin(), file.end(), '\\', '/');
+    for (const std::string& address : {recorder, unc, file}) addLink(&theApp.collection, address, address);
+    refresh();
+    const struct { std::string address, shown; int answer; } cases[] = {
+        {recorder, '"' + recorder + "\" is not opened", IDOK},
+        {unc, '"' + unc + "\" is not opened", IDOK}, {file, file, IDNO}, {file, file, IDYES}};
+    const std::function<void()> openers[] = {[this] { notify(NM_DBLCLK); },
+                                             [this] { openSelectedLink(mainWindow(), tree(), true); }};
+    for (const auto& c : cases) {
+        for (const auto& open : openers) {
+            select(c.address);
+            if (c.answer == IDYES) ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", folderPath("yes.txt").c_str());
+            DialogDriver driver({[&](HWND box) {
+                const LONG style = ::GetWindowLongW(::GetDlgItem(box, c.answer == IDOK ? IDOK : IDNO), GWL_STYLE);
+                EXPECT_EQ(BS_DEFPUSHBUTTON, style & BS_TYPEMASK);
+                EXPECT_NE(std::string::npos, messageBoxText(box).find(c.shown)) << messageBoxText(box);
+                pressButton(box, c.answer);
+            }});
+            open();
+            EXPECT_EQ(1u, driver.stepsRun()) << c.address;
+            if (c.answer == IDYES) {
+                EXPECT_NE("", awaitArgumentRecord(folderPath("yes.txt")));
+                removeFile(folderPath("yes.txt"));
+            }
+        }
+    }
+    EXPECT_FALSE(fileExists(record));  // a refused launch would have written it before Yes was answered
 }
 
 // For a link the menu begins with Open (its default, drawn bold) and Copy
@@ -391,45 +368,4 @@ TEST_F(TreeView, TheContextMenuOpensOrCopiesALink) {
     select("F");
     runCommand(IDM_COPY_ADDRESS);  // no link: the clipboard stays
     EXPECT_EQ("http://inner/", clipboardText());
-}
-
-namespace {
-class LinkLaunch : public TreeView {
-protected:
-    // Paths (one the recorder itself) are refused with a message naming them; a
-    // file: address is asked about with No as the default: No cancels, Yes opens.
-    void expectOnlyAllowedLaunches(const std::function<void()>& open) {
-        StandInBrowser browser(folderPath("never.txt"));
-        const std::string recorder = recorderPath();
-        std::string file = "file:///" + recorder, unc = "\\\\host\\share\\payload.exe";
-        std::replace(file.begin(), file.end(), '\\', '/');
-        const struct { std::string address, shown; int answer; } cases[] = {
-            {recorder, '"' + recorder + "\" is not opened", IDOK},
-            {unc, '"' + unc + "\" is not opened", IDOK}, {file, file, IDNO}, {file, file, IDYES}};
-        for (const auto& c : cases) {
-            addLink(&theApp.collection, c.address, c.address);
-            refresh();
-            select(c.address);
-            if (c.answer == IDYES) ::SetEnvironmentVariableA("LINKHAVEN_RECORD_FILE", folderPath("yes.txt").c_str());
-            DialogDriver driver({[&](HWND box) {
-                const LONG style = ::GetWindowLongW(::GetDlgItem(box, c.answer == IDOK ? IDOK : IDNO), GWL_STYLE);
-                EXPECT_EQ(BS_DEFPUSHBUTTON, style & BS_TYPEMASK);
-                EXPECT_NE(std::string::npos, messageBoxText(box).find(c.shown)) << messageBoxText(box);
-                pressButton(box, c.answer);
-            }});
-            open();
-            EXPECT_EQ(1u, driver.stepsRun()) << c.address;
-        }
-        EXPECT_NE("", awaitArgumentRecord(folderPath("yes.txt")));
-        EXPECT_FALSE(fileExists(folderPath("never.txt")));  // an earlier launch would have written it first
-    }
-};
-}  // namespace
-
-TEST_F(LinkLaunch, DoubleClickOpensNoPathAndAsksAboutOtherSchemes) {
-    expectOnlyAllowedLaunches([this] { notifyTree(mainWindow(), tree(), NM_DBLCLK); });
-}
-
-TEST_F(LinkLaunch, TheBrowserCommandOpensNoPathAndAsksAboutOtherSchemes) {
-    expectOnlyAllowedLaunches([this] { openSelectedLink(mainWindow(), tree(), true); });
 }
