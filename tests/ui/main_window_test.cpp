@@ -39,6 +39,11 @@ protected:
         ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, y));
         ::SendMessageW(mainWindow(), end, 0, MAKELPARAM(10, y));
     }
+    // The tree of a collection file, as treeText() shows it.
+    static std::string fileTree(const std::string& path) {
+        Collection saved;
+        return saved.load(path) ? treeText(saved) : "(unreadable)";
+    }
 };
 }  // namespace
 
@@ -69,23 +74,6 @@ TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeightAndAQuarterIsKeptWhenIt
     EXPECT_EQ(client.bottom / 4, settings.Descr);
 }
 
-TEST_F(MainWindow, CaptionFollowsTitlePathAndProgramNameAndSaveWritesTheOpenedFile) {
-    EXPECT_EQ("Linkhaven", caption());
-    const std::string path = folderPath("My bookmarks.lhv");
-    addLink(&theApp.collection, "x", "http://x/");
-    ASSERT_TRUE(theApp.collection.save(path));
-    openCollection(mainWindow(), path);
-    EXPECT_EQ("My bookmarks.lhv", caption());
-    theApp.collection.setTitle(&theApp.collection, "Titled");
-    updateCaption(mainWindow());
-    EXPECT_EQ("Titled", caption());
-    runCommand(IDM_SAVE);
-    EXPECT_FALSE(theApp.collection.modified);
-    Collection reread;
-    ASSERT_TRUE(reread.load(path));
-    EXPECT_EQ("Titled{x <http://x/>}", treeText(reread));
-}
-
 // Each failure is said with its cause. One that leaves nothing read changes
 // nothing; the damaged file, opened last, shows what could be read, and Save
 // must then not go to the file opened before.
@@ -94,6 +82,7 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndSaveNeverOverwritesTheFileB
     const std::string good = folderPath("good.lhv");
     ASSERT_TRUE(theApp.collection.save(good));
     openCollection(mainWindow(), good);
+    EXPECT_EQ("good.lhv", caption());
     writeFileBytes(folderPath("damaged.lhv"), readFileBytes(good).substr(0, 30));  // the link's title is cut
     writeFileBytes(folderPath("text.lhv"), "just some text");
     ASSERT_TRUE(::CreateDirectoryW(wideText(folderPath("folder.lhv")).c_str(), nullptr));
@@ -120,28 +109,20 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndSaveNeverOverwritesTheFileB
     DialogDriver saveAs({press(IDCANCEL)});
     runCommand(IDM_SAVE);
     EXPECT_EQ(1u, saveAs.stepsRun());
-    Collection reread;
-    ASSERT_TRUE(reread.load(good));
-    EXPECT_EQ("{kept <http://kept/>}", treeText(reread));
+    EXPECT_EQ("{kept <http://kept/>}", fileTree(good));
 }
 
-TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
-    addLink(&theApp.collection, "x", "http://x/");
-    settings.AutoSave = 1;
-    DialogDriver driver({press(IDCANCEL)});  // the save-as dialog
-    ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(1u, driver.stepsRun());
-    EXPECT_EQ(0, driver.unexpectedWindows());
-    EXPECT_TRUE(::IsWindow(mainWindow()));
-    EXPECT_TRUE(theApp.collection.modified);
-}
-
-TEST_F(MainWindow, TreeCommandsNeedTheTreeFocused) {
-    addLink(&theApp.collection, "x", "http://x/");
+// With the description pane focused, Copy copies its selected text and the
+// tree's commands do nothing, grayed in the menu.
+TEST_F(MainWindow, WithTheDescriptionPaneFocusedCopyTakesItsTextAndTreeCommandsWait) {
+    theApp.collection.setDescription(addLink(&theApp.collection, "x", "http://x/"), "first second");
     refresh();
     select("x");
     runCommand(IDM_SWITCH_PANE);
     EXPECT_EQ(descriptionPane(), theApp.mainWindowState.focusedPane);
+    ::SendMessageW(descriptionPane(), EM_SETSEL, 6, 12);
+    runCommand(IDM_COPY);
+    EXPECT_EQ("second", clipboardText());
     DialogDriver none({});
     runCommand(IDM_DELETE);
     runCommand(IDM_PROPERTIES);
@@ -155,7 +136,9 @@ TEST_F(MainWindow, TreeCommandsNeedTheTreeFocused) {
     EXPECT_EQ("40014 &Delete\tDel", popupEntry(edit, IDM_DELETE));
 }
 
-TEST_F(MainWindow, OptionsAreCheckedAndToggled) {
+// Options are checked and toggled; the language menu lists the modules and
+// switches; without browser windows the menu shows its placeholder.
+TEST_F(MainWindow, TheMenusShowOptionsLanguagesAndBrowserWindows) {
     settings.MaxURL = 1;
     settings.AutoSave = 0;
     runCommand(IDM_SAVE_AUTOMATICALLY);
@@ -165,9 +148,7 @@ TEST_F(MainWindow, OptionsAreCheckedAndToggled) {
     HMENU options = popupHolding(IDM_SAVE_AUTOMATICALLY);
     EXPECT_EQ("40024 &Save Automatically checked", popupEntry(options, IDM_SAVE_AUTOMATICALLY));
     EXPECT_EQ("40023 Open Links &Maximized", popupEntry(options, IDM_MAXIMIZED_BROWSER));
-}
 
-TEST_F(MainWindow, TheLanguageMenuListsTheModulesAndSwitches) {
     EXPECT_EQ((std::vector<std::string>{"41000 Deutsch", "41001 English checked"}),
               popupItems(popupHolding(IDM_LANGUAGE_FIRST)));
 
@@ -177,9 +158,7 @@ TEST_F(MainWindow, TheLanguageMenuListsTheModulesAndSwitches) {
     EXPECT_EQ("\xC3\x96&ffnen...\tStrg+O", menuText(::GetMenu(mainWindow()), IDM_OPEN, MF_BYCOMMAND));  // Ö
     runCommand(IDM_LANGUAGE_FIRST + 1);
     EXPECT_EQ("&File", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
-}
 
-TEST_F(MainWindow, WithoutBrowserWindowsTheMenuShowsItsPlaceholder) {
     // Wine's shell lists no Internet Explorer windows in process.
     BrowserWindowCapture capture;
     EXPECT_FALSE(capture.capture());
@@ -348,9 +327,7 @@ TEST_F(MainWindow, UnsavedChangesAreSavedDiscardedOrKeptAsAnswered) {
         if (c.saveFails) {
             EXPECT_NE(std::string::npos, failure.find("could not be saved")) << failure;
         }
-        Collection saved;
-        ASSERT_TRUE(saved.load(path));
-        EXPECT_EQ(c.saved, treeText(saved)) << c.name;
+        EXPECT_EQ(c.saved, fileTree(path)) << c.name;
         EXPECT_EQ(c.shown != nullptr, ::IsWindow(mainWindow())) << c.name;
         if (c.shown) {
             EXPECT_EQ(c.shown, controlText()) << c.name;
@@ -393,25 +370,33 @@ TEST_F(MainWindow, PropertiesEditTheSelectedItemAndNewFolderAddsOne) {
     EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
-TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOne) {
+// The caption shows the collection's title, else its file's name, else the
+// program's. Closing with automatic saving on and no file asks where to save.
+TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOneAndTheCaptionFollows) {
+    EXPECT_EQ("Linkhaven", caption());
     addLink(&theApp.collection, "x", "http://x/");
+    settings.AutoSave = 1;
+    {
+        DialogDriver driver({press(IDCANCEL)});  // the save-as dialog
+        ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(1u, driver.stepsRun());
+        EXPECT_EQ(0, driver.unexpectedWindows());
+    }
+    EXPECT_TRUE(::IsWindow(mainWindow()));
+    EXPECT_TRUE(theApp.collection.modified);
+
     const std::string path = folderPath("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9");  // новый: the extension comes
     DialogDriver driver({typeFileName(path)});
     runCommand(IDM_SAVE_AS);
     EXPECT_EQ(path + ".lhv", theApp.mainWindowState.currentPath);
     EXPECT_EQ("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.lhv", caption());
     EXPECT_FALSE(theApp.collection.modified);
-    Collection saved;
-    ASSERT_TRUE(saved.load(path + ".lhv"));
-    EXPECT_EQ("{x <http://x/>}", treeText(saved));
-}
+    EXPECT_EQ("{x <http://x/>}", fileTree(path + ".lhv"));
 
-TEST_F(MainWindow, CopyInTheDescriptionPaneCopiesItsSelectedText) {
-    theApp.collection.setDescription(addLink(&theApp.collection, "x", "http://x/"), "first second");
-    refresh();
-    select("x");
-    runCommand(IDM_SWITCH_PANE);
-    ::SendMessageW(descriptionPane(), EM_SETSEL, 6, 12);
-    runCommand(IDM_COPY);
-    EXPECT_EQ("second", clipboardText());
+    theApp.collection.setTitle(&theApp.collection, "Titled");
+    updateCaption(mainWindow());
+    EXPECT_EQ("Titled", caption());
+    runCommand(IDM_SAVE);
+    EXPECT_FALSE(theApp.collection.modified);
+    EXPECT_EQ("Titled{x <http://x/>}", fileTree(path + ".lhv"));
 }
