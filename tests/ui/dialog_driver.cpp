@@ -83,8 +83,6 @@ std::string windowCaption(HWND window) {
     return narrowText(std::wstring_view(text, ::GetWindowTextW(window, text, std::size(text))));
 }
 
-int focusedControlId() { return ::GetDlgCtrlID(::GetFocus()); }
-
 HWND awaitWindow(DWORD thread, const char* className) {
     struct Search {
         const char* className;

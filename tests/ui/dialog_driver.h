@@ -44,8 +44,6 @@ DialogDriver::Step typeFileName(const std::string& name);
 // The text of a message box and its caption, in UTF-8.
 std::string messageBoxText(HWND box);
 std::string windowCaption(HWND window);
-// The control identifier of the window that has the keyboard focus.
-int focusedControlId();
 // A visible window of that class made by `thread` (of any process), waited for
 // up to half a minute; nullptr if none came.
 HWND awaitWindow(DWORD thread, const char* className);

@@ -44,13 +44,13 @@ TEST_F(ItemDialogs, LinkAsksForTheAddressFirstThenTheTitle) {
         press(IDOK),
         answerMessage(messages),
         [&](HWND dialog) {
-            focus.push_back(focusedControlId());
+            focus.push_back(::GetDlgCtrlID(::GetFocus()));
             setControl(dialog, IDC_URL, "http://example.com/a b");
             pressButton(dialog, IDOK);
         },
         answerMessage(messages),
         [&](HWND dialog) {
-            focus.push_back(focusedControlId());
+            focus.push_back(::GetDlgCtrlID(::GetFocus()));
             setControl(dialog, IDC_NAME, "Example");
             setControl(dialog, IDC_DESCRIPTION, "first line\r\nsecond line");
             pressButton(dialog, IDOK);
@@ -90,15 +90,21 @@ TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
     EXPECT_EQ(url, fields.url);
 }
 
-TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
+// In the German module: its caption and message.
+TEST_F(ItemDialogs, FolderNeedsANameKeepsTheUrlAloneAndSpeaksTheModulesLanguage) {
+    ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
     std::vector<std::string> messages;
+    std::string caption;
     int focus = 0;
     const std::string longDescription(5000, 'd');
     DialogDriver driver({
-        press(IDOK),
+        [&](HWND dialog) {
+            caption = windowCaption(dialog);
+            pressButton(dialog, IDOK);
+        },
         answerMessage(messages),
         [&](HWND dialog) {
-            focus = focusedControlId();
+            focus = ::GetDlgCtrlID(::GetFocus());
             setControl(dialog, IDC_NAME, "Reading");
             setControl(dialog, IDC_DESCRIPTION, longDescription);
             pressButton(dialog, IDOK);
@@ -106,48 +112,27 @@ TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
     });
     ItemFields fields{"", "", "untouched"};
     EXPECT_TRUE(editFolder(nullptr, fields));
-    EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
+    EXPECT_EQ("Ordner", caption);
+    EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus."}), messages);  // ü
     EXPECT_EQ(IDC_NAME, focus);
     EXPECT_EQ("Reading", fields.title);
     EXPECT_EQ(longDescription, fields.description);
     EXPECT_EQ("untouched", fields.url);
 }
 
+// Cancel keeps the title; OK takes it even emptied.
 TEST_F(ItemDialogs, CollectionTitleIsKeptOnCancelAndMayBeEmptied) {
-    std::string title = "My links", shown;
-    {
-        DialogDriver driver({[](HWND dialog) {
-            setControl(dialog, IDC_NAME, "other");
-            pressButton(dialog, IDCANCEL);
+    std::string title = "My links";
+    for (const int button : {IDCANCEL, IDOK}) {
+        std::string shown;
+        DialogDriver driver({[&](HWND dialog) {
+            shown = controlText(dialog, IDC_NAME);
+            setControl(dialog, IDC_NAME, "");
+            pressButton(dialog, button);
         }});
-        EXPECT_FALSE(editCollectionTitle(nullptr, title));
+        EXPECT_EQ(button == IDOK, editCollectionTitle(nullptr, title));
+        EXPECT_EQ("My links", shown);
+        EXPECT_EQ(button == IDOK ? "" : "My links", title);
+        EXPECT_EQ(0, driver.unexpectedWindows());
     }
-    EXPECT_EQ("My links", title);
-    DialogDriver driver({[&](HWND dialog) {
-        shown = controlText(dialog, IDC_NAME);
-        setControl(dialog, IDC_NAME, "");
-        pressButton(dialog, IDOK);
-    }});
-    EXPECT_TRUE(editCollectionTitle(nullptr, title));
-    EXPECT_EQ("My links", shown);
-    EXPECT_EQ("", title);
-    EXPECT_EQ(0, driver.unexpectedWindows());
-}
-
-TEST_F(ItemDialogs, GermanModuleSpeaksGerman) {
-    ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
-    std::vector<std::string> messages;
-    std::string caption;
-    DialogDriver driver({
-        [&](HWND dialog) {
-            caption = windowCaption(dialog);
-            pressButton(dialog, IDOK);
-        },
-        answerMessage(messages),
-        press(IDCANCEL),
-    });
-    ItemFields fields;
-    EXPECT_FALSE(editFolder(nullptr, fields));
-    EXPECT_EQ("Ordner", caption);
-    EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus."}), messages);  // ü
 }
