@@ -39,16 +39,10 @@ protected:
             pressButton(dialog, IDOK);
         };
     }
-    static DialogDriver::Step answer(std::vector<std::string>& messages) {
-        return [&messages](HWND box) {
-            messages.push_back(messageBoxText(box));
-            pressButton(box, IDOK);
-        };
-    }
 };
 }  // namespace
 
-TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
+TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
     select("News one");
     {
@@ -58,7 +52,6 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
     EXPECT_EQ("News one", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
-
 
     // Past the last match Find next offers to go on from the top: No stays,
     // Yes finds the first match; with no match at all it says so.
@@ -73,11 +66,9 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
         EXPECT_EQ(nowhere ? "No further match was found." : "(none)", messages.size() > 1 ? messages[1] : "(none)");
         EXPECT_EQ(answer == IDYES ? "News one" : "News two", selectedTitle());
     }
-}
 
-TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
+    // Case ignored, a match in a collapsed folder is selected and shown.
     theApp.searchState.flags |= SearchFlag::IgnoreCase;
-    select("News one");
     DialogDriver driver({confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")});  // СТАРЫЕ
     runCommand(IDM_FIND);
     EXPECT_EQ(kOldNews, selectedTitle());
@@ -87,26 +78,18 @@ TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
 
 TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Folders;
-    bool enabledAtFirst = false, enabledAfter = true;
-    {
+    // As it comes, then with Titles unchecked: Folders is cleared though its box still shows the check.
+    for (const std::uint32_t expected : {SearchFlag::Titles | SearchFlag::Folders, 0u}) {
+        bool enabled = !expected;
         DialogDriver driver({[&](HWND dialog) {
-            enabledAtFirst = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
+            if (!expected) ::SendMessageW(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);
+            enabled = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
             pressButton(dialog, IDOK);
         }});
         ASSERT_TRUE(searchDialog(mainWindow(), theApp.searchState));
+        EXPECT_EQ(expected != 0, enabled);
+        EXPECT_EQ(expected, theApp.searchState.flags);
     }
-    EXPECT_TRUE(enabledAtFirst);
-    EXPECT_EQ(SearchFlag::Titles | SearchFlag::Folders, theApp.searchState.flags);
-    {
-        DialogDriver driver({[&](HWND dialog) {
-            ::SendMessageW(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);  // unchecks Titles
-            enabledAfter = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
-            pressButton(dialog, IDOK);
-        }});
-        ASSERT_TRUE(searchDialog(mainWindow(), theApp.searchState));
-    }
-    EXPECT_FALSE(enabledAfter);
-    EXPECT_EQ(0u, theApp.searchState.flags);  // Folders cleared though its box still shows the check
 
     SearchState before = theApp.searchState;
     DialogDriver cancel({[](HWND dialog) {
@@ -117,25 +100,15 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
     EXPECT_EQ(before.text, theApp.searchState.text);
 }
 
+// Find next without a text opens the dialog, as Find does.
 TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
     theApp.searchState.flags = SearchFlag::Descriptions;
-    std::vector<std::string> messages;
     {
-        DialogDriver driver({confirm("later"), answer(messages)});
-        runCommand(IDM_FIND);
+        DialogDriver driver({confirm("later"), press(IDOK)});
+        runCommand(IDM_FIND_NEXT);
         EXPECT_EQ(1u, driver.stepsRun());  // no search, so no message either
     }
     EXPECT_EQ("(none)", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ(kOldNews, selectedTitle());
-}
-
-TEST_F(Search, FindNextWithoutATextOpensTheDialog) {
-    int dialogs = 0;
-    DialogDriver driver({[&](HWND dialog) {
-        ++dialogs;
-        pressButton(dialog, IDCANCEL);
-    }});
-    runCommand(IDM_FIND_NEXT);
-    EXPECT_EQ(1, dialogs);
 }
