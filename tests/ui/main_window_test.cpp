@@ -233,51 +233,44 @@ TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
               settings.RecentFiles);
 }
 
-TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
-    const std::string templatePath = folderPath("broken.lht"), output = folderPath("out.html");
-    writeFileBytes(templatePath, "line one\n{title}\n{nosuchkeyword}\n");
-    writeFileBytes(output, "previous export");
-    settings.LastTemplate = templatePath;
-    settings.LastExport = output;
+// A broken template is reported with where it broke, and nothing is
+// remembered; a good one exports to the suggested file (in the folder of the
+// last export), which is opened as the shell opens a page when the user says
+// so, and template and output are remembered.
+TEST_F(MainWindow, ExportReportsABrokenTemplateAndRemembersAGoodOneAndItsOutput) {
+    const std::string broken = folderPath("broken.lht"), mended = folderPath("mended.lht");
+    writeFileBytes(broken, "line one\n{title}\n{nosuchkeyword}\n");
+    writeFileBytes(mended, "\xEF\xBB\xBF<!doctype HTML>{title}");
+    settings.LastTemplate = broken;
+    settings.LastExport = folderPath("earlier.html");
     std::string suggested, message;
-    DialogDriver driver({
-        press(IDOK),  // the template: LastTemplate
-        [&](HWND dialog) {  // the output: a name in the folder of LastExport
-            suggested = dialogText(dialog, cmb13);
-            typeFileName(output)(dialog);
-        },
-        press(IDOK),  // the overwrite question of the save dialog
-        press(IDOK, &message),
-    });
-    runCommand(IDM_EXPORT);
-    EXPECT_EQ(4u, driver.stepsRun());
+    const DialogDriver::Step takeSuggested = [&](HWND dialog) {
+        suggested = dialogText(dialog, cmb13);
+        pressButton(dialog, IDOK);
+    };
+    {
+        DialogDriver driver({press(IDOK), takeSuggested, press(IDOK, &message)});  // the template: LastTemplate
+        runCommand(IDM_EXPORT);
+        EXPECT_EQ(3u, driver.stepsRun());
+    }
+    EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
     EXPECT_NE(std::string::npos, message.find("broken.lht")) << message;
     EXPECT_NE(std::string::npos, message.find('3')) << message;
-    EXPECT_EQ("previous export", readFileBytes(output));
-    EXPECT_EQ(templatePath, settings.LastTemplate);
-    EXPECT_EQ(output, settings.LastExport);
+    EXPECT_FALSE(fileExists(folderPath("Bookmarks.txt")));
+    EXPECT_EQ(folderPath("earlier.html"), settings.LastExport);
 
-    EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
-
-    // Mended, the template exports to the suggested file, which is opened
-    // as the shell opens a page when the user says so, and both are remembered.
-    writeFileBytes(templatePath, "\xEF\xBB\xBF<!doctype HTML>{title}");
     theApp.collection.setTitle(&theApp.collection, "Mine: 2/3");
     const RegistryOverride pageType(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
-    const std::string record = folderPath("record.txt");
+    const std::string record = folderPath("record.txt"), output = folderPath("Mine_ 2_3.html");
     const StandInBrowser viewer(record, "LinkhavenTestPage\\shell\\open\\command");
-    std::string question;
-    DialogDriver again({press(IDOK),
-                        [&](HWND dialog) { suggested = dialogText(dialog, cmb13), pressButton(dialog, IDOK); },
-                        press(IDYES, &question)});
+    DialogDriver again({typeFileName(mended), takeSuggested, press(IDYES, &message)});
     runCommand(IDM_EXPORT);
-    const std::string other = folderPath("Mine_ 2_3.html");
-    EXPECT_EQ("Mine_ 2_3.html", suggested);  // and the folder of the last export
-    EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(other));
-    EXPECT_EQ("The collection was exported to \"" + other + "\".\n\nOpen it now?", question);
-    EXPECT_EQ("show=1\narg=" + other + "\n", awaitArgumentRecord(record));
-    EXPECT_EQ(templatePath, settings.LastTemplate);
-    EXPECT_EQ(other, settings.LastExport);
+    EXPECT_EQ("Mine_ 2_3.html", suggested);
+    EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(output));
+    EXPECT_EQ("The collection was exported to \"" + output + "\".\n\nOpen it now?", message);
+    EXPECT_EQ("show=1\narg=" + output + "\n", awaitArgumentRecord(record));
+    EXPECT_EQ(mended, settings.LastTemplate);
+    EXPECT_EQ(output, settings.LastExport);
 }
 
 // With unsaved changes and automatic saving off, New, Open and closing ask
@@ -335,36 +328,31 @@ TEST_F(MainWindow, UnsavedChangesAreSavedDiscardedOrKeptAsAnswered) {
     }
 }
 
+// Each dialog shows the item's fields (a new folder's empty).
 TEST_F(MainWindow, PropertiesEditTheSelectedItemAndNewFolderAddsOne) {
     buildTree(theApp.collection, "{F{}, l <http://l/>}");
     refresh();
-    const auto fill = [](const char* name, const char* description) {
-        return [=](HWND dialog) {
-            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(name).c_str());
-            ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(description).c_str());
-            pressButton(dialog, IDOK);
-        };
+    const struct {
+        const char *selected, *shown;
+        int command;
+        const char *name, *description;
+    } cases[] = {
+        {"l", "l <http://l/>", IDM_PROPERTIES, "link", "about"},
+        {"F", "F <>", IDM_PROPERTIES, "folder", "inside"},
+        {"link", " <>", IDM_NEW_FOLDER, "new", ""},
     };
-    std::string shownUrl;
-    select("l");
-    {
+    for (const auto& c : cases) {
+        select(c.selected);
+        std::string shown;
         DialogDriver driver({[&](HWND dialog) {
-            shownUrl = dialogText(dialog, IDC_URL);
-            fill("link", "about")(dialog);
+            shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
+            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.name).c_str());
+            ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(c.description).c_str());
+            pressButton(dialog, IDOK);
         }});
-        runCommand(IDM_PROPERTIES);
-    }
-    EXPECT_EQ("http://l/", shownUrl);
-    EXPECT_EQ("about", descriptionText());
-    select("F");
-    {
-        DialogDriver driver({fill("folder", "inside")});
-        runCommand(IDM_PROPERTIES);
-    }
-    select("link");
-    {
-        DialogDriver driver({fill("new", "")});
-        runCommand(IDM_NEW_FOLDER);
+        runCommand(c.command);
+        EXPECT_EQ(c.shown, shown) << c.selected;
+        EXPECT_EQ(c.description, descriptionText()) << c.selected;
     }
     EXPECT_EQ("{folder \"inside\"{}, new{}, link \"about\" <http://l/>}", treeText(theApp.collection));
     EXPECT_EQ(treeText(theApp.collection), controlText());

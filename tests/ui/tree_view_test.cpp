@@ -215,28 +215,15 @@ private:
     int given_ = 0;
 };
 
-// The system's progress dialog, once shown: a dialog titled as the program.
-HWND progressDialog() {
-    HWND shown = nullptr;
-    ::EnumWindows([](HWND window, LPARAM found) -> BOOL {
-        wchar_t title[32] = L"", windowClass[16] = L"";
-        ::GetWindowTextW(window, title, 32);
-        ::GetClassNameW(window, windowClass, 16);
-        if (!::IsWindowVisible(window) || std::wstring(title) != L"Linkhaven" || std::wstring(windowClass) != L"#32770")
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }, reinterpret_cast<LPARAM>(&shown));
-    return shown;
-}
-
 TEST_F(TreeView, ALongImportShowsItsProgressAndCancelledAddsNothing) {
     const std::string before = treeText(theApp.collection);
     std::atomic<bool> cancelled{false};
     std::thread hand([&] {
         for (int wait = 0; wait < 100 && !cancelled; ++wait) {
             ::Sleep(100);
-            if (HWND dialog = progressDialog()) {
+            // The system's progress dialog, once shown: a dialog titled as the program.
+            HWND dialog = ::FindWindowW(L"#32770", L"Linkhaven");
+            if (dialog && ::IsWindowVisible(dialog)) {
                 ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
                 cancelled = true;
             }
