@@ -201,18 +201,24 @@ TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
     EXPECT_EQ("{F{z <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}", controlText());
 }
 
-// Gives links slowly, as a large file on a slow disk would.
-class SlowSource final : public ItemSource {
+// Gives the items of `codes` (L a link, F a folder, E a folder's end, and
+// the top level's end after the last), each after `delay` ms. An item's title
+// is its kind and its place in `codes`, counted from 1.
+class CodedSource final : public ItemSource {
 public:
+    CodedSource(std::string codes, DWORD delay) : codes_(std::move(codes)), delay_(delay) {}
     ItemCode next() override {
-        ::Sleep(1);
-        return given_++ < 10000 ? ItemCode::LinkItem : ItemCode::EndOfFolder;
+        ::Sleep(delay_);
+        const char code = given_ < codes_.size() ? codes_[given_++] : 'E';
+        return code == 'L' ? ItemCode::LinkItem : code == 'F' ? ItemCode::FolderItem : ItemCode::EndOfFolder;
     }
-    void folder(ItemFields&) override {}
-    void link(ItemFields& fields) override { fields.url = "http://slow/"; }
+    void folder(ItemFields& fields) override { fields.title = "level " + std::to_string(given_); }
+    void link(ItemFields& fields) override { fields.title = "link " + std::to_string(given_); }
 
 private:
-    int given_ = 0;
+    std::string codes_;
+    DWORD delay_;
+    std::size_t given_ = 0;
 };
 
 TEST_F(TreeView, ALongImportShowsItsProgressAndCancelledAddsNothing) {
@@ -229,7 +235,7 @@ TEST_F(TreeView, ALongImportShowsItsProgressAndCancelledAddsNothing) {
             }
         }
     });
-    SlowSource source;
+    CodedSource source(std::string(10000, 'L'), 1);  // as a large file on a slow disk would
     const InsertedCounts counts = insertFromSource(tree(), source, nullptr, true, true);
     hand.join();
     EXPECT_TRUE(cancelled);
@@ -239,33 +245,14 @@ TEST_F(TreeView, ALongImportShowsItsProgressAndCancelledAddsNothing) {
 }
 
 TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
-    // A source of three top-level items: a link, a folder nested 1,200 deep, a link.
-    class DeepSource final : public ItemSource {
-    public:
-        ItemCode next() override {
-            ++step_;
-            if (step_ == 1) return ItemCode::LinkItem;
-            if (step_ <= 1201) return ItemCode::FolderItem;
-            if (step_ == 1202) return ItemCode::LinkItem;  // the innermost folder's only link
-            if (step_ <= 2402) return ItemCode::EndOfFolder;
-            if (step_ == 2403) return ItemCode::LinkItem;
-            return ItemCode::EndOfFolder;
-        }
-        void folder(ItemFields& fields) override { fields.title = "level " + std::to_string(step_ - 1); }
-        void link(ItemFields& fields) override {
-            fields.title = step_ == 1 ? "first" : step_ == 1202 ? "deep" : "last";
-        }
-
-    private:
-        int step_ = 0;
-    } source;
-
+    // Three top-level items: a link, a folder nested 1,200 deep around one link, a link.
+    CodedSource source("L" + std::string(1200, 'F') + "L" + std::string(1200, 'E') + "L", 0);
     select("a");
     insertFromSource(tree(), source, selectedItem(tree()), true, true);
-    EXPECT_EQ("first", selectedTitle());
+    EXPECT_EQ("link 1", selectedTitle());
     std::vector<std::string> top;
     for (ChildPosition p = theApp.collection.childrenBegin(); !p.isEnd(); ++p) top.push_back(p.node()->title.str());
-    EXPECT_EQ((std::vector<std::string>{"b", "F", "first", "level 1", "last", "a"}), top);
+    EXPECT_EQ((std::vector<std::string>{"b", "F", "link 1", "level 2", "link 2403", "a"}), top);
 
     std::size_t depth = 0;
     const Folder* folder = theApp.collection.childrenBegin().next().next().next().node()->asFolder();
@@ -273,7 +260,7 @@ TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
         ++depth;
         if (depth == Folder::kMaxDepth) {
             EXPECT_EQ(1u, f->childCount());
-            EXPECT_EQ("deep", f->childrenBegin().node()->title.str());
+            EXPECT_EQ("link 1202", f->childrenBegin().node()->title.str());
             break;
         }
     }
