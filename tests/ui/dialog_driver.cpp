@@ -78,11 +78,6 @@ std::string messageBoxText(HWND box) {
     return narrowText(longest);
 }
 
-std::string windowCaption(HWND window) {
-    wchar_t text[256];
-    return narrowText(std::wstring_view(text, ::GetWindowTextW(window, text, std::size(text))));
-}
-
 HWND awaitWindow(DWORD thread, const char* className) {
     struct Search {
         const char* className;

@@ -41,9 +41,8 @@ void pressButton(HWND window, int id);
 DialogDriver::Step press(int button, std::string* text = nullptr);
 // A step that types a file name into an open or save dialog and confirms it.
 DialogDriver::Step typeFileName(const std::string& name);
-// The text of a message box and its caption, in UTF-8.
+// The text of a message box, in UTF-8.
 std::string messageBoxText(HWND box);
-std::string windowCaption(HWND window);
 // A visible window of that class made by `thread` (of any process), waited for
 // up to half a minute; nullptr if none came.
 HWND awaitWindow(DWORD thread, const char* className);

@@ -29,7 +29,7 @@ void setControl(HWND dialog, int id, const std::string& text) { ::SetDlgItemText
 // A step that notes a message box's text and caption and confirms it.
 DialogDriver::Step answerMessage(std::vector<std::string>& seen) {
     return [&seen](HWND box) {
-        seen.push_back(windowCaption(box) + ": " + messageBoxText(box));
+        seen.push_back(windowText(box) + ": " + messageBoxText(box));
         pressButton(box, IDOK);
     };
 }
@@ -99,7 +99,7 @@ TEST_F(ItemDialogs, FolderNeedsANameKeepsTheUrlAloneAndSpeaksTheModulesLanguage)
     const std::string longDescription(5000, 'd');
     DialogDriver driver({
         [&](HWND dialog) {
-            caption = windowCaption(dialog);
+            caption = windowText(dialog);
             pressButton(dialog, IDOK);
         },
         answerMessage(messages),

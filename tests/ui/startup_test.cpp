@@ -11,6 +11,7 @@
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
 #include "test_files.h"
+#include "ui/shell/ui_services.h"
 
 namespace {
 const char kSettingsKey[] = "Software\\Oakbridge\\Linkhaven";
@@ -97,7 +98,7 @@ TEST_F(Startup, CommandLinesOpenTheirFileAndSettingsAndTheDocumentTypeAreStoredA
         }
         HWND window = awaitWindow(process_.dwThreadId, "Linkhaven");
         ASSERT_NE(nullptr, window) << c.arguments;
-        EXPECT_EQ(c.caption, windowCaption(window));
+        EXPECT_EQ(c.caption, windowText(window));
         ::PostMessageW(window, WM_CLOSE, 0, 0);  // the program ends, with code 0
         ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process_.hProcess, 20000));
         DWORD code = 99;
