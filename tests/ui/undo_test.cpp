@@ -119,47 +119,12 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
 }
 
-TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
-    const std::string file = folderPath("bookmarks.html");
+// An import of two files and a pasted bookmark file are one step each, with
+// a summary of what came in; File > Open of a bookmark file keeps the
+// collection and offers to import it.
+TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
+    const std::string file = folderPath("one.html");
     writeFileBytes(file, kBookmarkFile);
-    // DROPFILES (whose header would clash with the tree's names) and the path.
-    const std::wstring path = wideText(file);
-    struct {
-        DWORD pFiles;
-        POINT pt;
-        BOOL fNC, fWide;
-    } header{sizeof header, {}, FALSE, TRUE};
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + (path.size() + 2) * sizeof(wchar_t));
-    char* bytes = static_cast<char*>(::GlobalLock(block));
-    std::memcpy(bytes, &header, sizeof header);
-    std::memcpy(bytes + sizeof header, path.c_str(), path.size() * sizeof(wchar_t));
-    ::GlobalUnlock(block);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_HDROP, block);
-    ::CloseClipboard();
-
-    select("x");
-    std::string summary;
-    {
-        DialogDriver driver({press(IDOK, &summary)});
-        runCommand(IDM_PASTE);  // before the selected link
-        // The summary comes once the paste is done.
-        for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageW(&message);
-    }
-    EXPECT_EQ("Imported folders: 1; links: 3.", summary);
-    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
-              "three <http://three/>, x <http://x/>}",
-              controlText());
-    EXPECT_EQ("40030 &Undo Paste\tCtrl+Z", stepItem(IDM_UNDO));
-    runCommand(IDM_UNDO);
-    EXPECT_EQ(kOriginal, controlText());
-    EXPECT_EQ("x", selectedTitle());
-    EXPECT_EQ(treeText(theApp.collection), controlText());
-}
-
-TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
-    writeFileBytes(folderPath("one.html"), kBookmarkFile);
     writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
     std::string summary;
     {
@@ -177,12 +142,43 @@ TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
 
-    // File > Open of a bookmark file keeps the collection and offers to import it.
+    // DROPFILES (whose header would clash with the tree's names) and the path.
+    const std::wstring path = wideText(file);
+    struct {
+        DWORD pFiles;
+        POINT pt;
+        BOOL fNC, fWide;
+    } header{sizeof header, {}, FALSE, TRUE};
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + (path.size() + 2) * sizeof(wchar_t));
+    char* bytes = static_cast<char*>(::GlobalLock(block));
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, path.c_str(), path.size() * sizeof(wchar_t));
+    ::GlobalUnlock(block);
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_HDROP, block);
+    ::CloseClipboard();
     select("x");
+    {
+        DialogDriver driver({press(IDOK, &summary)});
+        runCommand(IDM_PASTE);  // before the selected link
+        // The summary comes once the paste is done.
+        for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageW(&message);
+    }
+    EXPECT_EQ("Imported folders: 1; links: 3.", summary);
+    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
+              "three <http://three/>, x <http://x/>}",
+              controlText());
+    EXPECT_EQ("40030 &Undo Paste\tCtrl+Z", stepItem(IDM_UNDO));
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(kOriginal, controlText());
+    EXPECT_EQ("x", selectedTitle());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
+
     std::string question;
     {
         DialogDriver driver({press(IDYES, &question), press(IDOK)});
-        openCollection(mainWindow(), folderPath("one.html"));
+        openCollection(mainWindow(), file);
     }
     EXPECT_NE(std::string::npos, question.find("is not a Linkhaven collection but a bookmark file")) << question;
     EXPECT_EQ(4u, theApp.collection.childCount());  // F, Imported, three, x
