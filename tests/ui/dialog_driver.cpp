@@ -79,20 +79,11 @@ std::string messageBoxText(HWND box) {
 }
 
 HWND awaitWindow(DWORD thread, const char* className) {
-    struct Search {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    const auto match = [](HWND window, LPARAM data) -> BOOL {
-        auto& wanted = *reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        ::GetClassNameA(window, name, sizeof name);
-        if (::IsWindowVisible(window) && ::lstrcmpA(name, wanted.className) == 0) wanted.found = window;
-        return !wanted.found;
-    };
-    for (int attempt = 0; attempt < 600 && !search.found; ++attempt, ::Sleep(50))
-        ::EnumThreadWindows(thread, match, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (int attempt = 0; attempt < 600; ++attempt, ::Sleep(50)) {
+        for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, className, nullptr));)
+            if (::GetWindowThreadProcessId(window, nullptr) == thread && ::IsWindowVisible(window)) return window;
+    }
+    return nullptr;
 }
 
 DialogDriver::Step typeFileName(const std::string& name) {
