@@ -2,7 +2,7 @@
 
 // A real main window with the English module and an empty collection, and
 // the means to drive it as a user would: commands, selections, label edits,
-// clicks, the clipboard.
+// menus, the clipboard.
 
 #include <gtest/gtest.h>
 #include <windows.h>
