@@ -8,7 +8,6 @@
 
 #include "core/settings.h"
 #include "core/wide_text_win.h"
-#include "dialog_driver.h"
 #include "tree_text.h"
 #include "ui/application.h"
 #include "ui/shell/language_modules.h"
@@ -113,6 +112,12 @@ Folder* MainWindowFixture::addFolder(Folder* folder, const std::string& title) {
 void MainWindowFixture::refresh() { refreshAll(window_); }
 
 void MainWindowFixture::runCommand(int id) { ::SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+std::size_t MainWindowFixture::runCommand(int id, std::vector<DialogDriver::Step> steps) {
+    DialogDriver driver(std::move(steps));
+    runCommand(id);
+    return driver.stepsRun();
+}
 
 void MainWindowFixture::select(const std::string& title) {
     HTREEITEM item = findItem(tree(), TreeView_GetRoot(tree()), title);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "dialog_driver.h"
 #include "test_files.h"
 
 class MainWindowFixture : public testing::Test {
@@ -31,6 +32,8 @@ protected:
     void refresh();
 
     void runCommand(int id);
+    // Runs the command while `steps` answer its dialogs; answers how many steps ran.
+    std::size_t runCommand(int id, std::vector<DialogDriver::Step> steps);
     // Selects the first item (depth first, folders never opened included)
     // whose text is `title`.
     void select(const std::string& title);

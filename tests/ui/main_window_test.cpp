@@ -225,8 +225,7 @@ TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
     // A collection that is gone is said and dropped; another one opens.
     ASSERT_TRUE(::DeleteFileW(wideText(folderPath("e.lhv")).c_str()));
     std::string message;
-    DialogDriver gone({press(IDOK, &message)});
-    runCommand(IDM_RECENT_FIRST + 1);
+    EXPECT_EQ(1u, runCommand(IDM_RECENT_FIRST + 1, {press(IDOK, &message)}));
     EXPECT_NE(std::string::npos, message.find(folderPath("e.lhv") + "\" is no longer there")) << message;
     runCommand(IDM_RECENT_FIRST + 2);
     EXPECT_EQ((std::array<std::string, 4>{folderPath("b&c.lhv"), folderPath("C.lhv"), folderPath("d.lhv"), ""}),
@@ -248,11 +247,8 @@ TEST_F(MainWindow, ExportReportsABrokenTemplateAndRemembersAGoodOneAndItsOutput)
         suggested = dialogText(dialog, cmb13);
         pressButton(dialog, IDOK);
     };
-    {
-        DialogDriver driver({press(IDOK), takeSuggested, press(IDOK, &message)});  // the template: LastTemplate
-        runCommand(IDM_EXPORT);
-        EXPECT_EQ(3u, driver.stepsRun());
-    }
+    // The template: LastTemplate.
+    EXPECT_EQ(3u, runCommand(IDM_EXPORT, {press(IDOK), takeSuggested, press(IDOK, &message)}));
     EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
     EXPECT_NE(std::string::npos, message.find("broken.lht")) << message;
     EXPECT_NE(std::string::npos, message.find('3')) << message;
@@ -263,8 +259,7 @@ TEST_F(MainWindow, ExportReportsABrokenTemplateAndRemembersAGoodOneAndItsOutput)
     const RegistryOverride pageType(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
     const std::string record = folderPath("record.txt"), output = folderPath("Mine_ 2_3.html");
     const StandInBrowser viewer(record, "LinkhavenTestPage\\shell\\open\\command");
-    DialogDriver again({typeFileName(mended), takeSuggested, press(IDYES, &message)});
-    runCommand(IDM_EXPORT);
+    EXPECT_EQ(3u, runCommand(IDM_EXPORT, {typeFileName(mended), takeSuggested, press(IDYES, &message)}));
     EXPECT_EQ("Mine_ 2_3.html", suggested);
     EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(output));
     EXPECT_EQ("The collection was exported to \"" + output + "\".\n\nOpen it now?", message);
@@ -339,13 +334,12 @@ TEST_F(MainWindow, PropertiesEditTheSelectedItemAndNewFolderAddsOne) {
     for (const auto& c : cases) {
         select(c.selected);
         std::string shown;
-        DialogDriver driver({[&](HWND dialog) {
-            shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
-            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.name).c_str());
-            ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(c.description).c_str());
-            pressButton(dialog, IDOK);
-        }});
-        runCommand(c.command);
+        EXPECT_EQ(1u, runCommand(c.command, {[&](HWND dialog) {
+                      shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
+                      ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.name).c_str());
+                      ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(c.description).c_str());
+                      pressButton(dialog, IDOK);
+                  }}));
         EXPECT_EQ(c.shown, shown) << c.selected;
         EXPECT_EQ(c.description, descriptionText()) << c.selected;
     }
@@ -369,8 +363,7 @@ TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOneAndTheCaptionFoll
     EXPECT_TRUE(theApp.collection.modified);
 
     const std::string path = folderPath("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9");  // новый: the extension comes
-    DialogDriver driver({typeFileName(path)});
-    runCommand(IDM_SAVE_AS);
+    EXPECT_EQ(1u, runCommand(IDM_SAVE_AS, {typeFileName(path)}));
     EXPECT_EQ(path + ".lhv", theApp.mainWindowState.currentPath);
     EXPECT_EQ("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.lhv", caption());
     EXPECT_FALSE(theApp.collection.modified);

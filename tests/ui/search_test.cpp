@@ -45,10 +45,7 @@ protected:
 TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
     select("News one");
-    {
-        DialogDriver driver({confirm("News")});
-        runCommand(IDM_FIND);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_FIND, {confirm("News")}));
     EXPECT_EQ("News one", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
@@ -67,10 +64,9 @@ TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
         EXPECT_EQ(answer == IDYES ? "News one" : "News two", selectedTitle());
     }
 
-    // Case ignored, a match in a collapsed folder is selected and shown.
+    // Case ignored ("NEWS, СТАРЫЕ"), a match in a collapsed folder is selected and shown.
     theApp.searchState.flags |= SearchFlag::IgnoreCase;
-    DialogDriver driver({confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")});  // СТАРЫЕ
-    runCommand(IDM_FIND);
+    EXPECT_EQ(1u, runCommand(IDM_FIND, {confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")}));
     EXPECT_EQ(kOldNews, selectedTitle());
     HTREEITEM archive = TreeView_GetParent(tree(), TreeView_GetSelection(tree()));
     EXPECT_TRUE(TreeView_GetItemState(tree(), archive, TVIS_EXPANDED) & TVIS_EXPANDED);
@@ -103,11 +99,7 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
 // Find next without a text opens the dialog, as Find does.
 TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
     theApp.searchState.flags = SearchFlag::Descriptions;
-    {
-        DialogDriver driver({confirm("later"), press(IDOK)});
-        runCommand(IDM_FIND_NEXT);
-        EXPECT_EQ(1u, driver.stepsRun());  // no search, so no message either
-    }
+    EXPECT_EQ(1u, runCommand(IDM_FIND_NEXT, {confirm("later"), press(IDOK)}));  // no search, so no message either
     EXPECT_EQ("(none)", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ(kOldNews, selectedTitle());

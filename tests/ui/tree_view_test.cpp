@@ -96,16 +96,14 @@ TEST_F(TreeView, NewLinkStartsFromTheClipboardAndGoesBeforeALinkIntoAFolderOrAtT
         TreeView_SelectItem(tree(), nullptr);
         if (*c.selected) select(c.selected);
         std::string shown;
-        DialogDriver driver({[&](HWND dialog) {
-            shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
-            if (c.url) {
-                ::SetDlgItemTextW(dialog, IDC_URL, wideText(c.url).c_str());
-                ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.title).c_str());
-            }
-            pressButton(dialog, c.url ? IDOK : IDCANCEL);
-        }});
-        runCommand(IDM_NEW_LINK);
-        EXPECT_EQ(1u, driver.stepsRun()) << c.selected;
+        EXPECT_EQ(1u, runCommand(IDM_NEW_LINK, {[&](HWND dialog) {
+                      shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
+                      if (c.url) {
+                          ::SetDlgItemTextW(dialog, IDC_URL, wideText(c.url).c_str());
+                          ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.title).c_str());
+                      }
+                      pressButton(dialog, c.url ? IDOK : IDCANCEL);
+                  }})) << c.selected;
         EXPECT_EQ(c.shown, shown) << c.selected;
         emptyClipboard();
     }
@@ -120,9 +118,7 @@ TEST_F(TreeView, NewLinkStartsFromTheClipboardAndGoesBeforeALinkIntoAFolderOrAtT
 TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
     select("F");
     for (const int answer : {IDNO, IDYES}) {
-        DialogDriver driver({press(answer)});
-        runCommand(IDM_DELETE);
-        EXPECT_EQ(1u, driver.stepsRun());
+        EXPECT_EQ(1u, runCommand(IDM_DELETE, {press(answer)}));
         EXPECT_EQ(answer == IDNO ? 3u : 2u, theApp.collection.childCount());
     }
 

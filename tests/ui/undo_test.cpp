@@ -47,10 +47,7 @@ protected:
 // And once saved, undoing and redoing back to that state leaves nothing to save.
 TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelectedAndTheSavedStateIsKnownAgain) {
     EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));
-    {
-        DialogDriver driver({press(IDYES)});
-        runCommand(IDM_DELETE);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_DELETE, {press(IDYES)}));
     EXPECT_EQ("40030 &Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
     EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
     runCommand(IDM_UNDO);
@@ -63,10 +60,7 @@ TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelectedAndTheSavedStateIsKnownA
     EXPECT_EQ("x", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
 
-    {
-        DialogDriver driver({typeFileName(folderPath("saved.lhv"))});
-        runCommand(IDM_SAVE_AS);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_SAVE_AS, {typeFileName(folderPath("saved.lhv"))}));
     EXPECT_FALSE(theApp.collection.modified);
     runCommand(IDM_UNDO);
     EXPECT_TRUE(theApp.collection.modified);
@@ -100,13 +94,10 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     // A new change after undoing leaves nothing to redo.
     runCommand(IDM_UNDO);
     select("x");
-    {
-        DialogDriver driver({[](HWND dialog) {
-            ::SetDlgItemTextW(dialog, IDC_NAME, L"y && z");
-            pressButton(dialog, IDOK);
-        }});
-        runCommand(IDM_PROPERTIES);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_PROPERTIES, {[](HWND dialog) {
+                  ::SetDlgItemTextW(dialog, IDC_NAME, L"y && z");
+                  pressButton(dialog, IDOK);
+              }}));
     EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
     EXPECT_EQ("40030 &Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
@@ -127,12 +118,9 @@ TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
     writeFileBytes(file, kBookmarkFile);
     writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
     std::string summary;
-    {
-        // Several names are typed as the dialog's folder holds them; it starts in the current one.
-        ::SetCurrentDirectoryW(wideText(folderPath("")).c_str());
-        DialogDriver driver({typeFileName("\"one.html\" \"two.url\""), press(IDOK, &summary)});
-        runCommand(IDM_IMPORT);
-    }
+    // Several names are typed as the dialog's folder holds them; it starts in the current one.
+    ::SetCurrentDirectoryW(wideText(folderPath("")).c_str());
+    EXPECT_EQ(2u, runCommand(IDM_IMPORT, {typeFileName("\"one.html\" \"two.url\""), press(IDOK, &summary)}));
     ::SetCurrentDirectoryW(L"C:\\");  // the folder goes at the end
     EXPECT_EQ("Imported folders: 1; links: 4.", summary);
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
@@ -200,10 +188,7 @@ TEST_F(Undo, ImportFromBrowserListsTheProfilesFoundAndImportsOne) {
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", wideText(folderPath("Local")).c_str());
     const std::vector<std::string> items = popupItems(popupHolding(IDM_BROWSER_PROFILE_FIRST));
     select("x");
-    {
-        DialogDriver driver({press(IDOK)});
-        runCommand(IDM_BROWSER_PROFILE_FIRST + 1);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_BROWSER_PROFILE_FIRST + 1, {press(IDOK)}));
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved);
     EXPECT_EQ((std::vector<std::string>{"44000 Google Chrome (Default)", "44001 Google Chrome (Profile 1)"}), items);
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Other bookmarks{two <http://two/>}, x <http://x/>}",
