@@ -116,7 +116,7 @@ void MainWindowFixture::runCommand(int id) { ::SendMessageW(window_, WM_COMMAND,
 std::size_t MainWindowFixture::runCommand(int id, std::vector<DialogDriver::Step> steps) {
     DialogDriver driver(std::move(steps));
     runCommand(id);
-    return driver.stepsRun();
+    return driver.stepsRun() + driver.unexpectedWindows();
 }
 
 void MainWindowFixture::select(const std::string& title) {

@@ -106,9 +106,7 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndSaveNeverOverwritesTheFileB
     }
     EXPECT_EQ("{}", controlText());  // the damaged file's root, without the cut link
 
-    DialogDriver saveAs({press(IDCANCEL)});
-    runCommand(IDM_SAVE);
-    EXPECT_EQ(1u, saveAs.stepsRun());
+    EXPECT_EQ(1u, runCommand(IDM_SAVE, {press(IDCANCEL)}));  // the save-as dialog
     EXPECT_EQ("{kept <http://kept/>}", fileTree(good));
 }
 
@@ -123,10 +121,8 @@ TEST_F(MainWindow, WithTheDescriptionPaneFocusedCopyTakesItsTextAndTreeCommandsW
     ::SendMessageW(descriptionPane(), EM_SETSEL, 6, 12);
     runCommand(IDM_COPY);
     EXPECT_EQ("second", clipboardText());
-    DialogDriver none({});
-    runCommand(IDM_DELETE);
-    runCommand(IDM_PROPERTIES);
-    EXPECT_EQ(0, none.unexpectedWindows());
+    EXPECT_EQ(0u, runCommand(IDM_DELETE, {}));
+    EXPECT_EQ(0u, runCommand(IDM_PROPERTIES, {}));
     EXPECT_EQ(1u, theApp.collection.childCount());
 
     HMENU edit = popupHolding(IDM_DELETE);
