@@ -145,22 +145,12 @@ TEST_F(TreeView, RenamingToNothingIsRefused) {
     EXPECT_TRUE(theApp.acceleratorsEnabled);
 }
 
-TEST_F(TreeView, SortOrdersTheSiblingsOfTheSelection) {
-    buildTree(theApp.collection, "{b <http://b/>, F{inner <http://inner/>, Zeta <z>, alpha <a>}, a <http://a/>}");
-    refresh();
-    select("inner");
-    runCommand(IDM_SORT);
-    EXPECT_EQ("{b <http://b/>, F{alpha <a>, inner <http://inner/>, Zeta <z>}, a <http://a/>}",
-              treeText(theApp.collection));
-    select("a");
-    runCommand(IDM_SORT);
-    EXPECT_EQ("{a <http://a/>, b <http://b/>, F{alpha <a>, inner <http://inner/>, Zeta <z>}}", controlText());
-    EXPECT_EQ(treeText(theApp.collection), controlText());
-}
 // A folder's children get items only when something reaches them: the
-// commands work on the collection, and the items follow when shown.
-TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
-    buildTree(theApp.collection, "{F{z <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}");
+// commands work on the collection, and the items follow when shown. Sort
+// orders a folder's children or a link's siblings by title, not by bytes.
+TEST_F(TreeView, CommandsReachIntoFoldersNeverOpenedAndSortOrdersByTitle) {
+    const std::string original = "{F{Zeta <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}";
+    buildTree(theApp.collection, original);
     refresh();
     EXPECT_EQ(2u, theApp.itemsByNode.size());
     select("F");
@@ -168,7 +158,7 @@ TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
     putTextOnClipboard("Pasted\r\nhttp://pasted/");
     runCommand(IDM_PASTE);
     EXPECT_EQ("Pasted", selectedTitle());
-    EXPECT_EQ("{F{G{deep <http://deep/>}, y <http://y/>, z <http://z/>, Pasted <http://pasted/>}, a <http://a/>}",
+    EXPECT_EQ("{F{G{deep <http://deep/>}, y <http://y/>, Zeta <http://z/>, Pasted <http://pasted/>}, a <http://a/>}",
               treeText(theApp.collection));
 
     refresh();  // F and G never opened again: Find fills both on its way
@@ -181,7 +171,13 @@ TEST_F(TreeView, CommandsReachIntoFoldersNeverOpened) {
 
     runCommand(IDM_UNDO);
     runCommand(IDM_UNDO);
-    EXPECT_EQ("{F{z <http://z/>, G{deep <http://deep/>}, y <http://y/>}, a <http://a/>}", controlText());
+    EXPECT_EQ(original, controlText());
+    select("y");
+    runCommand(IDM_SORT);
+    select("a");
+    runCommand(IDM_SORT);
+    EXPECT_EQ("{a <http://a/>, F{G{deep <http://deep/>}, y <http://y/>, Zeta <http://z/>}}", controlText());
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 // Gives the items of `codes` (L a link, F a folder, E a folder's end, and
