@@ -24,11 +24,9 @@ std::string windowsPath(const std::string& path) {
 
 // The document type is written as REG_SZ with the W functions, and read back the same way.
 std::string classesRootValue(const char* key) {
-    wchar_t value[512] = L"";
+    wchar_t value[512] = L"(missing)";
     DWORD size = sizeof value;
-    if (::RegGetValueW(HKEY_CLASSES_ROOT, wideText(key).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
-        ERROR_SUCCESS)
-        return "(missing)";
+    ::RegGetValueW(HKEY_CLASSES_ROOT, wideText(key).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size);
     return narrowText(value);
 }
 
