@@ -10,6 +10,7 @@
 
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
+#include "tree_text.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
@@ -62,9 +63,8 @@ TEST_F(ItemDialogs, LinkAsksForTheAddressFirstThenTheTitle) {
     EXPECT_EQ(0, driver.unexpectedWindows());
     EXPECT_EQ((std::vector<std::string>{kRequired, kRequired}), messages);
     EXPECT_EQ((std::vector<int>{IDC_URL, IDC_NAME}), focus);
-    EXPECT_EQ("Example", fields.title);
-    EXPECT_EQ("http://example.com/a b", fields.url);
-    EXPECT_EQ("first line\r\nsecond line", fields.description);
+    EXPECT_EQ(linkText("Example", "first line\r\nsecond line", "http://example.com/a b"),
+              linkText(fields.title, fields.description, fields.url));
 }
 
 TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
@@ -85,9 +85,7 @@ TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
     EXPECT_FALSE(editLink(nullptr, fields));
     EXPECT_EQ((std::vector<std::string>{title, url, "Notes"}), shown);
     EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
-    EXPECT_EQ(title, fields.title);
-    EXPECT_EQ("Notes", fields.description);
-    EXPECT_EQ(url, fields.url);
+    EXPECT_EQ(linkText(title, "Notes", url), linkText(fields.title, fields.description, fields.url));
 }
 
 // In the German module: its caption and message.
@@ -115,9 +113,8 @@ TEST_F(ItemDialogs, FolderNeedsANameKeepsTheUrlAloneAndSpeaksTheModulesLanguage)
     EXPECT_EQ("Ordner", caption);
     EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus."}), messages);  // ü
     EXPECT_EQ(IDC_NAME, focus);
-    EXPECT_EQ("Reading", fields.title);
-    EXPECT_EQ(longDescription, fields.description);
-    EXPECT_EQ("untouched", fields.url);
+    EXPECT_EQ(linkText("Reading", longDescription, "untouched"),
+              linkText(fields.title, fields.description, fields.url));
 }
 
 // Cancel keeps the title; OK takes it even emptied.
