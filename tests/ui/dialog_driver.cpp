@@ -61,6 +61,12 @@ void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+std::size_t answered(std::vector<DialogDriver::Step> steps, const std::function<void()>& action) {
+    DialogDriver driver(std::move(steps));
+    action();
+    return driver.stepsRun() + driver.unexpectedWindows();
+}
+
 void pressButton(HWND window, int id) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }

@@ -35,6 +35,10 @@ private:
     UINT_PTR timer_ = 0;
 };
 
+// Runs `action` while `steps` answer its windows; answers how many came: the
+// steps that ran, and any after them (cancelled). So it equals the number of
+// steps exactly when each ran and no window came after them.
+std::size_t answered(std::vector<DialogDriver::Step> steps, const std::function<void()>& action);
 // Presses a button of a dialog or message box.
 void pressButton(HWND window, int id);
 // A step that presses `button`, after noting the message box's text in `text` when given.

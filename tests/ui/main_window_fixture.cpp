@@ -114,9 +114,7 @@ void MainWindowFixture::refresh() { refreshAll(window_); }
 void MainWindowFixture::runCommand(int id) { ::SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 std::size_t MainWindowFixture::runCommand(int id, std::vector<DialogDriver::Step> steps) {
-    DialogDriver driver(std::move(steps));
-    runCommand(id);
-    return driver.stepsRun() + driver.unexpectedWindows();
+    return answered(std::move(steps), [&] { runCommand(id); });
 }
 
 void MainWindowFixture::select(const std::string& title) {

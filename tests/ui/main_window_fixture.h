@@ -32,8 +32,7 @@ protected:
     void refresh();
 
     void runCommand(int id);
-    // Runs the command while `steps` answer its dialogs; answers how many
-    // windows came: the steps that ran, and any after them (cancelled).
+    // Runs the command while `steps` answer its dialogs, as answered() does.
     std::size_t runCommand(int id, std::vector<DialogDriver::Step> steps);
     // Selects the first item (depth first, folders never opened included)
     // whose text is `title`.

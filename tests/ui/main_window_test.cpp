@@ -97,10 +97,8 @@ TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndSaveNeverOverwritesTheFileB
     };
     for (const auto& [name, expected] : cases) {
         std::string message;
-        DialogDriver driver({press(IDOK, &message)});
-        openCollection(mainWindow(), folderPath(name));
-        EXPECT_EQ(1u, driver.stepsRun()) << name;
-        EXPECT_EQ(0, driver.unexpectedWindows()) << name;
+        EXPECT_EQ(1u, answered({press(IDOK, &message)}, [&] { openCollection(mainWindow(), folderPath(name)); }))
+            << name;
         EXPECT_NE(std::string::npos, message.find("\"" + folderPath(expected))) << message;
         EXPECT_EQ(std::string(name) == "damaged.lhv" ? "" : good, theApp.mainWindowState.currentPath) << name;
     }
@@ -349,12 +347,8 @@ TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOneAndTheCaptionFoll
     EXPECT_EQ("Linkhaven", caption());
     addLink(&theApp.collection, "x", "http://x/");
     settings.AutoSave = 1;
-    {
-        DialogDriver driver({press(IDCANCEL)});  // the save-as dialog
-        ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-        EXPECT_EQ(1u, driver.stepsRun());
-        EXPECT_EQ(0, driver.unexpectedWindows());
-    }
+    // The save-as dialog, cancelled.
+    EXPECT_EQ(1u, answered({press(IDCANCEL)}, [&] { ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0); }));
     EXPECT_TRUE(::IsWindow(mainWindow()));
     EXPECT_TRUE(theApp.collection.modified);
 

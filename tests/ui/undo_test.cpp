@@ -66,9 +66,7 @@ TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelectedAndTheSavedStateIsKnownA
     EXPECT_TRUE(theApp.collection.modified);
     runCommand(IDM_REDO);
     EXPECT_FALSE(theApp.collection.modified);
-    DialogDriver none({});
-    ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0, none.unexpectedWindows());
+    EXPECT_EQ(0u, answered({}, [&] { ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0); }));
     EXPECT_FALSE(::IsWindow(mainWindow()));
 }
 
@@ -147,12 +145,11 @@ TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
     ::SetClipboardData(CF_HDROP, block);
     ::CloseClipboard();
     select("x");
-    {
-        DialogDriver driver({press(IDOK, &summary)});
-        runCommand(IDM_PASTE);  // before the selected link
-        // The summary comes once the paste is done.
+    // Before the selected link; the summary comes once the paste is done.
+    EXPECT_EQ(1u, answered({press(IDOK, &summary)}, [&] {
+        runCommand(IDM_PASTE);
         for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageW(&message);
-    }
+    }));
     EXPECT_EQ("Imported folders: 1; links: 3.", summary);
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, x <http://x/>}",
@@ -164,10 +161,7 @@ TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
     EXPECT_EQ(treeText(theApp.collection), controlText());
 
     std::string question;
-    {
-        DialogDriver driver({press(IDYES, &question), press(IDOK)});
-        openCollection(mainWindow(), file);
-    }
+    EXPECT_EQ(2u, answered({press(IDYES, &question), press(IDOK)}, [&] { openCollection(mainWindow(), file); }));
     EXPECT_NE(std::string::npos, question.find("is not a Linkhaven collection but a bookmark file")) << question;
     EXPECT_EQ(4u, theApp.collection.childCount());  // F, Imported, three, x
 }
