@@ -72,7 +72,7 @@ TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
     EXPECT_TRUE(TreeView_GetItemState(tree(), archive, TVIS_EXPANDED) & TVIS_EXPANDED);
 }
 
-TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
+TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptionsAloneAreSearchedOnlyByFindNext) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Folders;
     // As it comes, then with Titles unchecked: Folders is cleared though its box still shows the check.
     for (const std::uint32_t expected : {SearchFlag::Titles | SearchFlag::Folders, 0u}) {
@@ -94,10 +94,8 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
     }});
     EXPECT_FALSE(searchDialog(mainWindow(), theApp.searchState));
     EXPECT_EQ(before.text, theApp.searchState.text);
-}
 
-// Find next without a text opens the dialog, as Find does.
-TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
+    // Descriptions alone are searched only by Find next, which without a text opens the dialog, as Find does.
     theApp.searchState.flags = SearchFlag::Descriptions;
     EXPECT_EQ(1u, runCommand(IDM_FIND_NEXT, {confirm("later"), press(IDOK)}));  // no search, so no message either
     EXPECT_EQ("(none)", selectedTitle());

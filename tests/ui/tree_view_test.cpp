@@ -110,31 +110,14 @@ TEST_F(TreeView, NewLinkStartsFromTheClipboardAndGoesBeforeALinkIntoAFolderOrAtT
     EXPECT_TRUE(theApp.collection.modified);
 }
 
-TEST_F(TreeView, DeletingAFolderWithChildrenAsksFirst) {
-    select("F");
-    for (const int answer : {IDNO, IDYES}) {
-        EXPECT_EQ(1u, runCommand(IDM_DELETE, {press(answer)}));
-        EXPECT_EQ(answer == IDNO ? 3u : 2u, theApp.collection.childCount());
-    }
-
-    // A link and an empty folder go without a question.
-    addFolder(&theApp.collection, "empty");
-    refresh();
-    select("empty");
-    EXPECT_EQ(0u, runCommand(IDM_DELETE, {}));
-    select("a");
-    EXPECT_EQ(0u, runCommand(IDM_DELETE, {}));
-    EXPECT_EQ("{b <http://b/>}", treeText(theApp.collection));
-    EXPECT_EQ(treeText(theApp.collection), controlText());
-}
-
-TEST_F(TreeView, RenamingToNothingIsRefused) {
+// Renaming to nothing is refused; a name typed in other scripts reaches the
+// collection as UTF-8. Deleting a folder with children asks first; a link
+// and an empty folder go without a question.
+TEST_F(TreeView, RenamingToNothingIsRefusedAndDeletingAFolderWithChildrenAsksFirst) {
     select("a");
     renameTo("", press(IDOK));  // the message box, which renameTo() counts
     EXPECT_EQ("a", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
-
-    // Typed in other scripts, the name reaches the collection as UTF-8.
     const std::string renamed = "\xD0\x9A\xD0\xBB\xD1\x8E\xD1\x87 \xE9\x8D\xB5 \xF0\x9F\x94\x91";  // Ключ 鍵 🔑
     theApp.collection.modified = false;
     renameTo(renamed, nullptr);
@@ -143,6 +126,20 @@ TEST_F(TreeView, RenamingToNothingIsRefused) {
     EXPECT_TRUE(theApp.collection.modified);
     EXPECT_EQ(treeText(theApp.collection), controlText());
     EXPECT_TRUE(theApp.acceleratorsEnabled);
+
+    select("F");
+    for (const int answer : {IDNO, IDYES}) {
+        EXPECT_EQ(1u, runCommand(IDM_DELETE, {press(answer)}));
+        EXPECT_EQ(answer == IDNO ? 3u : 2u, theApp.collection.childCount());
+    }
+    addFolder(&theApp.collection, "empty");
+    refresh();
+    select("empty");
+    EXPECT_EQ(0u, runCommand(IDM_DELETE, {}));
+    select(renamed);
+    EXPECT_EQ(0u, runCommand(IDM_DELETE, {}));
+    EXPECT_EQ("{b <http://b/>}", treeText(theApp.collection));
+    EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
 // A folder's children get items only when something reaches them: the
