@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "dialog_driver.h"
 #include "ui/shell/language_modules.h"
@@ -42,18 +43,14 @@ TEST(AboutBox, ShowsVersionAndNoticeInTheLanguageInUse) {
 TEST(ProgramResources, IconInEverySizeManifestForVisualStylesAndSystemDpiAndVersionTexts) {
     HMODULE program = ::LoadLibraryExA(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(nullptr, program);
-    for (int size : {16, 32, 48}) {
-        HICON icon = static_cast<HICON>(::LoadImageW(program, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
-        ASSERT_NE(nullptr, icon) << size;
-        ICONINFO info;
-        ASSERT_TRUE(::GetIconInfo(icon, &info));
-        BITMAP bitmap;
-        ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-        EXPECT_EQ(size, bitmap.bmWidth);
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-        ::DestroyIcon(icon);
-    }
+    // The icon's directory (LoadImageW would stretch the nearest size): a 6-byte
+    // header with the count at 4, then 14-byte entries that begin with the width.
+    HRSRC group = ::FindResourceW(program, MAKEINTRESOURCEW(IDI_PROGRAM), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(nullptr, group);
+    const auto* directory = static_cast<const BYTE*>(::LockResource(::LoadResource(program, group)));
+    std::vector<int> widths;
+    for (int i = 0; i < directory[4]; ++i) widths.push_back(directory[6 + 14 * i]);
+    EXPECT_EQ((std::vector<int>{16, 32, 48}), widths);
 
     HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     ASSERT_NE(nullptr, found);
