@@ -249,7 +249,7 @@ TEST_F(TreeView, InsertingFromASourceKeepsOrderAndBoundsDepth) {
 // recorder itself) are refused with a message naming them; a file: address is
 // asked about with No as the default: No cancels, Yes opens. So by a double
 // click and by the browser command alike.
-TEST_F(TreeView, ALinkOpensButNoFolderAndNoPathAndOtherSchemesAreAskedAbout) {
+TEST_F(TreeView, ALinkOpensButNoFolderAndNoPathOtherSchemesAreAskedAboutAndItsAddressCopies) {
     const std::string record = folderPath("record.txt");
     StandInBrowser browser(record);
     select("F");
@@ -296,11 +296,9 @@ TEST_F(TreeView, ALinkOpensButNoFolderAndNoPathAndOtherSchemesAreAskedAbout) {
         }
     }
     EXPECT_FALSE(fileExists(record));  // a refused launch would have written it before Yes was answered
-}
 
-// For a link the menu begins with Open (its default, drawn bold) and Copy
-// address; for a folder or no selection without them.
-TEST_F(TreeView, TheContextMenuOpensOrCopiesALink) {
+    // For a link the context menu begins with Open (its default, drawn bold)
+    // and Copy address; for a folder or no selection without them.
     for (const std::string selected : {"a", "F", ""}) {
         TreeView_SelectItem(tree(), nullptr);
         if (!selected.empty()) select(selected);
