@@ -7,59 +7,50 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "dialog_driver.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
 
-namespace {
 const std::string kProgram = std::string(LINKHAVEN_PROGRAM_DIR) + "/linkhaven.exe";
-
-struct Shown {
-    std::string product, copyright;
-};
-
-Shown showAboutAndRead() {
-    Shown shown;
-    DialogDriver driver({[&](HWND dialog) {
-        shown.product = windowText(::GetDlgItem(dialog, IDC_ABOUT_PRODUCT));
-        shown.copyright = windowText(::GetDlgItem(dialog, IDC_ABOUT_COPYRIGHT));
-        pressButton(dialog, IDOK);
-    }});
-    showAbout(nullptr);
-    EXPECT_EQ(1u, driver.stepsRun());
-    return shown;
-}
-}  // namespace
 
 TEST(AboutBox, ShowsVersionAndNoticeInTheLanguageInUse) {
     languageModules() = LanguageModules(LINKHAVEN_PROGRAM_DIR);
-    Shown english = showAboutAndRead();
-    EXPECT_EQ("Linkhaven Test 2.1-07", english.product);
-    EXPECT_EQ("Copyright (C) 2026 Oakbridge", english.copyright);
-
-    ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
-    Shown german = showAboutAndRead();
-    EXPECT_EQ("Linkhaven Test (deutsch) 2.1-07", german.product);
-    EXPECT_EQ("Copyright (C) 2026 Oakbridge, alle Rechte vorbehalten", german.copyright);
+    const struct {
+        LANGID language;
+        const char *product, *copyright;
+    } cases[] = {
+        {0x407, "Linkhaven Test (deutsch) 2.1-07", "Copyright (C) 2026 Oakbridge, alle Rechte vorbehalten"},
+        {0x409, "Linkhaven Test 2.1-07", "Copyright (C) 2026 Oakbridge"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(languageModules().select(languageModules().findByLangId(c.language)));
+        std::string product, copyright;
+        DialogDriver driver({[&](HWND dialog) {
+            product = windowText(::GetDlgItem(dialog, IDC_ABOUT_PRODUCT));
+            copyright = windowText(::GetDlgItem(dialog, IDC_ABOUT_COPYRIGHT));
+            pressButton(dialog, IDOK);
+        }});
+        showAbout(nullptr);
+        EXPECT_EQ(1u, driver.stepsRun());
+        EXPECT_EQ(c.product, product);
+        EXPECT_EQ(c.copyright, copyright);
+    }
 }
 
-TEST(ProgramResources, IconInEverySizeAndAManifestAskingForVisualStylesAndSystemDpi) {
+TEST(ProgramResources, IconInEverySizeManifestForVisualStylesAndSystemDpiAndVersionTexts) {
     HMODULE program = ::LoadLibraryExA(kProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(nullptr, program);
-    for (int size : {16, 32, 48}) {
-        HICON icon = static_cast<HICON>(::LoadImageW(program, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0));
-        ASSERT_NE(nullptr, icon) << size;
-        ICONINFO info;
-        ASSERT_TRUE(::GetIconInfo(icon, &info));
-        BITMAP bitmap;
-        ::GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-        EXPECT_EQ(size, bitmap.bmWidth);
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-        ::DestroyIcon(icon);
-    }
+    // The icon's directory (LoadImageW would stretch the nearest size): a 6-byte
+    // header with the count at 4, then 14-byte entries that begin with the width.
+    HRSRC group = ::FindResourceW(program, MAKEINTRESOURCEW(IDI_PROGRAM), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(nullptr, group);
+    const auto* directory = static_cast<const BYTE*>(::LockResource(::LoadResource(program, group)));
+    std::vector<int> widths;
+    for (int i = 0; i < directory[4]; ++i) widths.push_back(directory[6 + 14 * i]);
+    EXPECT_EQ((std::vector<int>{16, 32, 48}), widths);
 
     HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
     ASSERT_NE(nullptr, found);
@@ -69,9 +60,8 @@ TEST(ProgramResources, IconInEverySizeAndAManifestAskingForVisualStylesAndSystem
     EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
     EXPECT_NE(std::string::npos,
               manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true</dpiAware>"));
-}
 
-TEST(ProgramVersion, AboutTextsInBothLanguagesAndNoneFromAFileWithoutVersion) {
+    // The version record's texts in both languages, none from a file without one.
     const auto english = readAboutTexts(kProgram, 0x409);
     ASSERT_TRUE(english.has_value());
     EXPECT_EQ("Linkhaven 0.1", english->product);

@@ -61,6 +61,12 @@ void CALLBACK DialogDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
+std::size_t answered(std::vector<DialogDriver::Step> steps, const std::function<void()>& action) {
+    DialogDriver driver(std::move(steps));
+    action();
+    return driver.stepsRun() + driver.unexpectedWindows();
+}
+
 void pressButton(HWND window, int id) {
     ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }
@@ -78,28 +84,12 @@ std::string messageBoxText(HWND box) {
     return narrowText(longest);
 }
 
-std::string windowCaption(HWND window) {
-    wchar_t text[256];
-    return narrowText(std::wstring_view(text, ::GetWindowTextW(window, text, std::size(text))));
-}
-
-int focusedControlId() { return ::GetDlgCtrlID(::GetFocus()); }
-
 HWND awaitWindow(DWORD thread, const char* className) {
-    struct Search {
-        const char* className;
-        HWND found;
-    } search{className, nullptr};
-    const auto match = [](HWND window, LPARAM data) -> BOOL {
-        auto& wanted = *reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        ::GetClassNameA(window, name, sizeof name);
-        if (::IsWindowVisible(window) && ::lstrcmpA(name, wanted.className) == 0) wanted.found = window;
-        return !wanted.found;
-    };
-    for (int attempt = 0; attempt < 600 && !search.found; ++attempt, ::Sleep(50))
-        ::EnumThreadWindows(thread, match, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (int attempt = 0; attempt < 600; ++attempt, ::Sleep(50)) {
+        for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, className, nullptr));)
+            if (::GetWindowThreadProcessId(window, nullptr) == thread && ::IsWindowVisible(window)) return window;
+    }
+    return nullptr;
 }
 
 DialogDriver::Step typeFileName(const std::string& name) {

@@ -35,17 +35,18 @@ private:
     UINT_PTR timer_ = 0;
 };
 
+// Runs `action` while `steps` answer its windows; answers how many came: the
+// steps that ran, and any after them (cancelled). So it equals the number of
+// steps exactly when each ran and no window came after them.
+std::size_t answered(std::vector<DialogDriver::Step> steps, const std::function<void()>& action);
 // Presses a button of a dialog or message box.
 void pressButton(HWND window, int id);
 // A step that presses `button`, after noting the message box's text in `text` when given.
 DialogDriver::Step press(int button, std::string* text = nullptr);
 // A step that types a file name into an open or save dialog and confirms it.
 DialogDriver::Step typeFileName(const std::string& name);
-// The text of a message box and its caption, in UTF-8.
+// The text of a message box, in UTF-8.
 std::string messageBoxText(HWND box);
-std::string windowCaption(HWND window);
-// The control identifier of the window that has the keyboard focus.
-int focusedControlId();
 // A visible window of that class made by `thread` (of any process), waited for
 // up to half a minute; nullptr if none came.
 HWND awaitWindow(DWORD thread, const char* className);

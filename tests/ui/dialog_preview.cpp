@@ -14,20 +14,7 @@
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
-
-namespace {
-// The search dialog's behaviour comes with the search; this only shows its template.
-INT_PTR CALLBACK templateOnly(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) {
-        ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, L"example");
-        for (int box : {IDC_SEARCH_IGNORE_CASE, IDC_SEARCH_URLS, IDC_SEARCH_TITLES})
-            ::CheckDlgButton(dialog, box, BST_CHECKED);
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) ::EndDialog(dialog, 0);
-    return FALSE;
-}
-}  // namespace
+#include "ui/window/search.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) return 2;
@@ -40,12 +27,13 @@ int main(int argc, char** argv) {
     ItemFields fields{"Linkhaven project page", "Release notes, downloads and the\r\nquestions people ask most.",
                       "https://example.org/linkhaven/"};
     std::string title = "Bookmarks of the reading group";
+    SearchState search;  // its boxes as they first come
+    search.text = "example";
     if (which == "link") editLink(nullptr, fields);
     if (which == "folder") editFolder(nullptr, fields);
     if (which == "title") editCollectionTitle(nullptr, title);
     if (which == "about") showAbout(nullptr);
-    if (which == "search")
-        ::DialogBoxParamW(languageModules().module(), MAKEINTRESOURCEW(IDD_SEARCH), nullptr, templateOnly, 0);
+    if (which == "search") searchDialog(nullptr, search);
     if (which.rfind("menu", 0) == 0) {  // "menu2": the third popup of the main menu, dropped down
         HWND window = ::CreateWindowExW(0, L"STATIC", L"Linkhaven", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 420,
                                         nullptr, ::LoadMenuW(languageModules().module(), MAKEINTRESOURCEW(IDM_MAIN)),

@@ -10,6 +10,7 @@
 
 #include "core/wide_text_win.h"
 #include "dialog_driver.h"
+#include "tree_text.h"
 #include "ui/shell/language_modules.h"
 #include "ui/resource_ids.h"
 #include "ui/shell/ui_services.h"
@@ -29,7 +30,7 @@ void setControl(HWND dialog, int id, const std::string& text) { ::SetDlgItemText
 // A step that notes a message box's text and caption and confirms it.
 DialogDriver::Step answerMessage(std::vector<std::string>& seen) {
     return [&seen](HWND box) {
-        seen.push_back(windowCaption(box) + ": " + messageBoxText(box));
+        seen.push_back(windowText(box) + ": " + messageBoxText(box));
         pressButton(box, IDOK);
     };
 }
@@ -37,68 +38,64 @@ DialogDriver::Step answerMessage(std::vector<std::string>& seen) {
 const std::string kRequired = "Linkhaven: Please fill in this field.";
 }  // namespace
 
-TEST_F(ItemDialogs, LinkAsksForTheAddressFirstThenTheTitle) {
+// Empty, the link dialog asks for the address first, then the title; filled,
+// it shows its fields in any script, and Cancel after a refused OK changes nothing.
+TEST_F(ItemDialogs, LinkAsksForTheAddressThenTheTitleAndCancelAfterARefusedOkChangesNothing) {
     std::vector<std::string> messages;
     std::vector<int> focus;
-    DialogDriver driver({
-        press(IDOK),
-        answerMessage(messages),
-        [&](HWND dialog) {
-            focus.push_back(focusedControlId());
-            setControl(dialog, IDC_URL, "http://example.com/a b");
-            pressButton(dialog, IDOK);
-        },
-        answerMessage(messages),
-        [&](HWND dialog) {
-            focus.push_back(focusedControlId());
-            setControl(dialog, IDC_NAME, "Example");
-            setControl(dialog, IDC_DESCRIPTION, "first line\r\nsecond line");
-            pressButton(dialog, IDOK);
-        },
-    });
     ItemFields fields;
-    EXPECT_TRUE(editLink(nullptr, fields));
-    EXPECT_EQ(5u, driver.stepsRun());
-    EXPECT_EQ(0, driver.unexpectedWindows());
-    EXPECT_EQ((std::vector<std::string>{kRequired, kRequired}), messages);
+    EXPECT_EQ(5u, answered({press(IDOK), answerMessage(messages),
+                            [&](HWND dialog) {
+                                focus.push_back(::GetDlgCtrlID(::GetFocus()));
+                                setControl(dialog, IDC_URL, "http://example.com/a b");
+                                pressButton(dialog, IDOK);
+                            },
+                            answerMessage(messages),
+                            [&](HWND dialog) {
+                                focus.push_back(::GetDlgCtrlID(::GetFocus()));
+                                setControl(dialog, IDC_NAME, "Example");
+                                setControl(dialog, IDC_DESCRIPTION, "first line\r\nsecond line");
+                                pressButton(dialog, IDOK);
+                            }},
+                           [&] { EXPECT_TRUE(editLink(nullptr, fields)); }));
     EXPECT_EQ((std::vector<int>{IDC_URL, IDC_NAME}), focus);
-    EXPECT_EQ("Example", fields.title);
-    EXPECT_EQ("http://example.com/a b", fields.url);
-    EXPECT_EQ("first line\r\nsecond line", fields.description);
-}
+    EXPECT_EQ(linkText("Example", "first line\r\nsecond line", "http://example.com/a b"),
+              linkText(fields.title, fields.description, fields.url));
 
-TEST_F(ItemDialogs, LinkShowsItsFieldsAndCancelAfterARefusedOkChangesNothing) {
-    std::vector<std::string> shown, messages;
-    DialogDriver driver({
-        [&](HWND dialog) {
-            shown = {controlText(dialog, IDC_NAME), controlText(dialog, IDC_URL), controlText(dialog, IDC_DESCRIPTION)};
-            setControl(dialog, IDC_NAME, "");
-            setControl(dialog, IDC_DESCRIPTION, "changed");
-            pressButton(dialog, IDOK);
-        },
-        answerMessage(messages),
-        press(IDCANCEL),
-    });
-    // "Τίτλος" and "http://例え.jp/": the fields show in any script.
-    const std::string title = "\xCE\xA4\xCE\xAF\xCF\x84\xCE\xBB\xCE\xBF\xCF\x82", url = "http://\xE4\xBE\x8B\xE3\x81\x88.jp/";
-    ItemFields fields{title, "Notes", url};
-    EXPECT_FALSE(editLink(nullptr, fields));
+    // "Τίτλος" and "http://例え.jp/".
+    const std::string title = "\xCE\xA4\xCE\xAF\xCF\x84\xCE\xBB\xCE\xBF\xCF\x82",
+                      url = "http://\xE4\xBE\x8B\xE3\x81\x88.jp/";
+    fields = {title, "Notes", url};
+    std::vector<std::string> shown;
+    EXPECT_EQ(3u, answered({[&](HWND dialog) {
+                                shown = {controlText(dialog, IDC_NAME), controlText(dialog, IDC_URL),
+                                         controlText(dialog, IDC_DESCRIPTION)};
+                                setControl(dialog, IDC_NAME, "");
+                                setControl(dialog, IDC_DESCRIPTION, "changed");
+                                pressButton(dialog, IDOK);
+                            },
+                            answerMessage(messages), press(IDCANCEL)},
+                           [&] { EXPECT_FALSE(editLink(nullptr, fields)); }));
     EXPECT_EQ((std::vector<std::string>{title, url, "Notes"}), shown);
-    EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
-    EXPECT_EQ(title, fields.title);
-    EXPECT_EQ("Notes", fields.description);
-    EXPECT_EQ(url, fields.url);
+    EXPECT_EQ((std::vector<std::string>{kRequired, kRequired, kRequired}), messages);
+    EXPECT_EQ(linkText(title, "Notes", url), linkText(fields.title, fields.description, fields.url));
 }
 
-TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
+// In the German module: its caption and message.
+TEST_F(ItemDialogs, FolderNeedsANameKeepsTheUrlAloneAndSpeaksTheModulesLanguage) {
+    ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
     std::vector<std::string> messages;
+    std::string caption;
     int focus = 0;
     const std::string longDescription(5000, 'd');
     DialogDriver driver({
-        press(IDOK),
+        [&](HWND dialog) {
+            caption = windowText(dialog);
+            pressButton(dialog, IDOK);
+        },
         answerMessage(messages),
         [&](HWND dialog) {
-            focus = focusedControlId();
+            focus = ::GetDlgCtrlID(::GetFocus());
             setControl(dialog, IDC_NAME, "Reading");
             setControl(dialog, IDC_DESCRIPTION, longDescription);
             pressButton(dialog, IDOK);
@@ -106,48 +103,26 @@ TEST_F(ItemDialogs, FolderNeedsANameAndKeepsTheUrlAlone) {
     });
     ItemFields fields{"", "", "untouched"};
     EXPECT_TRUE(editFolder(nullptr, fields));
-    EXPECT_EQ((std::vector<std::string>{kRequired}), messages);
-    EXPECT_EQ(IDC_NAME, focus);
-    EXPECT_EQ("Reading", fields.title);
-    EXPECT_EQ(longDescription, fields.description);
-    EXPECT_EQ("untouched", fields.url);
-}
-
-TEST_F(ItemDialogs, CollectionTitleIsKeptOnCancelAndMayBeEmptied) {
-    std::string title = "My links", shown;
-    {
-        DialogDriver driver({[](HWND dialog) {
-            setControl(dialog, IDC_NAME, "other");
-            pressButton(dialog, IDCANCEL);
-        }});
-        EXPECT_FALSE(editCollectionTitle(nullptr, title));
-    }
-    EXPECT_EQ("My links", title);
-    DialogDriver driver({[&](HWND dialog) {
-        shown = controlText(dialog, IDC_NAME);
-        setControl(dialog, IDC_NAME, "");
-        pressButton(dialog, IDOK);
-    }});
-    EXPECT_TRUE(editCollectionTitle(nullptr, title));
-    EXPECT_EQ("My links", shown);
-    EXPECT_EQ("", title);
-    EXPECT_EQ(0, driver.unexpectedWindows());
-}
-
-TEST_F(ItemDialogs, GermanModuleSpeaksGerman) {
-    ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
-    std::vector<std::string> messages;
-    std::string caption;
-    DialogDriver driver({
-        [&](HWND dialog) {
-            caption = windowCaption(dialog);
-            pressButton(dialog, IDOK);
-        },
-        answerMessage(messages),
-        press(IDCANCEL),
-    });
-    ItemFields fields;
-    EXPECT_FALSE(editFolder(nullptr, fields));
     EXPECT_EQ("Ordner", caption);
     EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus."}), messages);  // ü
+    EXPECT_EQ(IDC_NAME, focus);
+    EXPECT_EQ(linkText("Reading", longDescription, "untouched"),
+              linkText(fields.title, fields.description, fields.url));
+}
+
+// Cancel keeps the title; OK takes it even emptied.
+TEST_F(ItemDialogs, CollectionTitleIsKeptOnCancelAndMayBeEmptied) {
+    std::string title = "My links";
+    for (const int button : {IDCANCEL, IDOK}) {
+        std::string shown;
+        DialogDriver driver({[&](HWND dialog) {
+            shown = controlText(dialog, IDC_NAME);
+            setControl(dialog, IDC_NAME, "");
+            pressButton(dialog, button);
+        }});
+        EXPECT_EQ(button == IDOK, editCollectionTitle(nullptr, title));
+        EXPECT_EQ("My links", shown);
+        EXPECT_EQ(button == IDOK ? "" : "My links", title);
+        EXPECT_EQ(0, driver.unexpectedWindows());
+    }
 }

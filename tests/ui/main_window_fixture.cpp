@@ -8,7 +8,6 @@
 
 #include "core/settings.h"
 #include "core/wide_text_win.h"
-#include "dialog_driver.h"
 #include "tree_text.h"
 #include "ui/application.h"
 #include "ui/shell/language_modules.h"
@@ -18,7 +17,8 @@
 #include "ui/shell/ui_services.h"
 
 namespace {
-std::wstring wideItemText(HWND tree, HTREEITEM item) {
+// Read with TVM_GETITEMW: the text as the control holds it.
+std::string itemText(HWND tree, HTREEITEM item) {
     wchar_t text[1024] = L"";
     TVITEMW query{};
     query.mask = TVIF_TEXT;
@@ -26,10 +26,8 @@ std::wstring wideItemText(HWND tree, HTREEITEM item) {
     query.pszText = text;
     query.cchTextMax = std::size(text);
     ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-    return text;
+    return narrowText(text);
 }
-
-std::string itemText(HWND tree, HTREEITEM item) { return narrowText(wideItemText(tree, item)); }
 
 void appendItems(HWND tree, HTREEITEM first, std::string& out) {
     for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
@@ -115,13 +113,15 @@ void MainWindowFixture::refresh() { refreshAll(window_); }
 
 void MainWindowFixture::runCommand(int id) { ::SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+std::size_t MainWindowFixture::runCommand(int id, std::vector<DialogDriver::Step> steps) {
+    return answered(std::move(steps), [&] { runCommand(id); });
+}
+
 void MainWindowFixture::select(const std::string& title) {
     HTREEITEM item = findItem(tree(), TreeView_GetRoot(tree()), title);
     ASSERT_NE(nullptr, item) << title;
     TreeView_SelectItem(tree(), item);
 }
-
-std::wstring MainWindowFixture::wideItemTextOf(HTREEITEM item) const { return wideItemText(tree(), item); }
 
 std::string MainWindowFixture::selectedTitle() const {
     HTREEITEM item = TreeView_GetSelection(tree());
@@ -148,20 +148,6 @@ void MainWindowFixture::renameTo(const std::string& text, std::function<void(HWN
     DialogDriver driver(steps);
     TreeView_EndEditLabelNow(tree(), FALSE);
     EXPECT_EQ(steps.size(), driver.stepsRun());
-}
-
-void MainWindowFixture::clickTreeAt(int x, int y) {
-    POINT point{x, y};
-    ::ClientToScreen(tree(), &point);
-    ::SetCursorPos(point.x, point.y);
-    NMHDR header{tree(), IDC_TREE, static_cast<UINT>(NM_CLICK)};
-    ::SendMessageW(window_, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
-}
-
-int MainWindowFixture::treeClientHeight() const {
-    RECT client;
-    ::GetClientRect(tree(), &client);
-    return client.bottom;
 }
 
 std::string MainWindowFixture::menuText(HMENU menu, UINT item, UINT flags) {

@@ -2,7 +2,7 @@
 
 // A real main window with the English module and an empty collection, and
 // the means to drive it as a user would: commands, selections, label edits,
-// clicks, the clipboard.
+// menus, the clipboard.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/collection.h"
+#include "dialog_driver.h"
 #include "test_files.h"
 
 class MainWindowFixture : public testing::Test {
@@ -31,13 +32,12 @@ protected:
     void refresh();
 
     void runCommand(int id);
+    // Runs the command while `steps` answer its dialogs, as answered() does.
+    std::size_t runCommand(int id, std::vector<DialogDriver::Step> steps);
     // Selects the first item (depth first, folders never opened included)
     // whose text is `title`.
     void select(const std::string& title);
     std::string selectedTitle() const;
-    // The item's text as the control holds it, read with TVM_GETITEMW.
-    std::wstring wideItemTextOf(HTREEITEM item) const;
-    static std::string titleAt(const BookmarkNode* node) { return node->title.str(); }
     // The control's items as treeText() shows a tree: each item's text, and
     // the description and address of the node it points to ("?text" for an
     // item without a node). Folders never opened get their items first.
@@ -47,9 +47,6 @@ protected:
 
     // Edits the selected item's label to `text` (typed as UTF-16); `onMessage` answers a message box.
     void renameTo(const std::string& text, std::function<void(HWND)> onMessage);
-    // A click at a point of the tree's client area.
-    void clickTreeAt(int x, int y);
-    int treeClientHeight() const;
 
     // The menus as the window shows them: each item of a popup, brought up to
     // date, as "<command id> <text>[ grayed][ checked]".

@@ -39,10 +39,15 @@ protected:
         ::SendMessageW(mainWindow(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, y));
         ::SendMessageW(mainWindow(), end, 0, MAKELPARAM(10, y));
     }
+    // The tree of a collection file, as treeText() shows it.
+    static std::string fileTree(const std::string& path) {
+        Collection saved;
+        return saved.load(path) ? treeText(saved) : "(unreadable)";
+    }
 };
 }  // namespace
 
-TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeightAndAQuarterIsKeptWhenItDoesNotFit) {
+TEST_F(MainWindow, SplitterDragStoresThePaneHeightAndMaximizedAndMinimizedSizesAreNotStored) {
     RECT client;
     ::GetClientRect(mainWindow(), &client);
     dragSplitterTo(client.bottom - 100);
@@ -67,133 +72,8 @@ TEST_F(MainWindow, SplitterDragStoresTheDescriptionHeightAndAQuarterIsKeptWhenIt
     settings.Descr = client.bottom + 50;
     ::SendMessageW(mainWindow(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     EXPECT_EQ(client.bottom / 4, settings.Descr);
-}
 
-TEST_F(MainWindow, CaptionFollowsTitlePathAndProgramNameAndSaveWritesTheOpenedFile) {
-    EXPECT_EQ("Linkhaven", caption());
-    const std::string path = folderPath("My bookmarks.lhv");
-    addLink(&theApp.collection, "x", "http://x/");
-    ASSERT_TRUE(theApp.collection.save(path));
-    openCollection(mainWindow(), path);
-    EXPECT_EQ("My bookmarks.lhv", caption());
-    theApp.collection.setTitle(&theApp.collection, "Titled");
-    updateCaption(mainWindow());
-    EXPECT_EQ("Titled", caption());
-    runCommand(IDM_SAVE);
-    EXPECT_FALSE(theApp.collection.modified);
-    Collection reread;
-    ASSERT_TRUE(reread.load(path));
-    EXPECT_EQ("Titled{x <http://x/>}", treeText(reread));
-}
-
-// Each failure is said with its cause. One that leaves nothing read changes
-// nothing; the damaged file, opened last, shows what could be read, and Save
-// must then not go to the file opened before.
-TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndSaveNeverOverwritesTheFileBefore) {
-    addLink(&theApp.collection, "kept", "http://kept/");
-    const std::string good = folderPath("good.lhv");
-    ASSERT_TRUE(theApp.collection.save(good));
-    openCollection(mainWindow(), good);
-    writeFileBytes(folderPath("damaged.lhv"), readFileBytes(good).substr(0, 30));  // the link's title is cut
-    writeFileBytes(folderPath("text.lhv"), "just some text");
-    ASSERT_TRUE(::CreateDirectoryW(wideText(folderPath("folder.lhv")).c_str(), nullptr));
-    const char* const cases[][2] = {
-        {"missing.lhv", "missing.lhv\" was not found."},
-        {"folder.lhv", "folder.lhv\" cannot be opened"},
-        {"text.lhv", "text.lhv\" is not a Linkhaven collection file"},
-        // The name in another script comes through whole: "пропал.lhv".
-        {"\xD0\xBF\xD1\x80\xD0\xBE\xD0\xBF\xD0\xB0\xD0\xBB.lhv",
-         "\xD0\xBF\xD1\x80\xD0\xBE\xD0\xBF\xD0\xB0\xD0\xBB.lhv\" was not found."},
-        {"damaged.lhv", "damaged.lhv\" is damaged at byte 30. What could be read"},
-    };
-    for (const auto& [name, expected] : cases) {
-        std::string message;
-        DialogDriver driver({press(IDOK, &message)});
-        openCollection(mainWindow(), folderPath(name));
-        EXPECT_EQ(1u, driver.stepsRun()) << name;
-        EXPECT_EQ(0, driver.unexpectedWindows()) << name;
-        EXPECT_NE(std::string::npos, message.find("\"" + folderPath(expected))) << message;
-        EXPECT_EQ(std::string(name) == "damaged.lhv" ? "" : good, theApp.mainWindowState.currentPath) << name;
-    }
-    EXPECT_EQ("{}", controlText());  // the damaged file's root, without the cut link
-
-    DialogDriver saveAs({press(IDCANCEL)});
-    runCommand(IDM_SAVE);
-    EXPECT_EQ(1u, saveAs.stepsRun());
-    Collection reread;
-    ASSERT_TRUE(reread.load(good));
-    EXPECT_EQ("{kept <http://kept/>}", treeText(reread));
-}
-
-TEST_F(MainWindow, ClosingWithAutoSaveAndNoFileAsksWhereToSave) {
-    addLink(&theApp.collection, "x", "http://x/");
-    settings.AutoSave = 1;
-    DialogDriver driver({press(IDCANCEL)});  // the save-as dialog
-    ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(1u, driver.stepsRun());
-    EXPECT_EQ(0, driver.unexpectedWindows());
-    EXPECT_TRUE(::IsWindow(mainWindow()));
-    EXPECT_TRUE(theApp.collection.modified);
-}
-
-TEST_F(MainWindow, TreeCommandsNeedTheTreeFocused) {
-    addLink(&theApp.collection, "x", "http://x/");
-    refresh();
-    select("x");
-    runCommand(IDM_SWITCH_PANE);
-    EXPECT_EQ(descriptionPane(), theApp.mainWindowState.focusedPane);
-    DialogDriver none({});
-    runCommand(IDM_DELETE);
-    runCommand(IDM_PROPERTIES);
-    EXPECT_EQ(0, none.unexpectedWindows());
-    EXPECT_EQ(1u, theApp.collection.childCount());
-
-    HMENU edit = popupHolding(IDM_DELETE);
-    EXPECT_EQ("40014 &Delete\tDel grayed", popupEntry(edit, IDM_DELETE));
-    runCommand(IDM_SWITCH_PANE);
-    EXPECT_EQ(tree(), theApp.mainWindowState.focusedPane);
-    EXPECT_EQ("40014 &Delete\tDel", popupEntry(edit, IDM_DELETE));
-}
-
-TEST_F(MainWindow, OptionsAreCheckedAndToggled) {
-    settings.MaxURL = 1;
-    settings.AutoSave = 0;
-    runCommand(IDM_SAVE_AUTOMATICALLY);
-    runCommand(IDM_MAXIMIZED_BROWSER);
-    EXPECT_EQ(1, settings.AutoSave);
-    EXPECT_EQ(0, settings.MaxURL);
-    HMENU options = popupHolding(IDM_SAVE_AUTOMATICALLY);
-    EXPECT_EQ("40024 &Save Automatically checked", popupEntry(options, IDM_SAVE_AUTOMATICALLY));
-    EXPECT_EQ("40023 Open Links &Maximized", popupEntry(options, IDM_MAXIMIZED_BROWSER));
-}
-
-TEST_F(MainWindow, TheLanguageMenuListsTheModulesAndSwitches) {
-    EXPECT_EQ((std::vector<std::string>{"41000 Deutsch", "41001 English checked"}),
-              popupItems(popupHolding(IDM_LANGUAGE_FIRST)));
-
-    runCommand(IDM_LANGUAGE_FIRST);  // Deutsch
-    EXPECT_EQ("Deutsch", languageModules().displayName(languageModules().currentIndex()));
-    EXPECT_EQ("&Datei", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
-    EXPECT_EQ("\xC3\x96&ffnen...\tStrg+O", menuText(::GetMenu(mainWindow()), IDM_OPEN, MF_BYCOMMAND));  // Ö
-    runCommand(IDM_LANGUAGE_FIRST + 1);
-    EXPECT_EQ("&File", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
-}
-
-TEST_F(MainWindow, WithoutBrowserWindowsTheMenuShowsItsPlaceholder) {
-    // Wine's shell lists no Internet Explorer windows in process.
-    BrowserWindowCapture capture;
-    EXPECT_FALSE(capture.capture());
-    EXPECT_FALSE(capture.capture());  // and the next capture tries again
-    EXPECT_EQ(0u, capture.count());
-
-    theApp.browserWindowCapture = &capture;
-    EXPECT_EQ((std::vector<std::string>{"42000 (none) grayed"}), popupItems(popupHolding(IDM_BROWSER_WINDOW_FIRST)));
-    theApp.browserWindowCapture = nullptr;
-    runCommand(IDM_BROWSER_WINDOW_FIRST);  // no entry 0: nothing is added
-    EXPECT_EQ(0u, theApp.collection.childCount());
-}
-
-TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
+    // Maximized and minimized sizes are not stored.
     ::ShowWindow(mainWindow(), SW_RESTORE);
     const int width = settings.Width, height = settings.Height;
     ::ShowWindow(mainWindow(), SW_MAXIMIZE);
@@ -227,6 +107,97 @@ TEST_F(MainWindow, MaximizedAndMinimizedSizesAreNotStored) {
     }
 }
 
+// Each failure is said with its cause. One that leaves nothing read changes
+// nothing; the damaged file, opened last, shows what could be read, and Save
+// must then not go to the file opened before.
+TEST_F(MainWindow, AFileThatCannotBeReadIsReportedAndSaveNeverOverwritesTheFileBefore) {
+    addLink(&theApp.collection, "kept", "http://kept/");
+    const std::string good = folderPath("good.lhv");
+    ASSERT_TRUE(theApp.collection.save(good));
+    openCollection(mainWindow(), good);
+    EXPECT_EQ("good.lhv", caption());
+    writeFileBytes(folderPath("damaged.lhv"), readFileBytes(good).substr(0, 30));  // the link's title is cut
+    writeFileBytes(folderPath("text.lhv"), "just some text");
+    ASSERT_TRUE(::CreateDirectoryW(wideText(folderPath("folder.lhv")).c_str(), nullptr));
+    const char* const cases[][2] = {
+        {"missing.lhv", "missing.lhv\" was not found."},
+        {"folder.lhv", "folder.lhv\" cannot be opened"},
+        {"text.lhv", "text.lhv\" is not a Linkhaven collection file"},
+        // The name in another script comes through whole: "пропал.lhv".
+        {"\xD0\xBF\xD1\x80\xD0\xBE\xD0\xBF\xD0\xB0\xD0\xBB.lhv",
+         "\xD0\xBF\xD1\x80\xD0\xBE\xD0\xBF\xD0\xB0\xD0\xBB.lhv\" was not found."},
+        {"damaged.lhv", "damaged.lhv\" is damaged at byte 30. What could be read"},
+    };
+    for (const auto& [name, expected] : cases) {
+        std::string message;
+        EXPECT_EQ(1u, answered({press(IDOK, &message)}, [&] { openCollection(mainWindow(), folderPath(name)); }))
+            << name;
+        EXPECT_NE(std::string::npos, message.find("\"" + folderPath(expected))) << message;
+        EXPECT_EQ(std::string(name) == "damaged.lhv" ? "" : good, theApp.mainWindowState.currentPath) << name;
+    }
+    EXPECT_EQ("{}", controlText());  // the damaged file's root, without the cut link
+
+    EXPECT_EQ(1u, runCommand(IDM_SAVE, {press(IDCANCEL)}));  // the save-as dialog
+    EXPECT_EQ("{kept <http://kept/>}", fileTree(good));
+}
+
+// With the description pane focused, Copy copies its selected text and the
+// tree's commands do nothing, grayed in the menu.
+TEST_F(MainWindow, WithTheDescriptionPaneFocusedCopyTakesItsTextAndTreeCommandsWait) {
+    theApp.collection.setDescription(addLink(&theApp.collection, "x", "http://x/"), "first second");
+    refresh();
+    select("x");
+    runCommand(IDM_SWITCH_PANE);
+    EXPECT_EQ(descriptionPane(), theApp.mainWindowState.focusedPane);
+    ::SendMessageW(descriptionPane(), EM_SETSEL, 6, 12);
+    runCommand(IDM_COPY);
+    EXPECT_EQ("second", clipboardText());
+    EXPECT_EQ(0u, runCommand(IDM_DELETE, {}));
+    EXPECT_EQ(0u, runCommand(IDM_PROPERTIES, {}));
+    EXPECT_EQ(1u, theApp.collection.childCount());
+
+    HMENU edit = popupHolding(IDM_DELETE);
+    EXPECT_EQ("40014 &Delete\tDel grayed", popupEntry(edit, IDM_DELETE));
+    runCommand(IDM_SWITCH_PANE);
+    EXPECT_EQ(tree(), theApp.mainWindowState.focusedPane);
+    EXPECT_EQ("40014 &Delete\tDel", popupEntry(edit, IDM_DELETE));
+}
+
+// Options are checked and toggled; the language menu lists the modules and
+// switches; without browser windows the menu shows its placeholder.
+TEST_F(MainWindow, TheMenusShowOptionsLanguagesAndBrowserWindows) {
+    settings.MaxURL = 1;
+    settings.AutoSave = 0;
+    runCommand(IDM_SAVE_AUTOMATICALLY);
+    runCommand(IDM_MAXIMIZED_BROWSER);
+    EXPECT_EQ(1, settings.AutoSave);
+    EXPECT_EQ(0, settings.MaxURL);
+    HMENU options = popupHolding(IDM_SAVE_AUTOMATICALLY);
+    EXPECT_EQ("40024 &Save Automatically checked", popupEntry(options, IDM_SAVE_AUTOMATICALLY));
+    EXPECT_EQ("40023 Open Links &Maximized", popupEntry(options, IDM_MAXIMIZED_BROWSER));
+
+    EXPECT_EQ((std::vector<std::string>{"41000 Deutsch", "41001 English checked"}),
+              popupItems(popupHolding(IDM_LANGUAGE_FIRST)));
+
+    runCommand(IDM_LANGUAGE_FIRST);  // Deutsch
+    EXPECT_EQ("&Datei", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
+    EXPECT_EQ("\xC3\x96&ffnen...\tStrg+O", menuText(::GetMenu(mainWindow()), IDM_OPEN, MF_BYCOMMAND));  // Ö
+    runCommand(IDM_LANGUAGE_FIRST + 1);
+    EXPECT_EQ("&File", menuText(::GetMenu(mainWindow()), 0, MF_BYPOSITION));
+
+    // Wine's shell lists no Internet Explorer windows in process.
+    BrowserWindowCapture capture;
+    EXPECT_FALSE(capture.capture());
+    EXPECT_FALSE(capture.capture());  // and the next capture tries again
+    EXPECT_EQ(0u, capture.count());
+
+    theApp.browserWindowCapture = &capture;
+    EXPECT_EQ((std::vector<std::string>{"42000 (none) grayed"}), popupItems(popupHolding(IDM_BROWSER_WINDOW_FIRST)));
+    theApp.browserWindowCapture = nullptr;
+    runCommand(IDM_BROWSER_WINDOW_FIRST);  // no entry 0: nothing is added
+    EXPECT_EQ(0u, theApp.collection.childCount());
+}
+
 TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
     for (const char* name : {"a.lhv", "b&c.lhv", "c.lhv", "d.lhv", "e.lhv"}) {
         ASSERT_TRUE(Collection().save(folderPath(name)));
@@ -246,59 +217,47 @@ TEST_F(MainWindow, TheFileMenuListsTheLastFourCollections) {
     // A collection that is gone is said and dropped; another one opens.
     ASSERT_TRUE(::DeleteFileW(wideText(folderPath("e.lhv")).c_str()));
     std::string message;
-    DialogDriver gone({press(IDOK, &message)});
-    runCommand(IDM_RECENT_FIRST + 1);
+    EXPECT_EQ(1u, runCommand(IDM_RECENT_FIRST + 1, {press(IDOK, &message)}));
     EXPECT_NE(std::string::npos, message.find(folderPath("e.lhv") + "\" is no longer there")) << message;
     runCommand(IDM_RECENT_FIRST + 2);
     EXPECT_EQ((std::array<std::string, 4>{folderPath("b&c.lhv"), folderPath("C.lhv"), folderPath("d.lhv"), ""}),
               settings.RecentFiles);
 }
 
-TEST_F(MainWindow, ExportThroughABrokenTemplateShowsWhereAndKeepsTheOldOutput) {
-    const std::string templatePath = folderPath("broken.lht"), output = folderPath("out.html");
-    writeFileBytes(templatePath, "line one\n{title}\n{nosuchkeyword}\n");
-    writeFileBytes(output, "previous export");
-    settings.LastTemplate = templatePath;
-    settings.LastExport = output;
+// A broken template is reported with where it broke, and nothing is
+// remembered; a good one exports to the suggested file (in the folder of the
+// last export), which is opened as the shell opens a page when the user says
+// so, and template and output are remembered.
+TEST_F(MainWindow, ExportReportsABrokenTemplateAndRemembersAGoodOneAndItsOutput) {
+    const std::string broken = folderPath("broken.lht"), mended = folderPath("mended.lht");
+    writeFileBytes(broken, "line one\n{title}\n{nosuchkeyword}\n");
+    writeFileBytes(mended, "\xEF\xBB\xBF<!doctype HTML>{title}");
+    settings.LastTemplate = broken;
+    settings.LastExport = folderPath("earlier.html");
     std::string suggested, message;
-    DialogDriver driver({
-        press(IDOK),  // the template: LastTemplate
-        [&](HWND dialog) {  // the output: a name in the folder of LastExport
-            suggested = dialogText(dialog, cmb13);
-            typeFileName(output)(dialog);
-        },
-        press(IDOK),  // the overwrite question of the save dialog
-        press(IDOK, &message),
-    });
-    runCommand(IDM_EXPORT);
-    EXPECT_EQ(4u, driver.stepsRun());
+    const DialogDriver::Step takeSuggested = [&](HWND dialog) {
+        suggested = dialogText(dialog, cmb13);
+        pressButton(dialog, IDOK);
+    };
+    // The template: LastTemplate.
+    EXPECT_EQ(3u, runCommand(IDM_EXPORT, {press(IDOK), takeSuggested, press(IDOK, &message)}));
+    EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
     EXPECT_NE(std::string::npos, message.find("broken.lht")) << message;
     EXPECT_NE(std::string::npos, message.find('3')) << message;
-    EXPECT_EQ("previous export", readFileBytes(output));
-    EXPECT_EQ(templatePath, settings.LastTemplate);
-    EXPECT_EQ(output, settings.LastExport);
+    EXPECT_FALSE(fileExists(folderPath("Bookmarks.txt")));
+    EXPECT_EQ(folderPath("earlier.html"), settings.LastExport);
 
-    EXPECT_EQ("Bookmarks.txt", suggested);  // no title, no file: the module's name
-
-    // Mended, the template exports to the suggested file, which is opened
-    // as the shell opens a page when the user says so, and both are remembered.
-    writeFileBytes(templatePath, "\xEF\xBB\xBF<!doctype HTML>{title}");
     theApp.collection.setTitle(&theApp.collection, "Mine: 2/3");
     const RegistryOverride pageType(HKEY_CLASSES_ROOT, ".html", "", "LinkhavenTestPage");
-    const std::string record = folderPath("record.txt");
+    const std::string record = folderPath("record.txt"), output = folderPath("Mine_ 2_3.html");
     const StandInBrowser viewer(record, "LinkhavenTestPage\\shell\\open\\command");
-    std::string question;
-    DialogDriver again({press(IDOK),
-                        [&](HWND dialog) { suggested = dialogText(dialog, cmb13), pressButton(dialog, IDOK); },
-                        press(IDYES, &question)});
-    runCommand(IDM_EXPORT);
-    const std::string other = folderPath("Mine_ 2_3.html");
-    EXPECT_EQ("Mine_ 2_3.html", suggested);  // and the folder of the last export
-    EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(other));
-    EXPECT_EQ("The collection was exported to \"" + other + "\".\n\nOpen it now?", question);
-    EXPECT_EQ("show=1\narg=" + other + "\n", awaitArgumentRecord(record));
-    EXPECT_EQ(templatePath, settings.LastTemplate);
-    EXPECT_EQ(other, settings.LastExport);
+    EXPECT_EQ(3u, runCommand(IDM_EXPORT, {typeFileName(mended), takeSuggested, press(IDYES, &message)}));
+    EXPECT_EQ("Mine_ 2_3.html", suggested);
+    EXPECT_EQ("<!doctype HTML>Mine: 2/3", readFileBytes(output));
+    EXPECT_EQ("The collection was exported to \"" + output + "\".\n\nOpen it now?", message);
+    EXPECT_EQ("show=1\narg=" + output + "\n", awaitArgumentRecord(record));
+    EXPECT_EQ(mended, settings.LastTemplate);
+    EXPECT_EQ(output, settings.LastExport);
 }
 
 // With unsaved changes and automatic saving off, New, Open and closing ask
@@ -345,73 +304,63 @@ TEST_F(MainWindow, UnsavedChangesAreSavedDiscardedOrKeptAsAnswered) {
         else
             ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
         EXPECT_EQ(steps.size(), driver.stepsRun()) << c.name;
-        if (c.saveFails) {
-            EXPECT_NE(std::string::npos, failure.find("could not be saved")) << failure;
-        }
-        Collection saved;
-        ASSERT_TRUE(saved.load(path));
-        EXPECT_EQ(c.saved, treeText(saved)) << c.name;
-        EXPECT_EQ(c.shown != nullptr, ::IsWindow(mainWindow())) << c.name;
-        if (c.shown) {
-            EXPECT_EQ(c.shown, controlText()) << c.name;
-        }
+        EXPECT_EQ(c.saveFails, failure.find("could not be saved") != std::string::npos) << failure;
+        EXPECT_EQ(c.saved, fileTree(path)) << c.name;
+        EXPECT_EQ(c.shown ? c.shown : "(closed)", ::IsWindow(mainWindow()) ? controlText() : "(closed)") << c.name;
     }
 }
 
+// Each dialog shows the item's fields (a new folder's empty).
 TEST_F(MainWindow, PropertiesEditTheSelectedItemAndNewFolderAddsOne) {
     buildTree(theApp.collection, "{F{}, l <http://l/>}");
     refresh();
-    const auto fill = [](const char* name, const char* description) {
-        return [=](HWND dialog) {
-            ::SetDlgItemTextW(dialog, IDC_NAME, wideText(name).c_str());
-            ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(description).c_str());
-            pressButton(dialog, IDOK);
-        };
+    const struct {
+        const char *selected, *shown;
+        int command;
+        const char *name, *description;
+    } cases[] = {
+        {"l", "l <http://l/>", IDM_PROPERTIES, "link", "about"},
+        {"F", "F <>", IDM_PROPERTIES, "folder", "inside"},
+        {"link", " <>", IDM_NEW_FOLDER, "new", ""},
     };
-    std::string shownUrl;
-    select("l");
-    {
-        DialogDriver driver({[&](HWND dialog) {
-            shownUrl = dialogText(dialog, IDC_URL);
-            fill("link", "about")(dialog);
-        }});
-        runCommand(IDM_PROPERTIES);
-    }
-    EXPECT_EQ("http://l/", shownUrl);
-    EXPECT_EQ("about", descriptionText());
-    select("F");
-    {
-        DialogDriver driver({fill("folder", "inside")});
-        runCommand(IDM_PROPERTIES);
-    }
-    select("link");
-    {
-        DialogDriver driver({fill("new", "")});
-        runCommand(IDM_NEW_FOLDER);
+    for (const auto& c : cases) {
+        select(c.selected);
+        std::string shown;
+        EXPECT_EQ(1u, runCommand(c.command, {[&](HWND dialog) {
+                      shown = dialogText(dialog, IDC_NAME) + " <" + dialogText(dialog, IDC_URL) + ">";
+                      ::SetDlgItemTextW(dialog, IDC_NAME, wideText(c.name).c_str());
+                      ::SetDlgItemTextW(dialog, IDC_DESCRIPTION, wideText(c.description).c_str());
+                      pressButton(dialog, IDOK);
+                  }}));
+        EXPECT_EQ(c.shown, shown) << c.selected;
+        EXPECT_EQ(c.description, descriptionText()) << c.selected;
     }
     EXPECT_EQ("{folder \"inside\"{}, new{}, link \"about\" <http://l/>}", treeText(theApp.collection));
     EXPECT_EQ(treeText(theApp.collection), controlText());
 }
 
-TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOne) {
+// The caption shows the collection's title, else its file's name, else the
+// program's. Closing with automatic saving on and no file asks where to save.
+TEST_F(MainWindow, SaveAsWritesANewFileThatBecomesTheCurrentOneAndTheCaptionFollows) {
+    EXPECT_EQ("Linkhaven", caption());
     addLink(&theApp.collection, "x", "http://x/");
+    settings.AutoSave = 1;
+    // The save-as dialog, cancelled.
+    EXPECT_EQ(1u, answered({press(IDCANCEL)}, [&] { ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0); }));
+    EXPECT_TRUE(::IsWindow(mainWindow()));
+    EXPECT_TRUE(theApp.collection.modified);
+
     const std::string path = folderPath("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9");  // новый: the extension comes
-    DialogDriver driver({typeFileName(path)});
-    runCommand(IDM_SAVE_AS);
+    EXPECT_EQ(1u, runCommand(IDM_SAVE_AS, {typeFileName(path)}));
     EXPECT_EQ(path + ".lhv", theApp.mainWindowState.currentPath);
     EXPECT_EQ("\xD0\xBD\xD0\xBE\xD0\xB2\xD1\x8B\xD0\xB9.lhv", caption());
     EXPECT_FALSE(theApp.collection.modified);
-    Collection saved;
-    ASSERT_TRUE(saved.load(path + ".lhv"));
-    EXPECT_EQ("{x <http://x/>}", treeText(saved));
-}
+    EXPECT_EQ("{x <http://x/>}", fileTree(path + ".lhv"));
 
-TEST_F(MainWindow, CopyInTheDescriptionPaneCopiesItsSelectedText) {
-    theApp.collection.setDescription(addLink(&theApp.collection, "x", "http://x/"), "first second");
-    refresh();
-    select("x");
-    runCommand(IDM_SWITCH_PANE);
-    ::SendMessageW(descriptionPane(), EM_SETSEL, 6, 12);
-    runCommand(IDM_COPY);
-    EXPECT_EQ("second", clipboardText());
+    theApp.collection.setTitle(&theApp.collection, "Titled");
+    updateCaption(mainWindow());
+    EXPECT_EQ("Titled", caption());
+    runCommand(IDM_SAVE);
+    EXPECT_FALSE(theApp.collection.modified);
+    EXPECT_EQ("Titled{x <http://x/>}", fileTree(path + ".lhv"));
 }

@@ -39,26 +39,16 @@ protected:
             pressButton(dialog, IDOK);
         };
     }
-    static DialogDriver::Step answer(std::vector<std::string>& messages) {
-        return [&messages](HWND box) {
-            messages.push_back(messageBoxText(box));
-            pressButton(box, IDOK);
-        };
-    }
 };
 }  // namespace
 
-TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
+TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
     select("News one");
-    {
-        DialogDriver driver({confirm("News")});
-        runCommand(IDM_FIND);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_FIND, {confirm("News")}));
     EXPECT_EQ("News one", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
-
 
     // Past the last match Find next offers to go on from the top: No stays,
     // Yes finds the first match; with no match at all it says so.
@@ -73,40 +63,29 @@ TEST_F(Search, FindTestsTheSelectionAndFindNextMovesOn) {
         EXPECT_EQ(nowhere ? "No further match was found." : "(none)", messages.size() > 1 ? messages[1] : "(none)");
         EXPECT_EQ(answer == IDYES ? "News one" : "News two", selectedTitle());
     }
-}
 
-TEST_F(Search, AMatchInACollapsedFolderIsSelectedAndShown) {
+    // Case ignored ("NEWS, СТАРЫЕ"), a match in a collapsed folder is selected and shown.
     theApp.searchState.flags |= SearchFlag::IgnoreCase;
-    select("News one");
-    DialogDriver driver({confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")});  // СТАРЫЕ
-    runCommand(IDM_FIND);
+    EXPECT_EQ(1u, runCommand(IDM_FIND, {confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")}));
     EXPECT_EQ(kOldNews, selectedTitle());
     HTREEITEM archive = TreeView_GetParent(tree(), TreeView_GetSelection(tree()));
     EXPECT_TRUE(TreeView_GetItemState(tree(), archive, TVIS_EXPANDED) & TVIS_EXPANDED);
 }
 
-TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
+TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptionsAloneAreSearchedOnlyByFindNext) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Folders;
-    bool enabledAtFirst = false, enabledAfter = true;
-    {
+    // As it comes, then with Titles unchecked: Folders is cleared though its box still shows the check.
+    for (const std::uint32_t expected : {SearchFlag::Titles | SearchFlag::Folders, 0u}) {
+        bool enabled = !expected;
         DialogDriver driver({[&](HWND dialog) {
-            enabledAtFirst = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
+            if (!expected) ::SendMessageW(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);
+            enabled = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
             pressButton(dialog, IDOK);
         }});
         ASSERT_TRUE(searchDialog(mainWindow(), theApp.searchState));
+        EXPECT_EQ(expected != 0, enabled);
+        EXPECT_EQ(expected, theApp.searchState.flags);
     }
-    EXPECT_TRUE(enabledAtFirst);
-    EXPECT_EQ(SearchFlag::Titles | SearchFlag::Folders, theApp.searchState.flags);
-    {
-        DialogDriver driver({[&](HWND dialog) {
-            ::SendMessageW(::GetDlgItem(dialog, IDC_SEARCH_TITLES), BM_CLICK, 0, 0);  // unchecks Titles
-            enabledAfter = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_SEARCH_FOLDERS));
-            pressButton(dialog, IDOK);
-        }});
-        ASSERT_TRUE(searchDialog(mainWindow(), theApp.searchState));
-    }
-    EXPECT_FALSE(enabledAfter);
-    EXPECT_EQ(0u, theApp.searchState.flags);  // Folders cleared though its box still shows the check
 
     SearchState before = theApp.searchState;
     DialogDriver cancel({[](HWND dialog) {
@@ -115,27 +94,11 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptions) {
     }});
     EXPECT_FALSE(searchDialog(mainWindow(), theApp.searchState));
     EXPECT_EQ(before.text, theApp.searchState.text);
-}
 
-TEST_F(Search, DescriptionsAloneAreSearchedOnlyByFindNext) {
+    // Descriptions alone are searched only by Find next, which without a text opens the dialog, as Find does.
     theApp.searchState.flags = SearchFlag::Descriptions;
-    std::vector<std::string> messages;
-    {
-        DialogDriver driver({confirm("later"), answer(messages)});
-        runCommand(IDM_FIND);
-        EXPECT_EQ(1u, driver.stepsRun());  // no search, so no message either
-    }
+    EXPECT_EQ(1u, runCommand(IDM_FIND_NEXT, {confirm("later"), press(IDOK)}));  // no search, so no message either
     EXPECT_EQ("(none)", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ(kOldNews, selectedTitle());
-}
-
-TEST_F(Search, FindNextWithoutATextOpensTheDialog) {
-    int dialogs = 0;
-    DialogDriver driver({[&](HWND dialog) {
-        ++dialogs;
-        pressButton(dialog, IDCANCEL);
-    }});
-    runCommand(IDM_FIND_NEXT);
-    EXPECT_EQ(1, dialogs);
 }

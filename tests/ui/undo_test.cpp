@@ -44,12 +44,10 @@ protected:
     std::string stepItem(int id) { return popupEntry(popupHolding(id), id); }
 };
 
-TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
+// And once saved, undoing and redoing back to that state leaves nothing to save.
+TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelectedAndTheSavedStateIsKnownAgain) {
     EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));
-    {
-        DialogDriver driver({press(IDYES)});
-        runCommand(IDM_DELETE);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_DELETE, {press(IDYES)}));
     EXPECT_EQ("40030 &Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
     EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
     runCommand(IDM_UNDO);
@@ -61,6 +59,15 @@ TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelected) {
     EXPECT_EQ("{x <http://x/>}", controlText());
     EXPECT_EQ("x", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
+
+    EXPECT_EQ(1u, runCommand(IDM_SAVE_AS, {typeFileName(folderPath("saved.lhv"))}));
+    EXPECT_FALSE(theApp.collection.modified);
+    runCommand(IDM_UNDO);
+    EXPECT_TRUE(theApp.collection.modified);
+    runCommand(IDM_REDO);
+    EXPECT_FALSE(theApp.collection.modified);
+    EXPECT_EQ(0u, answered({}, [&] { ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0); }));
+    EXPECT_FALSE(::IsWindow(mainWindow()));
 }
 
 TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
@@ -85,23 +92,42 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
     // A new change after undoing leaves nothing to redo.
     runCommand(IDM_UNDO);
     select("x");
-    {
-        DialogDriver driver({[](HWND dialog) {
-            ::SetDlgItemTextW(dialog, IDC_NAME, L"y && z");
-            pressButton(dialog, IDOK);
-        }});
-        runCommand(IDM_PROPERTIES);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_PROPERTIES, {[](HWND dialog) {
+                  ::SetDlgItemTextW(dialog, IDC_NAME, L"y && z");
+                  pressButton(dialog, IDOK);
+              }}));
     EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
     EXPECT_EQ("40030 &Undo Properties of \xE2\x80\x9Cx\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ("x", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
+
+    ASSERT_TRUE(theApp.collection.save(folderPath("saved.lhv")));
+    openCollection(mainWindow(), folderPath("saved.lhv"));
+    EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));  // opening forgets the steps
+    EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
 }
 
-TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
-    const std::string file = folderPath("bookmarks.html");
+// An import of two files and a pasted bookmark file are one step each, with
+// a summary of what came in; File > Open of a bookmark file keeps the
+// collection and offers to import it; so does Import from Browser.
+TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
+    const std::string file = folderPath("one.html");
     writeFileBytes(file, kBookmarkFile);
+    writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
+    std::string summary;
+    // Several names are typed as the dialog's folder holds them; it starts in the current one.
+    ::SetCurrentDirectoryW(wideText(folderPath("")).c_str());
+    EXPECT_EQ(2u, runCommand(IDM_IMPORT, {typeFileName("\"one.html\" \"two.url\""), press(IDOK, &summary)}));
+    ::SetCurrentDirectoryW(L"C:\\");  // the folder goes at the end
+    EXPECT_EQ("Imported folders: 1; links: 4.", summary);
+    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
+              "three <http://three/>, two <http://shortcut/>}, x <http://x/>}",
+              controlText());
+    EXPECT_EQ("40030 &Undo Import\tCtrl+Z", stepItem(IDM_UNDO));
+    runCommand(IDM_UNDO);
+    EXPECT_EQ(kOriginal, controlText());
+
     // DROPFILES (whose header would clash with the tree's names) and the path.
     const std::wstring path = wideText(file);
     struct {
@@ -118,15 +144,12 @@ TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
     ::EmptyClipboard();
     ::SetClipboardData(CF_HDROP, block);
     ::CloseClipboard();
-
     select("x");
-    std::string summary;
-    {
-        DialogDriver driver({press(IDOK, &summary)});
-        runCommand(IDM_PASTE);  // before the selected link
-        // The summary comes once the paste is done.
+    // Before the selected link; the summary comes once the paste is done.
+    EXPECT_EQ(1u, answered({press(IDOK, &summary)}, [&] {
+        runCommand(IDM_PASTE);
         for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageW(&message);
-    }
+    }));
     EXPECT_EQ("Imported folders: 1; links: 3.", summary);
     EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
               "three <http://three/>, x <http://x/>}",
@@ -136,39 +159,12 @@ TEST_F(Undo, APastedBookmarkFileIsOneStepAndSaysWhatCameIn) {
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("x", selectedTitle());
     EXPECT_EQ(treeText(theApp.collection), controlText());
-}
 
-TEST_F(Undo, ImportingTwoFilesIsOneStepAndOpeningABookmarkFileOffersTheImport) {
-    writeFileBytes(folderPath("one.html"), kBookmarkFile);
-    writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
-    std::string summary;
-    {
-        // Several names are typed as the dialog's folder holds them; it starts in the current one.
-        ::SetCurrentDirectoryW(wideText(folderPath("")).c_str());
-        DialogDriver driver({typeFileName("\"one.html\" \"two.url\""), press(IDOK, &summary)});
-        runCommand(IDM_IMPORT);
-    }
-    ::SetCurrentDirectoryW(L"C:\\");  // the folder goes at the end
-    EXPECT_EQ("Imported folders: 1; links: 4.", summary);
-    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>, Imported{one <http://one/>, two <ftp://two/>}, "
-              "three <http://three/>, two <http://shortcut/>}, x <http://x/>}",
-              controlText());
-    EXPECT_EQ("40030 &Undo Import\tCtrl+Z", stepItem(IDM_UNDO));
-    runCommand(IDM_UNDO);
-    EXPECT_EQ(kOriginal, controlText());
-
-    // File > Open of a bookmark file keeps the collection and offers to import it.
-    select("x");
     std::string question;
-    {
-        DialogDriver driver({press(IDYES, &question), press(IDOK)});
-        openCollection(mainWindow(), folderPath("one.html"));
-    }
+    EXPECT_EQ(2u, answered({press(IDYES, &question), press(IDOK)}, [&] { openCollection(mainWindow(), file); }));
     EXPECT_NE(std::string::npos, question.find("is not a Linkhaven collection but a bookmark file")) << question;
-    EXPECT_EQ(4u, theApp.collection.childCount());  // F, Imported, three, x
-}
 
-TEST_F(Undo, ImportFromBrowserListsTheProfilesFoundAndImportsOne) {
+    // Import from Browser lists the profiles found, and imports the one chosen.
     const std::string chrome = folderPath("Local\\Google\\Chrome\\User Data");
     const char* profiles[][2] = {{"Default", "one"}, {"Profile 1", "two"}};
     for (const auto& [profile, title] : profiles) {
@@ -184,36 +180,11 @@ TEST_F(Undo, ImportFromBrowserListsTheProfilesFoundAndImportsOne) {
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", wideText(folderPath("Local")).c_str());
     const std::vector<std::string> items = popupItems(popupHolding(IDM_BROWSER_PROFILE_FIRST));
     select("x");
-    {
-        DialogDriver driver({press(IDOK)});
-        runCommand(IDM_BROWSER_PROFILE_FIRST + 1);
-    }
+    EXPECT_EQ(1u, runCommand(IDM_BROWSER_PROFILE_FIRST + 1, {press(IDOK)}));
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", saved);
     EXPECT_EQ((std::vector<std::string>{"44000 Google Chrome (Default)", "44001 Google Chrome (Profile 1)"}), items);
-    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Other bookmarks{two <http://two/>}, x <http://x/>}",
+    EXPECT_EQ("{F{c <http://c/>, a <http://a/>, b <http://b/>}, Imported{one <http://one/>, two <ftp://two/>}, "
+              "three <http://three/>, Other bookmarks{two <http://two/>}, x <http://x/>}",
               controlText());
-}
-
-TEST_F(Undo, UndoingBackToTheSavedStateLeavesNothingToSave) {
-    const std::string path = folderPath("saved.lhv");
-    ASSERT_TRUE(theApp.collection.save(path));
-    openCollection(mainWindow(), path);
-    EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));  // opening forgets the steps
-    select("x");
-    {
-        DialogDriver driver({press(IDYES)});
-        runCommand(IDM_DELETE);
-    }
-    EXPECT_TRUE(theApp.collection.modified);
-    runCommand(IDM_UNDO);
-    EXPECT_FALSE(theApp.collection.modified);
-    runCommand(IDM_REDO);
-    EXPECT_TRUE(theApp.collection.modified);
-    runCommand(IDM_UNDO);
-
-    DialogDriver none({});
-    ::SendMessageW(mainWindow(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(0, none.unexpectedWindows());
-    EXPECT_FALSE(::IsWindow(mainWindow()));
 }
 }  // namespace
