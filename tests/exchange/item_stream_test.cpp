@@ -14,9 +14,8 @@
 
 namespace {
 std::string counted(const std::string& text) {
-    const auto size = static_cast<std::uint32_t>(text.size());
-    std::string out{static_cast<char>(size & 0xFF), static_cast<char>((size >> 8) & 0xFF),
-                    static_cast<char>((size >> 16) & 0xFF), static_cast<char>(size >> 24)};
+    std::string out(4, '\0');  // the length, least significant byte first
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(text.size() >> 8 * i);
     return out + text;
 }
 

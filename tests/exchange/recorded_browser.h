@@ -5,22 +5,21 @@
 // paths are UTF-8, written and read with the W functions.
 
 #include <windows.h>
-#include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/settings.h"
 #include "core/wide_text_win.h"
 #include "registry_override_win.h"
-#include "test_files.h"
 
 inline constexpr const char* kHttpCommandKey = "http\\shell\\open\\command";
 
-inline std::string recorderPath() {
+inline std::string fullPath(const char* path) {
     wchar_t full[MAX_PATH];
-    ::GetFullPathNameW(wideText(ARGUMENT_RECORDER).c_str(), MAX_PATH, full, nullptr);
+    ::GetFullPathNameW(wideText(path).c_str(), MAX_PATH, full, nullptr);
     return narrowText(full);
 }
+
+inline std::string recorderPath() { return fullPath(ARGUMENT_RECORDER); }
 
 // Another command for http, while a StandInBrowser puts the first one back after.
 inline void registerBrowser(const std::string& utf8Command) {
@@ -40,13 +39,4 @@ public:
 
 private:
     RegistryOverride command_;
-};
-
-class RecordedBrowser : public testing::Test {
-protected:
-    void SetUp() override { settings.MaxURL = 1; }
-
-    TemporaryFolder folder_;
-    const std::string record_ = folder_.file("record.txt");
-    const StandInBrowser browser_{record_};
 };

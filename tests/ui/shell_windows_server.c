@@ -1,14 +1,10 @@
 /* An in-process server for the shell's window list, registered by tests in
-   their own Wine prefix: it lists four windows the way Internet Explorer's
-   automation objects describe them.
-     0  a page with a title outside every ANSI code page
-     1  a page without a title
-     2  a folder window: no HTML document
-     3  a window whose address cannot be read
-   Written in C against the interfaces' C vtables so that only the methods the
-   program calls need bodies; every other slot answers E_NOTIMPL (on x64 one
-   calling convention serves every signature). The objects are static, so
-   reference counts are not kept. */
+   their own Wine prefix: it lists four windows (browsers[] below) the way
+   Internet Explorer's automation objects describe them. Written in C against
+   the interfaces' C vtables so that only the methods the program calls need
+   bodies; every other slot answers E_NOTIMPL (on x64 one calling convention
+   serves every signature). The objects are static, so reference counts are
+   not kept. */
 
 #define CINTERFACE
 #define COBJMACROS
@@ -86,10 +82,10 @@ static IClassFactoryVtbl factoryVtbl;
 static Document titledDocument = {{&documentVtbl, &IID_IHTMLDocument2}, L"Caf\x00e9 \x041C\x0438\x0440 page"};
 static Document untitledDocument = {{&documentVtbl, &IID_IHTMLDocument2}, L""};
 static Browser browsers[] = {
-    {{&browserVtbl, &IID_IWebBrowser}, L"http://titled.example/", &titledDocument},
+    {{&browserVtbl, &IID_IWebBrowser}, L"http://titled.example/", &titledDocument},  /* outside every code page */
     {{&browserVtbl, &IID_IWebBrowser}, L"http://untitled.example/", &untitledDocument},
-    {{&browserVtbl, &IID_IWebBrowser}, L"file:///C:/Users/Public/Documents", NULL},
-    {{&browserVtbl, &IID_IWebBrowser}, NULL, &titledDocument},
+    {{&browserVtbl, &IID_IWebBrowser}, L"file:///C:/Users/Public/Documents", NULL},  /* a folder window */
+    {{&browserVtbl, &IID_IWebBrowser}, NULL, &titledDocument},                       /* address unreadable */
 };
 static Object windows = {&windowsVtbl, &IID_IShellWindows};
 static Object factory = {&factoryVtbl, &IID_IClassFactory};
