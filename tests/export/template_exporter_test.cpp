@@ -6,7 +6,6 @@
 
 #include "core/collection.h"
 #include "export/template_output.h"
-#include "export/url_export_error.h"
 #include "export_test_trees.h"
 #include "tree_text.h"
 

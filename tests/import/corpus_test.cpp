@@ -132,7 +132,6 @@ TEST(Corpus, EveryFileHasItsRowAndGivesTheItemsItHolds) {
     for (const auto& entry : fs::recursive_directory_iterator(kCorpus)) {
         if (!entry.is_regular_file()) continue;
         const std::string relative = fs::relative(entry.path(), kCorpus).generic_string();
-        // The folder row's files, and the hotlists of opera_importer_test.
         if (relative == "SOURCES.md" || relative.find("/synthetic-") != std::string::npos) continue;
         EXPECT_TRUE(listed.count(relative)) << relative << " has no expectations";
     }
