@@ -9,9 +9,7 @@
 #include "core/collection.h"
 #include "core/file_io.h"
 #include "core/memory_bytes.h"
-#include "export/same_file.h"
 #include "export/template_output.h"
-#include "export/url_export_error.h"
 #include "export_test_trees.h"
 #include "test_files.h"
 
@@ -45,70 +43,48 @@ TEST_F(ExportCollection, WritesTheExampleWithCrLfLineEnds) {
     EXPECT_EQ(2u, folder.entryCount());  // no temporary file left behind
 }
 
-TEST_F(ExportCollection, AFailedExportLeavesTheOldOutputAsItWas) {
-    // Each template, and the mistake and line that the result names with the template.
-    const std::tuple<const char*, int, int> cases[] = {
-        {"{collection}{url}", 4, 1}, {"{title}\n{unknown}", 5, 2}, {"{collection}\r\n{folder}{title", 3, 2}};
-    for (const auto& [bad, code, line] : cases) {
-        writeFileBytes(templatePath, bad);
-        writeFileBytes(outputPath, "the export of last week");
-        const Result mistake = exportCollection(collection, templatePath, outputPath);
-        EXPECT_EQ(std::make_tuple(ResultStatus::TemplateMistake, code, line, templatePath),
-                  std::make_tuple(mistake.status, mistake.code, mistake.line, mistake.path)) << bad;
-        EXPECT_EQ("the export of last week", readFileBytes(outputPath)) << bad;
-        EXPECT_EQ(2u, folder.entryCount()) << bad;
-    }
-    // No output file at all: none appears.
-    removeFile(outputPath);
-    EXPECT_EQ(3, exportCollection(collection, templatePath, outputPath).code);
-    EXPECT_FALSE(fileExists(outputPath));
-}
-
-TEST_F(ExportCollection, ATemplateThatCannotBeReadOrAnOutputThatCannotBeWrittenChangesNoFile) {
-    writeFileBytes(templatePath, "{title}");
+// A failed export changes no file and leaves none behind; its result names the
+// template, or the output for code 2.
+TEST_F(ExportCollection, AFailedExportChangesNoFile) {
+    // Paths are UTF-8: a file named in another script is known by any spelling.
+    const std::string named = folder.path() + "/Привет 中.lht";  // UTF-8, which a narrow std::filesystem path is not
+    std::ofstream(std::filesystem::path(std::u8string(named.begin(), named.end()))) << "{title}";
     writeFileBytes(outputPath, "kept");
-    const std::tuple<std::string, std::string, int, ResultStatus> cases[] = {
-        {folder.file("missing.lht"), outputPath, 1, ResultStatus::NotFound},
-        {folder.file("missing.lht"), folder.file("new.txt"), 1, ResultStatus::NotFound},
-        {folder.path(), outputPath, 1, ResultStatus::NoAccess},  // a folder is no template
-        {templatePath, templatePath, 2, ResultStatus::WriteFailed},
-        {templatePath, folder.path() + "/./t.lht", 2, ResultStatus::WriteFailed},
-        {templatePath, folder.file("no such folder/out.txt"), 2, ResultStatus::WriteFailed},
-        {templatePath, folder.path(), 2, ResultStatus::WriteFailed},  // a folder cannot be replaced by a file
+    // Each template's text (written to t.lht), the template and output paths, and the result.
+    const std::tuple<const char*, std::string, std::string, ResultStatus, int, int> cases[] = {
+        {"{collection}{url}", templatePath, outputPath, ResultStatus::TemplateMistake, 4, 1},
+        {"{title}\n{unknown}", templatePath, outputPath, ResultStatus::TemplateMistake, 5, 2},
+        {"{collection}\r\n{folder}{title", templatePath, outputPath, ResultStatus::TemplateMistake, 3, 2},
+        {"{collection}{url}", templatePath, folder.file("new.txt"), ResultStatus::TemplateMistake, 4, 1},
+        {"{title}", folder.file("missing.lht"), outputPath, ResultStatus::NotFound, 1, 0},
+        {"{title}", folder.file("missing.lht"), folder.file("new.txt"), ResultStatus::NotFound, 1, 0},
+        {"{title}", folder.path(), outputPath, ResultStatus::NoAccess, 1, 0},  // a folder is no template
+        {"{title}", templatePath, templatePath, ResultStatus::WriteFailed, 2, 0},
+        {"{title}", templatePath, folder.path() + "/./t.lht", ResultStatus::WriteFailed, 2, 0},
+        {"{title}", named, folder.path() + "/./Привет 中.lht", ResultStatus::WriteFailed, 2, 0},
+        {"{title}", templatePath, folder.file("no such folder/out.txt"), ResultStatus::WriteFailed, 2, 0},
+        {"{title}", templatePath, folder.path(), ResultStatus::WriteFailed, 2, 0},  // a folder cannot become a file
     };
-    for (const auto& [templateFile, outputFile, code, status] : cases) {
+    for (const auto& [text, templateFile, outputFile, status, code, line] : cases) {
+        writeFileBytes(templatePath, text);
         const Result result = exportCollection(collection, templateFile, outputFile);
-        EXPECT_EQ(std::make_pair(code, status), std::make_pair(result.code, result.status))
-            << templateFile << " into " << outputFile;
-        EXPECT_EQ("{title}", readFileBytes(templatePath));
+        EXPECT_EQ(std::make_tuple(status, code, line, code == 2 ? outputFile : templateFile),
+                  std::make_tuple(result.status, result.code, result.line, result.path))
+            << text << " from " << templateFile << " into " << outputFile;
+        EXPECT_EQ(text, readFileBytes(templatePath));
         EXPECT_EQ("kept", readFileBytes(outputPath));
-        EXPECT_EQ(2u, folder.entryCount());
+        EXPECT_EQ(3u, folder.entryCount());
     }
-}
-
-// Paths are UTF-8: a file named in another script is known by any spelling.
-TEST_F(ExportCollection, KnowsAFileNamedInAnyScript) {
-    const std::string name = "Привет 中.lht";
-    const std::string path = folder.path() + "/" + name;  // UTF-8, which a narrow std::filesystem path is not
-    std::ofstream(std::filesystem::path(std::u8string(path.begin(), path.end()))) << "{title}";
-    writeFileBytes(templatePath, "{title}");
-    EXPECT_TRUE(isSameExistingFile(path, folder.path() + "/./" + name));
-    EXPECT_FALSE(isSameExistingFile(path, templatePath));
 }
 
 #ifndef _WIN32
-TEST_F(ExportCollection, ReplacedFilesKeepTheirPermissions) {
+TEST_F(ExportCollection, AReplacedOutputKeepsItsPermissions) {
     namespace fs = std::filesystem;
-    const std::string collectionPath = folder.file("c.lhv");
-    ASSERT_TRUE(collection.save(collectionPath));
-    fs::permissions(collectionPath, fs::perms(0600));
     writeFileBytes(templatePath, "{title}");
     writeFileBytes(outputPath, "older");
-    fs::permissions(outputPath, fs::perms(0640));
-    ASSERT_TRUE(collection.save(collectionPath));
+    fs::permissions(outputPath, fs::perms(0604));  // a mode no usual umask gives a new file
     ASSERT_TRUE(exportCollection(collection, templatePath, outputPath));
-    EXPECT_EQ(fs::perms(0600), fs::status(collectionPath).permissions());
-    EXPECT_EQ(fs::perms(0640), fs::status(outputPath).permissions());
+    EXPECT_EQ(fs::perms(0604), fs::status(outputPath).permissions());
 }
 #endif
 

@@ -7,13 +7,11 @@
 
 #include "test_files.h"
 
-namespace fs = std::filesystem;
-
 TEST(BrowserProfiles, FindsEachProfileWithBookmarksAndFirefoxExports) {
     TemporaryFolder folder;
     const std::string base = folder.path();
     const auto make = [&base](const std::string& relative, const std::string& bytes = "{}") {
-        fs::create_directories((fs::path(base) / relative).parent_path());
+        std::filesystem::create_directories((std::filesystem::path(base) / relative).parent_path());
         writeFileBytes(base + "/" + relative, bytes);
     };
     const std::string chrome = "local/Google/Chrome/User Data/";

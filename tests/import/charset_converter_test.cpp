@@ -35,13 +35,11 @@ TEST(CharsetConverter, ConvertsToUtf8) {
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"UTF-8", "Café 😀", "Café 😀"},
         {"UTF-8", "bad \xC3 byte \xFF", "bad \xEF\xBF\xBD byte \xEF\xBF\xBD"},
-        {"windows-1251", "\xCF\xF0\xE8\xE2\xE5\xF2 ok", "Привет ok"},
         {"koi8-r", "\xF0\xD2\xC9", "При"},
         // Read as browsers read them: windows-1252, 0x80 is the euro sign.
         {"iso-8859-1", "\xE9\x80", "é€"},
         {"us-ascii", "\x93q\x94", "“q”"},
         {"iso-8859-15", "\xA4", "€"},
-        {"Shift_JIS", "\x93\xFA\x96\x7B abc", "日本 abc"},
         {"gb2312", "\xD6\xD0\xCE\xC4", "中文"},
         {"big5", "\xA4\xA4\xA4\xE5", "中文"},
         {"ks_c_5601-1987", "\xC7\xD1\xB1\xB9", "한국"},

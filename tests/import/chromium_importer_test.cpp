@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/collection.h"
-#include "import/file_list_importer.h"
 #include "import/item_insertion.h"
 #include "item_log.h"
 #include "test_files.h"
@@ -90,7 +89,7 @@ TEST(ChromiumImporter, DeepNestingNeitherOverflowsNorExceedsTheDepthLimit) {
     TemporaryFolder files;
     writeFileBytes(files.file("Bookmarks"), json);
     Collection collection;
-    FileListImporter importer(std::make_unique<PathList>(std::vector<std::string>{files.file("Bookmarks")}));
+    ChromiumImporter importer(files.file("Bookmarks"));
     const InsertedCounts counts = insertItems(collection, &collection, importer);
     EXPECT_EQ(Folder::kMaxDepth, counts.folders);
     EXPECT_EQ(static_cast<std::size_t>(kLevels), counts.links);

@@ -13,7 +13,7 @@ TEST(OperaImporter, ReadsHotlistsAsTheirWritersMeantThem) {
                   "#URL\n\tID=2\n\tNAME=Example\n\tURL=http://example.com/?x=1&y=2\n\n"
                   "#URL\n        NAME=a=b = c\n\tDESCRIPTION=  spaced  \n\tURL=ab:c\n\n"
                   "-\n\n"
-                  "#SEPERATOR\n\tNAME=not an item\n\n"
+                  "#SEPERATOR\n\tNAME=not an item\n\n#CONTACT\n\tNAME=Someone\n\tMAIL=a@b\n\n#NOTE\n\tNAME=A note\n\n"
                   "  #URL\n\tNAME=indented marker\n\n"
                   "#URL\r\n\tNAME=old\r\n\tNAME=top\r\n\tURL=http://top/\r\n\r\n",
          "{Caf\xC3\xA9 \"about it\"{Example <http://example.com/?x=1&y=2>, a=b = c \"  spaced  \" <ab:c>}, "
