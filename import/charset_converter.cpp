@@ -1,5 +1,6 @@
 #include "charset_converter.h"
 
+#include "core/case_fold.h"
 #include "core/code_page.h"
 #include "core/unicode_text.h"
 
@@ -21,8 +22,10 @@ CharsetConverter::CharsetConverter() : codePage_(ansiCodePage()) {}
 
 unsigned CharsetConverter::codePageForCharset(const std::string& name) {
     if (!codePages_.available()) return 0;
+    // "utf8" is "utf-8" in any case: the bookmark file's reader passes the name upper-cased.
     std::string completed = name;
-    if (completed.size() >= 4 && completed[3] != '-' && completed.compare(0, 3, "utf") == 0)
+    if (completed.size() >= 4 && completed[3] != '-' && foldedAscii(completed[0]) == 'u' &&
+        foldedAscii(completed[1]) == 't' && foldedAscii(completed[2]) == 'f')
         completed.insert(3, 1, '-');
     const unsigned codePage = codePages_.find(completed);
     return codePage == kLatin1CodePage || codePage == kAsciiCodePage ? kWindows1252CodePage : codePage;

@@ -16,7 +16,7 @@ std::string converted(const std::string& charset, std::string text) {
 TEST(CharsetConverter, FindsWebCharsetNamesAsTheBrowserListHasThem) {
     CharsetConverter converter;
     const std::pair<const char*, unsigned> cases[] = {
-        {"UTF-8", 65001}, {"utf-8", 65001}, {"utf8", 65001}, {"UTF8", 0}, {"utf-7", 65000},
+        {"UTF-8", 65001}, {"utf-8", 65001}, {"utf8", 65001}, {"UTF8", 65001}, {"utf-7", 65000},
         {"windows-1251", 1251}, {"WINDOWS-1252", 1252}, {"iso-8859-1", 1252}, {"US-ASCII", 1252},
         {"ISO-8859-15", 28605}, {"koi8-r", 20866}, {"Shift_JIS", 932}, {"gb2312", 936}, {"GBK", 936},
         {"big5", 950}, {"ks_c_5601-1987", 949}, {"euc-kr", 0}, {"latin1", 0}, {"", 0}, {"utf", 0}, {" utf-8", 0},

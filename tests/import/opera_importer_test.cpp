@@ -23,7 +23,7 @@ TEST(OperaImporter, ReadsHotlistsAsTheirWritersMeantThem) {
         {"Opera Hotlist version 2.0\nOptions:encoding=utf8,version=3\n\n" + cafe, "{Caf\xC3\xA9 <ab:c>}"},
         {"Opera Hotlist version 2.0\noptions: ENCODING=utf-8\n\n" + cafe, "{Caf\xC3\xA9 <ab:c>}"},
         {"\xEF\xBB\xBFOpera Hotlist version 2.0\n\n" + cafe, "{Caf\xC3\xA9 <ab:c>}"},
-        {"Opera Hotlist version 2.0\nOptions: encoding=UTF8\n\n" + cafe, "{Caf\xC3\x83\xC2\xA9 <ab:c>}"},
+        {"Opera Hotlist version 2.0\nOptions: encoding=UTF8\n\n" + cafe, "{Caf\xC3\xA9 <ab:c>}"},
         {"Opera Hotlist version 2.0\n\n" + cafe, "{Caf\xC3\x83\xC2\xA9 <ab:c>}"},
         {"Opera Hotlist version 2.0\nOptions: encoding=windows-1251\n\n" + cafe, "{Caf\xD0\x93\xC2\xA9 <ab:c>}"},
         // Bad headers.
