@@ -23,12 +23,12 @@ using CommandFunction = int (*)(const std::vector<std::string>&, std::FILE*, std
 
 class Cli : public testing::Test {
 protected:
-    TemporaryFolder folder;
+    TemporaryFolder folder, streams;  // the command's files; what it writes to out and err
     std::string out, err;
 
     // The command's exit status; `out` and `err` hold what it wrote.
     int run(CommandFunction command, const std::vector<std::string>& arguments) {
-        const std::string outPath = folder.file("out.txt"), errPath = folder.file("err.txt");
+        const std::string outPath = streams.file("out.txt"), errPath = streams.file("err.txt");
         std::FILE* outFile = std::fopen(outPath.c_str(), "wb");
         std::FILE* errFile = std::fopen(errPath.c_str(), "wb");
         const int status = command(arguments, outFile, errFile);
@@ -36,8 +36,6 @@ protected:
         std::fclose(errFile);
         out = readFileBytes(outPath);
         err = readFileBytes(errPath);
-        removeFile(outPath);
-        removeFile(errPath);
         return status;
     }
 };
