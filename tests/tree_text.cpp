@@ -37,42 +37,33 @@ class TreeParser {
 public:
     TreeParser(Collection& collection, std::string_view text) : c_(collection), text_(text) {}
 
-    void folderBody(Folder* folder) {
-        expect('{');
-        while (peek() != '}' && peek() != '\0') {
-            const std::string title = until("\"{<,}");
-            std::string description;
-            if (peek() == '"') {
-                ++at_;
-                description = until("\"");
-                expect('"');
-                expect(' ');
-            }
-            BookmarkNode* node;
-            if (peek() == '<') {
-                ++at_;
-                node = c_.appendLink(folder).node();
-                c_.setUrl(node->asLink(), until(">"));
-                expect('>');
-            } else {
-                node = c_.appendFolder(folder).node();
-                folderBody(node->asFolder());
-            }
-            c_.setTitle(node, title);
-            c_.setDescription(node, description);
-            if (peek() == ',') at_ += 2;
-        }
-        expect('}');
-    }
-    void root() {
-        c_.clear();
-        c_.setTitle(&c_, until("\"{"));
+    // One node: its label, then its children in braces or its address. The root when `parent` is null.
+    void parse(Folder* parent) {
+        const std::string title = until("\"{<,}");
+        std::string description;
         if (peek() == '"') {
             ++at_;
-            c_.setDescription(&c_, until("\""));
+            description = until("\"");
             expect('"');
+            expect(' ');
         }
-        folderBody(&c_);
+        BookmarkNode* node = &c_;
+        if (peek() == '<') {
+            ++at_;
+            node = c_.appendLink(parent).node();
+            c_.setUrl(node->asLink(), until(">"));
+            expect('>');
+        } else {
+            if (parent) node = c_.appendFolder(parent).node();
+            expect('{');
+            while (peek() != '}' && peek() != '\0') {
+                parse(node->asFolder());
+                if (peek() == ',') at_ += 2;
+            }
+            expect('}');
+        }
+        c_.setTitle(node, title);
+        c_.setDescription(node, description);
     }
 
 private:
@@ -114,4 +105,7 @@ std::string treeText(const Folder& root) {
     return out;
 }
 
-void buildTree(Collection& collection, std::string_view text) { TreeParser(collection, text).root(); }
+void buildTree(Collection& collection, std::string_view text) {
+    collection.clear();
+    TreeParser(collection, text).parse(nullptr);
+}

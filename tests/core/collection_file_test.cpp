@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -78,21 +79,15 @@ protected:
 }  // namespace
 
 TEST_F(CollectionFile, GoldenBytes) {
-    EXPECT_EQ(Bytes().header().folder("", 0).data, savedBytes());
-
     buildTree(c, "{ab <u>}");
     EXPECT_EQ(Bytes().header().folder("", 1).u16(0).link("ab", "u").data, savedBytes());
 
     buildTree(c, "{f{l <u>}}");
-    const std::string nested = Bytes().header().folder("", 1).u16(1).folder("f", 1).u16(0).link("l", "u").data;
-    EXPECT_EQ(nested, savedBytes());
+    EXPECT_EQ(Bytes().header().folder("", 1).u16(1).folder("f", 1).u16(0).link("l", "u").data, savedBytes());
 
     // Field order: a link's description comes before its address.
     buildTree(c, R"("rd"{t "d" <u>})");
     EXPECT_EQ(Bytes().header().folder("", 1, "rd").u16(0).link("t", "u", "d").data, savedBytes());
-
-    ASSERT_TRUE(loadBytes(nested));
-    EXPECT_EQ("{f{l <u>}}", treeText(c));
 }
 
 TEST_F(CollectionFile, Version1IsInTheCodePageAndSavesAgainByteForByte) {
@@ -129,22 +124,19 @@ TEST_F(CollectionFile, CodePageTextAtEveryPlaceInABlock) {
     EXPECT_EQ(treeText(c), treeText(other));
 }
 
-TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
-    // The text, and the bytes it is saved as in version 1 (none: it is saved as version 2).
-    const std::tuple<const char*, std::string, std::string> cases[] = {
-        {"ASCII", "News", "News"},
-        {"code page 1252", "Caf\xC3\xA9 \xE2\x82\xAC \xC5\x93", "Caf\xE9 \x80 \x9C"},
-        {"Latin outside 1252", "\xC4\x8C", ""},                 // Č
-        {"CJK", "\xE4\xB9\xA6\xE7\xAD\xBE", ""},                // 书签
-        {"emoji outside the BMP", "\xF0\x9F\x94\xA5 Deals", ""},
-        {"combining mark", "e\xCC\x81", ""},                    // e and an acute accent
-        {"Cyrillic", "\xD0\x9F\xD1\x80\xD0\xB8", ""},           // При
+TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2AndInvalidUtf8InItIsRepaired) {
+    // Text in the code page saves as version 1: GoldenBytes, CodePageTextAtEveryPlaceInABlock.
+    const std::pair<const char*, std::string> cases[] = {
+        {"Latin outside 1252", "\xC4\x8C"},                 // Č
+        {"CJK", "\xE4\xB9\xA6\xE7\xAD\xBE"},                // 书签
+        {"emoji outside the BMP", "\xF0\x9F\x94\xA5 Deals"},
+        {"combining mark", "e\xCC\x81"},                    // e and an acute accent
+        {"Cyrillic", "\xD0\x9F\xD1\x80\xD0\xB8"},           // При
     };
-    for (const auto& [name, text, version1] : cases) {
+    for (const auto& [name, text] : cases) {
         c.clear();
         c.setTitle(&c, text);
-        const std::string bytes = savedBytes();
-        EXPECT_EQ(version1.empty() ? fileOfTitle(text, 2) : fileOfTitle(version1, 1), bytes) << name;
+        EXPECT_EQ(fileOfTitle(text, 2), savedBytes()) << name;
         Collection other;
         ASSERT_TRUE(other.load(path)) << name;
         EXPECT_EQ(text, other.title) << name;
@@ -158,9 +150,8 @@ TEST_F(CollectionFile, TextOutsideTheCodePageSavesAsVersion2) {
     c.setUrl(link, "https://example.com/\xC3\xA9");
     EXPECT_EQ(Bytes().header().folder("", 1).u16(1).folder("", 1).u16(0).link("", "https://example.com/\xE9").data,
               savedBytes());
-}
 
-TEST_F(CollectionFile, InvalidUtf8InVersion2IsRepaired) {
+    // Bytes of a version-2 file that are no UTF-8 are repaired.
     ASSERT_TRUE(loadBytes(fileOfTitle("a\xFF" "b\xE4\xB9" "c\xED\xA0\x80", 2)));
     EXPECT_EQ("a\xEF\xBF\xBD" "b\xEF\xBF\xBD" "c\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", c.title);
 }
@@ -210,7 +201,6 @@ TEST_F(CollectionFile, HeaderRules) {
         {"version 1", Bytes().header().data + body, Ok, 0},
         {"version 0", Bytes().header(0x5FA9, 0).data + body, Ok, 0},
         {"negative version", Bytes().header(0x5FA9, 0xFFFFFFFF).data + body, Ok, 0},
-        {"most negative version", Bytes().header(0x5FA9, 0x80000000).data + body, Ok, 0},
         {"reserved words set", Bytes().header(0x5FA9, 1, 7, 0xFFFFFFFF).data + body, Ok, 0},
         {"trailing bytes", Bytes().header().data + body + "garbage", Ok, 0},
         {"version 2", Bytes().header(0x5FA9, 2).data + body, Ok, 0},
@@ -348,10 +338,6 @@ TEST_F(CollectionFile, FailedLoadsAndSavesChangeNothing) {
     EXPECT_TRUE(c.modified);
     EXPECT_EQ(1u, folder.entryCount());
 
-    writeFileBytes(path, "previous content");
-    ASSERT_TRUE(c.save(path));
-    EXPECT_FALSE(c.modified);
-    EXPECT_EQ(2u, folder.entryCount());
     // Закладки 书签/🔥.lhv, saved twice: the second save replaces the first.
     const std::string named =
         folder.path() + "/\xD0\x97\xD0\xB0\xD0\xBA\xD0\xBB\xD0\xB0\xD0\xB4\xD0\xBA\xD0\xB8 \xE4\xB9\xA6\xE7\xAD\xBE";
@@ -359,11 +345,10 @@ TEST_F(CollectionFile, FailedLoadsAndSavesChangeNothing) {
     const std::string file = named + "/\xF0\x9F\x94\xA5.lhv";
     ASSERT_TRUE(c.save(file));
     ASSERT_TRUE(c.save(file));
-    for (const std::string& saved : {path, file}) {
-        Collection other;
-        ASSERT_TRUE(other.load(saved));
-        EXPECT_EQ(before, treeText(other));
-    }
+    EXPECT_FALSE(c.modified);
+    Collection other;
+    ASSERT_TRUE(other.load(file));
+    EXPECT_EQ(before, treeText(other));
 }
 
 TEST_F(CollectionFile, AFailedReadIsNoEndOfFile) {
@@ -381,4 +366,28 @@ TEST_F(CollectionFile, AFailedReadIsNoEndOfFile) {
     const Result result = c.readFile(source);
     EXPECT_EQ(ResultStatus::ReadFailed, result.status);
     EXPECT_EQ(33u, result.offset);
+}
+
+// Run on its own with files limited in size (ctest runs it through
+// scripts/with-file-size-limit): a save that fails half-way must leave the
+// file that was there whole.
+TEST_F(CollectionFile, AFailedWriteLeavesTheOldFileWhole) {
+    const char* limitText = std::getenv("LINKHAVEN_FILE_SIZE_LIMIT");
+    if (!limitText) GTEST_SKIP() << "needs a file size limit: run through scripts/with-file-size-limit";
+    const std::size_t limit = std::strtoul(limitText, nullptr, 10);
+    c.setTitle(&c, "small");
+    const std::string before = savedBytes();
+
+    // Well past the limit, and past the writer's buffer, so the failure comes from a real write.
+    const std::string text(1000, 'x');
+    while (c.childCount() * 3 * text.size() < 4 * limit + (2u << 20)) {
+        Link* link = c.appendLink(&c).node()->asLink();
+        c.setTitle(link, text);
+        c.setDescription(link, text);
+        c.setUrl(link, text);
+    }
+    EXPECT_FALSE(c.save(path));
+    EXPECT_TRUE(c.modified);
+    EXPECT_EQ(before, readFileBytes(path));
+    EXPECT_EQ(1u, folder.entryCount()) << "the temporary file was left behind";
 }

@@ -120,8 +120,7 @@ TEST(Settings, SaveWritesEveryValueInOrder) {
     Settings::toggle(saved.MaxURL);
     Settings::toggle(saved.AutoSave);
     saved.FontName = "Verdana";
-    // Five collections, one again in other letters: four kept, the most recent first.
-    for (const char* path : {"a", "b", "c", "d", "e", "B"}) saved.addRecentFile(path);
+    saved.RecentFiles = {"B", "e", "d", "c"};
     RecordingSink sink;
     saved.saveTo(sink, {1024, 768});
     const std::vector<std::pair<std::string, std::string>> expected = {

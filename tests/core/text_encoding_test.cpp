@@ -1,7 +1,8 @@
-// UTF-8, UTF-16 and code pages: the one place where text changes encoding.
+// Text: UTF-8, UTF-16 and code pages (the one place where text changes encoding), and case folding.
 
 #include <gtest/gtest.h>
 
+#include "core/case_fold.h"
 #include "core/code_page.h"
 #include "core/unicode_text.h"
 
@@ -100,10 +101,25 @@ TEST(TextEncodingTest, MissingCharactersAreNeverLookAlikes) {
     ASSERT_TRUE(utf8ToCodePage(1252, "\xD0\x94\xC4\x81\xF0\x9F\x94\xA5?", bytes, &lossless));
     EXPECT_EQ("????", bytes);
     EXPECT_FALSE(lossless);
-    const auto reference = [](char32_t codePoint, std::string& out) { out += "&#" + std::to_string(codePoint) + ";"; };
-    ASSERT_TRUE(utf8ToCodePage(1252, "\xC3\xA9\xF0\x9F\x94\xA5", bytes, nullptr, reference));
-    EXPECT_EQ("\xE9&#128293;", bytes);
     std::string unchanged = "kept";
     EXPECT_FALSE(utf8ToCodePage(4242, "\xC3\xA9", unchanged));
     EXPECT_EQ("kept", unchanged);
+}
+
+// The same letters fold the same way natively and under Windows.
+TEST(CaseFold, LowersEveryScriptSearchedForTheSameWayEverywhere) {
+    const struct {
+        char32_t from, to;
+    } cases[] = {
+        {'A', 'a'},       {'Z', 'z'},       {'a', 'a'},       {'@', '@'},       {'[', '['},       {0, 0},
+        {0xC0, 0xE0},     {0xDE, 0xFE},     {0xD7, 0xD7},     {0xDF, 0xDF},     {0xFF, 0xFF},     {0x100, 0x101},
+        {0x101, 0x101},   {0x139, 0x13A},   {0x14A, 0x14B},   {0x178, 0xFF},    {0x17D, 0x17E},   {0x131, 0x131},
+        {0x386, 0x3AC},   {0x38F, 0x3CE},   {0x391, 0x3B1},   {0x3A3, 0x3C3},   {0x3A9, 0x3C9},   {0x3C2, 0x3C3},
+        {0x3C3, 0x3C3},   {0x400, 0x450},   {0x40F, 0x45F},   {0x410, 0x430},   {0x42F, 0x44F},   {0x44F, 0x44F},
+        {0x460, 0x461},   {0x490, 0x491},   {0x4C0, 0x4CF},   {0x4C1, 0x4C2},   {0x4D0, 0x4D1},   {0x4E66, 0x4E66},
+        {0xD800, 0xD800}, {0xFFFD, 0xFFFD}, {0x1F600, 0x1F600},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(static_cast<unsigned>(test.to), static_cast<unsigned>(foldedCase(test.from)))
+            << std::hex << static_cast<unsigned>(test.from);
 }
