@@ -57,7 +57,6 @@ BookmarkNode* Collection::unlink(BookmarkNode* node) {
 }
 
 bool Collection::reorderChildren(Folder* folder, const std::function<BookmarkNode*()>& nextNode) {
-    modified = true;
     std::vector<BookmarkNode*> order;
     order.reserve(folder->childCount());
     for (std::size_t i = 0; i < folder->childCount(); ++i) {
@@ -71,6 +70,7 @@ bool Collection::reorderChildren(Folder* folder, const std::function<BookmarkNod
 
     for (BookmarkNode* node : order) folder->unlinkChild(node);
     for (BookmarkNode* node : order) folder->insertChild(folder->childrenEnd(), node);
+    modified = true;
     return true;
 }
 

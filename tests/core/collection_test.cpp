@@ -40,10 +40,12 @@ TEST(Collection, InsertsBeforeTheGivenPositionAndReordersOnlyByAPermutation) {
 
     // Only a permutation of the children reorders them.
     BookmarkNode* folderC = atB.next().node();
+    c.modified = false;
     EXPECT_FALSE(c.reorderChildren(folder, yielding({b, b, folderC})));       // a repeat
     EXPECT_FALSE(c.reorderChildren(folder, yielding({b, folder, folderC})));  // a stranger
     EXPECT_FALSE(c.reorderChildren(folder, yielding({folderC, b})));          // too few
     EXPECT_EQ("{{b <>, c{}, <>}}", treeText(c));
+    EXPECT_FALSE(c.modified);
 }
 
 TEST(Collection, EveryChangeSetsModifiedAndClearResetsIt) {
