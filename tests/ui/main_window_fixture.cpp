@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <iterator>
-#include <vector>
 
 #include "core/settings.h"
 #include "core/wide_text_win.h"
@@ -14,7 +13,6 @@
 #include "ui/window/main_window.h"
 #include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
-#include "ui/shell/ui_services.h"
 
 namespace {
 // Read with TVM_GETITEMW: the text as the control holds it.
@@ -86,27 +84,17 @@ void MainWindowFixture::TearDown() {
     theApp.collection.modified = false;
     if (window_) ::DestroyWindow(window_);
     // The window's end posts the quit message, which would end the next test's dialogs.
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (MSG message; ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
     }
     theApp.collection.clear();
     theApp.history.clear();
 }
-
-HWND MainWindowFixture::tree() const { return childById(window_, IDC_TREE); }
-HWND MainWindowFixture::descriptionPane() const { return childById(window_, IDC_DESCRIPTION_PANE); }
 
 Link* MainWindowFixture::addLink(Folder* folder, const std::string& title, const std::string& url) {
     Link* link = theApp.collection.appendLink(folder).node()->asLink();
     theApp.collection.setTitle(link, title);
     theApp.collection.setUrl(link, url);
     return link;
-}
-
-Folder* MainWindowFixture::addFolder(Folder* folder, const std::string& title) {
-    Folder* added = theApp.collection.appendFolder(folder).node()->asFolder();
-    theApp.collection.setTitle(added, title);
-    return added;
 }
 
 void MainWindowFixture::refresh() { refreshAll(window_); }
@@ -133,10 +121,6 @@ std::string MainWindowFixture::controlText() const {
     appendItems(tree(), TreeView_GetRoot(tree()), out);
     return out + "}";
 }
-
-std::string MainWindowFixture::descriptionText() const { return windowText(descriptionPane()); }
-
-std::string MainWindowFixture::dialogText(HWND dialog, int id) { return windowText(::GetDlgItem(dialog, id)); }
 
 void MainWindowFixture::renameTo(const std::string& text, std::function<void(HWND)> onMessage) {
     HWND edit = TreeView_EditLabel(tree(), TreeView_GetSelection(tree()));

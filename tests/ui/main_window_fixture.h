@@ -15,6 +15,8 @@
 #include "core/collection.h"
 #include "dialog_driver.h"
 #include "test_files.h"
+#include "ui/resource_ids.h"
+#include "ui/shell/ui_services.h"
 
 class MainWindowFixture : public testing::Test {
 protected:
@@ -23,11 +25,10 @@ protected:
     void TearDown() override;
 
     HWND mainWindow() const { return window_; }
-    HWND tree() const;
-    HWND descriptionPane() const;
+    HWND tree() const { return childById(window_, IDC_TREE); }
+    HWND descriptionPane() const { return childById(window_, IDC_DESCRIPTION_PANE); }
 
     static Link* addLink(Folder* folder, const std::string& title, const std::string& url);
-    static Folder* addFolder(Folder* folder, const std::string& title);
     // Rebuilds the control from the collection.
     void refresh();
 
@@ -42,8 +43,9 @@ protected:
     // the description and address of the node it points to ("?text" for an
     // item without a node). Folders never opened get their items first.
     std::string controlText() const;
-    std::string descriptionText() const;
-    static std::string dialogText(HWND dialog, int id);
+    std::string descriptionText() const { return windowText(descriptionPane()); }
+    bool expanded(HTREEITEM item) const { return TreeView_GetItemState(tree(), item, TVIS_EXPANDED) != 0; }
+    static std::string dialogText(HWND dialog, int id) { return windowText(::GetDlgItem(dialog, id)); }
 
     // Edits the selected item's label to `text` (typed as UTF-16); `onMessage` answers a message box.
     void renameTo(const std::string& text, std::function<void(HWND)> onMessage);

@@ -8,35 +8,30 @@
 #include <vector>
 
 #include "core/wide_text_win.h"
-#include "dialog_driver.h"
 #include "main_window_fixture.h"
+#include "tree_text.h"
 #include "ui/application.h"
 #include "ui/resource_ids.h"
-#include "ui/tree/tree_view.h"
 
 namespace {
 const char kOldNews[] = "old news, \xD1\x81\xD1\x82\xD0\xB0\xD1\x80\xD1\x8B\xD0\xB5";  // старые
 
 class Search : public MainWindowFixture {
 protected:
-    // Top level: link "News one", folder "Archive" (collapsed, holding link
-    // kOldNews with description "kept for later"), link "News two".
+    // "Archive" is collapsed; the comma of kOldNews as the tree notation writes it.
     void SetUp() override {
         MainWindowFixture::SetUp();
-        addLink(&theApp.collection, "News one", "http://one/");
-        Folder* archive = addFolder(&theApp.collection, "Archive");
-        Link* old = addLink(archive, kOldNews, "http://old/");
-        theApp.collection.setDescription(old, "kept for later");
-        addLink(&theApp.collection, "News two", "http://two/");
+        buildTree(theApp.collection, "{News one <http://one/>, Archive{old news\\x2C \xD1\x81\xD1\x82\xD0\xB0\xD1\x80"
+                                     "\xD1\x8B\xD0\xB5 \"kept for later\" <http://old/>}, News two <http://two/>}");
         refresh();
         theApp.searchState = SearchState{};
     }
 
-    // A step answering the search dialog with a text (the boxes as they are).
-    static DialogDriver::Step confirm(const std::string& text) {
+    // A step answering the search dialog with a text (the boxes as they are) and `button`.
+    static DialogDriver::Step answerWith(const std::string& text, int button = IDOK) {
         return [=](HWND dialog) {
             ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, wideText(text).c_str());
-            pressButton(dialog, IDOK);
+            pressButton(dialog, button);
         };
     }
 };
@@ -45,7 +40,7 @@ protected:
 TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
     theApp.searchState.flags = SearchFlag::Titles | SearchFlag::Urls;
     select("News one");
-    EXPECT_EQ(1u, runCommand(IDM_FIND, {confirm("News")}));
+    EXPECT_EQ(1u, runCommand(IDM_FIND, {answerWith("News")}));
     EXPECT_EQ("News one", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ("News two", selectedTitle());  // case matters: "old news" is passed over
@@ -55,21 +50,18 @@ TEST_F(Search, FindTestsTheSelectionFindNextMovesOnAndOpensCollapsedFolders) {
     for (const int answer : {IDNO, IDYES, IDYES}) {
         const bool nowhere = answer == IDYES && selectedTitle() == "News one";
         if (nowhere) theApp.searchState.text = "nowhere";
-        std::vector<std::string> messages;
-        DialogDriver driver({[&](HWND box) { messages.push_back(messageBoxText(box)), pressButton(box, answer); },
-                             [&](HWND box) { messages.push_back(messageBoxText(box)), pressButton(box, IDOK); }});
-        runCommand(IDM_FIND_NEXT);
-        EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", messages.at(0));
-        EXPECT_EQ(nowhere ? "No further match was found." : "(none)", messages.size() > 1 ? messages[1] : "(none)");
+        std::string question, told = "(none)";
+        EXPECT_EQ(nowhere ? 2u : 1u, runCommand(IDM_FIND_NEXT, {press(answer, &question), press(IDOK, &told)}));
+        EXPECT_EQ("No further match was found below the selection.\n\nContinue from the top?", question);
+        EXPECT_EQ(nowhere ? "No further match was found." : "(none)", told);
         EXPECT_EQ(answer == IDYES ? "News one" : "News two", selectedTitle());
     }
 
     // Case ignored ("NEWS, СТАРЫЕ"), a match in a collapsed folder is selected and shown.
     theApp.searchState.flags |= SearchFlag::IgnoreCase;
-    EXPECT_EQ(1u, runCommand(IDM_FIND, {confirm("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")}));
+    EXPECT_EQ(1u, runCommand(IDM_FIND, {answerWith("NEWS, \xD0\xA1\xD0\xA2\xD0\x90\xD0\xA0\xD0\xAB\xD0\x95")}));
     EXPECT_EQ(kOldNews, selectedTitle());
-    HTREEITEM archive = TreeView_GetParent(tree(), TreeView_GetSelection(tree()));
-    EXPECT_TRUE(TreeView_GetItemState(tree(), archive, TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_TRUE(expanded(TreeView_GetParent(tree(), TreeView_GetSelection(tree()))));  // Archive
 }
 
 TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptionsAloneAreSearchedOnlyByFindNext) {
@@ -88,16 +80,13 @@ TEST_F(Search, TheFoldersBoxFollowsTitlesAndDescriptionsAloneAreSearchedOnlyByFi
     }
 
     SearchState before = theApp.searchState;
-    DialogDriver cancel({[](HWND dialog) {
-        ::SetDlgItemTextW(dialog, IDC_SEARCH_TEXT, L"changed");
-        pressButton(dialog, IDCANCEL);
-    }});
+    DialogDriver cancel({answerWith("changed", IDCANCEL)});
     EXPECT_FALSE(searchDialog(mainWindow(), theApp.searchState));
     EXPECT_EQ(before.text, theApp.searchState.text);
 
     // Descriptions alone are searched only by Find next, which without a text opens the dialog, as Find does.
     theApp.searchState.flags = SearchFlag::Descriptions;
-    EXPECT_EQ(1u, runCommand(IDM_FIND_NEXT, {confirm("later"), press(IDOK)}));  // no search, so no message either
+    EXPECT_EQ(1u, runCommand(IDM_FIND_NEXT, {answerWith("later"), press(IDOK)}));  // no search, so no message either
     EXPECT_EQ("(none)", selectedTitle());
     runCommand(IDM_FIND_NEXT);
     EXPECT_EQ(kOldNews, selectedTitle());

@@ -4,8 +4,6 @@
 // with a summary of what came in.
 
 #include <gtest/gtest.h>
-#include <windows.h>
-#include <commctrl.h>
 
 #include <cstring>
 #include <filesystem>
@@ -13,7 +11,6 @@
 #include <vector>
 
 #include "core/wide_text_win.h"
-#include "dialog_driver.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
@@ -21,39 +18,29 @@
 #include "ui/window/main_window.h"
 
 namespace {
-const char kBookmarkFile[] =
-    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Imported</H3>\n<DL><p>\n"
-    "<DT><A HREF=\"http://one/\">one</A>\n<DT><A HREF=\"ftp://two/\">two</A>\n</DL><p>\n"
-    "<DT><A HREF=\"http://three/\">three</A>\n</DL><p>\n";
-
 class Undo : public MainWindowFixture {
 protected:
-    // Top level: folder "F" (links "c", "a", "b"), open; link "x".
     void SetUp() override {
         MainWindowFixture::SetUp();
         buildTree(theApp.collection, kOriginal);
         refresh();
         select("F");
         TreeView_Expand(tree(), TreeView_GetSelection(tree()), TVE_EXPAND);
-        ASSERT_EQ(kOriginal, controlText());
     }
 
     static constexpr const char* kOriginal = "{F{c <http://c/>, a <http://a/>, b <http://b/>}, x <http://x/>}";
 
-    // The Undo or Redo item as the Edit menu shows it when it drops down.
     std::string stepItem(int id) { return popupEntry(popupHolding(id), id); }
 };
 
 // And once saved, undoing and redoing back to that state leaves nothing to save.
 TEST_F(Undo, ADeletedFolderComesBackWholeOpenAndSelectedAndTheSavedStateIsKnownAgain) {
-    EXPECT_EQ("40030 &Undo\tCtrl+Z grayed", stepItem(IDM_UNDO));
     EXPECT_EQ(1u, runCommand(IDM_DELETE, {press(IDYES)}));
     EXPECT_EQ("40030 &Undo Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Z", stepItem(IDM_UNDO));
-    EXPECT_EQ("40031 Re&do\tCtrl+Y grayed", stepItem(IDM_REDO));
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
     EXPECT_EQ("F", selectedTitle());
-    EXPECT_TRUE(TreeView_GetItemState(tree(), TreeView_GetSelection(tree()), TVIS_EXPANDED) & TVIS_EXPANDED);
+    EXPECT_TRUE(expanded(TreeView_GetSelection(tree())));
     EXPECT_EQ("40031 Re&do Delete \xE2\x80\x9C" "F\xE2\x80\x9D\tCtrl+Y", stepItem(IDM_REDO));
     runCommand(IDM_REDO);
     EXPECT_EQ("{x <http://x/>}", controlText());
@@ -113,7 +100,9 @@ TEST_F(Undo, RenameSortAndPropertiesAreStepsOfTheirOwn) {
 // collection and offers to import it; so does Import from Browser.
 TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
     const std::string file = folderPath("one.html");
-    writeFileBytes(file, kBookmarkFile);
+    writeFileBytes(file, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>Imported</H3>\n<DL><p>\n"
+                   "<DT><A HREF=\"http://one/\">one</A>\n<DT><A HREF=\"ftp://two/\">two</A>\n</DL><p>\n"
+                   "<DT><A HREF=\"http://three/\">three</A>\n</DL><p>\n");
     writeFileBytes(folderPath("two.url"), "[InternetShortcut]\r\nURL=http://shortcut/\r\n");
     std::string summary;
     // Several names are typed as the dialog's folder holds them; it starts in the current one.
@@ -169,11 +158,9 @@ TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
     const char* profiles[][2] = {{"Default", "one"}, {"Profile 1", "two"}};
     for (const auto& [profile, title] : profiles) {
         std::filesystem::create_directories(chrome + "\\" + profile);
+        const std::string link = R"({"name": ")" + std::string(title) + R"(", "type": "url", "url": "http://)" + title;
         writeFileBytes(chrome + "\\" + profile + "\\Bookmarks",
-                       std::string(R"({"checksum": "0", "roots": {"bookmark_bar": {"children": [], "name": "Bookmarks bar",)"
-                                   R"( "type": "folder"}, "other": {"children": [{"name": ")") + title +
-                           R"(", "type": "url", "url": "http://)" + title + R"(/"}], "name": "Other bookmarks",)"
-                           R"( "type": "folder"}}, "version": 1})");
+                       R"({"roots": {"other": {"type": "folder", "children": [)" + link + R"(/"}]}}})");
     }
     wchar_t saved[MAX_PATH] = L"";
     ::GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH);
