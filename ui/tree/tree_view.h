@@ -71,3 +71,6 @@ void redoStep(HWND tree);
 
 // A notification from the tree (control 1); answers the control's result.
 LRESULT handleTreeNotification(HWND mainWindow, NMHDR* header);
+// The main window's message, posted when a rename to an empty title is
+// refused: it shows why once the edit has ended (see tree_view_win.cpp).
+inline constexpr UINT kTitleRequiredMessage = WM_APP + 2;

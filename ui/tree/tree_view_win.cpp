@@ -55,7 +55,9 @@ void onEndLabelEdit(HWND tree, NMTVDISPINFOW* info, LRESULT& result) {
     result = FALSE;
     if (!info->item.pszText) return;  // editing cancelled
     if (info->item.pszText[0] == L'\0') {
-        showMessageId(mainWindowOf(tree), IDS_FIELD_REQUIRED, MB_OK | MB_ICONHAND);
+        // The control can end one refused edit twice (Wine's does, as the edit
+        // box loses the focus): the reason is posted, and told once.
+        ::PostMessageW(mainWindowOf(tree), kTitleRequiredMessage, 0, 0);
         return;
     }
     BookmarkNode* node = nodeOfItem(tree, info->item.hItem);

@@ -248,6 +248,14 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case kImportSummaryMessage:
         showPostedImportSummary(window);
         return 0;
+    case kTitleRequiredMessage: {
+        // A refusal posted twice for one edit is told once.
+        MSG repeated;
+        while (::PeekMessageW(&repeated, window, kTitleRequiredMessage, kTitleRequiredMessage, PM_REMOVE)) {
+        }
+        showMessageId(window, IDS_FIELD_REQUIRED, MB_OK | MB_ICONHAND);
+        return 0;
+    }
     case WM_INITMENUPOPUP:
         if (!HIWORD(lParam)) updatePopupMenu(window, reinterpret_cast<HMENU>(wParam));
         return 0;
