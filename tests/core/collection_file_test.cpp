@@ -178,7 +178,9 @@ TEST_F(CollectionFile, RoundTripsARandomTree) {
             EXPECT_EQ(bytes.size(), loading.done);
             EXPECT_EQ(bytes.size(), loading.total);
             EXPECT_GE(saving.done, bytes.size());
-            if (i == 1499) EXPECT_EQ(bytes.size(), saving.done);
+            if (i == 1499) {
+                EXPECT_EQ(bytes.size(), saving.done);
+            }
         }
     }
 }
