@@ -25,8 +25,7 @@ TEST(Help, TopicAndContentsOpenTheirPageInTheChosenLanguage) {
     std::string beside(program, ::GetModuleFileNameA(nullptr, program, sizeof program));
     beside.erase(beside.find_last_of('\\') + 1);
     const std::string topic = beside + "linkhaven-en-102.html", contents = beside + "linkhaven-de.html";
-    writeFileBytes(topic, "<html></html>");
-    writeFileBytes(contents, "<html></html>");
+    for (const std::string& page : {topic, contents}) writeFileBytes(page, "<html></html>");
 
     EXPECT_FALSE(helpTopic(nullptr, 999));
     EXPECT_TRUE(helpTopic(nullptr, 102));
@@ -36,6 +35,5 @@ TEST(Help, TopicAndContentsOpenTheirPageInTheChosenLanguage) {
     EXPECT_TRUE(helpContents(nullptr));
     EXPECT_EQ("show=1\narg=" + contents + "\n", awaitArgumentRecord(record));
     ::RegDeleteTreeA(HKEY_CLASSES_ROOT, "LinkhavenTestPage");
-    ::DeleteFileA(topic.c_str());
-    ::DeleteFileA(contents.c_str());
+    for (const std::string& page : {topic, contents}) ::DeleteFileA(page.c_str());
 }

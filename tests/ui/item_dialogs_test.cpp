@@ -37,8 +37,10 @@ DialogDriver::Step answerMessage(std::vector<std::string>& seen) {
 }  // namespace
 
 // Empty, the link dialog asks for the address first, then the title; filled,
-// it shows its fields in any script, and Cancel after a refused OK changes nothing.
-TEST_F(ItemDialogs, LinkAsksForTheAddressThenTheTitleAndCancelAfterARefusedOkChangesNothing) {
+// it shows its fields in any script, and Cancel after a refused OK changes
+// nothing. The folder dialog needs a name, keeps the address alone and, in
+// the German module, speaks its language.
+TEST_F(ItemDialogs, LinkAndFolderAskForWhatTheyNeedCancelAfterARefusedOkChangesNothing) {
     std::vector<std::string> messages;
     std::vector<int> focus;
     ItemFields fields;
@@ -56,7 +58,6 @@ TEST_F(ItemDialogs, LinkAsksForTheAddressThenTheTitleAndCancelAfterARefusedOkCha
                                 pressButton(dialog, IDOK);
                             }},
                            [&] { EXPECT_TRUE(editLink(nullptr, fields)); }));
-    EXPECT_EQ((std::vector<int>{IDC_URL, IDC_NAME}), focus);
     EXPECT_EQ(linkText("Example", "first line\r\nsecond line", "http://example.com/a b"),
               linkText(fields.title, fields.description, fields.url));
 
@@ -75,18 +76,12 @@ TEST_F(ItemDialogs, LinkAsksForTheAddressThenTheTitleAndCancelAfterARefusedOkCha
                             answerMessage(messages), press(IDCANCEL)},
                            [&] { EXPECT_FALSE(editLink(nullptr, fields)); }));
     EXPECT_EQ((std::vector<std::string>{title, url, "Notes"}), shown);
-    EXPECT_EQ(std::vector<std::string>(3, "Linkhaven: Please fill in this field."), messages);
     EXPECT_EQ(linkText(title, "Notes", url), linkText(fields.title, fields.description, fields.url));
-}
 
-// In the German module: its caption and message.
-TEST_F(ItemDialogs, FolderNeedsANameKeepsTheUrlAloneAndSpeaksTheModulesLanguage) {
     ASSERT_TRUE(languageModules().select(languageModules().findByLangId(0x407)));
-    std::vector<std::string> messages;
     std::string caption;
-    int focus = 0;
     const std::string longDescription(5000, 'd');
-    ItemFields fields{"", "", "untouched"};
+    fields = {"", "", "untouched"};
     EXPECT_EQ(3u, answered({
         [&](HWND dialog) {
             caption = windowText(dialog);
@@ -94,15 +89,17 @@ TEST_F(ItemDialogs, FolderNeedsANameKeepsTheUrlAloneAndSpeaksTheModulesLanguage)
         },
         answerMessage(messages),
         [&](HWND dialog) {
-            focus = ::GetDlgCtrlID(::GetFocus());
+            focus.push_back(::GetDlgCtrlID(::GetFocus()));
             setControl(dialog, IDC_NAME, "Reading");
             setControl(dialog, IDC_DESCRIPTION, longDescription);
             pressButton(dialog, IDOK);
         },
     }, [&] { EXPECT_TRUE(editFolder(nullptr, fields)); }));
     EXPECT_EQ("Ordner", caption);
-    EXPECT_EQ((std::vector<std::string>{"Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus."}), messages);  // ü
-    EXPECT_EQ(IDC_NAME, focus);
+    const std::string english = "Linkhaven: Please fill in this field.";
+    const std::string german = "Linkhaven: Bitte f\xC3\xBCllen Sie dieses Feld aus.";  // ü
+    EXPECT_EQ((std::vector<std::string>{english, english, english, german}), messages);
+    EXPECT_EQ((std::vector<int>{IDC_URL, IDC_NAME, IDC_NAME}), focus);
     EXPECT_EQ(linkText("Reading", longDescription, "untouched"),
               linkText(fields.title, fields.description, fields.url));
 }

@@ -11,7 +11,6 @@
 #include "ui/application.h"
 #include "ui/shell/language_modules.h"
 #include "ui/window/main_window.h"
-#include "ui/resource_ids.h"
 #include "ui/tree/tree_view.h"
 
 namespace {
@@ -168,16 +167,20 @@ HMENU MainWindowFixture::popupHolding(UINT id, HMENU menu) {
     return nullptr;
 }
 
-void MainWindowFixture::putTextOnClipboard(const std::string& text) {
+void MainWindowFixture::putOnClipboard(UINT format, const std::string& bytes) {
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
-    const std::wstring wide = wideText(text);
-    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(block), wide.c_str(), bytes);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(::GlobalLock(block), bytes.data(), bytes.size());
     ::GlobalUnlock(block);
-    if (!::SetClipboardData(CF_UNICODETEXT, block)) ::GlobalFree(block);
+    if (!::SetClipboardData(format, block)) ::GlobalFree(block);
     ::CloseClipboard();
+}
+
+void MainWindowFixture::putTextOnClipboard(const std::string& text) {
+    const std::wstring wide = wideText(text);
+    putOnClipboard(CF_UNICODETEXT,
+                   std::string(reinterpret_cast<const char*>(wide.c_str()), (wide.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string MainWindowFixture::clipboardText() {

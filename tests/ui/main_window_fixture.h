@@ -59,6 +59,8 @@ protected:
     HMENU popupHolding(UINT id, HMENU menu = nullptr);
     static std::string menuText(HMENU menu, UINT item, UINT flags);
 
+    // `bytes` as the clipboard's only format.
+    static void putOnClipboard(UINT format, const std::string& bytes);
     static void putTextOnClipboard(const std::string& text);
     static std::string clipboardText();
     static void emptyClipboard();

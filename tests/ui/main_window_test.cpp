@@ -18,9 +18,6 @@
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
-#include "ui/shell/language_modules.h"
-#include "ui/shell/ui_services.h"
-#include "ui/resource_ids.h"
 
 namespace {
 class MainWindow : public MainWindowFixture {
@@ -71,7 +68,6 @@ TEST_F(MainWindow, SplitterDragStoresThePaneHeightAndMaximizedAndMinimizedSizesA
     ::SendMessageW(mainWindow(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
     EXPECT_EQ(client.bottom / 4, settings.Descr);
 
-    // Maximized and minimized sizes are not stored.
     ::ShowWindow(mainWindow(), SW_RESTORE);
     const std::array size{settings.Width, settings.Height};
     ::ShowWindow(mainWindow(), SW_MAXIMIZE);

@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "core/wide_text_win.h"
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
-#include "ui/resource_ids.h"
 
 namespace {
 const char kOldNews[] = "old news, \xD1\x81\xD1\x82\xD0\xB0\xD1\x80\xD1\x8B\xD0\xB5";  // старые

@@ -19,7 +19,6 @@
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
-#include "ui/resource_ids.h"
 #include "ui/tree/context_menu.h"
 #include "ui/tree/open_link.h"
 #include "ui/window/search.h"

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,7 +13,6 @@
 #include "main_window_fixture.h"
 #include "tree_text.h"
 #include "ui/application.h"
-#include "ui/resource_ids.h"
 #include "ui/window/main_window.h"
 
 namespace {
@@ -117,22 +115,16 @@ TEST_F(Undo, ImportsArePastedImportedOrOpenedInOneStepAndSayWhatCameIn) {
     runCommand(IDM_UNDO);
     EXPECT_EQ(kOriginal, controlText());
 
-    // DROPFILES (whose header would clash with the tree's names) and the path.
-    const std::wstring path = wideText(file);
+    // DROPFILES (whose header would clash with the tree's names) and the path, ended by two nulls.
+    const std::wstring path = wideText(file) + std::wstring(2, L'\0');
     struct {
         DWORD pFiles;
         POINT pt;
         BOOL fNC, fWide;
     } header{sizeof header, {}, FALSE, TRUE};
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + (path.size() + 2) * sizeof(wchar_t));
-    char* bytes = static_cast<char*>(::GlobalLock(block));
-    std::memcpy(bytes, &header, sizeof header);
-    std::memcpy(bytes + sizeof header, path.c_str(), path.size() * sizeof(wchar_t));
-    ::GlobalUnlock(block);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_HDROP, block);
-    ::CloseClipboard();
+    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+    block.append(reinterpret_cast<const char*>(path.data()), path.size() * sizeof(wchar_t));
+    putOnClipboard(CF_HDROP, block);
     select("x");
     // Before the selected link; the summary comes once the paste is done.
     EXPECT_EQ(1u, answered({press(IDOK, &summary)}, [&] {
