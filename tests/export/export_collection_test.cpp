@@ -6,7 +6,6 @@
 #include <fstream>
 #include <string>
 
-#include "core/collection.h"
 #include "core/file_io.h"
 #include "core/memory_bytes.h"
 #include "export/template_output.h"

@@ -15,8 +15,6 @@
 #include "tree_text.h"
 
 namespace {
-const std::string kSourceDir = LINKHAVEN_SOURCE_DIR;
-
 // Nested folders, descriptions with line breaks, text that HTML must escape
 // and text in several scripts, among them an emoji outside the BMP, and an
 // address in another script. A published page links web addresses only; a
@@ -43,9 +41,9 @@ TEST_P(ShippedTemplates, GiveTheirGoldenFile) {
     buildSampleTree(collection);
     TemporaryFolder folder;
     const std::string output = folder.file("out");
-    exportCollection(collection, kSourceDir + "/templates/" + name + ".lht", output);
+    exportCollection(collection, LINKHAVEN_SOURCE_DIR "/templates/" + name + ".lht", output);
 
-    const std::string goldenPath = kSourceDir + "/tests/export/golden/" + name + ".out";
+    const std::string goldenPath = LINKHAVEN_SOURCE_DIR "/tests/export/golden/" + name + ".out";
     const std::string actual = readFileBytes(output);
     const std::string expected = fileExists(goldenPath) ? readFileBytes(goldenPath) : std::string();
     // Left beside the test program, to compare or to take as the new golden file.
@@ -63,7 +61,8 @@ TEST(ShippedTemplates, TheBookmarkFileImportsAsTheTreeItCameFrom) {
     Collection original;
     buildSampleTree(original);
     TemporaryFolder folder;
-    ASSERT_TRUE(exportCollection(original, kSourceDir + "/templates/bookmarks.lht", folder.file("bookmarks.html")));
+    ASSERT_TRUE(exportCollection(original, LINKHAVEN_SOURCE_DIR "/templates/bookmarks.lht",
+                                 folder.file("bookmarks.html")));
 
     Collection imported;
     NetscapeImporter importer(folder.file("bookmarks.html"));

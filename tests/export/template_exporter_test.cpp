@@ -4,10 +4,8 @@
 
 #include <string>
 
-#include "core/collection.h"
 #include "export/template_output.h"
 #include "export_test_trees.h"
-#include "tree_text.h"
 
 namespace {
 // The expansion of `templateText` over `root`, as the engine writes it (line
@@ -51,7 +49,6 @@ TEST(TemplateExporter, FollowsTheLanguageRules) {
             "{folderend}{id}:{parentid}:{level}>{/folderend}{/collection}{level}{parentid}{id}",
          "<0:0:1<2:2:23:2:2>3:0:1>003"},
         {notes, "{nl:}<br>{/nl:}{note}", "a<br>b<br>c<br>d"},
-        {notes, "{note}", "a\nb\nc\nd"},
         // Keywords in the line-break text are copied as read, joined where split over lines.
         {notes, "{nl:}x{Ti\ntle}}y{/nl:}{note}", "ax{Title}}ybx{Title}}ycx{Title}}yd"},
         {notes, "{filename}{title}.html{/filename}", "My page_html"},

@@ -78,9 +78,7 @@ TEST(IniReader, ReadsTheShortcutAddressAsTheWindowsReaderDoes) {
         {"\xFE\xFF" + utf16Bytes(u"[InternetShortcut]\nURL=h\u00E9\xD83D", true), 256, "h\xC3\xA9\xEF\xBF\xBD"},
         // No byte-order mark: the ANSI code page.
         {"[InternetShortcut]\nURL=http://caf\xE9/\x80\n", 256, "http://café/€"},
-        // Long values are cut to the buffer by characters, never inside one.
-        {"[InternetShortcut]\nURL=http://long/" + std::string(3000, 'x') + "\n", 256,
-         "http://long/" + std::string(255 - 12, 'x')},
+        // Values are cut to the buffer by characters, never inside one.
         {"[internetshortcut]\nurl=abcdef\n", 3, "ab"},
         {"\xEF\xBB\xBF[InternetShortcut]\nURL=é😀x\n", 3, "é😀"},
     };
