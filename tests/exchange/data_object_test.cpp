@@ -24,8 +24,7 @@
 namespace {
 const ClipboardFormats& formats() { return clipboardFormats(); }
 
-FORMATETC request(CLIPFORMAT format, LONG index = -1, DWORD tymed = TYMED_HGLOBAL,
-                  DWORD aspect = DVASPECT_CONTENT) {
+FORMATETC request(CLIPFORMAT format, LONG index = -1, DWORD tymed = TYMED_HGLOBAL, DWORD aspect = DVASPECT_CONTENT) {
     return {format, nullptr, aspect, index, tymed};
 }
 
@@ -105,21 +104,6 @@ public:
     HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
 };
-
-// A CF_HDROP block listing the paths, in ANSI.
-std::string dropFiles(const std::vector<std::string>& paths) {
-    // DROPFILES, whose header would clash with the tree's names: the offset
-    // of the list, a point, and two flags (the last one: wide characters).
-    struct {
-        DWORD pFiles;
-        POINT pt;
-        BOOL fNC;
-        BOOL fWide;
-    } header{sizeof header, {}, FALSE, FALSE};
-    std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-    for (const std::string& path : paths) block += path + '\0';
-    return block + '\0';
-}
 
 class DataObject : public testing::Test {
 protected:
@@ -297,7 +281,16 @@ TEST_F(DataObject, ImportTakesTheBestFormOnOffer) {
     const std::string ansiUrl("http://b/caf\xE9\0junk", 19);
     TemporaryFolder files;
     writeFileBytes(files.file("Site.url"), "[InternetShortcut]\r\nURL=http://site/\r\n");
-    const std::string dropped = dropFiles({files.file("Site.url")});
+    // A CF_HDROP block listing the file in ANSI. DROPFILES, whose header would clash with the tree's
+    // names: the offset of the list, a point, and two flags (the last one: wide characters).
+    struct {
+        DWORD pFiles;
+        POINT pt;
+        BOOL fNC;
+        BOOL fWide;
+    } header{sizeof header, {}, FALSE, FALSE};
+    const std::string dropped =
+        std::string(reinterpret_cast<const char*>(&header), sizeof header) + files.file("Site.url") + '\0' + '\0';
     std::string damaged = own;
     damaged[1] = '\xFF';  // the title claims 2 GB, more than the block has
     damaged[4] = '\x7F';

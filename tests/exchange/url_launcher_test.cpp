@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(SplitBrowserCommand, RegisteredCommandShapes) {
-    struct Case {
-        const char* command;
-        const char* program;
-        const char* arguments;
-    };
     const std::string address = "http://example.com/";
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {  // command, program, arguments
         {"\"C:\\Program Files\\Browser\\browser.exe\" \"%1\"", "C:\\Program Files\\Browser\\browser.exe",
          "\"http://example.com/\""},
         {"\"C:\\Browser\\browser.exe\"", "C:\\Browser\\browser.exe", "http://example.com/"},
@@ -23,10 +20,10 @@ TEST(SplitBrowserCommand, RegisteredCommandShapes) {
         {"\"\" %1", "", "http://example.com/"},
         {"", "", "http://example.com/"},
     };
-    for (const Case& c : cases) {
-        const BrowserCommand split = splitBrowserCommand(c.command, address);
-        EXPECT_EQ(c.program, split.program) << c.command;
-        EXPECT_EQ(c.arguments, split.arguments) << c.command;
+    for (const auto& [command, program, arguments] : cases) {
+        const BrowserCommand split = splitBrowserCommand(command, address);
+        EXPECT_EQ(program, split.program) << command;
+        EXPECT_EQ(arguments, split.arguments) << command;
     }
 }
 

@@ -257,17 +257,6 @@ TEST_F(Exchange, DragNearAnEdgeScrolls) {
 }
 
 TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
-    // Where the menu shows, once it does.
-    const auto menuRect = [](RECT& rect) {
-        for (int wait = 0; wait < 300; ++wait) {
-            HWND menu = ::FindWindowW(L"#32768", nullptr);
-            if (menu && ::IsWindowVisible(menu)) {
-                ::GetWindowRect(menu, &rect);
-                return;
-            }
-            ::Sleep(10);
-        }
-    };
     // A click on B, whose menu copies it ("&Copy"); the keys, with the pointer away, at the selected L.
     for (const auto& [title, action] : {std::pair("B", "click 3"), std::pair("L", "key Menu"),
                                         std::pair("L", "key shift+F10")}) {
@@ -277,7 +266,13 @@ TEST_F(Exchange, ContextMenuOpensAtTheClickOrAtTheSelection) {
         withHand([&] {
             moveTo(click ? at : POINT{5, 5});
             xdotool(action);
-            menuRect(shown);
+            // Where the menu shows, once it does.
+            HWND menu = nullptr;
+            for (int wait = 0; wait < 300 && !(menu && ::IsWindowVisible(menu)); ++wait) {
+                ::Sleep(10);
+                menu = ::FindWindowW(L"#32768", nullptr);
+            }
+            if (menu && ::IsWindowVisible(menu)) ::GetWindowRect(menu, &shown);
             xdotool(click ? "key c" : "key Escape");
         });
         EXPECT_EQ(at.x, shown.left) << action;

@@ -114,8 +114,7 @@ TEST(LanguageModules, ListsTheModulesSortedAndLoadsTheFirstEnglishOne) {
 
 TEST(LanguageModules, SelectLoadsTheChosenModuleWithoutRunningIt) {
     TemporaryFolder folder;
-    copyInto(folder.path(), kProgramFolder + "lang-de.dll", "lang-de.dll");
-    copyInto(folder.path(), kProgramFolder + "lang-en.dll", "lang-en.dll");
+    for (const char* module : {"lang-de.dll", "lang-en.dll"}) copyInto(folder.path(), kProgramFolder + module, module);
     copyInto(folder.path(), ENTRY_POINT_PROBE, "probe.dll");
     LanguageModules modules(folder.path());
     EXPECT_EQ(1, modules.findByLangId(0xABCD0409));  // only the low 16 bits count
@@ -247,9 +246,8 @@ TEST_P(ShippedModule, HasImagesDialogsAndMessages) {
     for (DWORD code = 1; code <= UrlExport::OutputIsCollection; ++code) {
         const std::string message = exportMessage(module_, code, L"C:\\t.lht");
         ASSERT_FALSE(message.empty()) << "message " << code;
-        const bool namesAFile = message.find("C:\\t.lht") != std::string::npos ||
-                                message.find("C:\\out.html") != std::string::npos;
-        EXPECT_TRUE(namesAFile) << message;
+        EXPECT_TRUE(message.find("C:\\t.lht") != std::string::npos ||
+                    message.find("C:\\out.html") != std::string::npos) << message;
         if (code >= 3 && code <= 6) {
             EXPECT_NE(std::string::npos, message.find("17")) << message;
         }

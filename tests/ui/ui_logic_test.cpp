@@ -98,10 +98,9 @@ TEST(FieldMatches, CaseAndMasks) {
 }
 
 TEST(BrowserMenuLabel, MnemonicAndLength) {
-    const std::string forty(40, 't');
     EXPECT_EQ("&9) Short", browserMenuLabel(8, "Short"));
     EXPECT_EQ("10) Short", browserMenuLabel(9, "Short"));  // the tenth has no mnemonic
-    EXPECT_EQ("10) " + std::string(23, 't') + "...", browserMenuLabel(9, forty));
+    EXPECT_EQ("10) " + std::string(23, 't') + "...", browserMenuLabel(9, std::string(40, 't')));
     EXPECT_EQ("&1) " + std::string(27, 'x'), browserMenuLabel(0, std::string(27, 'x')));  // exactly 30 fits
     EXPECT_EQ("&1) " + std::string(24, 'x') + "...", browserMenuLabel(0, std::string(28, 'x')));
     // Characters count, not bytes: 27 Cyrillic letters fit, 28 are cut between two letters.

@@ -64,13 +64,10 @@ TEST_F(UiServices, SelectedLinkOpensAndMinimisesTheMainWindowOnlyOnSuccess) {
     EXPECT_EQ("show=5\narg=http://example.com/selected\n", awaitArgumentRecord(record));
     EXPECT_TRUE(::IsIconic(mainWindow()));
 
-    // A browser command that cannot start: the launch fails, the window stays.
+    // A browser command that cannot start (the shell may report it): the launch fails, the window stays.
     ::ShowWindow(mainWindow(), SW_RESTORE);
     registerBrowser("\"C:\\no such folder\\browser.exe\" \"%1\"");
-    {
-        DialogDriver driver({[](HWND box) { pressButton(box, IDOK); }});  // the shell may report it
-        EXPECT_TRUE(openSelectedLink(mainWindow(), tree(), true));
-    }
+    answered({press(IDOK)}, [&] { EXPECT_TRUE(openSelectedLink(mainWindow(), tree(), true)); });
     EXPECT_FALSE(::IsIconic(mainWindow()));
 }
 
@@ -154,15 +151,6 @@ TEST_F(UiServices, FontDialogChangesTheSettingsOnlyOnOk) {
     EXPECT_EQ(120, settings.FontSize);
 }
 
-namespace {
-std::string filterOf(const FileDialog& dialog) {
-    const wchar_t* list = dialog.record().lpstrFilter;
-    std::size_t length = 0;
-    while (list[length] || list[length + 1]) ++length;
-    return narrowText(std::wstring_view(list, length + 2));
-}
-}  // namespace
-
 // Each row's filter and title, and the default extension only where the row
 // has one. Wine's open dialog checks that the typed name exists before it adds
 // the default extension, so the extension is shown on the save dialogs here.
@@ -187,7 +175,10 @@ TEST_F(UiServices, FileDialogsOfTheThreeRows) {
     };
     for (const auto& c : cases) {
         FileDialog dialog(nullptr, c.type, c.mode);
-        EXPECT_EQ(c.filter, filterOf(dialog)) << c.typed;
+        const wchar_t* filter = dialog.record().lpstrFilter;
+        std::size_t length = 0;
+        while (filter[length] || filter[length + 1]) ++length;
+        EXPECT_EQ(c.filter, narrowText(std::wstring_view(filter, length + 2))) << c.typed;
         EXPECT_STREQ(c.title, dialog.record().lpstrTitle) << c.typed;
         EXPECT_EQ("", dialog.fileName()) << c.typed;
         DialogDriver driver({typeFileName(base + c.typed)});
