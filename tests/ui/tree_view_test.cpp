@@ -53,6 +53,7 @@ TEST_F(TreeView, MirrorsTheCollectionInEveryScriptEnterOpensAFolderAndAClickBelo
     refresh();
     EXPECT_EQ(text, controlText());
     EXPECT_EQ(nullptr, selectedItem(tree()));
+    EXPECT_EQ("40020 &Rename\tF2 grayed", popupEntry(popupHolding(IDM_RENAME), IDM_RENAME));
     select("F");
     EXPECT_FALSE(expanded(selectedItem(tree())));
     notify(NM_RETURN);

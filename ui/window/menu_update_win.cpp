@@ -86,7 +86,7 @@ void enableItems(HWND mainWindow, HMENU popup) {
         case IDM_NEW_FOLDER: case IDM_NEW_LINK: case IDM_FIND: case IDM_FIND_NEXT: case IDM_SORT:
             enabled = treeFocused;
             break;
-        case IDM_DELETE: case IDM_PROPERTIES: case IDM_CUT:
+        case IDM_DELETE: case IDM_PROPERTIES: case IDM_RENAME: case IDM_CUT:
             enabled = selection;
             break;
         case IDM_COPY:
