@@ -40,6 +40,11 @@ TEST_F(ExportCollection, WritesTheExampleWithCrLfLineEnds) {
     EXPECT_EQ("a\r\nb\rc|\r|\r\n[1L 1 Alpha = a.html in 0\r\nF 2 Beta in 0\r\n[2L 3 Gamma = g.html in 2\r\n]\r\n]\r\n"
               "total 3\r\n", readFileBytes(outputPath));
     EXPECT_EQ(2u, folder.entryCount());  // no temporary file left behind
+
+    // A template longer than one read of the file is read whole.
+    writeFileBytes(templatePath, std::string(100000, ' ') + "{title}");
+    ASSERT_TRUE(exportCollection(collection, templatePath, outputPath));
+    EXPECT_EQ(std::string(100000, ' ') + "a\r\nb\rc", readFileBytes(outputPath));
 }
 
 // A failed export changes no file and leaves none behind; its result names the
