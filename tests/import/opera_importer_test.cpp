@@ -15,7 +15,7 @@ TEST(OperaImporter, ReadsHotlistsAsTheirWritersMeantThem) {
                   "-\n\n"
                   "#SEPERATOR\n\tNAME=not an item\n\n#CONTACT\n\tNAME=Someone\n\tMAIL=a@b\n\n#NOTE\n\tNAME=A note\n\n"
                   "  #URL\n\tNAME=indented marker\n\n"
-                  "#URL\r\n\tNAME=old\r\n\tNAME=top\r\n\tURL=http://top/\r\n\r\n",
+                  "#URL\r\n\tNAME=old\r\n\tname=top\r\n\tURL=http://top/\r\n\r\n",
          "{Caf\xC3\xA9 \"about it\"{Example <http://example.com/?x=1&y=2>, a=b = c \"  spaced  \" <ab:c>}, "
          "top <http://top/>}"},
         // The encoding the header names; anything else is in the ANSI code page.
