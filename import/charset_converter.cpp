@@ -1,6 +1,6 @@
 #include "charset_converter.h"
 
-#include "core/case_fold.h"
+#include "core/ascii_case.h"
 #include "core/code_page.h"
 #include "core/unicode_text.h"
 
@@ -24,8 +24,7 @@ unsigned CharsetConverter::codePageForCharset(const std::string& name) {
     if (!codePages_.available()) return 0;
     // "utf8" is "utf-8" in any case: the bookmark file's reader passes the name upper-cased.
     std::string completed = name;
-    if (completed.size() >= 4 && completed[3] != '-' && foldedAscii(completed[0]) == 'u' &&
-        foldedAscii(completed[1]) == 't' && foldedAscii(completed[2]) == 'f')
+    if (completed.size() >= 4 && completed[3] != '-' && equalsIgnoringAsciiCase(completed.substr(0, 3), "utf"))
         completed.insert(3, 1, '-');
     const unsigned codePage = codePages_.find(completed);
     return codePage == kLatin1CodePage || codePage == kAsciiCodePage ? kWindows1252CodePage : codePage;
